@@ -1,0 +1,270 @@
+#include "storage/archivio_db.h"
+
+#include "core/data_testo.h"
+#include "core/ruote.h"
+#include "storage/testo_qt.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace strovel {
+
+namespace {
+
+const char* const SchemaArchivio[] = {
+    "CREATE TABLE EstrazioniLotto (DataEstrazione TEXT NOT NULL CHECK (DataEstrazione GLOB "
+    "'[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'), Ba TEXT, Ca TEXT, Fi TEXT, Ge TEXT, Mi TEXT, "
+    "Na TEXT, Pa TEXT, Ro TEXT, \"To\" TEXT, Ve TEXT, Nz TEXT, datareg TEXT, orareg TEXT)",
+    "CREATE UNIQUE INDEX primarykey ON EstrazioniLotto (DataEstrazione)",
+    "CREATE VIEW Query_AAMMGG AS SELECT CAST(substr(DataEstrazione, 1, 4) AS INTEGER) AS A, "
+    "CAST(substr(DataEstrazione, 6, 2) AS INTEGER) AS M, CAST(substr(DataEstrazione, 9, 2) AS "
+    "INTEGER) AS G, DataEstrazione FROM EstrazioniLotto",
+};
+
+QString ColonneRuoteSql() {
+    QString s;
+    for (int r = 0; r < NumRuote; ++r) {
+        s += QStringLiteral(", \"") + Q(ColonneRuote[static_cast<std::size_t>(r)]) +
+             QLatin1Char('"');
+    }
+    return s;
+}
+
+/// The stored date of a dd/mm/yyyy text, or an empty text with the reason in `errore`.
+QString Iso(const QString& testoData, QString* errore) {
+    const auto d = LeggiData(S(testoData));
+    if (!d) {
+        if (errore) {
+            *errore = QStringLiteral("\"%1\" non è una data valida.").arg(testoData);
+        }
+        return {};
+    }
+    return Q(TestoIso(*d));
+}
+
+QString Motivo(const QSqlQuery& q) {
+    const QString testo = q.lastError().databaseText();
+    return testo.isEmpty() ? q.lastError().text() : testo;
+}
+
+} // namespace
+
+QString DatabaseArchivio::QueryCaricamento() {
+    return QStringLiteral(
+               "SELECT EstrazioniLotto.DataEstrazione, EstrazioniLotto.Ba, EstrazioniLotto.Ca, "
+               "EstrazioniLotto.Fi, EstrazioniLotto.Ge, EstrazioniLotto.Mi, EstrazioniLotto.Na, "
+               "EstrazioniLotto.Pa, EstrazioniLotto.Ro, EstrazioniLotto.To, EstrazioniLotto.Ve, "
+               "EstrazioniLotto.Nz ") +
+           QStringLiteral("From EstrazioniLotto ORDER BY EstrazioniLotto.DataEstrazione");
+}
+
+bool DatabaseArchivio::CreaArchivio(const QString& percorso, QString* errore) {
+    Connessione c;
+    if (!c.Crea(percorso, TestoConnessione(), errore)) {
+        return false;
+    }
+    QSqlDatabase db = c.Db();
+    QSqlQuery q(db);
+    bool ok = db.transaction();
+    for (const char* sql : SchemaArchivio) {
+        ok = ok && q.exec(QString::fromLatin1(sql));
+    }
+    ok = ok && db.commit();
+    if (!ok) {
+        if (errore) {
+            *errore = QStringLiteral("Impossibile creare l'archivio %1: %2").arg(percorso, Motivo(q));
+        }
+        db.rollback();
+        q = QSqlQuery();
+        db = QSqlDatabase();
+        c.Chiudi();
+        QFile::remove(percorso);
+        return false;
+    }
+    return true;
+}
+
+bool DatabaseArchivio::ApriArchivio(const QString& percorso, QString* errore) {
+    return connessione_.Apri(percorso, TestoConnessione(), errore);
+}
+
+bool DatabaseArchivio::HaTabellaEstrazioni() const {
+    return Aperto() && Db().tables().contains(QStringLiteral("EstrazioniLotto"), Qt::CaseInsensitive);
+}
+
+int DatabaseArchivio::NumeroRighe() const {
+    QSqlQuery q(Db());
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM EstrazioniLotto")) || !q.next()) {
+        return -1;
+    }
+    return q.value(0).toInt();
+}
+
+bool DatabaseArchivio::Estremi(QString& prima, QString& ultima) const {
+    QSqlQuery q(Db());
+    if (!q.exec(QStringLiteral(
+            "SELECT min(DataEstrazione), max(DataEstrazione) FROM EstrazioniLotto")) ||
+        !q.next()) {
+        return false;
+    }
+    const auto p = LeggiDataIso(S(q.value(0).toString()));
+    const auto u = LeggiDataIso(S(q.value(1).toString()));
+    if (!p || !u) {
+        return false;
+    }
+    prima = Q(TestoData(*p));
+    ultima = Q(TestoData(*u));
+    return true;
+}
+
+EsitoRicerca DatabaseArchivio::CercaData(const QString& testoData, RigaEstrazione* riga,
+                                         QString* errore) const {
+    const QString iso = Iso(testoData, errore);
+    if (iso.isEmpty()) {
+        return EsitoRicerca::Errore;
+    }
+    QSqlQuery q(Db());
+    q.prepare(QStringLiteral("SELECT DataEstrazione") + ColonneRuoteSql() +
+              QStringLiteral(" FROM EstrazioniLotto INDEXED BY primarykey WHERE DataEstrazione = ?"));
+    q.addBindValue(iso);
+    if (!q.exec()) {
+        if (errore) {
+            *errore = QStringLiteral("Lettura dell'archivio non riuscita: %1").arg(Motivo(q));
+        }
+        return EsitoRicerca::Errore;
+    }
+    if (!q.next()) {
+        return EsitoRicerca::NonTrovata;
+    }
+    if (riga) {
+        const auto d = LeggiDataIso(S(q.value(0).toString()));
+        riga->data = d ? TestoData(*d) : S(testoData);
+        for (int r = 0; r < NumRuote; ++r) {
+            riga->ruote[static_cast<std::size_t>(r)] = S(q.value(r + 1).toString());
+        }
+    }
+    return EsitoRicerca::Trovata;
+}
+
+bool DatabaseArchivio::LeggiRuota(const QString& testoData, int ruota, QString& testo) const {
+    RigaEstrazione riga;
+    if (ruota < 0 || ruota >= NumRuote || CercaData(testoData, &riga) != EsitoRicerca::Trovata) {
+        testo.clear();
+        return false;
+    }
+    testo = Q(riga.ruote[static_cast<std::size_t>(ruota)]);
+    return true;
+}
+
+bool DatabaseArchivio::Aggiungi(const RigaEstrazione& riga, const QDateTime& adesso,
+                                QString* errore) {
+    return Applica({{ModificaArchivio::Tipo::Aggiungi, riga}}, adesso, errore);
+}
+
+bool DatabaseArchivio::Modifica(const RigaEstrazione& riga, const QDateTime& adesso,
+                                QString* errore) {
+    return Applica({{ModificaArchivio::Tipo::Modifica, riga}}, adesso, errore);
+}
+
+bool DatabaseArchivio::Elimina(const QString& testoData, QString* errore) {
+    ModificaArchivio m{ModificaArchivio::Tipo::Elimina, {}};
+    m.riga.data = S(testoData);
+    return Applica({m}, QDateTime::currentDateTime(), errore);
+}
+
+bool DatabaseArchivio::Applica(const std::vector<ModificaArchivio>& modifiche,
+                               const QDateTime& adesso, QString* errore) {
+    QSqlDatabase db = Db();
+    if (!Aperto() || !db.transaction()) {
+        if (errore) {
+            *errore = QStringLiteral("L'archivio non è aperto in scrittura.");
+        }
+        return false;
+    }
+    const QString datareg = adesso.date().toString(Qt::ISODate);
+    const QString orareg = adesso.time().toString(QStringLiteral("HH:mm:ss"));
+
+    QSqlQuery aggiungi(db);
+    QSqlQuery modifica(db);
+    QSqlQuery elimina(db);
+    QString segnaposti;
+    QString assegnazioni;
+    for (int r = 0; r < NumRuote; ++r) {
+        segnaposti += QStringLiteral(", ?");
+        assegnazioni += QStringLiteral("\"") + Q(ColonneRuote[static_cast<std::size_t>(r)]) +
+                        QStringLiteral("\" = ?, ");
+    }
+    bool ok = aggiungi.prepare(QStringLiteral("INSERT INTO EstrazioniLotto (DataEstrazione") +
+                               ColonneRuoteSql() + QStringLiteral(", datareg, orareg) VALUES (?") +
+                               segnaposti + QStringLiteral(", ?, ?)")) &&
+              modifica.prepare(QStringLiteral("UPDATE EstrazioniLotto SET ") + assegnazioni +
+                               QStringLiteral("datareg = ?, orareg = ? WHERE DataEstrazione = ?")) &&
+              elimina.prepare(QStringLiteral("DELETE FROM EstrazioniLotto WHERE DataEstrazione = ?"));
+
+    QString motivo;
+    QString dataInErrore;
+    for (std::size_t k = 0; ok && k < modifiche.size(); ++k) {
+        const ModificaArchivio& m = modifiche[k];
+        const QString testoData = Q(m.riga.data);
+        const QString iso = Iso(testoData, &motivo);
+        if (iso.isEmpty()) {
+            dataInErrore = testoData;
+            ok = false;
+            break;
+        }
+        QSqlQuery* q = nullptr;
+        switch (m.tipo) {
+        case ModificaArchivio::Tipo::Aggiungi:
+            q = &aggiungi;
+            q->addBindValue(iso);
+            for (const std::string& ruota : m.riga.ruote) {
+                q->addBindValue(Q(ruota));
+            }
+            q->addBindValue(datareg);
+            q->addBindValue(orareg);
+            break;
+        case ModificaArchivio::Tipo::Modifica:
+            q = &modifica;
+            for (const std::string& ruota : m.riga.ruote) {
+                q->addBindValue(Q(ruota));
+            }
+            q->addBindValue(datareg);
+            q->addBindValue(orareg);
+            q->addBindValue(iso);
+            break;
+        case ModificaArchivio::Tipo::Elimina:
+            q = &elimina;
+            q->addBindValue(iso);
+            break;
+        }
+        if (!q->exec()) {
+            dataInErrore = testoData;
+            motivo = Motivo(*q);
+            if (m.tipo == ModificaArchivio::Tipo::Aggiungi && motivo.contains(QStringLiteral("UNIQUE"))) {
+                motivo = QStringLiteral("la data è già presente nell'archivio.");
+            }
+            ok = false;
+        } else if (m.tipo != ModificaArchivio::Tipo::Aggiungi && q->numRowsAffected() != 1) {
+            dataInErrore = testoData;
+            motivo = QStringLiteral("l'estrazione non è presente nell'archivio.");
+            ok = false;
+        }
+    }
+    if (ok && db.commit()) {
+        return true;
+    }
+    if (errore) {
+        if (dataInErrore.isEmpty()) {
+            *errore = QStringLiteral("Scrittura nell'archivio non riuscita: %1")
+                          .arg(motivo.isEmpty() ? db.lastError().text() : motivo);
+        } else {
+            *errore = QStringLiteral("Estrazione del %1 non salvata: %2").arg(dataInErrore, motivo);
+        }
+    }
+    db.rollback();
+    return false;
+}
+
+} // namespace strovel

@@ -1,0 +1,185 @@
+#include "storage/caricamento.h"
+
+#include "core/data_testo.h"
+#include "core/decodifica.h"
+#include "core/ruote.h"
+#include "storage/archivio_db.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace strovel {
+
+namespace {
+
+using Tipo = ErroreCaricamento::Tipo;
+
+/// The rows of the load query, decoded and checked, not yet in the Archivio.
+struct RigheLette {
+    std::vector<std::string> date;
+    std::vector<std::array<std::int16_t, 55>> numeri;
+};
+
+std::array<std::int16_t, 5> Decodifica(const QString& testo) {
+    // Only the first 14 characters are ever looked at.
+    char buf[14];
+    const qsizetype n = std::min<qsizetype>(testo.size(), 14);
+    for (qsizetype k = 0; k < n; ++k) {
+        const char16_t c = testo[k].unicode();
+        buf[k] = c < 128 ? static_cast<char>(c) : '?';
+    }
+    return DecodificaRuota(std::string_view(buf, static_cast<std::size_t>(n)));
+}
+
+/// Reads every row of the load query; `ogniRiga(r)` runs before row r is decoded.
+std::optional<ErroreCaricamento> Leggi(const DatabaseArchivio& db, RigheLette& righe,
+                                       int* totale, const std::function<void(int)>& massimo,
+                                       const std::function<void(int)>& ogniRiga) {
+    if (!db.Aperto()) {
+        return ErroreCaricamento{Tipo::ArchivioNonAperto,
+                                 QStringLiteral("L'archivio non è aperto.")};
+    }
+    if (!db.HaTabellaEstrazioni()) {
+        return ErroreCaricamento{Tipo::TabellaMancante,
+                                 QStringLiteral("Nel database manca la tabella EstrazioniLotto.")};
+    }
+    const int conteggio = db.NumeroRighe();
+    if (conteggio < 0) {
+        return ErroreCaricamento{Tipo::NonUnArchivio,
+                                 QStringLiteral("La tabella EstrazioniLotto non è leggibile.")};
+    }
+    if (conteggio > Archivio::Capacita) {
+        return ErroreCaricamento{
+            Tipo::TroppeEstrazioni,
+            QStringLiteral("L'archivio contiene %1 estrazioni: il massimo è %2.")
+                .arg(conteggio)
+                .arg(Archivio::Capacita)};
+    }
+    if (massimo) {
+        massimo(conteggio + 1);
+    }
+    QSqlQuery q(db.Db());
+    q.setForwardOnly(true);
+    if (!q.exec(PerSqlite(DatabaseArchivio::QueryCaricamento()))) {
+        return ErroreCaricamento{Tipo::NonUnArchivio,
+                                 QStringLiteral("La tabella EstrazioniLotto non ha le colonne di un "
+                                                "archivio di estrazioni: %1")
+                                     .arg(q.lastError().text())};
+    }
+    righe.date.reserve(static_cast<std::size_t>(conteggio));
+    righe.numeri.reserve(static_cast<std::size_t>(conteggio));
+    int r = 0;
+    while (q.next()) {
+        ++r;
+        if (r > Archivio::Capacita) {
+            return ErroreCaricamento{Tipo::TroppeEstrazioni,
+                                     QStringLiteral("L'archivio contiene più di %1 estrazioni.")
+                                         .arg(Archivio::Capacita)};
+        }
+        if (ogniRiga) {
+            ogniRiga(r);
+        }
+        const QString iso = q.value(0).toString();
+        const auto data = LeggiDataIso(iso.toStdString());
+        if (!data) {
+            return ErroreCaricamento{
+                Tipo::DataNonValida,
+                QStringLiteral("La data \"%1\" della riga %2 non è una data valida.").arg(iso).arg(r)};
+        }
+        righe.date.push_back(TestoData(*data));
+        std::array<std::int16_t, 55>& numeri = righe.numeri.emplace_back();
+        for (int w = 0; w < NumRuote; ++w) {
+            const auto cinque = Decodifica(q.value(w + 1).toString());
+            std::copy(cinque.begin(), cinque.end(), numeri.begin() + 5 * w);
+        }
+    }
+    if (r == 0) {
+        return ErroreCaricamento{Tipo::ArchivioVuoto,
+                                 QStringLiteral("L'archivio non contiene estrazioni.")};
+    }
+    *totale = r;
+    return std::nullopt;
+}
+
+/// Writes the checked rows into Estratti, DateEstrazioni and TotEstrazioni.
+void Trasferisci(const RigheLette& righe, int totale, Archivio& archivio) {
+    archivio.Estratti.Azzera();
+    for (int i = 1; i <= totale; ++i) {
+        const auto& numeri = righe.numeri[static_cast<std::size_t>(i - 1)];
+        for (int w = 0; w < NumRuote; ++w) {
+            for (int p = 1; p <= NumPosizioni; ++p) {
+                archivio.Estratti(i, w, p) = numeri[static_cast<std::size_t>(5 * w + p - 1)];
+            }
+        }
+        archivio.DateEstrazioni[static_cast<std::size_t>(i)] =
+            righe.date[static_cast<std::size_t>(i - 1)];
+    }
+    archivio.TotEstrazioni = static_cast<std::int16_t>(totale);
+    archivio.CostruisciPresenze();
+}
+
+} // namespace
+
+std::optional<ErroreCaricamento> CaricaArchivioAvvio(const DatabaseArchivio& db,
+                                                     int estrazioneIniziale, Archivio& archivio,
+                                                     const Progresso& progresso) {
+    RigheLette righe;
+    int totale = 0;
+    if (auto errore = Leggi(db, righe, &totale, progresso.massimo, progresso.valore)) {
+        return errore;
+    }
+    if (estrazioneIniziale < 1 || estrazioneIniziale > totale) {
+        return ErroreCaricamento{
+            Tipo::EstrazioneIniziale,
+            QStringLiteral("Il parametro EstrazioneIniziale (%1) deve essere tra 1 e %2.")
+                .arg(estrazioneIniziale)
+                .arg(totale)};
+    }
+    Trasferisci(righe, totale, archivio);
+    archivio.CalcolaProgressivi();
+    archivio.NumEstrazioniAnalisi = archivio.TotEstrazioni;
+    archivio.ModelloDaEstrazioneIniziale(estrazioneIniziale);
+    return std::nullopt;
+}
+
+std::optional<ErroreCaricamento> CaricaArchivioExNovo(const DatabaseArchivio& db,
+                                                      Archivio& archivio,
+                                                      const Progresso& progresso) {
+    RigheLette righe;
+    int totale = 0;
+    std::function<void(int)> ogniCinquanta;
+    if (progresso.valore) {
+        ogniCinquanta = [&progresso](int r) {
+            if (r % 50 == 0) {
+                progresso.valore(r);
+            }
+        };
+    }
+    if (auto errore = Leggi(db, righe, &totale, progresso.massimo, ogniCinquanta)) {
+        return errore;
+    }
+    Trasferisci(righe, totale, archivio);
+    archivio.UltimaEstrazione = archivio.TotEstrazioni;
+    archivio.CalcolaProgressivi();
+    archivio.NumEstrazioniAnalisi = archivio.TotEstrazioni;
+    archivio.ModelloIdentita();
+    return std::nullopt;
+}
+
+std::optional<ErroreCaricamento> CaricaTabellaArchivio(const DatabaseArchivio& db,
+                                                       Archivio& archivio) {
+    RigheLette righe;
+    int totale = 0;
+    if (auto errore = Leggi(db, righe, &totale, {}, {})) {
+        return errore;
+    }
+    Trasferisci(righe, totale, archivio);
+    return std::nullopt;
+}
+
+} // namespace strovel

@@ -1,0 +1,164 @@
+#include "storage/connessione.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <atomic>
+
+namespace strovel {
+
+namespace {
+
+// The one place where the program's database password is written.
+const QString PasswordProgramma = QStringLiteral("Strovel#2026");
+
+const QString TabellaProtezione = QStringLiteral("StrovelProtezione");
+
+QString Password(const QString& testoConnessione) {
+    const QString chiave = QStringLiteral("pwd=");
+    for (const QString& parte : testoConnessione.split(QLatin1Char(';'))) {
+        if (parte.startsWith(chiave, Qt::CaseInsensitive)) {
+            return parte.mid(chiave.size());
+        }
+    }
+    return {};
+}
+
+QString Impronta(const QString& password) {
+    const QByteArray dati = QByteArrayLiteral("strovel:") + password.toUtf8();
+    return QString::fromLatin1(
+        QCryptographicHash::hash(dati, QCryptographicHash::Sha256).toHex());
+}
+
+QString NuovoNome() {
+    static std::atomic<int> contatore{0};
+    return QStringLiteral("strovel_%1").arg(++contatore);
+}
+
+} // namespace
+
+QString PerSqlite(const QString& sql) {
+    static const QRegularExpression qualificata(
+        QStringLiteral("\\b(EstrazioniLotto|ParametriProgramma|Ambatadinamica)\\.([A-Za-z_][A-Za-z0-9_]*)\\b"));
+    QString risultato = sql;
+    risultato.replace(qualificata, QStringLiteral("\\1.\"\\2\""));
+    return risultato;
+}
+
+QString TestoConnessione() { return QStringLiteral(";pwd=") + PasswordProgramma; }
+
+Connessione::~Connessione() { Chiudi(); }
+
+QSqlDatabase Connessione::Db() const { return QSqlDatabase::database(nome_, false); }
+
+void Connessione::Chiudi() {
+    if (nome_.isEmpty()) {
+        return;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::database(nome_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nome_);
+    nome_.clear();
+    percorso_.clear();
+}
+
+bool Connessione::Connetti(const QString& percorso, QString* errore) {
+    Chiudi();
+    const QString nome = NuovoNome();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+        db.setDatabaseName(percorso);
+        if (!db.open()) {
+            if (errore) {
+                *errore = QStringLiteral("Impossibile aprire il database %1: %2")
+                              .arg(percorso, db.lastError().text());
+            }
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(nome);
+            return false;
+        }
+    }
+    nome_ = nome;
+    percorso_ = percorso;
+    return true;
+}
+
+bool Connessione::Apri(const QString& percorso, const QString& testoConnessione, QString* errore) {
+    const QFileInfo info(percorso);
+    if (percorso.isEmpty() || !info.isFile() || !info.isReadable()) {
+        if (errore) {
+            *errore = QStringLiteral("Il database %1 non esiste o non è leggibile.").arg(percorso);
+        }
+        return false;
+    }
+    if (!Connetti(percorso, errore)) {
+        return false;
+    }
+    QSqlQuery q(Db());
+    // SQLite reads the file header only at the first statement: a file that is not a
+    // database fails here.
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = '") +
+                TabellaProtezione + QStringLiteral("'"))) {
+        if (errore) {
+            *errore = QStringLiteral("Il file %1 non è un database.").arg(percorso);
+        }
+        q = QSqlQuery();
+        Chiudi();
+        return false;
+    }
+    const bool protetto = q.next();
+    if (protetto) {
+        q.exec(QStringLiteral("SELECT Impronta FROM ") + TabellaProtezione);
+        const bool ok = q.next() && q.value(0).toString() == Impronta(Password(testoConnessione));
+        if (!ok) {
+            if (errore) {
+                *errore = QStringLiteral("Password non valida per il database %1.").arg(percorso);
+            }
+            q = QSqlQuery();
+            Chiudi();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Connessione::Crea(const QString& percorso, const QString& testoConnessione, QString* errore) {
+    if (QFileInfo::exists(percorso)) {
+        if (errore) {
+            *errore = QStringLiteral("Il file %1 esiste già.").arg(percorso);
+        }
+        return false;
+    }
+    if (!Connetti(percorso, errore)) {
+        return false;
+    }
+    QSqlQuery q(Db());
+    const bool ok =
+        q.exec(QStringLiteral("CREATE TABLE ") + TabellaProtezione +
+               QStringLiteral(" (Impronta TEXT NOT NULL)")) &&
+        q.prepare(QStringLiteral("INSERT INTO ") + TabellaProtezione +
+                  QStringLiteral(" (Impronta) VALUES (?)"));
+    if (ok) {
+        q.addBindValue(Impronta(Password(testoConnessione)));
+    }
+    if (!ok || !q.exec()) {
+        if (errore) {
+            *errore = QStringLiteral("Impossibile creare il database %1: %2")
+                          .arg(percorso, q.lastError().text());
+        }
+        q = QSqlQuery();
+        Chiudi();
+        QFile::remove(percorso);
+        return false;
+    }
+    return true;
+}
+
+} // namespace strovel

@@ -1,0 +1,48 @@
+#pragma once
+// One SQLite database file opened through Qt Sql, with the program's password rule.
+//
+// The password of the connect text works as a desktop database password: a database created
+// by the program records it, opening it with another password fails, and a database that
+// records none opens with any. It guards against opening the wrong file by accident; it does
+// not encrypt anything.
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace strovel {
+
+/// The connect text every database of the program is opened with: ";pwd=" and the password.
+QString TestoConnessione();
+
+/// A query text of the program made runnable by SQLite: every column qualified by the name of
+/// one of the program's tables is quoted, since "To" is a keyword there
+/// ("EstrazioniLotto.To" becomes EstrazioniLotto."To"). Nothing else changes.
+QString PerSqlite(const QString& sql);
+
+class Connessione {
+public:
+    Connessione() = default;
+    ~Connessione();
+    Connessione(const Connessione&) = delete;
+    Connessione& operator=(const Connessione&) = delete;
+
+    /// Opens an existing database file. Fails, with an Italian reason in `errore`, when the
+    /// file is missing, is not a database, or records another password.
+    bool Apri(const QString& percorso, const QString& testoConnessione, QString* errore);
+    /// Creates a new database file that records the connect text's password. Fails when the
+    /// file already exists.
+    bool Crea(const QString& percorso, const QString& testoConnessione, QString* errore);
+    void Chiudi();
+
+    bool Aperta() const { return !nome_.isEmpty(); }
+    QSqlDatabase Db() const;
+    const QString& Percorso() const { return percorso_; }
+
+private:
+    bool Connetti(const QString& percorso, QString* errore);
+
+    QString nome_;
+    QString percorso_;
+};
+
+} // namespace strovel

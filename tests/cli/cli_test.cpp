@@ -1,0 +1,102 @@
+// strovel-cli run as a separate process, as scripts use it.
+
+#include "tests/support/supporto.h"
+
+#include <QDir>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace strovel {
+namespace {
+
+struct Esito {
+    int codice = -1;
+    QString uscita;
+    QString errori;
+};
+
+Esito Cli(const QStringList& argomenti) {
+    QProcess p;
+    p.start(qEnvironmentVariable("STROVEL_CLI"), argomenti);
+    EXPECT_TRUE(p.waitForFinished(120000));
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+class StrovelCli : public ::testing::Test {
+protected:
+    QTemporaryDir cartella;
+    QString File(const char* nome) const { return cartella.filePath(QString::fromLatin1(nome)); }
+};
+
+TEST_F(StrovelCli, DemoEInfo) {
+    const Esito demo = Cli({QStringLiteral("demo-archivio"), File("demo.mdb")});
+    ASSERT_EQ(demo.codice, 0) << demo.errori.toStdString();
+    const Esito info = Cli({QStringLiteral("info"), File("demo.mdb")});
+    ASSERT_EQ(info.codice, 0) << info.errori.toStdString();
+    EXPECT_EQ(info.uscita, QStringLiteral("estrazioni\t2000\nprima\t23/03/2013\nultima\t30/12/2025\n"));
+
+    // Same arguments, same file content.
+    ASSERT_EQ(Cli({QStringLiteral("demo-archivio"), File("demo2.mdb")}).codice, 0);
+    EXPECT_EQ(test::LeggiFile(File("demo.mdb")), test::LeggiFile(File("demo2.mdb")));
+
+    const Esito piccolo = Cli({QStringLiteral("demo-archivio"), File("piccolo.mdb"),
+                               QStringLiteral("--estrazioni"), QStringLiteral("3"),
+                               QStringLiteral("--seme"), QStringLiteral("9")});
+    ASSERT_EQ(piccolo.codice, 0);
+    EXPECT_TRUE(Cli({QStringLiteral("info"), File("piccolo.mdb")})
+                    .uscita.startsWith(QStringLiteral("estrazioni\t3\nprima\t25/12/2025\n")));
+}
+
+TEST_F(StrovelCli, CreaArchivioRifiutaDiSovrascrivere) {
+    test::ScriviFile(File("storico.txt"), "2023/01/05\tBA\t1\t2\t3\t4\t5\n");
+    const Esito ok = Cli({QStringLiteral("crea-archivio"), File("a.mdb"), QStringLiteral("--da"),
+                          File("storico.txt")});
+    ASSERT_EQ(ok.codice, 0) << ok.errori.toStdString();
+    EXPECT_EQ(Cli({QStringLiteral("info"), File("a.mdb")}).uscita,
+              QStringLiteral("estrazioni\t1\nprima\t05/01/2023\nultima\t05/01/2023\n"));
+    const QByteArray prima = test::LeggiFile(File("a.mdb"));
+    const Esito di_nuovo = Cli({QStringLiteral("crea-archivio"), File("a.mdb"),
+                                QStringLiteral("--da"), File("storico.txt")});
+    EXPECT_NE(di_nuovo.codice, 0);
+    EXPECT_TRUE(di_nuovo.errori.contains(QStringLiteral("esiste già")));
+    EXPECT_EQ(test::LeggiFile(File("a.mdb")), prima);
+}
+
+TEST_F(StrovelCli, IngressoErratoMessaggioItalianoENessunFile) {
+    test::ScriviFile(File("cattivo.txt"), "2023/01/05\tBA\t1\t2\t3\t4\t5\n2023/13/05\tBA\t1\t2\t3\t4\t5\n");
+    const Esito e = Cli({QStringLiteral("crea-archivio"), File("b.mdb"), QStringLiteral("--da"),
+                         File("cattivo.txt")});
+    EXPECT_NE(e.codice, 0);
+    EXPECT_TRUE(e.errori.contains(File("cattivo.txt"))) << e.errori.toStdString();
+    EXPECT_TRUE(e.errori.contains(QStringLiteral("riga 2")));
+    EXPECT_TRUE(e.uscita.isEmpty());
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{QStringLiteral("cattivo.txt")});
+
+    const Esito manca = Cli({QStringLiteral("crea-archivio"), File("c.mdb"), QStringLiteral("--da"),
+                             File("manca.txt")});
+    EXPECT_NE(manca.codice, 0);
+    EXPECT_TRUE(manca.errori.contains(QStringLiteral("Impossibile leggere")));
+
+    EXPECT_NE(Cli({QStringLiteral("info"), File("manca.mdb")}).codice, 0);
+    EXPECT_FALSE(QFileInfo::exists(File("manca.mdb")));
+    EXPECT_NE(Cli({QStringLiteral("sconosciuto")}).codice, 0);
+    EXPECT_NE(Cli({QStringLiteral("demo-archivio"), File("d.mdb"), QStringLiteral("--estrazioni"),
+                   QStringLiteral("10000")})
+                  .codice,
+              0);
+    EXPECT_NE(Cli({QStringLiteral("crea-archivio"), File("e.mdb")}).codice, 0);
+}
+
+TEST_F(StrovelCli, ArchivioRealeDaTesto) {
+    STROVEL_RICHIEDE_DATI_REALI(colonne, QStringLiteral("archivio.txt"));
+    const Esito e = Cli({QStringLiteral("crea-archivio"), File("reale.mdb"), QStringLiteral("--da"),
+                         *colonne});
+    ASSERT_EQ(e.codice, 0) << e.errori.toStdString();
+    EXPECT_EQ(Cli({QStringLiteral("info"), File("reale.mdb")}).uscita,
+              QStringLiteral("estrazioni\t7236\nprima\t07/01/1939\nultima\t30/12/2025\n"));
+}
+
+} // namespace
+} // namespace strovel

@@ -1,0 +1,70 @@
+#include "tests/support/supporto.h"
+
+#include "core/data_testo.h"
+#include "storage/crea_archivio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace strovel::test {
+
+std::optional<QString> DatiReali(const QString& nome) {
+    const QString cartella = qEnvironmentVariable("STROVEL_DATI_REALI");
+    if (cartella.isEmpty()) {
+        return std::nullopt;
+    }
+    const QString percorso = QDir(cartella).filePath(nome);
+    if (!QFileInfo::exists(percorso)) {
+        return std::nullopt;
+    }
+    return percorso;
+}
+
+QDateTime Adesso() { return QDateTime(QDate(2026, 1, 2), QTime(10, 30, 0)); }
+
+RigaEstrazione Riga(const std::string& data, int base) {
+    RigaEstrazione riga;
+    riga.data = data;
+    for (int r = 0; r < 11; ++r) {
+        std::array<std::int16_t, 5> numeri{};
+        for (int p = 0; p < 5; ++p) {
+            numeri[static_cast<std::size_t>(p)] =
+                static_cast<std::int16_t>((base + r * 5 + p - 1) % 90 + 1);
+        }
+        riga.ruote[static_cast<std::size_t>(r)] = TestoRuota(numeri);
+    }
+    return riga;
+}
+
+void CreaArchivio(const QString& percorso, const std::vector<RigaEstrazione>& righe) {
+    QString errore;
+    ASSERT_TRUE(CreaArchivioDaRighe(percorso, righe, Adesso(), &errore)) << errore.toStdString();
+}
+
+std::vector<RigaEstrazione> RigheConsecutive(int n) {
+    std::vector<RigaEstrazione> righe;
+    const std::int64_t inizio = NumeroGiorno(Data{1, 1, 2000});
+    for (int k = 0; k < n; ++k) {
+        righe.push_back(Riga(TestoData(DataDaNumeroGiorno(inizio + k)), k % 90 + 1));
+    }
+    return righe;
+}
+
+QByteArray LeggiFile(const QString& percorso) {
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return f.readAll();
+}
+
+void ScriviFile(const QString& percorso, const QByteArray& contenuto) {
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(contenuto);
+}
+
+} // namespace strovel::test
