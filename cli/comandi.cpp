@@ -13,11 +13,10 @@ namespace strovel::cli {
 
 namespace {
 
-const char* const Uso =
-    "Uso:\n"
-    "  strovel-cli crea-archivio ARCHIVIO.mdb --da FILE\n"
-    "  strovel-cli info ARCHIVIO.mdb\n"
-    "  strovel-cli demo-archivio ARCHIVIO.mdb [--estrazioni N] [--seme S]\n";
+const char* const Uso = "Uso:\n"
+                        "  strovel-cli crea-archivio ARCHIVIO.mdb --da FILE\n"
+                        "  strovel-cli info ARCHIVIO.mdb\n"
+                        "  strovel-cli demo-archivio ARCHIVIO.mdb [--estrazioni N] [--seme S]\n";
 
 /// Arguments of one command: positional values and --name value options.
 struct Argomenti {
@@ -91,8 +90,9 @@ int Info(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
     QString prima;
     QString ultima;
     db.Estremi(prima, ultima);
-    uscita << "estrazioni\t" << n << '\n' << "prima\t" << prima << '\n' << "ultima\t" << ultima
-           << '\n';
+    uscita << "estrazioni\t" << n << '\n'
+           << "prima\t" << prima << '\n'
+           << "ultima\t" << ultima << '\n';
     return 0;
 }
 
@@ -107,7 +107,8 @@ int DemoArchivio(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
         bool ok = false;
         estrazioni = v->toInt(&ok);
         if (!ok || estrazioni < 1 || estrazioni > 9999) {
-            errori << QStringLiteral("Numero di estrazioni non valido: %1 (da 1 a 9999).\n").arg(*v);
+            errori
+                << QStringLiteral("Numero di estrazioni non valido: %1 (da 1 a 9999).\n").arg(*v);
             return 2;
         }
     }
@@ -145,7 +146,7 @@ int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& error
     Argomenti a;
     if (comando == QStringLiteral("crea-archivio")) {
         return Analizza(resto, {QStringLiteral("da")}, a, errori) ? CreaArchivio(a, uscita, errori)
-                                                                   : 2;
+                                                                  : 2;
     }
     if (comando == QStringLiteral("info")) {
         return Analizza(resto, {}, a, errori) ? Info(a, uscita, errori) : 2;

@@ -21,10 +21,18 @@ constexpr TabellaAttributo Costruisci(int (*regola)(int)) {
     }
     return t;
 }
-constexpr int Decina(int n) { return n == 90 ? 0 : n / 10; }
-constexpr int Cadenza(int n) { return n % 10; }
-constexpr int Figura(int n) { return n % 9 == 0 ? 9 : n % 9; }
-constexpr int Vertibile(int n) { return (n % 10) * 10 + n / 10; }
+constexpr int Decina(int n) {
+    return n == 90 ? 0 : n / 10;
+}
+constexpr int Cadenza(int n) {
+    return n % 10;
+}
+constexpr int Figura(int n) {
+    return n % 9 == 0 ? 9 : n % 9;
+}
+constexpr int Vertibile(int n) {
+    return (n % 10) * 10 + n / 10;
+}
 } // namespace dettaglio
 
 /// Tens digit: 1..9 and 90 are group 0, 10..19 group 1, ..., 80..89 group 8.
@@ -93,11 +101,17 @@ constexpr std::int16_t Deriva(Operazione op, int x, int y) {
 }
 
 /// A running ambata combined with a new number: (a + m) fuori 90.
-constexpr std::int16_t SommaProgressiva(int a, int m) { return Fuori90(a + m); }
+constexpr std::int16_t SommaProgressiva(int a, int m) {
+    return Fuori90(a + m);
+}
 
 /// Sum class of an ambo: (a + b) fuori 90.
-constexpr std::int16_t ClasseSomma(int a, int b) { return Fuori90(a + b); }
+constexpr std::int16_t ClasseSomma(int a, int b) {
+    return Fuori90(a + b);
+}
 /// Difference class of an ambo of two distinct numbers: abs(a - b), 1..89.
-constexpr std::int16_t ClasseDifferenza(int a, int b) { return Distanza(a, b); }
+constexpr std::int16_t ClasseDifferenza(int a, int b) {
+    return Distanza(a, b);
+}
 
 } // namespace strovel

@@ -11,9 +11,7 @@ struct Colore {
     std::uint8_t blu = 0;
 
     /// 24-bit value with red in the low byte: red + 256 * green + 65536 * blue.
-    constexpr std::uint32_t Valore() const {
-        return rosso + 256u * verde + 65536u * blu;
-    }
+    constexpr std::uint32_t Valore() const { return rosso + 256u * verde + 65536u * blu; }
     friend constexpr bool operator==(const Colore&, const Colore&) = default;
 };
 

@@ -15,7 +15,9 @@ int GiorniMese(int anno, int mese) {
     return mese == 2 && Bisestile(anno) ? 29 : giorni[mese - 1];
 }
 
-bool Cifra(char c) { return c >= '0' && c <= '9'; }
+bool Cifra(char c) {
+    return c >= '0' && c <= '9';
+}
 
 /// Reads 1..maxCifre digits at `pos`, advancing it.
 std::optional<int> LeggiCifre(std::string_view t, std::size_t& pos, std::size_t minCifre,
@@ -33,7 +35,9 @@ std::optional<int> LeggiCifre(std::string_view t, std::size_t& pos, std::size_t 
     return valore;
 }
 
-bool Separatore(char c) { return c == '/' || c == '-' || c == '.'; }
+bool Separatore(char c) {
+    return c == '/' || c == '-' || c == '.';
+}
 
 } // namespace
 

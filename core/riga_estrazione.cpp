@@ -12,7 +12,9 @@ std::string TestoRuota(const std::array<std::int16_t, 5>& numeri) {
 }
 
 std::optional<std::string> ErroreTestoRuota(std::string_view testo) {
-    const std::string citato = "\"" + std::string(testo) + "\"";
+    std::string citato(1, '"');
+    citato.append(testo);
+    citato.push_back('"');
     if (testo.size() != 14) {
         return "la ruota " + citato + " non ha 14 caratteri";
     }

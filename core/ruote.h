@@ -14,16 +14,16 @@ inline constexpr int IndiceTutte = 11;
 inline constexpr int NumPosizioni = 5;
 
 /// Two-letter codes BA..NZ, then "TU" for all wheels.
-inline constexpr std::array<std::string_view, 12> SigleRuote = {
-    "BA", "CA", "FI", "GE", "MI", "NA", "PA", "RO", "TO", "VE", "NZ", "TU"};
+inline constexpr std::array<std::string_view, 12> SigleRuote = {"BA", "CA", "FI", "GE", "MI", "NA",
+                                                                "PA", "RO", "TO", "VE", "NZ", "TU"};
 inline constexpr std::array<std::string_view, 11> InizialiRuote = {"B", "C", "F", "G", "M", "N",
                                                                    "P", "R", "T", "V", "Z"};
 inline constexpr std::array<std::string_view, 11> NomiRuote = {
-    "Bari",   "Cagliari", "Firenze", "Genova", "Milano",   "Napoli",
+    "Bari",    "Cagliari", "Firenze", "Genova",  "Milano",   "Napoli",
     "Palermo", "Roma",     "Torino",  "Venezia", "Nazionale"};
 /// Wheel columns of the archive table EstrazioniLotto.
-inline constexpr std::array<std::string_view, 11> ColonneRuote = {"Ba", "Ca", "Fi", "Ge", "Mi", "Na",
-                                                                  "Pa", "Ro", "To", "Ve", "Nz"};
+inline constexpr std::array<std::string_view, 11> ColonneRuote = {
+    "Ba", "Ca", "Fi", "Ge", "Mi", "Na", "Pa", "Ro", "To", "Ve", "Nz"};
 
 /// Upper-cases `codice` in place and returns the index 0..10 of the wheel whose code equals its
 /// first two characters, or -1 when none does ("TU" included).

@@ -74,7 +74,8 @@ bool DatabaseArchivio::CreaArchivio(const QString& percorso, QString* errore) {
     ok = ok && db.commit();
     if (!ok) {
         if (errore) {
-            *errore = QStringLiteral("Impossibile creare l'archivio %1: %2").arg(percorso, Motivo(q));
+            *errore =
+                QStringLiteral("Impossibile creare l'archivio %1: %2").arg(percorso, Motivo(q));
         }
         db.rollback();
         q = QSqlQuery();
@@ -91,7 +92,8 @@ bool DatabaseArchivio::ApriArchivio(const QString& percorso, QString* errore) {
 }
 
 bool DatabaseArchivio::HaTabellaEstrazioni() const {
-    return Aperto() && Db().tables().contains(QStringLiteral("EstrazioniLotto"), Qt::CaseInsensitive);
+    return Aperto() &&
+           Db().tables().contains(QStringLiteral("EstrazioniLotto"), Qt::CaseInsensitive);
 }
 
 int DatabaseArchivio::NumeroRighe() const {
@@ -126,8 +128,9 @@ EsitoRicerca DatabaseArchivio::CercaData(const QString& testoData, RigaEstrazion
         return EsitoRicerca::Errore;
     }
     QSqlQuery q(Db());
-    q.prepare(QStringLiteral("SELECT DataEstrazione") + ColonneRuoteSql() +
-              QStringLiteral(" FROM EstrazioniLotto INDEXED BY primarykey WHERE DataEstrazione = ?"));
+    q.prepare(
+        QStringLiteral("SELECT DataEstrazione") + ColonneRuoteSql() +
+        QStringLiteral(" FROM EstrazioniLotto INDEXED BY primarykey WHERE DataEstrazione = ?"));
     q.addBindValue(iso);
     if (!q.exec()) {
         if (errore) {
@@ -196,12 +199,13 @@ bool DatabaseArchivio::Applica(const std::vector<ModificaArchivio>& modifiche,
         assegnazioni += QStringLiteral("\"") + Q(ColonneRuote[static_cast<std::size_t>(r)]) +
                         QStringLiteral("\" = ?, ");
     }
-    bool ok = aggiungi.prepare(QStringLiteral("INSERT INTO EstrazioniLotto (DataEstrazione") +
-                               ColonneRuoteSql() + QStringLiteral(", datareg, orareg) VALUES (?") +
-                               segnaposti + QStringLiteral(", ?, ?)")) &&
-              modifica.prepare(QStringLiteral("UPDATE EstrazioniLotto SET ") + assegnazioni +
-                               QStringLiteral("datareg = ?, orareg = ? WHERE DataEstrazione = ?")) &&
-              elimina.prepare(QStringLiteral("DELETE FROM EstrazioniLotto WHERE DataEstrazione = ?"));
+    bool ok =
+        aggiungi.prepare(QStringLiteral("INSERT INTO EstrazioniLotto (DataEstrazione") +
+                         ColonneRuoteSql() + QStringLiteral(", datareg, orareg) VALUES (?") +
+                         segnaposti + QStringLiteral(", ?, ?)")) &&
+        modifica.prepare(QStringLiteral("UPDATE EstrazioniLotto SET ") + assegnazioni +
+                         QStringLiteral("datareg = ?, orareg = ? WHERE DataEstrazione = ?")) &&
+        elimina.prepare(QStringLiteral("DELETE FROM EstrazioniLotto WHERE DataEstrazione = ?"));
 
     QString motivo;
     QString dataInErrore;
@@ -242,7 +246,8 @@ bool DatabaseArchivio::Applica(const std::vector<ModificaArchivio>& modifiche,
         if (!q->exec()) {
             dataInErrore = testoData;
             motivo = Motivo(*q);
-            if (m.tipo == ModificaArchivio::Tipo::Aggiungi && motivo.contains(QStringLiteral("UNIQUE"))) {
+            if (m.tipo == ModificaArchivio::Tipo::Aggiungi &&
+                motivo.contains(QStringLiteral("UNIQUE"))) {
                 motivo = QStringLiteral("la data è già presente nell'archivio.");
             }
             ok = false;

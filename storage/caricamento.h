@@ -17,13 +17,13 @@ class DatabaseArchivio;
 
 struct ErroreCaricamento {
     enum class Tipo {
-        ArchivioNonAperto,   ///< the archive database could not be opened or read
-        TabellaMancante,     ///< no table EstrazioniLotto
-        NonUnArchivio,       ///< the table is there but the load query fails on it
-        ArchivioVuoto,       ///< no draw in the table
-        TroppeEstrazioni,    ///< more than 9,999 draws
-        DataNonValida,       ///< a stored date that does not convert
-        EstrazioneIniziale,  ///< "EstrazioneIniziale" below 1 or past the last draw
+        ArchivioNonAperto,  ///< the archive database could not be opened or read
+        TabellaMancante,    ///< no table EstrazioniLotto
+        NonUnArchivio,      ///< the table is there but the load query fails on it
+        ArchivioVuoto,      ///< no draw in the table
+        TroppeEstrazioni,   ///< more than 9,999 draws
+        DataNonValida,      ///< a stored date that does not convert
+        EstrazioneIniziale, ///< "EstrazioneIniziale" below 1 or past the last draw
     };
     Tipo tipo;
     /// Italian description of what went wrong, for logs and the command line.

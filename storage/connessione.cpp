@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -31,8 +32,7 @@ QString Password(const QString& testoConnessione) {
 
 QString Impronta(const QString& password) {
     const QByteArray dati = QByteArrayLiteral("strovel:") + password.toUtf8();
-    return QString::fromLatin1(
-        QCryptographicHash::hash(dati, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(QCryptographicHash::hash(dati, QCryptographicHash::Sha256).toHex());
 }
 
 QString NuovoNome() {
@@ -43,18 +43,35 @@ QString NuovoNome() {
 } // namespace
 
 QString PerSqlite(const QString& sql) {
-    static const QRegularExpression qualificata(
-        QStringLiteral("\\b(EstrazioniLotto|ParametriProgramma|Ambatadinamica)\\.([A-Za-z_][A-Za-z0-9_]*)\\b"));
+    static const QRegularExpression qualificata(QStringLiteral(
+        "\\b(EstrazioniLotto|ParametriProgramma|Ambatadinamica)\\.([A-Za-z_][A-Za-z0-9_]*)\\b"));
     QString risultato = sql;
     risultato.replace(qualificata, QStringLiteral("\\1.\"\\2\""));
     return risultato;
 }
 
-QString TestoConnessione() { return QStringLiteral(";pwd=") + PasswordProgramma; }
+sqlite3* ManigliaSqlite(const QSqlDatabase& db) {
+    if (!db.isOpen() || db.driver() == nullptr) {
+        return nullptr;
+    }
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0) {
+        return nullptr;
+    }
+    return *static_cast<sqlite3* const*>(v.constData());
+}
 
-Connessione::~Connessione() { Chiudi(); }
+QString TestoConnessione() {
+    return QStringLiteral(";pwd=") + PasswordProgramma;
+}
 
-QSqlDatabase Connessione::Db() const { return QSqlDatabase::database(nome_, false); }
+Connessione::~Connessione() {
+    Chiudi();
+}
+
+QSqlDatabase Connessione::Db() const {
+    return QSqlDatabase::database(nome_, false);
+}
 
 void Connessione::Chiudi() {
     if (nome_.isEmpty()) {
@@ -140,11 +157,10 @@ bool Connessione::Crea(const QString& percorso, const QString& testoConnessione,
         return false;
     }
     QSqlQuery q(Db());
-    const bool ok =
-        q.exec(QStringLiteral("CREATE TABLE ") + TabellaProtezione +
-               QStringLiteral(" (Impronta TEXT NOT NULL)")) &&
-        q.prepare(QStringLiteral("INSERT INTO ") + TabellaProtezione +
-                  QStringLiteral(" (Impronta) VALUES (?)"));
+    const bool ok = q.exec(QStringLiteral("CREATE TABLE ") + TabellaProtezione +
+                           QStringLiteral(" (Impronta TEXT NOT NULL)")) &&
+                    q.prepare(QStringLiteral("INSERT INTO ") + TabellaProtezione +
+                              QStringLiteral(" (Impronta) VALUES (?)"));
     if (ok) {
         q.addBindValue(Impronta(Password(testoConnessione)));
     }

@@ -9,6 +9,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+struct sqlite3;
+
 namespace strovel {
 
 /// The connect text every database of the program is opened with: ";pwd=" and the password.
@@ -18,6 +20,10 @@ QString TestoConnessione();
 /// one of the program's tables is quoted, since "To" is a keyword there
 /// ("EstrazioniLotto.To" becomes EstrazioniLotto."To"). Nothing else changes.
 QString PerSqlite(const QString& sql);
+
+/// The SQLite handle under a QSQLITE connection, for the few reads where going through
+/// QVariant per value costs too much (the archive load); nullptr for any other driver.
+sqlite3* ManigliaSqlite(const QSqlDatabase& db);
 
 class Connessione {
 public:

@@ -32,9 +32,9 @@ bool LeggiColonne(const QByteArray& contenuto, std::vector<RigaEstrazione>& righ
         }
         const auto data = LeggiData(S(r.data));
         if (!data || r.data.size() != 10) {
-            return Fallisci(errore, r.riga,
-                            QStringLiteral("la data \"%1\" non è una data gg/mm/aaaa valida")
-                                .arg(r.data));
+            return Fallisci(
+                errore, r.riga,
+                QStringLiteral("la data \"%1\" non è una data gg/mm/aaaa valida").arg(r.data));
         }
         if (!viste.insert(*data).second) {
             return Fallisci(errore, r.riga,
@@ -84,9 +84,9 @@ bool LeggiArchivioTesto(const QByteArray& contenuto, std::vector<RigaEstrazione>
         return Fallisci(errore, 1, QStringLiteral("il file non contiene estrazioni"));
     }
     if (ok && righe.size() > 9999) {
-        return Fallisci(errore, 1,
-                        QStringLiteral("il file contiene %1 estrazioni: il massimo è 9999")
-                            .arg(righe.size()));
+        return Fallisci(
+            errore, 1,
+            QStringLiteral("il file contiene %1 estrazioni: il massimo è 9999").arg(righe.size()));
     }
     return ok;
 }
@@ -95,7 +95,8 @@ bool CreaArchivioDaRighe(const QString& percorso, const std::vector<RigaEstrazio
                          const QDateTime& adesso, QString* errore) {
     if (QFileInfo::exists(percorso)) {
         if (errore) {
-            *errore = QStringLiteral("Il file %1 esiste già: non viene sovrascritto.").arg(percorso);
+            *errore =
+                QStringLiteral("Il file %1 esiste già: non viene sovrascritto.").arg(percorso);
         }
         return false;
     }
@@ -140,7 +141,10 @@ bool CreaArchivioDaTesto(const QString& percorsoTesto, const QString& percorsoAr
     ErroreTesto e;
     if (!LeggiArchivioTesto(contenuto, righe, &e)) {
         if (errore) {
-            *errore = QStringLiteral("File %1, riga %2: %3.").arg(percorsoTesto).arg(e.riga).arg(e.motivo);
+            *errore = QStringLiteral("File %1, riga %2: %3.")
+                          .arg(percorsoTesto)
+                          .arg(e.riga)
+                          .arg(e.motivo);
         }
         return false;
     }

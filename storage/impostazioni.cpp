@@ -43,10 +43,14 @@ const ParametroIniziale ParametriIniziali[] = {
 } // namespace
 
 QStringList TabelleImpostazioni() {
-    return {QStringLiteral("ParametriProgramma"),  QStringLiteral("Salvataggi"),
-            QStringLiteral("Giocate"),             QStringLiteral("Impostazioni"),
-            QStringLiteral("Matrix"),              QStringLiteral("Matrix_composizione"),
-            QStringLiteral("Ambatadinamica"),      QStringLiteral("Configurazioni"),
+    return {QStringLiteral("ParametriProgramma"),
+            QStringLiteral("Salvataggi"),
+            QStringLiteral("Giocate"),
+            QStringLiteral("Impostazioni"),
+            QStringLiteral("Matrix"),
+            QStringLiteral("Matrix_composizione"),
+            QStringLiteral("Ambatadinamica"),
+            QStringLiteral("Configurazioni"),
             QStringLiteral("Confignumeri")};
 }
 
@@ -185,9 +189,10 @@ QList<Parametro> DatabaseImpostazioni::ElencoParametri() const {
     QList<Parametro> elenco;
     QSqlQuery q(connessione_.Db());
     q.setForwardOnly(true);
-    if (!q.exec(PerSqlite(QStringLiteral("SELECT ParametriProgramma.Parametro, ParametriProgramma.Valore1, "
-                               "ParametriProgramma.Valore2 ") +
-                          QStringLiteral("From ParametriProgramma ORDER BY ParametriProgramma.Parametro")))) {
+    if (!q.exec(PerSqlite(
+            QStringLiteral("SELECT ParametriProgramma.Parametro, ParametriProgramma.Valore1, "
+                           "ParametriProgramma.Valore2 ") +
+            QStringLiteral("From ParametriProgramma ORDER BY ParametriProgramma.Parametro")))) {
         return elenco;
     }
     while (q.next()) {

@@ -11,6 +11,8 @@ namespace strovel {
 inline QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
-inline std::string S(const QString& s) { return s.toStdString(); }
+inline std::string S(const QString& s) {
+    return s.toStdString();
+}
 
 } // namespace strovel

@@ -69,12 +69,13 @@ bool LeggiStorico(const QByteArray& contenuto, std::vector<RigaEstrazione>& righ
         const QStringList parti = testoData.split(QLatin1Char('/'));
         std::optional<Data> data;
         if (parti.size() == 3 && parti[0].size() == 4) {
-            data = LeggiData(S(parti[2] + QLatin1Char('/') + parti[1] + QLatin1Char('/') + parti[0]));
+            data =
+                LeggiData(S(parti[2] + QLatin1Char('/') + parti[1] + QLatin1Char('/') + parti[0]));
         }
         if (!data) {
-            return Fallisci(errore, numeroRiga,
-                            QStringLiteral("la data \"%1\" non è una data aaaa/mm/gg valida")
-                                .arg(testoData));
+            return Fallisci(
+                errore, numeroRiga,
+                QStringLiteral("la data \"%1\" non è una data aaaa/mm/gg valida").arg(testoData));
         }
         const QString codice = QString::fromLatin1(campi[1].trimmed()).toUpper();
         const int ruota = RuotaStorico(codice);

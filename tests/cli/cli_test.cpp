@@ -35,15 +35,16 @@ TEST_F(StrovelCli, DemoEInfo) {
     ASSERT_EQ(demo.codice, 0) << demo.errori.toStdString();
     const Esito info = Cli({QStringLiteral("info"), File("demo.mdb")});
     ASSERT_EQ(info.codice, 0) << info.errori.toStdString();
-    EXPECT_EQ(info.uscita, QStringLiteral("estrazioni\t2000\nprima\t23/03/2013\nultima\t30/12/2025\n"));
+    EXPECT_EQ(info.uscita,
+              QStringLiteral("estrazioni\t2000\nprima\t23/03/2013\nultima\t30/12/2025\n"));
 
     // Same arguments, same file content.
     ASSERT_EQ(Cli({QStringLiteral("demo-archivio"), File("demo2.mdb")}).codice, 0);
     EXPECT_EQ(test::LeggiFile(File("demo.mdb")), test::LeggiFile(File("demo2.mdb")));
 
-    const Esito piccolo = Cli({QStringLiteral("demo-archivio"), File("piccolo.mdb"),
-                               QStringLiteral("--estrazioni"), QStringLiteral("3"),
-                               QStringLiteral("--seme"), QStringLiteral("9")});
+    const Esito piccolo =
+        Cli({QStringLiteral("demo-archivio"), File("piccolo.mdb"), QStringLiteral("--estrazioni"),
+             QStringLiteral("3"), QStringLiteral("--seme"), QStringLiteral("9")});
     ASSERT_EQ(piccolo.codice, 0);
     EXPECT_TRUE(Cli({QStringLiteral("info"), File("piccolo.mdb")})
                     .uscita.startsWith(QStringLiteral("estrazioni\t3\nprima\t25/12/2025\n")));
@@ -65,14 +66,16 @@ TEST_F(StrovelCli, CreaArchivioRifiutaDiSovrascrivere) {
 }
 
 TEST_F(StrovelCli, IngressoErratoMessaggioItalianoENessunFile) {
-    test::ScriviFile(File("cattivo.txt"), "2023/01/05\tBA\t1\t2\t3\t4\t5\n2023/13/05\tBA\t1\t2\t3\t4\t5\n");
+    test::ScriviFile(File("cattivo.txt"),
+                     "2023/01/05\tBA\t1\t2\t3\t4\t5\n2023/13/05\tBA\t1\t2\t3\t4\t5\n");
     const Esito e = Cli({QStringLiteral("crea-archivio"), File("b.mdb"), QStringLiteral("--da"),
                          File("cattivo.txt")});
     EXPECT_NE(e.codice, 0);
     EXPECT_TRUE(e.errori.contains(File("cattivo.txt"))) << e.errori.toStdString();
     EXPECT_TRUE(e.errori.contains(QStringLiteral("riga 2")));
     EXPECT_TRUE(e.uscita.isEmpty());
-    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{QStringLiteral("cattivo.txt")});
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("cattivo.txt")});
 
     const Esito manca = Cli({QStringLiteral("crea-archivio"), File("c.mdb"), QStringLiteral("--da"),
                              File("manca.txt")});
@@ -91,8 +94,8 @@ TEST_F(StrovelCli, IngressoErratoMessaggioItalianoENessunFile) {
 
 TEST_F(StrovelCli, ArchivioRealeDaTesto) {
     STROVEL_RICHIEDE_DATI_REALI(colonne, QStringLiteral("archivio.txt"));
-    const Esito e = Cli({QStringLiteral("crea-archivio"), File("reale.mdb"), QStringLiteral("--da"),
-                         *colonne});
+    const Esito e =
+        Cli({QStringLiteral("crea-archivio"), File("reale.mdb"), QStringLiteral("--da"), *colonne});
     ASSERT_EQ(e.codice, 0) << e.errori.toStdString();
     EXPECT_EQ(Cli({QStringLiteral("info"), File("reale.mdb")}).uscita,
               QStringLiteral("estrazioni\t7236\nprima\t07/01/1939\nultima\t30/12/2025\n"));

@@ -43,7 +43,7 @@ TEST_F(Caricamento, AvvioConEstrazioneIniziale) {
     EXPECT_EQ(archivio.IndiciModello[900], 1000);
     EXPECT_EQ(archivio.DateEstrazioni[1], "01/01/2000");
     EXPECT_EQ(archivio.DateEstrazioni[1000], "26/09/2002");
-    EXPECT_EQ(archivio.ProgressivoMese[32], 1); // 01/02/2000
+    EXPECT_EQ(archivio.ProgressivoMese[32], 1);  // 01/02/2000
     EXPECT_EQ(archivio.ProgressivoAnno[367], 1); // 01/01/2001
     EXPECT_EQ(archivio.ProgressivoAnno[366], 366);
     // Progress: maximum R + 1, then every row.

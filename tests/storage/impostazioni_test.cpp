@@ -37,11 +37,13 @@ TEST_F(Impostazioni, CreatoConLeNoveTabelleEIParametriIniziali) {
     ASSERT_TRUE(db.LeggiParametro(QStringLiteral("IndirizzoInternet"), valore));
     EXPECT_TRUE(valore.startsWith(QStringLiteral("http")));
     // No leftover of the creation.
-    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{QStringLiteral("DbStrovel.mdb")});
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("DbStrovel.mdb")});
 }
 
 TEST_F(Impostazioni, RicercaSenzaRiguardoAlleMaiuscole) {
-    ASSERT_TRUE(db.ScriviParametro(QStringLiteral("percorsoarchivio"), QStringLiteral("D:\\dati\\a.mdb")));
+    ASSERT_TRUE(
+        db.ScriviParametro(QStringLiteral("percorsoarchivio"), QStringLiteral("D:\\dati\\a.mdb")));
     for (const char* nome : {"PercorsoArchivio", "percorsoarchivio", "PERCORSOARCHIVIO"}) {
         QString valore;
         ASSERT_TRUE(db.LeggiParametro(QString::fromLatin1(nome), valore)) << nome;
@@ -144,7 +146,8 @@ TEST(Connessione, FileMancanteONonDatabase) {
     QTemporaryDir cartella;
     Connessione c;
     QString errore;
-    EXPECT_FALSE(c.Apri(cartella.filePath(QStringLiteral("manca.mdb")), TestoConnessione(), &errore));
+    EXPECT_FALSE(
+        c.Apri(cartella.filePath(QStringLiteral("manca.mdb")), TestoConnessione(), &errore));
     EXPECT_FALSE(QFileInfo::exists(cartella.filePath(QStringLiteral("manca.mdb"))));
     const QString testo = cartella.filePath(QStringLiteral("testo.mdb"));
     test::ScriviFile(testo, QByteArray(4096, 'x'));
@@ -191,8 +194,8 @@ TEST_F(Impostazioni, SceltaDellArchivio) {
 
 TEST_F(Impostazioni, SceltaSenzaRigaDelParametro) {
     QSqlQuery q(db.Db());
-    ASSERT_TRUE(q.exec(QStringLiteral(
-        "DELETE FROM ParametriProgramma WHERE Parametro = 'PercorsoArchivio'")));
+    ASSERT_TRUE(q.exec(
+        QStringLiteral("DELETE FROM ParametriProgramma WHERE Parametro = 'PercorsoArchivio'")));
     QString corrente;
     QString etichetta;
     ASSERT_TRUE(ApplicaSceltaArchivio(db, cartella.path(), QStringLiteral("/tmp/a.mdb"), corrente,

@@ -149,7 +149,8 @@ TEST(ArchivioTesto, FileErratoNonLasciaNessunArchivio) {
     EXPECT_FALSE(CreaArchivioDaTesto(testo, archivio, test::Adesso(), &errore));
     EXPECT_TRUE(errore.contains(testo));
     EXPECT_TRUE(errore.contains(QStringLiteral("riga 2")));
-    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{QStringLiteral("cattivo.txt")});
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("cattivo.txt")});
 }
 
 } // namespace

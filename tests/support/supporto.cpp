@@ -23,7 +23,9 @@ std::optional<QString> DatiReali(const QString& nome) {
     return percorso;
 }
 
-QDateTime Adesso() { return QDateTime(QDate(2026, 1, 2), QTime(10, 30, 0)); }
+QDateTime Adesso() {
+    return QDateTime(QDate(2026, 1, 2), QTime(10, 30, 0));
+}
 
 RigaEstrazione Riga(const std::string& data, int base) {
     RigaEstrazione riga;

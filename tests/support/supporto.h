@@ -13,7 +13,9 @@
 #include <ostream>
 
 /// Readable QString values in test failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace strovel::test {
 
@@ -37,8 +39,8 @@ void ScriviFile(const QString& percorso, const QByteArray& contenuto);
 
 } // namespace strovel::test
 
-#define STROVEL_RICHIEDE_DATI_REALI(variabile, nome)                                          \
-    const auto variabile = ::strovel::test::DatiReali(nome);                                 \
-    if (!variabile) {                                                                          \
-        GTEST_SKIP() << "cartella dei dati reali assente";                                    \
+#define STROVEL_RICHIEDE_DATI_REALI(variabile, nome)                                               \
+    const auto variabile = ::strovel::test::DatiReali(nome);                                       \
+    if (!variabile) {                                                                              \
+        GTEST_SKIP() << "cartella dei dati reali assente";                                         \
     }
