@@ -1,0 +1,37 @@
+#include "core/tabella.h"
+
+#include <gtest/gtest.h>
+
+namespace strovel {
+namespace {
+
+TEST(Tabella, IntestazioneDivisaAllaBarraConGliSpazi) {
+    const Tabella t("N°   |Estr     ||Esito");
+    ASSERT_EQ(t.Colonne(), 4);
+    EXPECT_EQ(t.intestazioni[0], "N°   ");
+    EXPECT_EQ(t.intestazioni[1], "Estr     ");
+    EXPECT_EQ(t.intestazioni[2], "");
+    EXPECT_EQ(DividiIntestazione(""), std::vector<std::string>{""});
+    EXPECT_EQ(DividiIntestazione("|"), (std::vector<std::string>{"", ""}));
+}
+
+TEST(Tabella, RigheSempreDellaLarghezzaDellIntestazione) {
+    Tabella t("A|B|C");
+    t.AggiungiRiga({"1", "2", "3", "4"});
+    t.AggiungiRiga({"x"});
+    ASSERT_EQ(t.righe.size(), 2u);
+    EXPECT_EQ(t.righe[0].size(), 3u);
+    EXPECT_EQ(t.righe[1][0].testo, "x");
+    EXPECT_EQ(t.righe[1][2].testo, "");
+}
+
+TEST(Tabella, TsvECsv) {
+    Tabella t("Data|Nota");
+    t.AggiungiRiga({"03/01/2023", "uno, \"due\""});
+    t.AggiungiRiga({"05/01/2023", "a\tb\nc"});
+    EXPECT_EQ(t.Tsv(), "Data\tNota\n03/01/2023\tuno, \"due\"\n05/01/2023\ta b c\n");
+    EXPECT_EQ(t.Csv(), "Data,Nota\n03/01/2023,\"uno, \"\"due\"\"\"\n05/01/2023,\"a\tb\nc\"\n");
+}
+
+} // namespace
+} // namespace strovel
