@@ -1,16 +1,41 @@
-// strovel: the desktop program. The windows come next; until then it says so and which
-// command-line tools already work.
+// strovel: the desktop program.
+
+#include "app/contesto.h"
+#include "app/finestra_avvio.h"
+#include "app/finestra_principale.h"
+#include "storage/cartella_programma.h"
+#include "ui/dialoghi.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strovel2026"));
-    QMessageBox::information(
-        nullptr, QStringLiteral("Strovel 2026: Versione ") + QStringLiteral(STROVEL_VERSIONE),
-        QStringLiteral("Le finestre del programma non sono ancora disponibili in questa versione.\n"
-                       "Gli archivi si creano e si consultano con strovel-cli "
-                       "(crea-archivio, info, demo-archivio)."));
-    return 0;
+
+    strovel::DialoghiQt dialoghi;
+    strovel::Contesto contesto(dialoghi);
+    contesto.cartellaProgramma = strovel::CartellaProgramma(QApplication::applicationDirPath());
+    contesto.archivioDemo = qEnvironmentVariable("STROVEL_ARCHIVIO_DEMO");
+
+    QPointer<strovel::FinestraAvvio> avvio = new strovel::FinestraAvvio(contesto);
+    QString errore;
+    if (!avvio->Avvia(&errore)) {
+        // Without the settings database the program cannot start.
+        QMessageBox::critical(nullptr, strovel::Contesto::TitoloAvvio(), errore);
+        delete avvio;
+        return 1;
+    }
+    std::unique_ptr<strovel::FinestraPrincipale> principale;
+    QObject::connect(avvio, &strovel::FinestraAvvio::Caricato, [&] {
+        principale = std::make_unique<strovel::FinestraPrincipale>(contesto);
+        principale->show();
+        avvio->deleteLater();
+    });
+    const int codice = QApplication::exec();
+    delete avvio;
+    principale.reset();
+    contesto.ChiudiTutto();
+    return codice;
 }

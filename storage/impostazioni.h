@@ -44,6 +44,8 @@ public:
     /// Every row, ordered by name.
     QList<Parametro> ElencoParametri() const;
 
+    void Chiudi() { connessione_.Chiudi(); }
+    bool Aperto() const { return connessione_.Aperta(); }
     const QString& Percorso() const { return percorso_; }
     QSqlDatabase Db() const { return connessione_.Db(); }
 

@@ -1,0 +1,219 @@
+#include "app/finestra_avvio.h"
+
+#include "app/contesto.h"
+#include "storage/caricamento.h"
+#include "storage/crea_archivio.h"
+#include "storage/selezione_archivio.h"
+#include "ui/aiuto.h"
+#include "ui/dialoghi.h"
+#include "ui/progresso_barra.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace strovel {
+
+namespace {
+
+QPushButton* Pulsante(QWidget* padre, const QString& nome, const QString& testo) {
+    auto* b = new QPushButton(testo, padre);
+    b->setObjectName(nome);
+    b->setMinimumHeight(30);
+    return b;
+}
+
+} // namespace
+
+FinestraAvvio::FinestraAvvio(Contesto& contesto, QWidget* padre) : QWidget(padre), c_(contesto) {
+    setObjectName(QStringLiteral("FinestraAvvio"));
+    setWindowTitle(Contesto::TitoloAvvio());
+
+    auto* seleziona = Pulsante(this, QStringLiteral("CmdSelezioneArchivio"),
+                               QStringLiteral("SELEZIONE ARCHIVIO"));
+    auto* suggerimento = new QLabel(
+        QStringLiteral("Da utilizzare solamente al primo utilizzo del programma. Consultare "
+                       "l'help in linea ------->"),
+        this);
+    suggerimento->setObjectName(QStringLiteral("LblSuggerimento"));
+    suggerimento->setWordWrap(true);
+    auto* aiuto = Pulsante(this, QStringLiteral("CmDHelp"), QStringLiteral("?"));
+    aiuto->setToolTip(QStringLiteral("Help in linea"));
+    aiuto->setFixedWidth(36);
+
+    auto* creaDaTesto =
+        Pulsante(this, QStringLiteral("CmdCreaDaTesto"), QStringLiteral("CREA ARCHIVIO DA TESTO"));
+    creaDaTesto->setToolTip(
+        QStringLiteral("Costruisce un nuovo archivio da un file di testo delle estrazioni"));
+    auto* spiegaCrea = new QLabel(
+        QStringLiteral("Per chi comincia: crea l'archivio da un file di testo delle estrazioni."),
+        this);
+    spiegaCrea->setWordWrap(true);
+
+    auto* titoloPercorso = new QLabel(QStringLiteral("Percorso archivio:"), this);
+    titoloPercorso->setObjectName(QStringLiteral("LblTitoloPercorso"));
+    etichettaArchivio_ = new QLabel(this);
+    etichettaArchivio_->setObjectName(QStringLiteral("LblArchivio"));
+    etichettaArchivio_->setFrameShape(QFrame::StyledPanel);
+    etichettaArchivio_->setMinimumHeight(26);
+    etichettaArchivio_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    barra_ = new QProgressBar(this);
+    barra_->setObjectName(QStringLiteral("ProgressBar1"));
+    barra_->setValue(0);
+
+    auto* procedi = Pulsante(this, QStringLiteral("CmdProcedi"), QStringLiteral("PROCEDI"));
+    auto* fine = Pulsante(this, QStringLiteral("CmdFine"), QStringLiteral("FINE"));
+    procedi->setDefault(true);
+
+    auto* griglia = new QGridLayout();
+    griglia->addWidget(seleziona, 0, 0);
+    griglia->addWidget(suggerimento, 0, 1);
+    griglia->addWidget(aiuto, 0, 2);
+    griglia->addWidget(creaDaTesto, 1, 0);
+    griglia->addWidget(spiegaCrea, 1, 1, 1, 2);
+    griglia->setColumnStretch(1, 1);
+    griglia->setColumnMinimumWidth(0, 210);
+
+    auto* pulsanti = new QHBoxLayout();
+    pulsanti->addStretch(1);
+    pulsanti->addWidget(procedi);
+    pulsanti->addWidget(fine);
+    procedi->setMinimumWidth(120);
+    fine->setMinimumWidth(120);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(10);
+    layout->addLayout(griglia);
+    layout->addSpacing(6);
+    layout->addWidget(titoloPercorso);
+    layout->addWidget(etichettaArchivio_);
+    layout->addWidget(barra_);
+    layout->addLayout(pulsanti);
+    resize(640, 270);
+
+    connect(seleziona, &QPushButton::clicked, this, &FinestraAvvio::SelezionaArchivio);
+    connect(creaDaTesto, &QPushButton::clicked, this, &FinestraAvvio::CreaArchivioDaTesto);
+    connect(procedi, &QPushButton::clicked, this, &FinestraAvvio::Procedi);
+    connect(fine, &QPushButton::clicked, qApp, &QApplication::quit);
+    connect(aiuto, &QPushButton::clicked, this, [] { FinestraAiuto::Apri(200); });
+}
+
+bool FinestraAvvio::Avvia(QString* errore) {
+    // 1. The help is built in: every help button opens its topic in the help window.
+    // 2. Settings database and its tables: without them the program cannot go on.
+    if (!c_.impostazioni.ApriDatabaseImpostazioni(c_.cartellaProgramma, errore)) {
+        return false;
+    }
+    // 3. The archive path.
+    c_.impostazioni.LeggiParametro(QStringLiteral("PercorsoArchivio"), c_.percorsoArchivio);
+    if (c_.percorsoArchivio.isEmpty() && !c_.archivioDemo.isEmpty() &&
+        QFileInfo::exists(c_.archivioDemo)) {
+        // Nothing configured yet and a demo archive at hand: use it, as if chosen.
+        QString etichetta;
+        ApplicaSceltaArchivio(c_.impostazioni, c_.cartellaProgramma, c_.archivioDemo,
+                              c_.percorsoArchivio, etichetta);
+    }
+    etichettaArchivio_->setText(c_.percorsoArchivio);
+    // 4-5. The archive database; on failure the first-run prompt.
+    if (!c_.archivioDb.ApriArchivio(c_.percorsoArchivio, nullptr)) {
+        c_.dialoghi.Messaggio(
+            this, Icona::Avviso, QStringLiteral("Selezionare Archivio"),
+            QStringLiteral(
+                "Attenzione, la prima volta è necessario configurare l'origine dell'archivio"));
+        SelezionaArchivio();
+    }
+    // 6-8. The ordered parameter list and the web address found in it.
+    c_.indirizzoInternet = IndirizzoDaElenco(c_.impostazioni.ElencoParametri(), QString());
+    // 9-10. Caption and window.
+    setWindowTitle(Contesto::TitoloAvvio());
+    show();
+    // 11. The first draw of the model list.
+    QString iniziale;
+    c_.impostazioni.LeggiParametro(QStringLiteral("EstrazioneIniziale"), iniziale);
+    c_.estrazioneIniziale = NumeroIniziale(iniziale);
+    return true;
+}
+
+void FinestraAvvio::SelezionaArchivio() {
+    RichiestaFile r;
+    r.cartella = c_.cartellaProgramma;
+    r.nomeFile = QStringLiteral("*.mdb");
+    r.filtro = QStringLiteral("File di archivio (*.Mdb)");
+    r.estensione = QStringLiteral("Mdb");
+    const auto scelto = c_.dialoghi.ApriFile(this, r);
+    if (!scelto) {
+        return;
+    }
+    QString etichetta;
+    if (ApplicaSceltaArchivio(c_.impostazioni, c_.cartellaProgramma,
+                              QDir::toNativeSeparators(*scelto), c_.percorsoArchivio, etichetta)) {
+        etichettaArchivio_->setText(etichetta);
+    }
+}
+
+void FinestraAvvio::CreaArchivioDaTesto() {
+    RichiestaFile testo;
+    testo.cartella = c_.cartellaProgramma;
+    testo.nomeFile = QStringLiteral("*.txt");
+    testo.filtro = QStringLiteral("File di testo delle estrazioni (*.txt *.Txt)");
+    testo.estensione = QStringLiteral("txt");
+    const auto sorgente = c_.dialoghi.ApriFile(this, testo);
+    if (!sorgente) {
+        return;
+    }
+    RichiestaFile archivio;
+    archivio.cartella = c_.cartellaProgramma;
+    archivio.nomeFile = QStringLiteral("Archivio.mdb");
+    archivio.filtro = QStringLiteral("File di archivio (*.Mdb)");
+    archivio.estensione = QStringLiteral("mdb");
+    const auto destinazione = c_.dialoghi.SalvaFile(this, archivio);
+    if (!destinazione) {
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString errore;
+    const bool ok = strovel::CreaArchivioDaTesto(*sorgente, *destinazione, c_.adesso(), &errore);
+    QApplication::restoreOverrideCursor();
+    if (!ok) {
+        c_.dialoghi.Messaggio(this, Icona::Critica, QStringLiteral("Errore"), errore);
+        return;
+    }
+    QString etichetta;
+    if (ApplicaSceltaArchivio(c_.impostazioni, c_.cartellaProgramma,
+                              QDir::toNativeSeparators(*destinazione), c_.percorsoArchivio,
+                              etichetta)) {
+        etichettaArchivio_->setText(etichetta);
+    }
+    c_.dialoghi.Messaggio(this, Icona::Informazione, QStringLiteral("Archivio creato"),
+                          QStringLiteral("L'archivio %1 è stato creato. Premere PROCEDI per "
+                                         "caricarlo.")
+                              .arg(QDir::toNativeSeparators(*destinazione)));
+}
+
+void FinestraAvvio::Procedi() {
+    // The archive chosen in this session replaces the one opened at start-up, so that the
+    // draws loaded and the table later edited are the same.
+    if (!c_.archivioDb.Aperto() ||
+        QFileInfo(c_.archivioDb.Percorso()) != QFileInfo(c_.percorsoArchivio)) {
+        c_.archivioDb.ApriArchivio(c_.percorsoArchivio, nullptr);
+    }
+    const auto errore = CaricaArchivioAvvio(c_.archivioDb, c_.estrazioneIniziale, *c_.archivio,
+                                            ProgressoSuBarra(barra_));
+    if (errore) {
+        c_.dialoghi.Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
+                              QStringLiteral("Attenzione, probabilmente è stato selezionato un "
+                                             "altro archivio. Chiudere il programma e riavviarlo"));
+        return;
+    }
+    Q_EMIT Caricato();
+}
+
+} // namespace strovel

@@ -1,0 +1,212 @@
+#include "app/finestra_principale.h"
+
+#include "app/contesto.h"
+#include "app/modello_indici.h"
+#include "core/colori.h"
+#include "ui/aiuto.h"
+#include "ui/griglia.h"
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace strovel {
+
+namespace {
+
+struct PulsanteModulo {
+    const char* nome;
+    const char* suggerimento;
+};
+
+// In the order of the button bar. No module window exists yet: their buttons are disabled.
+const PulsanteModulo Moduli[] = {
+    {"Command1", "Gestione archivio"},    {"Command2", "Mini elenco estrazioni"},
+    {"Command10", "Modulo cicli"},        {"Command3", "Modulo cicli"},
+    {"Command4", "Sequenza dei ritardi"}, {"Command5", "Metodo Ambata dinamica"},
+    {"Command6", "La cinquina spiona"},   {"Command7", "Gli ambi nei cicli"},
+    {"Command8", "Il metodo di Valdimo"}, {"Command9", "Il Quadrato Maltese"},
+};
+
+QLabel* Etichetta(QWidget* padre, const QString& nome, const QString& suggerimento) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(nome);
+    l->setToolTip(suggerimento);
+    l->setFrameShape(QFrame::StyledPanel);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMinimumWidth(86);
+    l->setMinimumHeight(24);
+    return l;
+}
+
+} // namespace
+
+FinestraPrincipale::FinestraPrincipale(Contesto& contesto, QWidget* padre)
+    : QMainWindow(padre), c_(contesto) {
+    setObjectName(QStringLiteral("Strovel"));
+    setWindowTitle(QStringLiteral("Strovel"));
+
+    area_ = new QMdiArea(this);
+    area_->setObjectName(QStringLiteral("AreaFinestre"));
+
+    auto* centrale = new QWidget(this);
+    auto* layout = new QVBoxLayout(centrale);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(CreaBarraPulsanti());
+    layout->addWidget(CreaStrisciaEtichette());
+    layout->addWidget(area_, 1);
+    setCentralWidget(centrale);
+
+    // 1. The last draw of the archive.
+    c_.archivio->UltimaEstrazione = c_.archivio->TotEstrazioni;
+    // 2. The wheel and attribute tables are built into the program.
+    // 3. The draw index grid.
+    auto* pannello = new QDockWidget(QStringLiteral("Indice estrazioni"), this);
+    pannello->setObjectName(QStringLiteral("PannelloIndici"));
+    pannello->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    grigliaIndici_ = new QTableView(pannello);
+    grigliaIndici_->setObjectName(QStringLiteral("GrigliaIndici"));
+    modelloIndici_ = new ModelloIndici(*c_.archivio, grigliaIndici_);
+    grigliaIndici_->setModel(modelloIndici_);
+    grigliaIndici_->verticalHeader()->setVisible(false);
+    grigliaIndici_->verticalHeader()->setDefaultSectionSize(22);
+    grigliaIndici_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grigliaIndici_->setColumnWidth(0, 60);
+    grigliaIndici_->setColumnWidth(1, 90);
+    grigliaIndici_->setColumnWidth(2, 70);
+    grigliaIndici_->setColumnWidth(3, 70);
+    grigliaIndici_->setMinimumWidth(310);
+    pannello->setWidget(grigliaIndici_);
+    addDockWidget(Qt::LeftDockWidgetArea, pannello);
+    AggiornaGrigliaIndici();
+    // 4-5. Range labels.
+    AggiornaEtichetteModello();
+    resize(1200, 760);
+}
+
+QWidget* FinestraPrincipale::CreaBarraPulsanti() {
+    auto* barra = new QWidget(this);
+    barra->setObjectName(QStringLiteral("BarraPulsanti"));
+    auto* layout = new QHBoxLayout(barra);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    for (const PulsanteModulo& m : Moduli) {
+        auto* b = new QPushButton(QString::fromUtf8(m.suggerimento), barra);
+        b->setObjectName(QString::fromLatin1(m.nome));
+        b->setToolTip(QString::fromUtf8(m.suggerimento));
+        b->setEnabled(false);
+        layout->addWidget(b);
+    }
+    layout->addStretch(1);
+    auto* aiuto = new QPushButton(QStringLiteral("?"), barra);
+    aiuto->setObjectName(QStringLiteral("CmDHelp"));
+    aiuto->setToolTip(QStringLiteral("Help in linea"));
+    aiuto->setFixedWidth(36);
+    connect(aiuto, &QPushButton::clicked, this, [] { FinestraAiuto::Apri(220); });
+    layout->addWidget(aiuto);
+    auto* fine = new QPushButton(QStringLiteral("FINE"), barra);
+    fine->setObjectName(QStringLiteral("Command45"));
+    fine->setMinimumWidth(80);
+    connect(fine, &QPushButton::clicked, this, &FinestraPrincipale::Fine);
+    layout->addWidget(fine);
+    return barra;
+}
+
+QWidget* FinestraPrincipale::CreaStrisciaEtichette() {
+    auto* striscia = new QWidget(this);
+    striscia->setObjectName(QStringLiteral("StrisciaEtichette"));
+    auto* g = new QGridLayout(striscia);
+    g->setContentsMargins(0, 4, 0, 4);
+    g->setHorizontalSpacing(6);
+    g->setVerticalSpacing(2);
+    auto titolo = [striscia](const QString& t) {
+        auto* l = new QLabel(t, striscia);
+        l->setAlignment(Qt::AlignCenter);
+        return l;
+    };
+    g->addWidget(titolo(QStringLiteral("Inizio")), 0, 0, 1, 2);
+    g->addWidget(titolo(QStringLiteral("Fine")), 0, 2, 1, 2);
+    g->addWidget(titolo(QStringLiteral("N° estr")), 0, 4);
+    g->addWidget(Etichetta(striscia, QStringLiteral("LblInizio"), QStringLiteral("Data inizio")), 1,
+                 0);
+    g->addWidget(
+        Etichetta(striscia, QStringLiteral("Lbl_inizioNE"), QStringLiteral("Indice inizio")), 1, 1);
+    g->addWidget(Etichetta(striscia, QStringLiteral("LblFine"), QStringLiteral("Data fine")), 1, 2);
+    g->addWidget(Etichetta(striscia, QStringLiteral("Lbl_fineNE"), QStringLiteral("Indice fine")),
+                 1, 3);
+    auto* ev = Etichetta(striscia, QStringLiteral("Lbl_Ev"),
+                         QStringLiteral("Estrazioni archivio modello"));
+    QPalette p = ev->palette();
+    p.setColor(QPalette::Window, ColoreQt(ColoreVerdeScuro));
+    p.setColor(QPalette::WindowText, Qt::white);
+    ev->setPalette(p);
+    ev->setAutoFillBackground(true);
+    QFont grassetto = ev->font();
+    grassetto.setBold(true);
+    ev->setFont(grassetto);
+    g->addWidget(ev, 1, 4);
+    pb1_ = new QProgressBar(striscia);
+    pb1_->setObjectName(QStringLiteral("pb1"));
+    pb1_->setValue(0);
+    pb1_->setMinimumWidth(260);
+    g->addWidget(pb1_, 1, 6);
+    g->setColumnStretch(5, 1);
+    return striscia;
+}
+
+void FinestraPrincipale::AggiornaEtichetteModello() {
+    const Archivio& a = *c_.archivio;
+    auto testo = [this](const char* nome, const QString& valore) {
+        findChild<QLabel*>(QString::fromLatin1(nome))->setText(valore);
+    };
+    if (a.NumIndiciModello < 1) {
+        return;
+    }
+    const auto primo = static_cast<std::size_t>(a.IndiciModello[1]);
+    const auto ultimo =
+        static_cast<std::size_t>(a.IndiciModello[static_cast<std::size_t>(a.NumIndiciModello)]);
+    testo("LblInizio", QString::fromStdString(a.DateEstrazioni[primo]));
+    testo("Lbl_inizioNE", QString::number(primo));
+    testo("LblFine", QString::fromStdString(a.DateEstrazioni[ultimo]));
+    testo("Lbl_fineNE", QString::number(ultimo));
+    // The count comes from the two index labels' texts.
+    const int inizio = findChild<QLabel*>(QStringLiteral("Lbl_inizioNE"))->text().toInt();
+    const int fine = findChild<QLabel*>(QStringLiteral("Lbl_fineNE"))->text().toInt();
+    testo("Lbl_Ev", QString::number(fine - inizio + 1));
+}
+
+void FinestraPrincipale::AggiornaGrigliaIndici() {
+    modelloIndici_->Ricarica();
+}
+
+QMdiSubWindow* FinestraPrincipale::ApriFinestra(const QString& tipo,
+                                                const std::function<QWidget*()>& crea) {
+    auto it = finestre_.find(tipo);
+    if (it == finestre_.end() || it->second == nullptr) {
+        QWidget* finestra = crea();
+        QMdiSubWindow* sotto = area_->addSubWindow(finestra);
+        sotto->setObjectName(QStringLiteral("Finestra_") + tipo);
+        sotto->setAttribute(Qt::WA_DeleteOnClose);
+        it = finestre_.insert_or_assign(tipo, QPointer<QMdiSubWindow>(sotto)).first;
+    }
+    it->second->show();
+    area_->setActiveSubWindow(it->second);
+    it->second->raise();
+    return it->second;
+}
+
+void FinestraPrincipale::Fine() {
+    c_.ChiudiTutto();
+    QApplication::quit();
+}
+
+} // namespace strovel

@@ -1,0 +1,207 @@
+#include "app/contesto.h"
+#include "app/finestra_avvio.h"
+#include "app/finestra_principale.h"
+#include "tests/gui/aiuti.h"
+#include "tests/support/supporto.h"
+#include "ui/dialoghi.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace strovel {
+namespace {
+
+using Tipo = DialoghiScriptati::Tipo;
+
+class Avvio : public ::testing::Test {
+protected:
+    QTemporaryDir casa;
+    DialoghiScriptati dialoghi;
+    std::unique_ptr<Contesto> contesto;
+    std::unique_ptr<FinestraAvvio> avvio;
+
+    void SetUp() override {
+        contesto = std::make_unique<Contesto>(dialoghi);
+        contesto->cartellaProgramma = casa.path();
+        contesto->adesso = [] { return test::Adesso(); };
+    }
+    void TearDown() override {
+        avvio.reset();
+        contesto->ChiudiTutto();
+    }
+    /// Settings with the given archive path and first draw, written before the start-up.
+    void Impostazioni(const QString& percorso, const QString& iniziale) {
+        DatabaseImpostazioni db;
+        ASSERT_TRUE(db.ApriDatabaseImpostazioni(casa.path(), nullptr));
+        ASSERT_TRUE(db.ScriviParametro(QStringLiteral("PercorsoArchivio"), percorso));
+        ASSERT_TRUE(db.ScriviParametro(QStringLiteral("EstrazioneIniziale"), iniziale));
+    }
+    QString Archivio(int estrazioni) {
+        const QString p = casa.filePath(QStringLiteral("archivio.mdb"));
+        test::CreaArchivio(p, test::RigheConsecutive(estrazioni));
+        return p;
+    }
+    void Avvia() {
+        avvio = std::make_unique<FinestraAvvio>(*contesto);
+        QString errore;
+        ASSERT_TRUE(avvio->Avvia(&errore)) << errore.toStdString();
+    }
+    QString Testo(QWidget* radice, const char* nome) {
+        return test::Trova<QLabel>(radice, QString::fromLatin1(nome))->text();
+    }
+};
+
+TEST_F(Avvio, PrimoAvvioSenzaArchivio) {
+    Avvia();
+    EXPECT_EQ(avvio->windowTitle(), QStringLiteral("Strovel 2026: Versione 1.0.0"));
+    const auto& mostrati = dialoghi.Mostrati();
+    ASSERT_EQ(mostrati.size(), 2u);
+    EXPECT_EQ(mostrati[0].tipo, Tipo::Messaggio);
+    EXPECT_EQ(mostrati[0].icona, Icona::Avviso);
+    EXPECT_EQ(mostrati[0].titolo, QStringLiteral("Selezionare Archivio"));
+    EXPECT_EQ(mostrati[0].testo, QStringLiteral("Attenzione, la prima volta è necessario "
+                                                "configurare l'origine dell'archivio"));
+    EXPECT_EQ(mostrati[1].tipo, Tipo::ApriFile);
+    EXPECT_EQ(mostrati[1].file.cartella, casa.path());
+    EXPECT_EQ(mostrati[1].file.nomeFile, QStringLiteral("*.mdb"));
+    EXPECT_EQ(mostrati[1].file.filtro, QStringLiteral("File di archivio (*.Mdb)"));
+    EXPECT_EQ(mostrati[1].file.estensione, QStringLiteral("Mdb"));
+    // The dialog was cancelled: nothing changes.
+    EXPECT_TRUE(Testo(avvio.get(), "LblArchivio").isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(casa.filePath(QStringLiteral("PercorsoDatabase.txt"))));
+
+    dialoghi.Azzera();
+    QSignalSpy caricato(avvio.get(), &FinestraAvvio::Caricato);
+    test::Clicca(avvio.get(), QStringLiteral("CmdProcedi"));
+    EXPECT_EQ(caricato.count(), 0);
+    ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi()[0].icona, Icona::Critica);
+    EXPECT_EQ(dialoghi.Messaggi()[0].titolo, QStringLiteral("Avviso"));
+    EXPECT_EQ(dialoghi.Messaggi()[0].testo,
+              QStringLiteral("Attenzione, probabilmente è stato selezionato un altro archivio. "
+                             "Chiudere il programma e riavviarlo"));
+    EXPECT_TRUE(avvio->isVisible());
+}
+
+TEST_F(Avvio, SceltaDellArchivioPoiProcedi) {
+    const QString percorso = Archivio(50);
+    dialoghi.Rispondi(percorso); // the first-run file dialog
+    Avvia();
+    EXPECT_EQ(Testo(avvio.get(), "LblArchivio"), QStringLiteral("Database: ") + percorso);
+    EXPECT_EQ(test::LeggiFile(casa.filePath(QStringLiteral("PercorsoDatabase.txt"))),
+              (QLatin1Char('"') + percorso + QStringLiteral("\"\r\n")).toLocal8Bit());
+    QSignalSpy caricato(avvio.get(), &FinestraAvvio::Caricato);
+    test::Clicca(avvio.get(), QStringLiteral("CmdProcedi"));
+    EXPECT_EQ(caricato.count(), 1);
+    EXPECT_EQ(contesto->archivio->TotEstrazioni, 50);
+    // The progress bar went through every draw.
+    auto* barra = test::Trova<QProgressBar>(avvio.get(), QStringLiteral("ProgressBar1"));
+    EXPECT_EQ(barra->maximum(), 51);
+    EXPECT_EQ(barra->value(), 50);
+    // The choice is remembered for the next start.
+    QString salvato;
+    contesto->impostazioni.LeggiParametro(QStringLiteral("PercorsoArchivio"), salvato);
+    EXPECT_EQ(salvato, percorso);
+}
+
+TEST_F(Avvio, SelezioneArchivioAnnullataNonCambiaNulla) {
+    const QString percorso = Archivio(30);
+    Impostazioni(percorso, QStringLiteral("1"));
+    Avvia();
+    EXPECT_TRUE(dialoghi.Mostrati().empty());
+    EXPECT_EQ(Testo(avvio.get(), "LblArchivio"), percorso);
+    test::Clicca(avvio.get(), QStringLiteral("CmdSelezioneArchivio"));
+    EXPECT_EQ(Testo(avvio.get(), "LblArchivio"), percorso);
+    EXPECT_EQ(contesto->percorsoArchivio, percorso);
+}
+
+/// The main window after PROCEDI on a 1,000-draw archive.
+class AvvioConArchivio : public Avvio, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(AvvioConArchivio, EtichetteDellArchivioModello) {
+    Impostazioni(Archivio(1000), QString::fromLatin1(GetParam()));
+    Avvia();
+    std::unique_ptr<FinestraPrincipale> principale;
+    QObject::connect(avvio.get(), &FinestraAvvio::Caricato,
+                     [&] { principale = std::make_unique<FinestraPrincipale>(*contesto); });
+    test::Clicca(avvio.get(), QStringLiteral("CmdProcedi"));
+    ASSERT_NE(principale, nullptr);
+    const bool daUno = QByteArray(GetParam()) == "1";
+    EXPECT_EQ(Testo(principale.get(), "Lbl_inizioNE"),
+              daUno ? QStringLiteral("1") : QStringLiteral("101"));
+    EXPECT_EQ(Testo(principale.get(), "Lbl_fineNE"), QStringLiteral("1000"));
+    EXPECT_EQ(Testo(principale.get(), "Lbl_Ev"),
+              daUno ? QStringLiteral("1000") : QStringLiteral("900"));
+    EXPECT_EQ(Testo(principale.get(), "LblInizio"),
+              daUno ? QStringLiteral("01/01/2000") : QStringLiteral("10/04/2000"));
+    EXPECT_EQ(Testo(principale.get(), "LblFine"), QStringLiteral("26/09/2002"));
+    EXPECT_EQ(contesto->archivio->UltimaEstrazione, 1000);
+    EXPECT_EQ(contesto->archivio->NumEstrazioniAnalisi, 1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(EstrazioneIniziale, AvvioConArchivio, ::testing::Values("1", "101"));
+
+TEST_F(Avvio, EstrazioneInizialeZeroFaFallireProcedi) {
+    Impostazioni(Archivio(20), QStringLiteral("abc"));
+    Avvia();
+    QSignalSpy caricato(avvio.get(), &FinestraAvvio::Caricato);
+    test::Clicca(avvio.get(), QStringLiteral("CmdProcedi"));
+    EXPECT_EQ(caricato.count(), 0);
+    ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi()[0].titolo, QStringLiteral("Avviso"));
+}
+
+TEST_F(Avvio, CreaArchivioDaTestoERendeCorrente) {
+    Impostazioni(Archivio(10), QStringLiteral("1"));
+    Avvia();
+    const QString testo = casa.filePath(QStringLiteral("estrazioni.txt"));
+    test::ScriviFile(testo, "2023/01/05\tBA\t1\t2\t3\t4\t5\n2023/01/07\tRN\t6\t7\t8\t9\t10\n");
+    const QString nuovo = casa.filePath(QStringLiteral("nuovo.mdb"));
+    dialoghi.Rispondi(testo);
+    dialoghi.Rispondi(nuovo);
+    test::Clicca(avvio.get(), QStringLiteral("CmdCreaDaTesto"));
+    ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi()[0].icona, Icona::Informazione);
+    EXPECT_EQ(Testo(avvio.get(), "LblArchivio"), QStringLiteral("Database: ") + nuovo);
+    QSignalSpy caricato(avvio.get(), &FinestraAvvio::Caricato);
+    test::Clicca(avvio.get(), QStringLiteral("CmdProcedi"));
+    EXPECT_EQ(caricato.count(), 1);
+    // The new archive, not the one opened at start-up, is the one in memory and in use.
+    EXPECT_EQ(contesto->archivio->TotEstrazioni, 2);
+    EXPECT_EQ(contesto->archivioDb.Percorso(), nuovo);
+}
+
+TEST_F(Avvio, CreaArchivioDaTestoErratoNonCreaNulla) {
+    Impostazioni(Archivio(10), QStringLiteral("1"));
+    Avvia();
+    const QString testo = casa.filePath(QStringLiteral("cattivo.txt"));
+    test::ScriviFile(testo, "2023/01/05\tBA\t1\t2\t3\t4\t5\n2023/01/07\tXX\t6\t7\t8\t9\t10\n");
+    const QString nuovo = casa.filePath(QStringLiteral("nuovo.mdb"));
+    dialoghi.Rispondi(testo);
+    dialoghi.Rispondi(nuovo);
+    test::Clicca(avvio.get(), QStringLiteral("CmdCreaDaTesto"));
+    ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi()[0].icona, Icona::Critica);
+    EXPECT_TRUE(dialoghi.Messaggi()[0].testo.contains(QStringLiteral("riga 2")));
+    EXPECT_FALSE(QFileInfo::exists(nuovo));
+    EXPECT_EQ(contesto->percorsoArchivio, casa.filePath(QStringLiteral("archivio.mdb")));
+}
+
+TEST_F(Avvio, ArchivioDimostrativoQuandoNienteConfigurato) {
+    const QString demo = casa.filePath(QStringLiteral("ArchivioDemo.mdb"));
+    test::CreaArchivio(demo, test::RigheConsecutive(5));
+    contesto->archivioDemo = demo;
+    Avvia();
+    EXPECT_TRUE(dialoghi.Mostrati().empty());
+    EXPECT_EQ(contesto->percorsoArchivio, demo);
+    QSignalSpy caricato(avvio.get(), &FinestraAvvio::Caricato);
+    test::Clicca(avvio.get(), QStringLiteral("CmdProcedi"));
+    EXPECT_EQ(caricato.count(), 1);
+}
+
+} // namespace
+} // namespace strovel

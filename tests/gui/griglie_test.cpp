@@ -1,0 +1,75 @@
+#include "tests/gui/aiuti.h"
+#include "ui/griglia.h"
+#include "ui/griglia_selezione.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace strovel {
+namespace {
+
+void ClickCella(GrigliaSelezione& g, int riga, int colonna) {
+    const QRect r = g.visualItemRect(g.item(riga, colonna));
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, r.center());
+}
+
+TEST(GrigliaSelezione, ClickCommutaVerdeEBianco) {
+    GrigliaSelezione g;
+    g.Imposta({QStringLiteral("BA"), QStringLiteral("CA"), QStringLiteral("FI"),
+               QStringLiteral("GE"), QStringLiteral("MI")},
+              2);
+    g.resize(300, 200);
+    g.show();
+    ASSERT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.Selezione(), std::vector<bool>(5, false));
+    ClickCella(g, 1, 1); // GE
+    EXPECT_EQ(g.Selezione(), (std::vector<bool>{false, false, false, true, false}));
+    EXPECT_EQ(g.item(1, 1)->background().color(), QColor(0, 255, 0));
+    ClickCella(g, 1, 1);
+    EXPECT_EQ(g.item(1, 1)->background().color(), QColor(255, 255, 255));
+    EXPECT_FALSE(g.Selezionata(3));
+    g.SelezionaTutti();
+    EXPECT_EQ(g.Selezione(), std::vector<bool>(5, true));
+    g.Deseleziona();
+    EXPECT_EQ(g.Selezione(), std::vector<bool>(5, false));
+    // The state is the background: a cell painted green by other code counts as selected.
+    g.item(0, 0)->setBackground(QColor(0, 255, 0));
+    EXPECT_TRUE(g.Selezionata(0));
+    // The empty cell of the last row is not an item.
+    g.Commuta(5);
+    EXPECT_EQ(g.Selezione().size(), 5u);
+}
+
+TEST(MostraTabella, IntestazioniTestiESegni) {
+    Tabella t("Data estraz |Bari|Nota");
+    auto& r = t.AggiungiRiga({"03/01/2023", "01-02-03-04-05", "x"});
+    r[0].stile.segno = Segno::DaImportare;
+    r[1].stile.segno = Segno::Uguale;
+    auto& r2 = t.AggiungiRiga({"05/01/2023", "06-07-08-09-10", ""});
+    r2[0].stile.segno = Segno::ConErrori;
+    r2[2].stile.sfondo = Colore{1, 2, 3};
+    r2[2].stile.grassetto = true;
+    t.larghezze = {0, 0, 30};
+    QTableWidget g;
+    MostraTabella(&g, t);
+    ASSERT_EQ(g.columnCount(), 3);
+    ASSERT_EQ(g.rowCount(), 2);
+    EXPECT_EQ(g.horizontalHeaderItem(0)->text(), QStringLiteral("Data estraz "));
+    EXPECT_EQ(g.item(0, 1)->text(), QStringLiteral("01-02-03-04-05"));
+    EXPECT_EQ(g.item(0, 0)->background().color(), QColor(255, 192, 128));
+    EXPECT_EQ(g.item(0, 1)->background().color(), QColor(128, 255, 128));
+    EXPECT_EQ(g.item(1, 0)->foreground().color(), QColor(255, 0, 0));
+    EXPECT_TRUE(g.item(1, 0)->font().bold());
+    EXPECT_EQ(g.item(1, 1)->background().style(), Qt::NoBrush);
+    EXPECT_EQ(g.item(1, 2)->background().color(), QColor(1, 2, 3));
+    EXPECT_TRUE(g.item(1, 2)->font().bold());
+    EXPECT_GT(g.columnWidth(2), g.columnWidth(1));
+    EXPECT_FALSE(g.item(0, 0)->flags() & Qt::ItemIsEditable ? g.editTriggers() != 0 : false);
+    // A second run replaces the first.
+    MostraTabella(&g, Tabella("Solo"));
+    EXPECT_EQ(g.columnCount(), 1);
+    EXPECT_EQ(g.rowCount(), 0);
+}
+
+} // namespace
+} // namespace strovel

@@ -1,0 +1,120 @@
+#include "app/contesto.h"
+#include "app/finestra_principale.h"
+#include "core/data_testo.h"
+#include "tests/gui/aiuti.h"
+#include "ui/aiuto.h"
+#include "ui/dialoghi.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableView>
+
+namespace strovel {
+namespace {
+
+class Principale : public ::testing::Test {
+protected:
+    DialoghiScriptati dialoghi;
+    Contesto contesto{dialoghi};
+    std::unique_ptr<FinestraPrincipale> finestra;
+
+    void SetUp() override {
+        Archivio& a = *contesto.archivio;
+        const auto inizio = NumeroGiorno(Data{1, 1, 2000});
+        for (int i = 1; i <= 120; ++i) {
+            a.DateEstrazioni[static_cast<std::size_t>(i)] =
+                TestoData(DataDaNumeroGiorno(inizio + i));
+        }
+        a.TotEstrazioni = 120;
+        a.NumEstrazioniAnalisi = 120;
+        a.CalcolaProgressivi();
+        a.ModelloIdentita();
+        finestra = std::make_unique<FinestraPrincipale>(contesto);
+        finestra->show();
+    }
+};
+
+TEST_F(Principale, PulsantiEdEtichette) {
+    EXPECT_EQ(finestra->windowTitle(), QStringLiteral("Strovel"));
+    const std::pair<const char*, const char*> pulsanti[] = {
+        {"Command1", "Gestione archivio"},    {"Command2", "Mini elenco estrazioni"},
+        {"Command10", "Modulo cicli"},        {"Command3", "Modulo cicli"},
+        {"Command4", "Sequenza dei ritardi"}, {"Command5", "Metodo Ambata dinamica"},
+        {"Command6", "La cinquina spiona"},   {"Command7", "Gli ambi nei cicli"},
+        {"Command8", "Il metodo di Valdimo"}, {"Command9", "Il Quadrato Maltese"},
+    };
+    for (const auto& [nome, suggerimento] : pulsanti) {
+        auto* b = test::Trova<QPushButton>(finestra.get(), QString::fromLatin1(nome));
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->toolTip(), QString::fromUtf8(suggerimento));
+        EXPECT_FALSE(b->isEnabled()) << nome; // their windows are not part of this version
+    }
+    EXPECT_EQ(test::Trova<QPushButton>(finestra.get(), QStringLiteral("Command45"))->text(),
+              QStringLiteral("FINE"));
+    EXPECT_EQ(test::Trova<QPushButton>(finestra.get(), QStringLiteral("CmDHelp"))->toolTip(),
+              QStringLiteral("Help in linea"));
+    const std::pair<const char*, const char*> etichette[] = {
+        {"LblInizio", "Data inizio"},
+        {"Lbl_inizioNE", "Indice inizio"},
+        {"LblFine", "Data fine"},
+        {"Lbl_fineNE", "Indice fine"},
+        {"Lbl_Ev", "Estrazioni archivio modello"}};
+    for (const auto& [nome, suggerimento] : etichette) {
+        EXPECT_EQ(test::Trova<QLabel>(finestra.get(), QString::fromLatin1(nome))->toolTip(),
+                  QString::fromUtf8(suggerimento));
+    }
+    auto* ev = test::Trova<QLabel>(finestra.get(), QStringLiteral("Lbl_Ev"));
+    EXPECT_EQ(ev->palette().color(QPalette::Window), QColor(0, 128, 0));
+    EXPECT_EQ(ev->text(), QStringLiteral("120"));
+    EXPECT_NE(test::Trova(finestra.get(), QStringLiteral("pb1")), nullptr);
+}
+
+TEST_F(Principale, GrigliaDegliIndici) {
+    auto* griglia = test::Trova<QTableView>(finestra.get(), QStringLiteral("GrigliaIndici"));
+    auto* m = griglia->model();
+    ASSERT_EQ(m->rowCount(), 120);
+    EXPECT_EQ(m->index(0, 0).data().toInt(), 1);
+    EXPECT_EQ(m->index(30, 1).data().toString(), QStringLiteral("01/02/2000"));
+    EXPECT_EQ(m->index(30, 3).data().toInt(), 1);  // first draw of February
+    EXPECT_EQ(m->index(30, 2).data().toInt(), 31); // 31st of the year
+}
+
+TEST_F(Principale, UnaSolaFinestraPerTipo) {
+    int create = 0;
+    auto crea = [&] {
+        ++create;
+        return new QLabel(QStringLiteral("prova"));
+    };
+    QMdiSubWindow* prima = finestra->ApriFinestra(QStringLiteral("Prova"), crea);
+    QMdiSubWindow* seconda = finestra->ApriFinestra(QStringLiteral("Prova"), crea);
+    EXPECT_EQ(prima, seconda);
+    EXPECT_EQ(create, 1);
+    EXPECT_EQ(finestra->Area()->subWindowList().size(), 1);
+    EXPECT_EQ(finestra->Area()->activeSubWindow(), prima);
+    // A closed window is created anew at the next press.
+    prima->close();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(finestra->Area()->subWindowList().size(), 0);
+    finestra->ApriFinestra(QStringLiteral("Prova"), crea);
+    EXPECT_EQ(create, 2);
+}
+
+TEST_F(Principale, AiutoDueVolteUnaSolaFinestra) {
+    test::Clicca(finestra.get(), QStringLiteral("CmDHelp"));
+    test::Clicca(finestra.get(), QStringLiteral("CmDHelp"));
+    EXPECT_EQ(test::ContaFinestre<FinestraAiuto>(), 1);
+    FinestraAiuto* aiuto = FinestraAiuto::Apri(220);
+    EXPECT_EQ(aiuto->Argomento(), 220);
+    EXPECT_EQ(aiuto->Titolo(), QStringLiteral("Finestra principale"));
+    EXPECT_TRUE(EsisteArgomento(200));
+    EXPECT_FALSE(EsisteArgomento(999));
+    aiuto->MostraArgomento(200);
+    EXPECT_EQ(aiuto->Titolo(), QStringLiteral("Finestra di avvio"));
+    aiuto->close();
+}
+
+} // namespace
+} // namespace strovel

@@ -1,0 +1,95 @@
+#include "ui/aiuto.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+// The help pages live in a static library: their resources must be registered by hand.
+static void RegistraPagine() {
+    static const bool fatto = [] {
+        Q_INIT_RESOURCE(aiuto);
+        return true;
+    }();
+    (void)fatto;
+}
+
+namespace strovel {
+
+namespace {
+
+QString Pagina(int argomento) {
+    return QStringLiteral(":/help/%1.html").arg(argomento);
+}
+
+QPointer<FinestraAiuto>& Unica() {
+    static QPointer<FinestraAiuto> finestra;
+    return finestra;
+}
+
+// The help window has no parent: it goes with the application object.
+void ChiudiAiuto() {
+    delete Unica().data();
+}
+
+} // namespace
+
+bool EsisteArgomento(int argomento) {
+    RegistraPagine();
+    return QFile::exists(Pagina(argomento));
+}
+
+FinestraAiuto::FinestraAiuto(QWidget* padre) : QWidget(padre, Qt::Window) {
+    setObjectName(QStringLiteral("FinestraAiuto"));
+    setWindowTitle(QStringLiteral("Help in linea"));
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("TestoAiuto"));
+    browser_->setOpenLinks(true);
+    browser_->setSearchPaths({QStringLiteral(":/help")});
+    RegistraPagine();
+    QFile stile(QStringLiteral(":/help/stile.css"));
+    if (stile.open(QIODevice::ReadOnly)) {
+        browser_->document()->setDefaultStyleSheet(QString::fromUtf8(stile.readAll()));
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(640, 560);
+}
+
+void FinestraAiuto::MostraArgomento(int argomento) {
+    argomento_ = argomento;
+    if (EsisteArgomento(argomento)) {
+        browser_->setSource(QUrl(QStringLiteral("qrc") + Pagina(argomento)));
+    } else {
+        browser_->setHtml(QStringLiteral("<h2>Argomento non disponibile</h2><p>L'argomento %1 "
+                                         "della guida non esiste.</p>")
+                              .arg(argomento));
+    }
+    setWindowTitle(QStringLiteral("Help in linea - ") + Titolo());
+}
+
+QString FinestraAiuto::Titolo() const {
+    return browser_->documentTitle();
+}
+
+FinestraAiuto* FinestraAiuto::Apri(int argomento) {
+    QPointer<FinestraAiuto>& finestra = Unica();
+    if (!finestra) {
+        finestra = new FinestraAiuto();
+        finestra->setAttribute(Qt::WA_DeleteOnClose);
+        static bool registrato = false;
+        if (!registrato) {
+            qAddPostRoutine(ChiudiAiuto);
+            registrato = true;
+        }
+    }
+    finestra->MostraArgomento(argomento);
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
+    return finestra;
+}
+
+} // namespace strovel

@@ -1,0 +1,142 @@
+#include "ui/dialoghi.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace strovel {
+
+namespace {
+
+QMessageBox::Icon IconaQt(Icona icona) {
+    switch (icona) {
+    case Icona::Informazione:
+        return QMessageBox::Information;
+    case Icona::Avviso:
+        return QMessageBox::Warning;
+    case Icona::Critica:
+        return QMessageBox::Critical;
+    case Icona::Domanda:
+        return QMessageBox::Question;
+    case Icona::Nessuna:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+/// "Description (*.ext)" as a Qt filter; a description with no pattern of its own still
+/// lists the files of its extension.
+QString FiltroQt(const RichiestaFile& r) {
+    QString filtro = r.filtro;
+    if (!filtro.contains(QLatin1Char('*')) && !r.estensione.isEmpty()) {
+        filtro += QStringLiteral(" (*.") + r.estensione + QLatin1Char(')');
+    }
+    return filtro;
+}
+
+void Prepara(QFileDialog& dialogo, const RichiestaFile& r) {
+    dialogo.setDirectory(r.cartella.isEmpty() ? QDir::homePath() : r.cartella);
+    dialogo.setNameFilter(FiltroQt(r));
+    dialogo.setDefaultSuffix(r.estensione);
+    if (!r.nomeFile.isEmpty() && !r.nomeFile.contains(QLatin1Char('*'))) {
+        dialogo.selectFile(r.nomeFile);
+    }
+}
+
+} // namespace
+
+void DialoghiQt::Messaggio(QWidget* padre, Icona icona, const QString& titolo,
+                           const QString& testo) {
+    QMessageBox box(IconaQt(icona), titolo, testo, QMessageBox::Ok, padre);
+    box.exec();
+}
+
+bool DialoghiQt::Domanda(QWidget* padre, const QString& titolo, const QString& testo) {
+    QMessageBox box(QMessageBox::Question, titolo, testo, QMessageBox::NoButton, padre);
+    QAbstractButton* si = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == si;
+}
+
+std::optional<QString> DialoghiQt::Input(QWidget* padre, const QString& titolo,
+                                         const QString& prompt, const QString& proposta) {
+    bool ok = false;
+    const QString testo =
+        QInputDialog::getText(padre, titolo, prompt, QLineEdit::Normal, proposta, &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return testo;
+}
+
+std::optional<QString> DialoghiQt::ApriFile(QWidget* padre, const RichiestaFile& richiesta) {
+    QFileDialog dialogo(padre);
+    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    Prepara(dialogo, richiesta);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialogo.selectedFiles().first();
+}
+
+std::optional<QString> DialoghiQt::SalvaFile(QWidget* padre, const RichiestaFile& richiesta) {
+    QFileDialog dialogo(padre);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    Prepara(dialogo, richiesta);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialogo.selectedFiles().first();
+}
+
+std::vector<DialoghiScriptati::Registrato> DialoghiScriptati::Messaggi() const {
+    std::vector<Registrato> messaggi;
+    for (const Registrato& r : mostrati_) {
+        if (r.tipo == Tipo::Messaggio) {
+            messaggi.push_back(r);
+        }
+    }
+    return messaggi;
+}
+
+std::optional<QString> DialoghiScriptati::Prossima() {
+    if (risposte_.empty()) {
+        return std::nullopt;
+    }
+    std::optional<QString> r = std::move(risposte_.front());
+    risposte_.pop_front();
+    return r;
+}
+
+void DialoghiScriptati::Messaggio(QWidget*, Icona icona, const QString& titolo,
+                                  const QString& testo) {
+    mostrati_.push_back({Tipo::Messaggio, icona, titolo, testo, {}, {}});
+}
+
+bool DialoghiScriptati::Domanda(QWidget*, const QString& titolo, const QString& testo) {
+    mostrati_.push_back({Tipo::Domanda, Icona::Domanda, titolo, testo, {}, {}});
+    return Prossima().has_value();
+}
+
+std::optional<QString> DialoghiScriptati::Input(QWidget*, const QString& titolo,
+                                                const QString& prompt, const QString& proposta) {
+    mostrati_.push_back({Tipo::Input, Icona::Nessuna, titolo, prompt, proposta, {}});
+    return Prossima();
+}
+
+std::optional<QString> DialoghiScriptati::ApriFile(QWidget*, const RichiestaFile& richiesta) {
+    mostrati_.push_back({Tipo::ApriFile, Icona::Nessuna, {}, {}, {}, richiesta});
+    return Prossima();
+}
+
+std::optional<QString> DialoghiScriptati::SalvaFile(QWidget*, const RichiestaFile& richiesta) {
+    mostrati_.push_back({Tipo::SalvaFile, Icona::Nessuna, {}, {}, {}, richiesta});
+    return Prossima();
+}
+
+} // namespace strovel

@@ -1,0 +1,96 @@
+#pragma once
+// Every message box, yes/no question, input box and file dialog of the program goes through
+// Dialoghi. The program uses the Qt dialogs; tests and the screenshot helper install a
+// scripted implementation that answers and records what was asked.
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace strovel {
+
+enum class Icona { Nessuna, Informazione, Avviso, Critica, Domanda };
+
+/// What a file dialog shows.
+struct RichiestaFile {
+    QString cartella;   ///< starting folder
+    QString nomeFile;   ///< proposed file name, for example "*.mdb"
+    QString filtro;     ///< file-type text, for example "File di archivio (*.Mdb)"
+    QString estensione; ///< default extension without the dot
+};
+
+class Dialoghi {
+public:
+    virtual ~Dialoghi() = default;
+
+    virtual void Messaggio(QWidget* padre, Icona icona, const QString& titolo,
+                           const QString& testo) = 0;
+    /// Yes/No question; true for Yes.
+    virtual bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) = 0;
+    /// Input box; nothing when cancelled.
+    virtual std::optional<QString> Input(QWidget* padre, const QString& titolo,
+                                         const QString& prompt, const QString& proposta) = 0;
+    /// File-open dialog; nothing when cancelled.
+    virtual std::optional<QString> ApriFile(QWidget* padre, const RichiestaFile& richiesta) = 0;
+    /// File-save dialog; nothing when cancelled.
+    virtual std::optional<QString> SalvaFile(QWidget* padre, const RichiestaFile& richiesta) = 0;
+};
+
+/// The real dialogs.
+class DialoghiQt : public Dialoghi {
+public:
+    void Messaggio(QWidget* padre, Icona icona, const QString& titolo,
+                   const QString& testo) override;
+    bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) override;
+    std::optional<QString> Input(QWidget* padre, const QString& titolo, const QString& prompt,
+                                 const QString& proposta) override;
+    std::optional<QString> ApriFile(QWidget* padre, const RichiestaFile& richiesta) override;
+    std::optional<QString> SalvaFile(QWidget* padre, const RichiestaFile& richiesta) override;
+};
+
+/// Answers from a queue and records every dialog shown. With no answer queued, questions get
+/// No and input and file dialogs are cancelled.
+class DialoghiScriptati : public Dialoghi {
+public:
+    enum class Tipo { Messaggio, Domanda, Input, ApriFile, SalvaFile };
+    struct Registrato {
+        Tipo tipo;
+        Icona icona = Icona::Nessuna;
+        QString titolo;
+        QString testo;    ///< message, question or prompt text
+        QString proposta; ///< the value an input box proposes
+        RichiestaFile file;
+    };
+
+    /// The answer to the next question, input box or file dialog (nothing = No / cancel).
+    void Rispondi(std::optional<QString> risposta) { risposte_.push_back(std::move(risposta)); }
+    void RispondiSi() { Rispondi(QStringLiteral("si")); }
+
+    const std::vector<Registrato>& Mostrati() const { return mostrati_; }
+    std::vector<Registrato> Messaggi() const;
+    void Azzera() {
+        mostrati_.clear();
+        risposte_.clear();
+    }
+
+    void Messaggio(QWidget* padre, Icona icona, const QString& titolo,
+                   const QString& testo) override;
+    bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) override;
+    std::optional<QString> Input(QWidget* padre, const QString& titolo, const QString& prompt,
+                                 const QString& proposta) override;
+    std::optional<QString> ApriFile(QWidget* padre, const RichiestaFile& richiesta) override;
+    std::optional<QString> SalvaFile(QWidget* padre, const RichiestaFile& richiesta) override;
+
+private:
+    std::optional<QString> Prossima();
+
+    std::vector<Registrato> mostrati_;
+    std::deque<std::optional<QString>> risposte_;
+};
+
+} // namespace strovel

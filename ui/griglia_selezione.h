@@ -1,0 +1,37 @@
+#pragma once
+// A grid of wheels, positions or numbers whose cells toggle between green (selected) and
+// white on a click. The selection is read from the cell backgrounds when a command runs.
+
+#include <QTableWidget>
+
+#include <vector>
+
+namespace strovel {
+
+class GrigliaSelezione : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit GrigliaSelezione(QWidget* padre = nullptr);
+
+    /// Lays `voci` out row by row in `colonne` columns, all unselected.
+    void Imposta(const QStringList& voci, int colonne);
+    int Voci() const { return voci_; }
+
+    void SelezionaTutti();
+    void Deseleziona();
+    void Commuta(int voce);
+    void ImpostaVoce(int voce, bool selezionata);
+    bool Selezionata(int voce) const;
+    /// One flag per item, in the order the items were given.
+    std::vector<bool> Selezione() const;
+
+Q_SIGNALS:
+    void SelezioneCambiata();
+
+private:
+    QTableWidgetItem* Cella(int voce) const;
+    int voci_ = 0;
+    int colonne_ = 1;
+};
+
+} // namespace strovel

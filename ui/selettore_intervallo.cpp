@@ -1,0 +1,188 @@
+#include "ui/selettore_intervallo.h"
+
+#include "core/archivio.h"
+#include "ui/dialoghi.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace strovel {
+
+ConfigurazioneIntervallo ConfigurazioneModello(const QString& nomeEtichetta) {
+    ConfigurazioneIntervallo c;
+    c.lettura = LetturaPosizione::Modello;
+    c.fine.nomeBarra = QStringLiteral("Hs2");
+    c.fine.nomeEtichetta = nomeEtichetta;
+    c.fine.nomeComandoIndice = QStringLiteral("Command61");
+    c.fine.testoComandoIndice = QStringLiteral("Indice");
+    c.fine.nomeComandoData = QStringLiteral("Command62");
+    c.fine.testoComandoData = QStringLiteral("Data");
+    c.fine.minimoIndice = 20;
+    return c;
+}
+
+SelettoreIntervallo::SelettoreIntervallo(const Archivio& archivio, Dialoghi& dialoghi,
+                                         ConfigurazioneIntervallo configurazione, QWidget* padre)
+    : QWidget(padre), archivio_(archivio), dialoghi_(dialoghi), conf_(std::move(configurazione)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (conf_.conInizio) {
+        layout->addWidget(CreaRiga(conf_.inizio, barraInizio_, etichettaInizio_, false));
+    }
+    layout->addWidget(CreaRiga(conf_.fine, barraFine_, etichettaFine_, true));
+    connect(barraFine_, &QScrollBar::valueChanged, this, &SelettoreIntervallo::QuandoCambiaFine);
+    if (barraInizio_) {
+        connect(barraInizio_, &QScrollBar::valueChanged, this,
+                &SelettoreIntervallo::QuandoCambiaInizio);
+    }
+    AggiornaArchivio();
+    // Initial positions: the end at the latest draw, the start some draws before it.
+    const int massimo = Massimo();
+    ImpostaFine(massimo);
+    QuandoCambiaFine(barraFine_->value());
+    if (barraInizio_) {
+        ImpostaInizio(std::max(1, massimo - conf_.arretramentoInizio));
+        QuandoCambiaInizio(barraInizio_->value());
+    }
+}
+
+QWidget* SelettoreIntervallo::CreaRiga(const ConfigurazioneBarra& c, QScrollBar*& barra,
+                                       QLabel*& etichetta, bool fine) {
+    auto* riga = new QWidget(this);
+    auto* layout = new QHBoxLayout(riga);
+    layout->setContentsMargins(0, 0, 0, 0);
+    barra = new QScrollBar(Qt::Horizontal, riga);
+    barra->setObjectName(c.nomeBarra);
+    barra->setMinimum(1);
+    barra->setMinimumWidth(240);
+    etichetta = new QLabel(riga);
+    etichetta->setObjectName(c.nomeEtichetta);
+    etichetta->setMinimumWidth(170);
+    etichetta->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(barra, 1);
+    layout->addWidget(etichetta);
+    if (!c.nomeComandoIndice.isEmpty()) {
+        auto* b = new QPushButton(c.testoComandoIndice, riga);
+        b->setObjectName(c.nomeComandoIndice);
+        b->setToolTip(QStringLiteral("Ricerca per numero indice"));
+        connect(b, &QPushButton::clicked, this, [this, fine] { ScegliIndice(fine); });
+        layout->addWidget(b);
+    }
+    if (!c.nomeComandoData.isEmpty()) {
+        auto* b = new QPushButton(c.testoComandoData, riga);
+        b->setObjectName(c.nomeComandoData);
+        b->setToolTip(QStringLiteral("Ricerca per data"));
+        connect(b, &QPushButton::clicked, this, [this, fine] { CercaData(fine); });
+        layout->addWidget(b);
+    }
+    return riga;
+}
+
+int SelettoreIntervallo::Massimo() const {
+    // Positions read through the model list stay within it.
+    return std::max(1, MassimoPosizioni(archivio_));
+}
+
+int SelettoreIntervallo::ValoreLimite(Limite limite) const {
+    const int v =
+        limite == Limite::TotEstrazioni ? archivio_.TotEstrazioni : archivio_.NumEstrazioniAnalisi;
+    return conf_.lettura == LetturaPosizione::Modello ? std::min(v, Massimo()) : v;
+}
+
+void SelettoreIntervallo::AggiornaArchivio() {
+    const int massimo = conf_.lettura == LetturaPosizione::Modello
+                            ? Massimo()
+                            : std::max<int>(1, archivio_.NumEstrazioniAnalisi);
+    barraFine_->setMaximum(massimo);
+    if (barraInizio_) {
+        barraInizio_->setMaximum(massimo);
+    }
+}
+
+void SelettoreIntervallo::ImpostaFine(int posizione) {
+    barraFine_->setValue(posizione);
+}
+
+void SelettoreIntervallo::ImpostaInizio(int posizione) {
+    if (barraInizio_) {
+        barraInizio_->setValue(posizione);
+    }
+}
+
+void SelettoreIntervallo::QuandoCambiaFine(int valore) {
+    AggiornaArchivio();
+    fine_ = valore;
+    etichettaFine_->setText(QString::fromStdString(EtichettaPosizione(
+        archivio_, valore, conf_.fine.estrazioneDiretta, conf_.progressivoMese)));
+    if (barraInizio_ && fine_ < inizio_) {
+        int inizio = inizio_;
+        OrdinaIntervallo(inizio, fine_, true);
+        barraInizio_->setValue(inizio);
+    }
+    Q_EMIT FineCambiata(fine_);
+}
+
+void SelettoreIntervallo::QuandoCambiaInizio(int valore) {
+    inizio_ = valore;
+    etichettaInizio_->setText(QString::fromStdString(EtichettaPosizione(
+        archivio_, valore, conf_.inizio.estrazioneDiretta, conf_.progressivoMese)));
+    if (inizio_ > fine_) {
+        int fine = fine_;
+        OrdinaIntervallo(inizio_, fine, false);
+        barraFine_->setValue(fine);
+    }
+    Q_EMIT InizioCambiato(inizio_);
+}
+
+void SelettoreIntervallo::ScegliIndiceFine() {
+    ScegliIndice(true);
+}
+void SelettoreIntervallo::ScegliIndiceInizio() {
+    ScegliIndice(false);
+}
+void SelettoreIntervallo::CercaDataFine() {
+    CercaData(true);
+}
+void SelettoreIntervallo::CercaDataInizio() {
+    CercaData(false);
+}
+
+void SelettoreIntervallo::ScegliIndice(bool fine) {
+    const ConfigurazioneBarra& c = fine ? conf_.fine : conf_.inizio;
+    const auto risposta =
+        dialoghi_.Input(this, QStringLiteral("Scelta estrazione"),
+                        QStringLiteral("Inserire il n° indice dell'archivio modello."), QString());
+    if (!risposta) {
+        return;
+    }
+    const auto k =
+        IndiceDigitato(risposta->toStdString(), c.minimoIndice, ValoreLimite(c.limiteIndice));
+    if (!k) {
+        return;
+    }
+    fine ? ImpostaFine(*k) : ImpostaInizio(*k);
+}
+
+void SelettoreIntervallo::CercaData(bool fine) {
+    const ConfigurazioneBarra& c = fine ? conf_.fine : conf_.inizio;
+    const QString titolo = conf_.lettura == LetturaPosizione::Modello
+                               ? QStringLiteral("Ricerca per data GG/MM/AAAA")
+                               : QString();
+    const auto risposta = dialoghi_.Input(this, titolo, QStringLiteral("Data ?"), QString());
+    if (!risposta) {
+        return;
+    }
+    const auto k = CercaPosizioneData(archivio_, risposta->toStdString(),
+                                      ValoreLimite(c.limiteRicerca), conf_.lettura);
+    if (!k) {
+        dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Cerca data"),
+                            QStringLiteral("Data non trovata"));
+        return;
+    }
+    fine ? ImpostaFine(*k) : ImpostaInizio(*k);
+}
+
+} // namespace strovel
