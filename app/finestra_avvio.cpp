@@ -135,10 +135,17 @@ bool FinestraAvvio::Avvia(QString* errore) {
     // 9-10. Caption and window.
     setWindowTitle(Contesto::TitoloAvvio());
     show();
-    // 11. The first draw of the model list.
+    // 11. The first draw of the model list. 12. A failure here is reported; the window stays.
     QString iniziale;
-    c_.impostazioni.LeggiParametro(QStringLiteral("EstrazioneIniziale"), iniziale);
+    QString motivo;
+    c_.impostazioni.LeggiParametro(QStringLiteral("EstrazioneIniziale"), iniziale, &motivo);
     c_.estrazioneIniziale = NumeroIniziale(iniziale);
+    if (!motivo.isEmpty()) {
+        c_.dialoghi.Messaggio(this, Icona::Critica, QStringLiteral("Anomalia"),
+                              QStringLiteral("Errore nel passo \"lettura dei parametri di "
+                                             "avvio\": ") +
+                                  motivo);
+    }
     return true;
 }
 

@@ -156,12 +156,20 @@ bool DatabaseImpostazioni::ApriDatabaseImpostazioni(const QString& cartellaProgr
     return true;
 }
 
-bool DatabaseImpostazioni::LeggiParametro(const QString& nome, QString& valore) const {
+bool DatabaseImpostazioni::LeggiParametro(const QString& nome, QString& valore,
+                                          QString* errore) const {
     QSqlQuery q(connessione_.Db());
-    q.prepare(QStringLiteral(
+    const bool ok = q.prepare(QStringLiteral(
         "SELECT Valore1 FROM ParametriProgramma WHERE Parametro = ? COLLATE NOCASE"));
     q.addBindValue(nome);
-    if (!q.exec() || !q.next()) {
+    if (!ok || !q.exec()) {
+        if (errore) {
+            *errore = QStringLiteral("Lettura del parametro %1 non riuscita: %2")
+                          .arg(nome, q.lastError().text());
+        }
+        return false;
+    }
+    if (!q.next()) {
         return false;
     }
     valore = q.value(0).toString();

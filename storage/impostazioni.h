@@ -36,8 +36,9 @@ public:
     bool ApriDatabaseImpostazioni(const QString& cartellaProgramma, QString* errore);
 
     /// Value of parameter `nome`, sought without regard to letter case. When no row has that
-    /// name `valore` is left as it was and the result is false.
-    bool LeggiParametro(const QString& nome, QString& valore) const;
+    /// name `valore` is left as it was and the result is false; when the table cannot be read
+    /// at all, `errore` (if given) also gets the reason.
+    bool LeggiParametro(const QString& nome, QString& valore, QString* errore = nullptr) const;
     /// Sets Valore1 of the row named `nome` (any letter case). Rows are never inserted: when
     /// there is none, nothing is written and the result is false.
     bool ScriviParametro(const QString& nome, const QString& valore);

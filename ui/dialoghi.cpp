@@ -108,9 +108,13 @@ std::optional<QString> DialoghiScriptati::Prossima() {
     if (risposte_.empty()) {
         return std::nullopt;
     }
-    std::optional<QString> r = std::move(risposte_.front());
+    const bool data = risposte_.front().has_value();
+    const QString valore = data ? *risposte_.front() : QString();
     risposte_.pop_front();
-    return r;
+    if (!data) {
+        return std::nullopt;
+    }
+    return valore;
 }
 
 void DialoghiScriptati::Messaggio(QWidget*, Icona icona, const QString& titolo,

@@ -11,17 +11,78 @@
 
 namespace strovel {
 
-ConfigurazioneIntervallo ConfigurazioneModello(const QString& nomeEtichetta) {
-    ConfigurazioneIntervallo c;
-    c.lettura = LetturaPosizione::Modello;
-    c.fine.nomeBarra = QStringLiteral("Hs2");
-    c.fine.nomeEtichetta = nomeEtichetta;
-    c.fine.nomeComandoIndice = QStringLiteral("Command61");
-    c.fine.testoComandoIndice = QStringLiteral("Indice");
-    c.fine.nomeComandoData = QStringLiteral("Command62");
-    c.fine.testoComandoData = QStringLiteral("Data");
-    c.fine.minimoIndice = 20;
+namespace {
+
+ConfigurazioneBarra Barra(const QString& barra, const QString& etichetta, const QString& indice,
+                          const QString& data, int minimo, Limite limiteIndice,
+                          Limite limiteRicerca) {
+    ConfigurazioneBarra c;
+    c.nomeBarra = barra;
+    c.nomeEtichetta = etichetta;
+    c.nomeComandoIndice = indice;
+    c.testoComandoIndice = QStringLiteral("Indice");
+    c.nomeComandoData = data;
+    c.testoComandoData = QStringLiteral("Data");
+    c.minimoIndice = minimo;
+    c.limiteIndice = limiteIndice;
+    c.limiteRicerca = limiteRicerca;
     return c;
+}
+
+} // namespace
+
+ConfigurazioneIntervallo ConfigurazionePer(FinestraIntervallo f, const QString& etichettaFine,
+                                           const QString& etichettaInizio) {
+    const Limite analisi = Limite::NumEstrazioniAnalisi;
+    const Limite totale = Limite::TotEstrazioni;
+    ConfigurazioneIntervallo c;
+    switch (f) {
+    case FinestraIntervallo::CicliStrovel:
+    case FinestraIntervallo::AnalisiCicli:
+    case FinestraIntervallo::AmbiCicli:
+        c.fine = Barra(QStringLiteral("Hs2"), etichettaFine, QStringLiteral("Command61"),
+                       QStringLiteral("Command62"), 20, analisi, analisi);
+        break;
+    case FinestraIntervallo::QuadratoMaltese:
+        c.fine = Barra(QStringLiteral("hs1"), etichettaFine, QStringLiteral("Command42"),
+                       QStringLiteral("Command42"), 20, analisi, analisi);
+        break;
+    case FinestraIntervallo::Archivio:
+        c.fine = Barra(QStringLiteral("HScrestrazione"), etichettaFine, QStringLiteral("Command42"),
+                       QStringLiteral("Command59"), 20, analisi, analisi);
+        break;
+    case FinestraIntervallo::MiniElenco:
+        c.fine = Barra(QStringLiteral("hs1"), etichettaFine, QStringLiteral("Command42"),
+                       QStringLiteral("Command42"), 1, analisi, analisi);
+        break;
+    case FinestraIntervallo::SequenzeRitardi:
+    case FinestraIntervallo::AmboSomme:
+        c.lettura = LetturaPosizione::Estrazione;
+        c.conInizio = true;
+        c.fine = Barra(QStringLiteral("HsFine"), etichettaFine, QStringLiteral("Command8"),
+                       QStringLiteral("Command10"), 1, totale, totale);
+        c.inizio = Barra(QStringLiteral("HsInizio"), etichettaInizio, QStringLiteral("Command61"),
+                         QStringLiteral("Command62"), 1, totale, analisi);
+        if (f == FinestraIntervallo::AmboSomme) {
+            c.arretramentoInizio = 500;
+            c.progressivoMese = true;
+            c.inizio.estrazioneDiretta = true;
+        } else {
+            c.arretramentoInizio = 359;
+        }
+        break;
+    case FinestraIntervallo::AmbataDinamica:
+    case FinestraIntervallo::CinquinaSpiona:
+        c.lettura = LetturaPosizione::Estrazione;
+        c.fine = Barra(QStringLiteral("HsFine"), etichettaFine, QStringLiteral("Command8"),
+                       QStringLiteral("Command10"), 1, totale, totale);
+        break;
+    }
+    return c;
+}
+
+ConfigurazioneIntervallo ConfigurazioneModello(const QString& nomeEtichetta) {
+    return ConfigurazionePer(FinestraIntervallo::CicliStrovel, nomeEtichetta);
 }
 
 SelettoreIntervallo::SelettoreIntervallo(const Archivio& archivio, Dialoghi& dialoghi,

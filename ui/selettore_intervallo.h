@@ -45,6 +45,24 @@ struct ConfigurazioneIntervallo {
     bool progressivoMese = false;
 };
 
+/// The windows that choose draws, each with its own bars, commands and accepted ranges.
+enum class FinestraIntervallo {
+    CicliStrovel,
+    AnalisiCicli,
+    AmbiCicli,
+    QuadratoMaltese,
+    Archivio,
+    MiniElenco,
+    SequenzeRitardi,
+    AmboSomme,
+    AmbataDinamica,
+    CinquinaSpiona,
+};
+
+/// The range selector of window `f`; the labels beside the bars are named by the window.
+ConfigurazioneIntervallo ConfigurazionePer(FinestraIntervallo f, const QString& etichettaFine,
+                                           const QString& etichettaInizio = QString());
+
 /// Model-list window with `Hs2`, its label and Command61/Command62 (the cycle windows).
 ConfigurazioneIntervallo ConfigurazioneModello(const QString& nomeEtichetta);
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QSqlQuery>
 
 #include <memory>
 
@@ -153,6 +154,24 @@ TEST_F(Avvio, EstrazioneInizialeZeroFaFallireProcedi) {
     EXPECT_EQ(caricato.count(), 0);
     ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
     EXPECT_EQ(dialoghi.Messaggi()[0].titolo, QStringLiteral("Avviso"));
+}
+
+TEST_F(Avvio, ParametriIlleggibiliAnomalia) {
+    Impostazioni(Archivio(20), QStringLiteral("1"));
+    {
+        DatabaseImpostazioni db;
+        ASSERT_TRUE(db.ApriDatabaseImpostazioni(casa.path(), nullptr));
+        QSqlQuery q(db.Db());
+        ASSERT_TRUE(q.exec(
+            QStringLiteral("ALTER TABLE ParametriProgramma RENAME COLUMN Valore1 TO Altro")));
+    }
+    Avvia();
+    const auto messaggi = dialoghi.Messaggi();
+    ASSERT_FALSE(messaggi.empty());
+    EXPECT_EQ(messaggi.back().titolo, QStringLiteral("Anomalia"));
+    EXPECT_EQ(messaggi.back().icona, Icona::Critica);
+    EXPECT_TRUE(messaggi.back().testo.contains(QStringLiteral("EstrazioneIniziale")));
+    EXPECT_TRUE(avvio->isVisible());
 }
 
 TEST_F(Avvio, CreaArchivioDaTestoERendeCorrente) {

@@ -110,33 +110,9 @@ TEST(SelettoreModelloRidotto, PosizioniEntroLaListaModello) {
     EXPECT_EQ(s.Fine(), 890);
 }
 
-/// A range window with start and end bars, typed indices from 1, the delay-sequence layout.
 ConfigurazioneIntervallo ConfigurazioneRitardi() {
-    ConfigurazioneIntervallo c;
-    c.lettura = LetturaPosizione::Estrazione;
-    c.conInizio = true;
-    c.fine = {QStringLiteral("HsFine"),
-              QStringLiteral("LblFine"),
-              QStringLiteral("Command8"),
-              QStringLiteral("Indice"),
-              QStringLiteral("Command10"),
-              QStringLiteral("Data"),
-              1,
-              Limite::TotEstrazioni,
-              Limite::TotEstrazioni,
-              false};
-    c.inizio = {QStringLiteral("HsInizio"),
-                QStringLiteral("LblInizio"),
-                QStringLiteral("Command61"),
-                QStringLiteral("Indice"),
-                QStringLiteral("Command62"),
-                QStringLiteral("Data"),
-                1,
-                Limite::TotEstrazioni,
-                Limite::NumEstrazioniAnalisi,
-                false};
-    c.arretramentoInizio = 359;
-    return c;
+    return ConfigurazionePer(FinestraIntervallo::SequenzeRitardi, QStringLiteral("LblFine"),
+                             QStringLiteral("LblInizio"));
 }
 
 TEST(SelettoreIntervalli, InizioEFineOrdinati) {
@@ -169,13 +145,40 @@ TEST(SelettoreIntervalli, InizioEFineOrdinati) {
 TEST(SelettoreIntervalli, EtichetteConProgressivoMese) {
     auto archivio = Archivio1000();
     DialoghiScriptati dialoghi;
-    ConfigurazioneIntervallo c = ConfigurazioneRitardi();
-    c.progressivoMese = true;
-    c.inizio.estrazioneDiretta = true;
-    c.arretramentoInizio = 500;
-    SelettoreIntervallo s(*archivio, dialoghi, c);
+    SelettoreIntervallo s(*archivio, dialoghi,
+                          ConfigurazionePer(FinestraIntervallo::AmboSomme,
+                                            QStringLiteral("LblFine"),
+                                            QStringLiteral("LblInizio")));
     EXPECT_EQ(s.EtichettaFine()->text(), QStringLiteral("1000 01/01/2023 PM:1"));
     EXPECT_EQ(s.Inizio(), 500);
+    EXPECT_EQ(s.EtichettaInizio()->text(), QStringLiteral("500 19/08/2021 PM:19"));
+}
+
+TEST(SelettoreIntervalli, IndiciAccettatiPerFinestra) {
+    auto archivio = Archivio1000();
+    DialoghiScriptati dialoghi;
+    // The small draw list accepts typed indices from 1, the Maltese square from 20.
+    SelettoreIntervallo mini(
+        *archivio, dialoghi,
+        ConfigurazionePer(FinestraIntervallo::MiniElenco, QStringLiteral("L")));
+    dialoghi.Rispondi(QStringLiteral("1"));
+    mini.ScegliIndiceFine();
+    EXPECT_EQ(mini.Fine(), 1);
+    SelettoreIntervallo maltese(
+        *archivio, dialoghi,
+        ConfigurazionePer(FinestraIntervallo::QuadratoMaltese, QStringLiteral("L")));
+    dialoghi.Rispondi(QStringLiteral("1"));
+    maltese.ScegliIndiceFine();
+    EXPECT_EQ(maltese.Fine(), 1000);
+    EXPECT_NE(maltese.findChild<QScrollBar*>(QStringLiteral("hs1")), nullptr);
+    // The dynamic ambata: one end bar, typed indices from 1 up to the last draw.
+    SelettoreIntervallo ambata(
+        *archivio, dialoghi,
+        ConfigurazionePer(FinestraIntervallo::AmbataDinamica, QStringLiteral("L")));
+    EXPECT_EQ(ambata.BarraInizio(), nullptr);
+    dialoghi.Rispondi(QStringLiteral("5"));
+    test::Clicca(&ambata, QStringLiteral("Command8"));
+    EXPECT_EQ(ambata.Fine(), 5);
 }
 
 } // namespace
