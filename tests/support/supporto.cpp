@@ -1,11 +1,16 @@
 #include "tests/support/supporto.h"
 
+#include "core/archivio.h"
 #include "core/data_testo.h"
+#include "storage/archivio_db.h"
+#include "storage/caricamento.h"
 #include "storage/crea_archivio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +58,33 @@ std::vector<RigaEstrazione> RigheConsecutive(int n) {
         righe.push_back(Riga(TestoData(DataDaNumeroGiorno(inizio + k)), k % 90 + 1));
     }
     return righe;
+}
+
+const Archivio* ArchivioReale() {
+    static std::unique_ptr<Archivio> archivio;
+    static bool provato = false;
+    if (!provato) {
+        provato = true;
+        const auto testo = DatiReali(QStringLiteral("archivio.txt"));
+        if (!testo) {
+            return nullptr;
+        }
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(QStringLiteral("reale.mdb"));
+        QString errore;
+        if (!CreaArchivioDaTesto(*testo, percorso, Adesso(), &errore)) {
+            ADD_FAILURE() << errore.toStdString();
+            return nullptr;
+        }
+        DatabaseArchivio db;
+        db.ApriArchivio(percorso, nullptr);
+        archivio = std::make_unique<Archivio>();
+        if (CaricaArchivioAvvio(db, 1, *archivio)) {
+            ADD_FAILURE() << "caricamento dell'archivio reale non riuscito";
+            archivio.reset();
+        }
+    }
+    return archivio.get();
 }
 
 QByteArray LeggiFile(const QString& percorso) {

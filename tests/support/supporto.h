@@ -17,6 +17,10 @@ inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
 
+namespace strovel {
+class Archivio;
+}
+
 namespace strovel::test {
 
 /// Path of a file of the real draws, or nothing when the shared data folder is absent.
@@ -33,6 +37,10 @@ void CreaArchivio(const QString& percorso, const std::vector<RigaEstrazione>& ri
 
 /// `n` draws on consecutive days from 01/01/2000.
 std::vector<RigaEstrazione> RigheConsecutive(int n);
+
+/// The real archive loaded in memory (made once per test program from
+/// ../shared/data/archivio.txt), or nullptr when the data folder is absent.
+const Archivio* ArchivioReale();
 
 QByteArray LeggiFile(const QString& percorso);
 void ScriviFile(const QString& percorso, const QByteArray& contenuto);

@@ -1,0 +1,440 @@
+#include "cycles/strovel.h"
+
+#include "core/archivio.h"
+#include "core/ruote.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace strovel {
+
+namespace {
+
+/// A 90-bit set of numbers: bit n - 1 for number n.
+struct Insieme {
+    std::uint64_t basso = 0;
+    std::uint64_t alto = 0;
+    void Aggiungi(int n) {
+        if (n >= 1 && n <= 64) {
+            basso |= std::uint64_t{1} << (n - 1);
+        } else if (n >= 65 && n <= 90) {
+            alto |= std::uint64_t{1} << (n - 65);
+        }
+    }
+    bool Contiene(int n) const {
+        if (n >= 1 && n <= 64) {
+            return ((basso >> (n - 1)) & 1u) != 0;
+        }
+        if (n >= 65 && n <= 90) {
+            return ((alto >> (n - 65)) & 1u) != 0;
+        }
+        return false;
+    }
+    Insieme& operator|=(const Insieme& o) {
+        basso |= o.basso;
+        alto |= o.alto;
+        return *this;
+    }
+    int ComuniCon(const Insieme& o) const {
+        return std::popcount(basso & o.basso) + std::popcount(alto & o.alto);
+    }
+};
+
+Insieme Estrazione(const Archivio& a, int k, int r) {
+    const auto m = a.Maschera(k, r);
+    return Insieme{m[0], m[1] & ((std::uint64_t{1} << 26) - 1)};
+}
+
+/// First draw of the window where `n` comes out on `r`, or 0.
+int PrimaUscita(const Archivio& a, const Finestra& w, int r, int n) {
+    for (int k = w.prima; k <= w.ultima; ++k) {
+        if (a.Presente(k, r, n)) {
+            return k;
+        }
+    }
+    return 0;
+}
+
+bool Formula(const RigaFormula& r) {
+    return r.formula.has_value();
+}
+
+} // namespace
+
+std::vector<Ciclo> CostruisciCicli(int riferimento, int cicli, int durata, int considera,
+                                   int salto) {
+    std::vector<Ciclo> risultato;
+    const int passo = salto + durata;
+    int c = 0;
+    for (int i = riferimento; i >= 1; i -= passo) {
+        ++c;
+        if (c > cicli) {
+            break;
+        }
+        Ciclo ciclo;
+        ciclo.numero = c;
+        ciclo.inizio = i - salto - durata + 1;
+        ciclo.fine = i - salto;
+        ciclo.considerata = i - durata + considera;
+        ciclo.inizioGioco = i - salto + 1;
+        // A cycle whose first draw would fall before draw 1 is not laid, nor any older one.
+        if (ciclo.inizio < 1) {
+            break;
+        }
+        risultato.push_back(ciclo);
+    }
+    return risultato;
+}
+
+Finestra FinestraDiGioco(const Ciclo& c, int colpi, int totEstrazioni, int riferimento, bool stop) {
+    Finestra w;
+    w.prima = c.inizioGioco;
+    w.ultima = std::min(c.inizioGioco + colpi - 1, totEstrazioni);
+    if (stop) {
+        w.ultima = std::min(w.ultima, riferimento);
+    }
+    return w;
+}
+
+std::int16_t AmbataStrovel(const Archivio& a, const FormulaStrovel& f, int considerata) {
+    const int n = a.Estratti(considerata, f.r1, f.p);
+    if (n >= 0 && n <= 90) {
+        return Deriva(f.op, n, f.f);
+    }
+    // A stored value outside 0..90 has no attribute: only the plain arithmetic applies.
+    switch (f.op) {
+    case Operazione::Sottrazione: {
+        const std::int16_t d = Distanza(n, f.f);
+        return d == 0 ? std::int16_t{90} : d;
+    }
+    case Operazione::Moltiplicazione:
+        return Fuori90(n * f.f);
+    default:
+        return Fuori90(n + f.f);
+    }
+}
+
+// --- Ranked list ------------------------------------------------------------------------------
+
+ListaFormule::ListaFormule(int righe) : righe_(static_cast<std::size_t>(std::max(1, righe))) {}
+
+ListaFormule::ListaFormule(std::vector<RigaFormula> esistenti, int righe)
+    : righe_(std::move(esistenti)) {
+    righe_.resize(static_cast<std::size_t>(std::max(1, righe)));
+}
+
+void ListaFormule::Proponi(const FormulaStrovel& f, int colpi) {
+    if (colpi < righe_.back().p1) {
+        return;
+    }
+    // Overwrite the last row (its other cells stay as they were), then the stable sort by
+    // hits: the row moves up past the rows with fewer hits and stays below equal ones.
+    RigaFormula nuova = std::move(righe_.back());
+    nuova.formula = f;
+    nuova.p1 = colpi;
+    std::size_t pos = righe_.size() - 1;
+    while (pos > 0 && righe_[pos - 1].p1 < colpi) {
+        righe_[pos] = std::move(righe_[pos - 1]);
+        --pos;
+    }
+    righe_[pos] = std::move(nuova);
+}
+
+// --- Search -------------------------------------------------------------------------------------
+
+std::vector<RigaFormula> CercaFormule(const Archivio& a, const ParametriStrovel& p,
+                                      const std::vector<Ciclo>& cicli,
+                                      std::vector<RigaFormula> lista,
+                                      const std::function<void(int)>& progresso) {
+    ListaFormule elenco(std::move(lista), p.elenco);
+    const std::size_t nc = cicli.size();
+    // For every cycle and play wheel, the numbers drawn anywhere in its play window: a
+    // formula hits a cycle when its ambata is among them.
+    std::vector<std::array<Insieme, 11>> uscite(nc);
+    std::vector<int> considerate(nc);
+    for (std::size_t c = 0; c < nc; ++c) {
+        considerate[c] = cicli[c].considerata;
+        const Finestra w =
+            FinestraDiGioco(cicli[c], p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
+        for (int r = 0; r < NumRuote; ++r) {
+            if (!p.gioco[static_cast<std::size_t>(r)]) {
+                continue;
+            }
+            for (int k = w.prima; k <= w.ultima; ++k) {
+                uscite[c][static_cast<std::size_t>(r)] |= Estrazione(a, k, r);
+            }
+        }
+    }
+    std::vector<int> ruoteGioco;
+    for (int r = 0; r < NumRuote; ++r) {
+        if (p.gioco[static_cast<std::size_t>(r)]) {
+            ruoteGioco.push_back(r);
+        }
+    }
+    std::vector<std::int16_t> ambate(nc);
+    for (int f = 0; f <= 89; ++f) {
+        if (progresso) {
+            progresso(f);
+        }
+        for (int r1 = 0; r1 < NumRuote; ++r1) {
+            if (!p.rilevazione[static_cast<std::size_t>(r1)]) {
+                continue;
+            }
+            for (int pos = 1; pos <= 5; ++pos) {
+                FormulaStrovel formula{r1, pos, f, p.operazione, 0};
+                for (std::size_t c = 0; c < nc; ++c) {
+                    ambate[c] = AmbataStrovel(a, formula, considerate[c]);
+                }
+                for (int r2 : ruoteGioco) {
+                    int colpi = 0;
+                    for (std::size_t c = 0; c < nc; ++c) {
+                        colpi += uscite[c][static_cast<std::size_t>(r2)].Contiene(ambate[c]);
+                    }
+                    if (colpi >= elenco.SogliaIngresso()) {
+                        formula.r2 = r2;
+                        elenco.Proponi(formula, colpi);
+                    }
+                }
+            }
+        }
+    }
+    return std::move(elenco).Righe();
+}
+
+// --- Follow-ups ---------------------------------------------------------------------------------
+
+void PrevisioniUnaRuota(const Archivio& a, const ParametriStrovel& p,
+                        const std::vector<Ciclo>& cicli, std::vector<RigaFormula>& righe) {
+    for (RigaFormula& riga : righe) {
+        if (!Formula(riga)) {
+            continue;
+        }
+        const FormulaStrovel& f = *riga.formula;
+        if (!cicli.empty()) {
+            riga.numeri[0] = AmbataStrovel(a, f, cicli.front().considerata);
+        }
+        std::array<int, 91> conteggi{};
+        for (const Ciclo& c : cicli) {
+            const int ambata = AmbataStrovel(a, f, c.considerata);
+            const Finestra w = FinestraDiGioco(c, p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
+            const int k = PrimaUscita(a, w, f.r2, ambata);
+            if (k == 0) {
+                continue;
+            }
+            for (int q = 1; q <= 5; ++q) {
+                const int n = a.Estratti(k, f.r2, q);
+                if (n != ambata && n >= 1 && n <= 90) {
+                    ++conteggi[static_cast<std::size_t>(n)];
+                }
+            }
+        }
+        // Numbers in ascending order, then by count descending; equal counts keep the order.
+        std::array<int, 90> ordine{};
+        for (int n = 1; n <= 90; ++n) {
+            ordine[static_cast<std::size_t>(n - 1)] = n;
+        }
+        std::stable_sort(ordine.begin(), ordine.end(), [&](int x, int y) {
+            return conteggi[static_cast<std::size_t>(x)] > conteggi[static_cast<std::size_t>(y)];
+        });
+        riga.numeri[1] = ordine[0];
+        riga.numeri[2] = ordine[1];
+        riga.numeri[3] = ordine[2];
+    }
+}
+
+void ContaPositivi(const Archivio& a, const ParametriStrovel& p, const std::vector<Ciclo>& cicli,
+                   std::vector<RigaFormula>& righe) {
+    for (RigaFormula& riga : righe) {
+        if (!Formula(riga)) {
+            continue;
+        }
+        const FormulaStrovel& f = *riga.formula;
+        Insieme compagni;
+        for (int j = 1; j <= 3; ++j) {
+            compagni.Aggiungi(riga.numeri[static_cast<std::size_t>(j)].value_or(0));
+        }
+        int negativi = 0;
+        for (const Ciclo& c : cicli) {
+            const int ambata = AmbataStrovel(a, f, c.considerata);
+            Insieme quartina = compagni;
+            quartina.Aggiungi(ambata);
+            const Finestra w = FinestraDiGioco(c, p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
+            bool positivo = false;
+            for (int k = w.prima; k <= w.ultima && !positivo; ++k) {
+                const Insieme uscita = Estrazione(a, k, f.r2);
+                // Ambata, or two members of the quartina (membership by number: a repeated
+                // number is one member).
+                positivo = uscita.Contiene(ambata) || uscita.ComuniCon(quartina) >= 2;
+            }
+            negativi += positivo ? 0 : 1;
+        }
+        riga.p2 = p.cicli - negativi;
+    }
+}
+
+std::vector<RigaPrevisione> TabellaPrevisioni(const std::vector<RigaFormula>& righe) {
+    std::array<std::array<int, 11>, 91> conteggi{};
+    for (const RigaFormula& riga : righe) {
+        if (!Formula(riga) || !riga.numeri[0]) {
+            continue;
+        }
+        const int n = *riga.numeri[0];
+        if (n >= 0 && n <= 90) {
+            ++conteggi[static_cast<std::size_t>(n)][static_cast<std::size_t>(riga.formula->r2)];
+        }
+    }
+    std::vector<RigaPrevisione> tabella;
+    for (int n = 1; n <= 90; ++n) {
+        for (int r = 0; r < NumRuote; ++r) {
+            const int q = conteggi[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)];
+            if (q > 0) {
+                tabella.push_back({r, n, q, std::nullopt});
+            }
+        }
+    }
+    std::stable_sort(
+        tabella.begin(), tabella.end(),
+        [](const RigaPrevisione& x, const RigaPrevisione& y) { return x.formule > y.formule; });
+    return tabella;
+}
+
+void CalcolaRitardi(const Archivio& a, const ParametriStrovel& p, std::vector<RigaFormula>& righe) {
+    // Delay of each (number, wheel), found once and shared by the rows that need it.
+    std::array<std::array<int, 11>, 91> memo;
+    for (auto& riga : memo) {
+        riga.fill(-2);
+    }
+    auto ritardo = [&](int n, int r) -> int {
+        if (n < 1 || n > 90) {
+            return -1;
+        }
+        int& m = memo[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)];
+        if (m == -2) {
+            m = -1;
+            for (int k = std::min<int>(p.riferimento, a.TotEstrazioni); k >= 1; --k) {
+                if (a.Presente(k, r, n)) {
+                    m = p.riferimento - k;
+                    break;
+                }
+            }
+        }
+        return m;
+    };
+    const int ultimoDopo = std::min<int>(p.riferimento + p.colpi, a.TotEstrazioni);
+    for (RigaFormula& riga : righe) {
+        if (!Formula(riga)) {
+            continue;
+        }
+        const int r2 = riga.formula->r2;
+        Insieme dopo;
+        for (int k = p.riferimento + 1; k <= ultimoDopo; ++k) {
+            dopo |= Estrazione(a, k, r2);
+        }
+        int somma = 0;
+        for (std::size_t j = 0; j < 4; ++j) {
+            const int n = riga.numeri[j].value_or(0);
+            const int d = ritardo(n, r2);
+            if (d >= 0) {
+                riga.ritardi[j] = d; // a number never drawn up to ref keeps its cell
+            }
+            somma += riga.ritardi[j].value_or(0);
+            riga.uscitoDopo[j] = dopo.Contiene(n);
+        }
+        riga.sommaRitardi = somma;
+    }
+}
+
+void RitardiPrevisioni(const std::vector<RigaFormula>& righe,
+                       std::vector<RigaPrevisione>& previsioni) {
+    for (RigaPrevisione& prev : previsioni) {
+        for (const RigaFormula& riga : righe) {
+            if (Formula(riga) && riga.numeri[0] == prev.numero && riga.formula->r2 == prev.ruota) {
+                prev.rit = riga.ritardi[0];
+                break;
+            }
+        }
+    }
+}
+
+void OrdinaPerRitardo(std::vector<RigaFormula>& righe) {
+    std::stable_sort(righe.begin(), righe.end(), [](const RigaFormula& x, const RigaFormula& y) {
+        return x.ritardi[0].value_or(0) < y.ritardi[0].value_or(0);
+    });
+}
+
+// --- Runs ------------------------------------------------------------------------------------
+
+namespace {
+
+ParametriStrovel Effettivi(const Archivio& a, ParametriStrovel p) {
+    p.considera = std::min(p.considera, p.durata);
+    p.riferimento = std::clamp<int>(p.riferimento, 1, std::max<int>(1, a.TotEstrazioni));
+    p.elenco = std::max(1, p.elenco);
+    return p;
+}
+
+bool RuoteScelte(const ParametriStrovel& p) {
+    const auto una = [](const std::array<bool, 11>& s) {
+        return std::any_of(s.begin(), s.end(), [](bool b) { return b; });
+    };
+    return una(p.rilevazione) && una(p.gioco);
+}
+
+/// One search with its follow-ups up to the tally; the delays are left to the caller.
+void Passo(const Archivio& a, EsitoStrovel& e, const std::function<void(int)>& progresso) {
+    e.formule = CercaFormule(a, e.parametri, e.cicli, std::move(e.formule), progresso);
+    for (std::size_t r = 0; r < e.formule.size(); ++r) {
+        e.formule[r].rango = static_cast<int>(r) + 1;
+    }
+    PrevisioniUnaRuota(a, e.parametri, e.cicli, e.formule);
+    ContaPositivi(a, e.parametri, e.cicli, e.formule);
+    e.previsioni = TabellaPrevisioni(e.formule);
+}
+
+} // namespace
+
+EsitoStrovel ElaboraStrovel(const Archivio& a, const ParametriStrovel& parametri,
+                            bool ordinaPerRitardo, const std::function<void(int)>& progresso) {
+    EsitoStrovel e;
+    e.parametri = Effettivi(a, parametri);
+    const ParametriStrovel& p = e.parametri;
+    e.cicli = CostruisciCicli(p.riferimento, p.cicli, p.durata, p.considera, p.salto);
+    if (!RuoteScelte(p)) {
+        e.mancanoRuote = true;
+        return e;
+    }
+    Passo(a, e, progresso);
+    CalcolaRitardi(a, p, e.formule);
+    RitardiPrevisioni(e.formule, e.previsioni);
+    if (ordinaPerRitardo) {
+        OrdinaPerRitardo(e.formule);
+    }
+    return e;
+}
+
+EsitoStrovel EsaminaTutteLeOperazioni(const Archivio& a, const ParametriStrovel& parametri,
+                                      bool ordinaPerRitardo,
+                                      const std::function<void(int)>& progresso) {
+    EsitoStrovel e;
+    e.parametri = Effettivi(a, parametri);
+    e.cicli = CostruisciCicli(e.parametri.riferimento, e.parametri.cicli, e.parametri.durata,
+                              e.parametri.considera, e.parametri.salto);
+    if (!RuoteScelte(e.parametri)) {
+        e.mancanoRuote = true;
+        return e;
+    }
+    for (const auto voce : VociOperazione) {
+        e.parametri.operazione = *OperazioneDaVoce(voce);
+        Passo(a, e, progresso);
+        // The delays are not computed in this mode, so the sort by delay finds all cells
+        // empty and leaves the list as it is.
+        if (ordinaPerRitardo) {
+            OrdinaPerRitardo(e.formule);
+        }
+    }
+    CalcolaRitardi(a, e.parametri, e.formule);
+    RitardiPrevisioni(e.formule, e.previsioni);
+    return e;
+}
+
+} // namespace strovel

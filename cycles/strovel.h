@@ -1,0 +1,155 @@
+#pragma once
+// The Strovel cycle module's computation: cycles laid back from a reference draw, the ambata
+// formula search and the per-formula results. No widgets: windows and the command line
+// render the results.
+
+#include "core/aritmetica.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace strovel {
+
+class Archivio;
+
+struct ParametriStrovel {
+    int riferimento = 0; ///< ref: the most recent draw the cycles may reach
+    int cicli = 15;      ///< C
+    int durata = 18;     ///< D
+    int considera = 18;  ///< K (lowered to D when larger)
+    int salto = 0;       ///< S
+    int colpi = 9;       ///< length of the play window
+    int elenco = 30;     ///< E: rows of the formula list
+    int retro = 10;      ///< depth of "ULTIME PRESENZE"
+    Operazione operazione = Operazione::Somma;
+    std::array<bool, 11> rilevazione{}; ///< detection wheels R1
+    std::array<bool, 11> gioco{};       ///< play wheels R2
+    bool stop = false;                  ///< Ch_Stop: play windows never pass ref
+};
+
+struct Ciclo {
+    int numero = 0;      ///< 1 = most recent
+    int inizio = 0;      ///< first draw
+    int fine = 0;        ///< last draw
+    int considerata = 0; ///< the considered draw
+    int inizioGioco = 0; ///< first draw of the play window
+};
+
+/// The cycles laid back from `riferimento`, most recent first. The counter i runs ref,
+/// ref - (S + D), ...; laying stops after C cycles, or at the first cycle whose first draw
+/// would fall before draw 1 (that cycle is not laid). `considera` must already be <= durata.
+std::vector<Ciclo> CostruisciCicli(int riferimento, int cicli, int durata, int considera,
+                                   int salto);
+
+/// The draws of a cycle's play window: inizioGioco .. inizioGioco + colpi - 1, never past the
+/// last draw of the archive nor, with `stop`, past ref. Empty when `ultima` < `prima`.
+struct Finestra {
+    int prima = 0;
+    int ultima = -1;
+};
+Finestra FinestraDiGioco(const Ciclo& c, int colpi, int totEstrazioni, int riferimento, bool stop);
+
+struct FormulaStrovel {
+    int r1 = 0; ///< detection wheel 0..10
+    int p = 1;  ///< position 1..5
+    int f = 0;  ///< fixed value 0..89
+    Operazione op = Operazione::Somma;
+    int r2 = 0; ///< play wheel 0..10
+    friend bool operator==(const FormulaStrovel&, const FormulaStrovel&) = default;
+};
+
+/// The ambata of formula (r1, p, f, op) on draw `considerata`: op(n, f) with n the number at
+/// position p of wheel r1. Numbers outside 0..90 take no attribute.
+std::int16_t AmbataStrovel(const Archivio& a, const FormulaStrovel& f, int considerata);
+
+/// One row of the formula list FgY.
+struct RigaFormula {
+    int rango = 0;                             ///< column 0
+    std::optional<FormulaStrovel> formula;     ///< columns 1..7; empty row when absent
+    int p1 = 0;                                ///< column 10: hits
+    std::optional<int> p2;                     ///< column 11
+    std::array<std::optional<int>, 4> numeri;  ///< columns 12..15: AAA, AB1, AB2, ABQ
+    std::array<std::optional<int>, 4> ritardi; ///< columns 16..19
+    std::optional<int> sommaRitardi;           ///< column 20
+    /// After-reference check: the forecast number came out on R2 in the draws after ref.
+    std::array<bool, 4> uscitoDopo{};
+    std::optional<int> presenze; ///< column 21 ("UP")
+    friend bool operator==(const RigaFormula&, const RigaFormula&) = default;
+};
+
+/// One row of the forecast tally Fg4.
+struct RigaPrevisione {
+    int ruota = 0;
+    int numero = 0;
+    int formule = 0;        ///< "PR": how many formulas give it
+    std::optional<int> rit; ///< current delay of that ambata
+    friend bool operator==(const RigaPrevisione&, const RigaPrevisione&) = default;
+};
+
+struct EsitoStrovel {
+    ParametriStrovel parametri; ///< as used: K lowered to D when it was larger
+    std::vector<Ciclo> cicli;
+    std::vector<RigaFormula> formule;
+    std::vector<RigaPrevisione> previsioni;
+    /// No detection or no play wheel: the run stopped after laying the cycles.
+    bool mancanoRuote = false;
+};
+
+/// The ranked list of formulas: E rows; a formula enters when its hits are >= those of the
+/// last row (an empty row counts 0), overwriting it; the list is then re-sorted by hits,
+/// descending, with a stable sort. So among formulas tied at the cut-off the one evaluated
+/// last stays.
+class ListaFormule {
+public:
+    explicit ListaFormule(int righe);
+    /// Keeps the rows of an earlier list (all-operations mode), resized to `righe`.
+    ListaFormule(std::vector<RigaFormula> esistenti, int righe);
+    void Proponi(const FormulaStrovel& f, int colpi);
+    int SogliaIngresso() const { return righe_.back().p1; }
+    std::vector<RigaFormula> Righe() && { return std::move(righe_); }
+    const std::vector<RigaFormula>& Righe() const& { return righe_; }
+
+private:
+    std::vector<RigaFormula> righe_;
+};
+
+/// "ELABORA": cycles, formula search and its follow-ups (current ambata and companions, P2,
+/// forecast tally, delays with the after-reference check and the "Rit" column), then, with
+/// `ordinaPerRitardo` (Check1), the list sorted by the ambata's delay. `progresso` gets F.
+EsitoStrovel ElaboraStrovel(const Archivio& a, const ParametriStrovel& p,
+                            bool ordinaPerRitardo = false,
+                            const std::function<void(int)>& progresso = {});
+
+/// "esamina tutte le ruote": the six operations in list order compete for one list, each row
+/// keeping its own operation; then the delays and the "Rit" column.
+EsitoStrovel EsaminaTutteLeOperazioni(const Archivio& a, const ParametriStrovel& p,
+                                      bool ordinaPerRitardo = false,
+                                      const std::function<void(int)>& progresso = {});
+
+// --- The steps, also commands of their own --------------------------------------------------
+
+/// The search alone: the ranked list of the formulas with most hits.
+std::vector<RigaFormula> CercaFormule(const Archivio& a, const ParametriStrovel& p,
+                                      const std::vector<Ciclo>& cicli,
+                                      std::vector<RigaFormula> lista,
+                                      const std::function<void(int)>& progresso = {});
+/// "Prev 1 ruota": columns 12..15 of every formula row.
+void PrevisioniUnaRuota(const Archivio& a, const ParametriStrovel& p,
+                        const std::vector<Ciclo>& cicli, std::vector<RigaFormula>& righe);
+/// Column 11: C - negative cycles, a cycle being positive for ambata, ambo or quartina.
+void ContaPositivi(const Archivio& a, const ParametriStrovel& p, const std::vector<Ciclo>& cicli,
+                   std::vector<RigaFormula>& righe);
+/// Fg4 without its "Rit" column.
+std::vector<RigaPrevisione> TabellaPrevisioni(const std::vector<RigaFormula>& righe);
+/// Columns 16..20 and the after-reference marks ("VERIFICA").
+void CalcolaRitardi(const Archivio& a, const ParametriStrovel& p, std::vector<RigaFormula>& righe);
+/// The "Rit" column of Fg4 from the formula list.
+void RitardiPrevisioni(const std::vector<RigaFormula>& righe,
+                       std::vector<RigaPrevisione>& previsioni);
+/// Check1: the list sorted by column 16, ascending (an empty cell counts 0), stable.
+void OrdinaPerRitardo(std::vector<RigaFormula>& righe);
+
+} // namespace strovel

@@ -1,0 +1,82 @@
+#include "cycles/strovel_tabelle.h"
+
+#include "core/archivio.h"
+#include "core/ruote.h"
+
+#include <string>
+
+namespace strovel {
+
+namespace {
+
+std::string Testo(const std::optional<int>& v) {
+    return v ? std::to_string(*v) : std::string();
+}
+
+std::string Sigla(int r) {
+    return std::string(SigleRuote[static_cast<std::size_t>(r)]);
+}
+
+} // namespace
+
+Tabella TabellaCicli(const Archivio& a, const std::vector<Ciclo>& cicli) {
+    Tabella t(IntestazioneCicli);
+    auto data = [&a](int i) {
+        return i >= 1 && i <= a.TotEstrazioni ? a.DateEstrazioni[static_cast<std::size_t>(i)]
+                                              : std::string();
+    };
+    for (const Ciclo& c : cicli) {
+        t.AggiungiRiga({std::to_string(c.numero), std::to_string(c.inizio), data(c.inizio),
+                        std::to_string(c.fine), data(c.fine), std::to_string(c.considerata),
+                        data(c.considerata), std::to_string(c.inizioGioco)});
+    }
+    return t;
+}
+
+Tabella TabellaFormule(const std::vector<RigaFormula>& righe, int colonne) {
+    Tabella t(IntestazioneFormule);
+    if (colonne < t.Colonne()) {
+        t.intestazioni.resize(static_cast<std::size_t>(std::max(colonne, 1)));
+    }
+    for (const RigaFormula& r : righe) {
+        std::vector<std::string> testi(22);
+        testi[0] = std::to_string(r.rango);
+        if (r.formula) {
+            const FormulaStrovel& f = *r.formula;
+            testi[1] = Sigla(f.r1);
+            testi[2] = std::to_string(f.r1);
+            testi[3] = std::to_string(f.p);
+            testi[4] = std::to_string(f.f);
+            testi[5] = std::string(1, static_cast<char>(f.op));
+            testi[6] = Sigla(f.r2);
+            testi[7] = std::to_string(f.r2);
+            testi[10] = std::to_string(r.p1);
+            testi[11] = Testo(r.p2);
+            for (std::size_t j = 0; j < 4; ++j) {
+                testi[12 + j] = Testo(r.numeri[j]);
+                testi[16 + j] = Testo(r.ritardi[j]);
+            }
+            testi[20] = Testo(r.sommaRitardi);
+            testi[21] = Testo(r.presenze);
+        }
+        auto& riga = t.AggiungiRiga(testi);
+        for (std::size_t j = 0; j < 4 && r.formula; ++j) {
+            if (r.uscitoDopo[j] && 12 + j < riga.size()) {
+                riga[12 + j].stile.sfondo = ColoreVerdeChiaro;
+                riga[12 + j].stile.grassetto = true;
+            }
+        }
+    }
+    return t;
+}
+
+Tabella TabellaPrevisioniStrovel(const std::vector<RigaPrevisione>& previsioni) {
+    Tabella t(IntestazionePrevisioni);
+    for (const RigaPrevisione& p : previsioni) {
+        t.AggiungiRiga({"", Sigla(p.ruota), std::to_string(p.numero), std::to_string(p.formule),
+                        Testo(p.rit)});
+    }
+    return t;
+}
+
+} // namespace strovel

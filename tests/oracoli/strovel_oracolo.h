@@ -1,0 +1,13 @@
+#pragma once
+// The Strovel run written line by line from its description, with no shortcut: the test
+// oracle of the fast computation, and the baseline of its benchmark.
+
+#include "cycles/strovel.h"
+
+namespace strovel::oracolo {
+
+EsitoStrovel ElaboraStrovel(const Archivio& a, const ParametriStrovel& p, bool ordinaPerRitardo);
+EsitoStrovel EsaminaTutteLeOperazioni(const Archivio& a, const ParametriStrovel& p,
+                                      bool ordinaPerRitardo);
+
+} // namespace strovel::oracolo
