@@ -1,27 +1,41 @@
 #include "cli/comandi.h"
 
+#include "core/archivio.h"
 #include "core/demo.h"
+#include "core/ruote.h"
+#include "cycles/strovel.h"
+#include "cycles/strovel_tabelle.h"
 #include "storage/archivio_db.h"
+#include "storage/caricamento.h"
 #include "storage/crea_archivio.h"
 #include "storage/testo_qt.h"
 
 #include <QDateTime>
 
+#include <memory>
 #include <optional>
 
 namespace strovel::cli {
 
 namespace {
 
-const char* const Uso = "Uso:\n"
-                        "  strovel-cli crea-archivio ARCHIVIO.mdb --da FILE\n"
-                        "  strovel-cli info ARCHIVIO.mdb\n"
-                        "  strovel-cli demo-archivio ARCHIVIO.mdb [--estrazioni N] [--seme S]\n";
+const char* const Uso =
+    "Uso:\n"
+    "  strovel-cli crea-archivio ARCHIVIO.mdb --da FILE\n"
+    "  strovel-cli info ARCHIVIO.mdb\n"
+    "  strovel-cli demo-archivio ARCHIVIO.mdb [--estrazioni N] [--seme S]\n"
+    "  strovel-cli cicli ARCHIVIO.mdb [--riferimento N] [--cicli C] [--durata D]\n"
+    "      [--considera K] [--salto S] [--colpi N] [--elenco E] [--operatore + - X F C V]\n"
+    "      [--rilevazione BA,CA,..|TU] [--gioco BA,CA,..|TU] [--stop] [--tutte-operazioni]\n"
+    "      [--csv]\n";
 
 /// Arguments of one command: positional values and --name value options.
 struct Argomenti {
     QStringList posizionali;
     QList<QPair<QString, QString>> opzioni;
+    QStringList interruttori;
+
+    bool Interruttore(const QString& nome) const { return interruttori.contains(nome); }
 
     std::optional<QString> Opzione(const QString& nome) const {
         for (const auto& [n, v] : opzioni) {
@@ -34,11 +48,15 @@ struct Argomenti {
 };
 
 bool Analizza(const QStringList& lista, const QStringList& ammesse, Argomenti& a,
-              QTextStream& errori) {
+              QTextStream& errori, const QStringList& interruttori = {}) {
     for (qsizetype k = 0; k < lista.size(); ++k) {
         const QString& arg = lista[k];
         if (arg.startsWith(QStringLiteral("--"))) {
             const QString nome = arg.mid(2);
+            if (interruttori.contains(nome)) {
+                a.interruttori.append(nome);
+                continue;
+            }
             if (!ammesse.contains(nome)) {
                 errori << QStringLiteral("Opzione sconosciuta: %1\n").arg(arg);
                 return false;
@@ -134,6 +152,108 @@ int DemoArchivio(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
     return 0;
 }
 
+/// An integer option within minimo..massimo; `valore` keeps its default when absent.
+bool Intero(const Argomenti& a, const char* nome, int minimo, int massimo, int& valore,
+            QTextStream& errori) {
+    const auto testo = a.Opzione(QString::fromLatin1(nome));
+    if (!testo) {
+        return true;
+    }
+    bool ok = false;
+    const int v = testo->toInt(&ok);
+    if (!ok || v < minimo || v > massimo) {
+        errori << QStringLiteral("Valore non valido per --%1: %2 (da %3 a %4).\n")
+                      .arg(QString::fromLatin1(nome), *testo)
+                      .arg(minimo)
+                      .arg(massimo);
+        return false;
+    }
+    valore = v;
+    return true;
+}
+
+/// Wheels as comma-separated codes, or TU for all.
+bool Ruote(const Argomenti& a, const char* nome, std::array<bool, 11>& ruote, QTextStream& errori) {
+    const QString testo = a.Opzione(QString::fromLatin1(nome)).value_or(QStringLiteral("TU"));
+    ruote.fill(false);
+    for (const QString& parte : testo.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        std::string codice = parte.trimmed().toStdString();
+        const int r = CercaRuota(codice);
+        if (codice == "TU") {
+            ruote.fill(true);
+        } else if (r >= 0 && codice.size() == 2) {
+            ruote[static_cast<std::size_t>(r)] = true;
+        } else {
+            errori << QStringLiteral("Ruota sconosciuta in --%1: %2 (BA CA FI GE MI NA PA RO TO "
+                                     "VE NZ oppure TU).\n")
+                          .arg(QString::fromLatin1(nome), parte);
+            return false;
+        }
+    }
+    return true;
+}
+
+/// Opens and loads an archive database into `archivio`.
+bool CaricaArchivio(const QString& percorso, DatabaseArchivio& db, Archivio& archivio,
+                    QTextStream& errori) {
+    QString errore;
+    if (!db.ApriArchivio(percorso, &errore)) {
+        errori << errore << '\n';
+        return false;
+    }
+    if (const auto e = CaricaArchivioExNovo(db, archivio)) {
+        errori << QStringLiteral("Archivio %1 non caricato: %2\n").arg(percorso, e->dettaglio);
+        return false;
+    }
+    return true;
+}
+
+int Cicli(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
+    if (a.posizionali.size() != 1) {
+        errori << QString::fromUtf8(Uso);
+        return 2;
+    }
+    DatabaseArchivio db;
+    auto archivio = std::make_unique<Archivio>();
+    if (!CaricaArchivio(a.posizionali[0], db, *archivio, errori)) {
+        return 1;
+    }
+    ParametriStrovel p;
+    p.riferimento = archivio->TotEstrazioni;
+    const bool ok =
+        Intero(a, "riferimento", 1, archivio->TotEstrazioni, p.riferimento, errori) &&
+        Intero(a, "cicli", 1, 50, p.cicli, errori) &&
+        Intero(a, "durata", 1, 60, p.durata, errori) &&
+        Intero(a, "considera", 1, 100, p.considera, errori) &&
+        Intero(a, "salto", 0, 18, p.salto, errori) && Intero(a, "colpi", 1, 18, p.colpi, errori) &&
+        Intero(a, "elenco", 20, 100, p.elenco, errori) &&
+        Ruote(a, "rilevazione", p.rilevazione, errori) && Ruote(a, "gioco", p.gioco, errori);
+    if (!ok) {
+        return 2;
+    }
+    if (const auto op = a.Opzione(QStringLiteral("operatore"))) {
+        const auto operazione = OperazioneDaVoce(op->toStdString());
+        if (op->size() != 1 || !operazione) {
+            errori << QStringLiteral("Operatore non valido: %1 (uno tra + - X F C V).\n").arg(*op);
+            return 2;
+        }
+        p.operazione = *operazione;
+    }
+    p.stop = a.Interruttore(QStringLiteral("stop"));
+    const EsitoStrovel e = a.Interruttore(QStringLiteral("tutte-operazioni"))
+                               ? EsaminaTutteLeOperazioni(*archivio, p)
+                               : ElaboraStrovel(*archivio, p);
+    if (e.mancanoRuote) {
+        errori << QStringLiteral("Attenzione si deve selezionare almeno una ruota di rilevazione "
+                                 "ed una su cui giocare\n");
+        return 1;
+    }
+    const Tabella t = TabellaFormule(e.formule, 21);
+    const std::string testo = a.Interruttore(QStringLiteral("csv")) ? t.Csv() : t.Tsv();
+    uscita << QString::fromStdString(testo);
+    return 0;
+}
+
 } // namespace
 
 int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
@@ -155,6 +275,16 @@ int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& error
         return Analizza(resto, {QStringLiteral("estrazioni"), QStringLiteral("seme")}, a, errori)
                    ? DemoArchivio(a, uscita, errori)
                    : 2;
+    }
+    if (comando == QStringLiteral("cicli")) {
+        const QStringList opzioni = {QStringLiteral("riferimento"), QStringLiteral("cicli"),
+                                     QStringLiteral("durata"),      QStringLiteral("considera"),
+                                     QStringLiteral("salto"),       QStringLiteral("colpi"),
+                                     QStringLiteral("elenco"),      QStringLiteral("operatore"),
+                                     QStringLiteral("rilevazione"), QStringLiteral("gioco")};
+        const QStringList interruttori = {
+            QStringLiteral("stop"), QStringLiteral("tutte-operazioni"), QStringLiteral("csv")};
+        return Analizza(resto, opzioni, a, errori, interruttori) ? Cicli(a, uscita, errori) : 2;
     }
     errori << QStringLiteral("Comando sconosciuto: %1\n").arg(comando) << QString::fromUtf8(Uso);
     return 2;

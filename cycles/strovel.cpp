@@ -97,21 +97,12 @@ Finestra FinestraDiGioco(const Ciclo& c, int colpi, int totEstrazioni, int rifer
 }
 
 std::int16_t AmbataStrovel(const Archivio& a, const FormulaStrovel& f, int considerata) {
-    const int n = a.Estratti(considerata, f.r1, f.p);
-    if (n >= 0 && n <= 90) {
-        return Deriva(f.op, n, f.f);
+    int n = a.Estratti(considerata, f.r1, f.p);
+    // A stored value that is not a Lotto number counts as no number.
+    if (n < 0 || n > 90) {
+        n = 0;
     }
-    // A stored value outside 0..90 has no attribute: only the plain arithmetic applies.
-    switch (f.op) {
-    case Operazione::Sottrazione: {
-        const std::int16_t d = Distanza(n, f.f);
-        return d == 0 ? std::int16_t{90} : d;
-    }
-    case Operazione::Moltiplicazione:
-        return Fuori90(n * f.f);
-    default:
-        return Fuori90(n + f.f);
-    }
+    return Deriva(f.op, n, f.f);
 }
 
 // --- Ranked list ------------------------------------------------------------------------------
@@ -146,53 +137,87 @@ std::vector<RigaFormula> CercaFormule(const Archivio& a, const ParametriStrovel&
                                       const std::vector<Ciclo>& cicli,
                                       std::vector<RigaFormula> lista,
                                       const std::function<void(int)>& progresso) {
-    ListaFormule elenco(std::move(lista), p.elenco);
     const std::size_t nc = cicli.size();
-    // For every cycle and play wheel, the numbers drawn anywhere in its play window: a
-    // formula hits a cycle when its ambata is among them.
-    std::vector<std::array<Insieme, 11>> uscite(nc);
-    std::vector<int> considerate(nc);
-    for (std::size_t c = 0; c < nc; ++c) {
-        considerate[c] = cicli[c].considerata;
-        const Finestra w =
-            FinestraDiGioco(cicli[c], p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
-        for (int r = 0; r < NumRuote; ++r) {
-            if (!p.gioco[static_cast<std::size_t>(r)]) {
-                continue;
-            }
-            for (int k = w.prima; k <= w.ultima; ++k) {
-                uscite[c][static_cast<std::size_t>(r)] |= Estrazione(a, k, r);
-            }
-        }
-    }
+    // uscite[r2][c][n] = 1 when number n comes out on wheel r2 anywhere in the play window of
+    // cycle c: a formula hits a cycle when its ambata is one of them.
+    std::vector<std::array<std::uint8_t, 96>> uscite(11 * nc);
+    auto uscita = [&](int r2, std::size_t c) -> std::array<std::uint8_t, 96>& {
+        return uscite[static_cast<std::size_t>(r2) * nc + c];
+    };
     std::vector<int> ruoteGioco;
+    std::vector<int> ruoteRilevazione;
     for (int r = 0; r < NumRuote; ++r) {
         if (p.gioco[static_cast<std::size_t>(r)]) {
             ruoteGioco.push_back(r);
         }
+        if (p.rilevazione[static_cast<std::size_t>(r)]) {
+            ruoteRilevazione.push_back(r);
+        }
     }
-    std::vector<std::int16_t> ambate(nc);
+    for (std::size_t c = 0; c < nc; ++c) {
+        const Finestra w =
+            FinestraDiGioco(cicli[c], p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
+        for (int r2 : ruoteGioco) {
+            auto& m = uscita(r2, c);
+            m.fill(0);
+            for (int k = w.prima; k <= w.ultima; ++k) {
+                for (int q = 1; q <= 5; ++q) {
+                    const int n = a.Estratti(k, r2, q);
+                    if (n >= 1 && n <= 90) {
+                        m[static_cast<std::size_t>(n)] = 1;
+                    }
+                }
+            }
+        }
+    }
+    // ambata[n][f]: the operation's result for every drawn number 0..90 and fixed value.
+    std::vector<std::array<std::uint8_t, 90>> ambata(91);
+    for (int n = 0; n <= 90; ++n) {
+        for (int f = 0; f <= 89; ++f) {
+            ambata[static_cast<std::size_t>(n)][static_cast<std::size_t>(f)] =
+                static_cast<std::uint8_t>(Deriva(p.operazione, n, f));
+        }
+    }
+    // Every formula's hits first, counted for all 90 fixed values at once ...
+    const std::size_t nr2 = ruoteGioco.size();
+    const std::size_t nr1 = ruoteRilevazione.size();
+    std::vector<std::array<std::uint16_t, 90>> colpi(nr1 * 5 * nr2);
+    std::vector<int> considerati(nc);
+    for (std::size_t i1 = 0; i1 < nr1; ++i1) {
+        const int r1 = ruoteRilevazione[i1];
+        for (int pos = 1; pos <= 5; ++pos) {
+            for (std::size_t c = 0; c < nc; ++c) {
+                const int n = a.Estratti(cicli[c].considerata, r1, pos);
+                // A stored value that is not a Lotto number counts as no number.
+                considerati[c] = n < 0 || n > 90 ? 0 : n;
+            }
+            for (std::size_t i2 = 0; i2 < nr2; ++i2) {
+                auto& conta = colpi[(i1 * 5 + static_cast<std::size_t>(pos - 1)) * nr2 + i2];
+                conta.fill(0);
+                for (std::size_t c = 0; c < nc; ++c) {
+                    const auto& m = uscita(ruoteGioco[i2], c);
+                    const auto& t = ambata[static_cast<std::size_t>(considerati[c])];
+                    for (std::size_t f = 0; f < 90; ++f) {
+                        conta[f] = static_cast<std::uint16_t>(conta[f] + m[t[f]]);
+                    }
+                }
+            }
+        }
+    }
+    // ... then offered to the ranked list in the loop order F, R1, p, R2.
+    ListaFormule elenco(std::move(lista), p.elenco);
     for (int f = 0; f <= 89; ++f) {
         if (progresso) {
             progresso(f);
         }
-        for (int r1 = 0; r1 < NumRuote; ++r1) {
-            if (!p.rilevazione[static_cast<std::size_t>(r1)]) {
-                continue;
-            }
+        for (std::size_t i1 = 0; i1 < nr1; ++i1) {
             for (int pos = 1; pos <= 5; ++pos) {
-                FormulaStrovel formula{r1, pos, f, p.operazione, 0};
-                for (std::size_t c = 0; c < nc; ++c) {
-                    ambate[c] = AmbataStrovel(a, formula, considerate[c]);
-                }
-                for (int r2 : ruoteGioco) {
-                    int colpi = 0;
-                    for (std::size_t c = 0; c < nc; ++c) {
-                        colpi += uscite[c][static_cast<std::size_t>(r2)].Contiene(ambate[c]);
-                    }
-                    if (colpi >= elenco.SogliaIngresso()) {
-                        formula.r2 = r2;
-                        elenco.Proponi(formula, colpi);
+                for (std::size_t i2 = 0; i2 < nr2; ++i2) {
+                    const int n = colpi[(i1 * 5 + static_cast<std::size_t>(pos - 1)) * nr2 + i2]
+                                       [static_cast<std::size_t>(f)];
+                    if (n >= elenco.SogliaIngresso()) {
+                        elenco.Proponi({ruoteRilevazione[i1], pos, f, p.operazione, ruoteGioco[i2]},
+                                       n);
                     }
                 }
             }

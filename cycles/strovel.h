@@ -62,7 +62,7 @@ struct FormulaStrovel {
 };
 
 /// The ambata of formula (r1, p, f, op) on draw `considerata`: op(n, f) with n the number at
-/// position p of wheel r1. Numbers outside 0..90 take no attribute.
+/// position p of wheel r1; a stored value outside 0..90 counts as 0 (no number).
 std::int16_t AmbataStrovel(const Archivio& a, const FormulaStrovel& f, int considerata);
 
 /// One row of the formula list FgY.

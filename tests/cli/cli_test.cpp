@@ -103,3 +103,52 @@ TEST_F(StrovelCli, ArchivioRealeDaTesto) {
 
 } // namespace
 } // namespace strovel
+
+namespace strovel {
+namespace {
+
+TEST_F(StrovelCli, CicliStampaLElencoFormule) {
+    ASSERT_EQ(Cli({QStringLiteral("demo-archivio"), File("demo.mdb"),
+                   QStringLiteral("--estrazioni"), QStringLiteral("600")})
+                  .codice,
+              0);
+    const Esito e =
+        Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--elenco"),
+             QStringLiteral("20"), QStringLiteral("--operatore"), QStringLiteral("F"),
+             QStringLiteral("--rilevazione"), QStringLiteral("BA,ca"), QStringLiteral("--gioco"),
+             QStringLiteral("TU"), QStringLiteral("--riferimento"), QStringLiteral("590"),
+             QStringLiteral("--stop")});
+    ASSERT_EQ(e.codice, 0) << e.errori.toStdString();
+    const QStringList righe = e.uscita.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(righe.size(), 21);
+    EXPECT_EQ(righe[0],
+              QStringLiteral("  \tR1\t\tE1\tVal\tOp\tR2\tr\tR3\tr\tP1  \tP2  \tAAA\tAB1\tAB2\t"
+                             "ABQ\t1   \tAB1\tAB2\tQ   \tS Rit"));
+    const QStringList prima = righe[1].split(QLatin1Char('\t'));
+    ASSERT_EQ(prima.size(), 21);
+    EXPECT_EQ(prima[0], QStringLiteral("1"));
+    EXPECT_TRUE(prima[1] == QStringLiteral("BA") || prima[1] == QStringLiteral("CA"));
+    EXPECT_EQ(prima[5], QStringLiteral("F"));
+
+    const Esito csv = Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--csv"),
+                           QStringLiteral("--tutte-operazioni")});
+    ASSERT_EQ(csv.codice, 0);
+    EXPECT_TRUE(csv.uscita.startsWith(QStringLiteral("  ,R1,,E1,Val,Op,")));
+    EXPECT_EQ(csv.uscita.count(QLatin1Char('\n')), 31);
+
+    EXPECT_NE(Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--operatore"),
+                   QStringLiteral("Q")})
+                  .codice,
+              0);
+    EXPECT_NE(Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--durata"),
+                   QStringLiteral("61")})
+                  .codice,
+              0);
+    const Esito ruota = Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--gioco"),
+                             QStringLiteral("BA,XX")});
+    EXPECT_NE(ruota.codice, 0);
+    EXPECT_TRUE(ruota.errori.contains(QStringLiteral("XX")));
+}
+
+} // namespace
+} // namespace strovel

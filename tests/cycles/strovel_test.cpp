@@ -137,6 +137,26 @@ void Confronta(const Archivio& a, const ParametriStrovel& p, bool tutte, bool pe
     EXPECT_EQ(veloce.cicli.size(), lento.cicli.size());
 }
 
+TEST(StrovelControOracolo, ValoriCheNonSonoNumeriDelLotto) {
+    // Texts like "99" or "-5" decode to values outside 1..90: they never hit and, as the
+    // considered number, count as no number.
+    auto a = test::ArchivioCasuale(200, 9);
+    for (int i = 150; i <= 200; i += 3) {
+        a->Estratti(i, 0, 1) = 99;
+        a->Estratti(i, 1, 2) = -5;
+        a->Estratti(i, 2, 3) = 0;
+    }
+    a->CostruisciPresenze();
+    for (const char op : {'+', '-', 'X', 'V'}) {
+        ParametriStrovel p = Tutte(195);
+        p.cicli = 8;
+        p.durata = 5;
+        p.considera = 5;
+        p.operazione = static_cast<Operazione>(op);
+        Confronta(*a, p, false, false);
+    }
+}
+
 TEST(StrovelControOracolo, ArchiviCasuali) {
     std::mt19937 gen(77);
     for (int prova = 0; prova < 6; ++prova) {

@@ -17,7 +17,7 @@ int Val(const std::optional<int>& v) {
 /// Whether `n` equals one of the five numbers of wheel r in draw k; draws past the last one
 /// hold no numbers.
 bool Esce(const Archivio& a, int k, int r, int n, int tot) {
-    if (k < 1 || k > tot) {
+    if (k < 1 || k > tot || n < 1 || n > 90) {
         return false;
     }
     for (int q = 1; q <= 5; ++q) {
@@ -34,7 +34,10 @@ bool InGioco(int k, const ParametriStrovel& p) {
 }
 
 int Ambata(const Archivio& a, const FormulaStrovel& f, int c) {
-    const int n = a.Estratti(c, f.r1, f.p);
+    int n = a.Estratti(c, f.r1, f.p);
+    if (n < 0 || n > 90) {
+        n = 0; // not a Lotto number: no number
+    }
     int x = 0;
     switch (f.op) {
     case Operazione::Somma:
@@ -47,13 +50,13 @@ int Ambata(const Archivio& a, const FormulaStrovel& f, int c) {
         x = n * f.f;
         break;
     case Operazione::SommaFigura:
-        x = n + f.f + (n >= 0 && n <= 90 ? TabFigura[static_cast<std::size_t>(n)] : 0);
+        x = n + f.f + TabFigura[static_cast<std::size_t>(n)];
         break;
     case Operazione::SommaCadenza:
-        x = n + f.f + (n >= 0 && n <= 90 ? TabCadenza[static_cast<std::size_t>(n)] : 0);
+        x = n + f.f + TabCadenza[static_cast<std::size_t>(n)];
         break;
     case Operazione::SommaVertibile:
-        x = n + f.f + (n >= 0 && n <= 90 ? TabVertibile[static_cast<std::size_t>(n)] : 0);
+        x = n + f.f + TabVertibile[static_cast<std::size_t>(n)];
         break;
     }
     int r = x % 90;
@@ -321,6 +324,13 @@ EsitoStrovel ElaboraStrovel(const Archivio& a, const ParametriStrovel& parametri
         OrdinaRitardo(e.formule);
     }
     return e;
+}
+
+std::vector<RigaFormula> CercaFormule(const Archivio& a, const ParametriStrovel& p,
+                                      const std::vector<Ciclo>& cicli) {
+    std::vector<RigaFormula> lista(static_cast<std::size_t>(p.elenco));
+    Cerca(a, p, cicli, lista);
+    return lista;
 }
 
 EsitoStrovel EsaminaTutteLeOperazioni(const Archivio& a, const ParametriStrovel& parametri,

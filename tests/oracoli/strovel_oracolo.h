@@ -7,6 +7,9 @@
 namespace strovel::oracolo {
 
 EsitoStrovel ElaboraStrovel(const Archivio& a, const ParametriStrovel& p, bool ordinaPerRitardo);
+/// The formula search alone, over an empty list of p.elenco rows.
+std::vector<RigaFormula> CercaFormule(const Archivio& a, const ParametriStrovel& p,
+                                      const std::vector<Ciclo>& cicli);
 EsitoStrovel EsaminaTutteLeOperazioni(const Archivio& a, const ParametriStrovel& p,
                                       bool ordinaPerRitardo);
 
