@@ -77,6 +77,8 @@ struct RigaFormula {
     /// After-reference check: the forecast number came out on R2 in the draws after ref.
     std::array<bool, 4> uscitoDopo{};
     std::optional<int> presenze; ///< column 21 ("UP")
+    /// "Evidenzia ultime negative": the row is painted red.
+    bool negativaEvidenziata = false;
     friend bool operator==(const RigaFormula&, const RigaFormula&) = default;
 };
 

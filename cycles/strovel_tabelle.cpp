@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "core/ruote.h"
+#include "cycles/strovel_comandi.h"
 
 #include <string>
 
@@ -60,6 +61,14 @@ Tabella TabellaFormule(const std::vector<RigaFormula>& righe, int colonne) {
             testi[21] = Testo(r.presenze);
         }
         auto& riga = t.AggiungiRiga(testi);
+        if (r.negativaEvidenziata) {
+            for (Cella& c : riga) {
+                c.stile.sfondo = ColoreRosso;
+            }
+        }
+        if (r.presenze && riga.size() > 21) {
+            riga[21].stile.sfondo = ColorePresenze(*r.presenze);
+        }
         for (std::size_t j = 0; j < 4 && r.formula; ++j) {
             if (r.uscitoDopo[j] && 12 + j < riga.size()) {
                 riga[12 + j].stile.sfondo = ColoreVerdeChiaro;

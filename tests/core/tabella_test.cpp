@@ -35,3 +35,23 @@ TEST(Tabella, TsvECsv) {
 
 } // namespace
 } // namespace strovel
+
+#include "core/formato.h"
+
+namespace strovel {
+namespace {
+
+TEST(Decimale, ArrotondamentoSulQuozienteEsatto) {
+    EXPECT_EQ(Decimale(41, 20), "2.1"); // 2.05 rounds up, not down as a double would
+    EXPECT_EQ(Decimale(16, 5), "3.2");
+    EXPECT_EQ(Decimale(0, 4), "0.0");
+    EXPECT_EQ(Decimale(0, 4, false), ".0");
+    EXPECT_EQ(Decimale(2, 3, false), ".7");
+    EXPECT_EQ(Decimale(1500, 15), "100.0");
+    EXPECT_EQ(Decimale(1, 3), "0.3");
+    EXPECT_EQ(Decimale(-41, 20), "-2.1");
+    EXPECT_EQ(Decimale(5, 0), "");
+}
+
+} // namespace
+} // namespace strovel
