@@ -3,8 +3,10 @@
 #include "app/contesto.h"
 #include "app/modello_indici.h"
 #include "core/colori.h"
+#include "cycles/strovel_window.h"
 #include "ui/aiuto.h"
 #include "ui/griglia.h"
+#include "ui/progresso_barra.h"
 
 #include <QApplication>
 #include <QDockWidget>
@@ -28,7 +30,7 @@ struct PulsanteModulo {
     const char* suggerimento;
 };
 
-// In the order of the button bar. No module window exists yet: their buttons are disabled.
+// In the order of the button bar. The buttons of windows not built yet are disabled.
 const PulsanteModulo Moduli[] = {
     {"Command1", "Gestione archivio"},    {"Command2", "Mini elenco estrazioni"},
     {"Command10", "Modulo cicli"},        {"Command3", "Modulo cicli"},
@@ -106,6 +108,15 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
         b->setEnabled(false);
         layout->addWidget(b);
     }
+    // The windows built so far.
+    auto* strovel = barra->findChild<QPushButton*>(QStringLiteral("Command10"));
+    strovel->setEnabled(true);
+    connect(strovel, &QPushButton::clicked, this, [this] {
+        ApriFinestra(QStringLiteral("Strovel"), [this] {
+            return new FinestraStrovel(*c_.archivio, c_.dialoghi, c_.cartellaProgramma,
+                                       ProgressoSuBarra(pb1_));
+        });
+    });
     layout->addStretch(1);
     auto* aiuto = new QPushButton(QStringLiteral("?"), barra);
     aiuto->setObjectName(QStringLiteral("CmDHelp"));

@@ -5,12 +5,16 @@
 #include "app/finestra_avvio.h"
 #include "app/finestra_principale.h"
 #include "core/demo.h"
+#include "cycles/strovel_window.h"
 #include "storage/crea_archivio.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -73,7 +77,21 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     delete avvio;
+    principale->resize(1680, 1050);
     ok &= Salva(principale, uscita, QStringLiteral("02_principale"));
+
+    // The Strovel cycle window after a run on every wheel.
+    principale->findChild<QPushButton*>(QStringLiteral("Command10"))->click();
+    auto* strovel = principale->findChild<strovel::FinestraStrovel*>();
+    principale->findChild<QMdiSubWindow*>()->showMaximized();
+    for (const char* nome : {"LblSelTuttiR", "LblSelTuttiG"}) {
+        strovel->findChild<QPushButton*>(QString::fromLatin1(nome))->click();
+    }
+    strovel->Elabora();
+    ok &= Salva(principale, uscita, QStringLiteral("04_strovel"));
+    strovel->findChild<QTableWidget*>(QStringLiteral("FgY"))->setCurrentCell(0, 1);
+    strovel->Statistica();
+    ok &= Salva(principale, uscita, QStringLiteral("05_strovel_statistica"));
     auto* aiuto = strovel::FinestraAiuto::Apri(220);
     ok &= Salva(aiuto, uscita, QStringLiteral("03_aiuto"));
     delete principale;

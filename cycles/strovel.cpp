@@ -228,6 +228,26 @@ std::vector<RigaFormula> CercaFormule(const Archivio& a, const ParametriStrovel&
 
 // --- Follow-ups ---------------------------------------------------------------------------------
 
+std::array<int, 91> ConteggiCompagni(const Archivio& a, const ParametriStrovel& p,
+                                     const std::vector<Ciclo>& cicli, const FormulaStrovel& f) {
+    std::array<int, 91> conteggi{};
+    for (const Ciclo& c : cicli) {
+        const int ambata = AmbataStrovel(a, f, c.considerata);
+        const Finestra w = FinestraDiGioco(c, p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
+        const int k = PrimaUscita(a, w, f.r2, ambata);
+        if (k == 0) {
+            continue;
+        }
+        for (int q = 1; q <= 5; ++q) {
+            const int n = a.Estratti(k, f.r2, q);
+            if (n != ambata && n >= 1 && n <= 90) {
+                ++conteggi[static_cast<std::size_t>(n)];
+            }
+        }
+    }
+    return conteggi;
+}
+
 void PrevisioniUnaRuota(const Archivio& a, const ParametriStrovel& p,
                         const std::vector<Ciclo>& cicli, std::vector<RigaFormula>& righe) {
     for (RigaFormula& riga : righe) {
@@ -238,21 +258,7 @@ void PrevisioniUnaRuota(const Archivio& a, const ParametriStrovel& p,
         if (!cicli.empty()) {
             riga.numeri[0] = AmbataStrovel(a, f, cicli.front().considerata);
         }
-        std::array<int, 91> conteggi{};
-        for (const Ciclo& c : cicli) {
-            const int ambata = AmbataStrovel(a, f, c.considerata);
-            const Finestra w = FinestraDiGioco(c, p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
-            const int k = PrimaUscita(a, w, f.r2, ambata);
-            if (k == 0) {
-                continue;
-            }
-            for (int q = 1; q <= 5; ++q) {
-                const int n = a.Estratti(k, f.r2, q);
-                if (n != ambata && n >= 1 && n <= 90) {
-                    ++conteggi[static_cast<std::size_t>(n)];
-                }
-            }
-        }
+        const std::array<int, 91> conteggi = ConteggiCompagni(a, p, cicli, f);
         // Numbers in ascending order, then by count descending; equal counts keep the order.
         std::array<int, 90> ordine{};
         for (int n = 1; n <= 90; ++n) {

@@ -138,6 +138,10 @@ std::vector<RigaFormula> CercaFormule(const Archivio& a, const ParametriStrovel&
                                       const std::vector<Ciclo>& cicli,
                                       std::vector<RigaFormula> lista,
                                       const std::function<void(int)>& progresso = {});
+/// Companion counts of one formula (the work grid FgS): for every cycle whose ambata comes
+/// out, +1 to each other number of the play wheel in that draw.
+std::array<int, 91> ConteggiCompagni(const Archivio& a, const ParametriStrovel& p,
+                                     const std::vector<Ciclo>& cicli, const FormulaStrovel& f);
 /// "Prev 1 ruota": columns 12..15 of every formula row.
 void PrevisioniUnaRuota(const Archivio& a, const ParametriStrovel& p,
                         const std::vector<Ciclo>& cicli, std::vector<RigaFormula>& righe);

@@ -82,8 +82,14 @@ Tabella TabellaFormule(const std::vector<RigaFormula>& righe, int colonne) {
 Tabella TabellaPrevisioniStrovel(const std::vector<RigaPrevisione>& previsioni) {
     Tabella t(IntestazionePrevisioni);
     for (const RigaPrevisione& p : previsioni) {
-        t.AggiungiRiga({"", Sigla(p.ruota), std::to_string(p.numero), std::to_string(p.formule),
-                        Testo(p.rit)});
+        auto& riga = t.AggiungiRiga({"", Sigla(p.ruota), std::to_string(p.numero),
+                                     std::to_string(p.formule), Testo(p.rit)});
+        // An ambata given by more than one formula stands out.
+        if (p.formule >= 2) {
+            for (std::size_t c = 1; c < riga.size(); ++c) {
+                riga[c].stile.sfondo = ColoreArancioChiaro;
+            }
+        }
     }
     return t;
 }

@@ -1,0 +1,138 @@
+#pragma once
+// The Strovel cycle window: parameters, reference draw, wheel selections, the run and every
+// command on its results. The computing is in strovel.h and strovel_comandi.h.
+
+#include "cycles/strovel.h"
+#include "cycles/strovel_comandi.h"
+#include "storage/caricamento.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace strovel {
+
+class Archivio;
+class Dialoghi;
+class GrigliaSelezione;
+class SelettoreIntervallo;
+
+class FinestraStrovel : public QWidget {
+    Q_OBJECT
+public:
+    FinestraStrovel(const Archivio& archivio, Dialoghi& dialoghi, QString cartellaProgramma,
+                    Progresso pb1, QWidget* padre = nullptr);
+
+    // Commands (each also behind its button).
+    void Elabora();
+    void EsaminaTutte();
+    void PrevisioniUnaRuota_();
+    void ContaP2();
+    void TallyPrevisioni();
+    void RitardiCorrenti();
+    void Statistica();
+    void EvidenziaUltimeNegative();
+    void Accoppiamenti_();
+    void ElencoAccorpato_();
+    void Riepilogo_();
+    void Evidenzia_();
+    void VerificaQuartine_();
+    void Verifica2();
+    void SpostaNumero();
+    void EliminaQuartina();
+    void Ritardi();
+    void UltimiCinqueRitardi_();
+    void UltimePresenze();
+    void FiltraAmbate_();
+    void SalvaPreset(int numero);
+    void CaricaPreset(int numero);
+    /// A click on row `riga` of the cycle list.
+    void MostraCiclo(int riga);
+
+    /// The parameters as the controls show them now.
+    ParametriStrovel LeggiParametri() const;
+    const EsitoStrovel& UltimoEsito() const { return esito_; }
+
+private:
+    QWidget* CreaParametri();
+    QWidget* CreaRuote();
+    QWidget* CreaComandi();
+    QTabWidget* CreaRisultati();
+    QTableWidget* Griglia(const QString& nome, const char* intestazione);
+    void Mostra(QTableWidget* griglia, const Tabella& t);
+    void MostraFormule();
+    void DipingiCiclo(int durata, int considera);
+    void AggiungiOra();
+    /// The formula row selected in FgY, or -1 after telling the user.
+    int RigaSelezionata();
+    /// The pair selected in FgC, or nothing after telling the user.
+    std::optional<Accoppiamento> CoppiaSelezionata();
+    void Avviso(const QString& testo);
+
+    const Archivio& archivio_;
+    Dialoghi& dialoghi_;
+    QString cartella_;
+    Progresso pb1_;
+
+    QComboBox* cicli_ = nullptr;
+    QComboBox* durata_ = nullptr;
+    QComboBox* considera_ = nullptr;
+    QComboBox* salto_ = nullptr;
+    QComboBox* colpi_ = nullptr;
+    QComboBox* elenco_ = nullptr;
+    QComboBox* operatore_ = nullptr;
+    QComboBox* retro_ = nullptr;
+    QCheckBox* stop_ = nullptr;
+    QCheckBox* perRitardo_ = nullptr;
+    QCheckBox* chAmbata_ = nullptr;
+    QCheckBox* chAmbi_ = nullptr;
+    QCheckBox* chQuartina_ = nullptr;
+    QCheckBox* chX_ = nullptr;
+    QRadioButton* optRilevazione_ = nullptr;
+    SelettoreIntervallo* selettore_ = nullptr;
+    QLabel* label15_ = nullptr;
+    QLabel* label2_ = nullptr;
+    GrigliaSelezione* fgR_ = nullptr;
+    GrigliaSelezione* fgG_ = nullptr;
+    QTableWidget* fgCiclo_ = nullptr;
+    QListWidget* list1_ = nullptr;
+    QTabWidget* schede_ = nullptr;
+
+    QTableWidget* fgX_ = nullptr;
+    QTableWidget* fgY_ = nullptr;
+    QTableWidget* fg4_ = nullptr;
+    QTableWidget* fgS_ = nullptr;
+    QTableWidget* fgE_ = nullptr;
+    QTableWidget* fg1_ = nullptr;
+    QTableWidget* fg2_ = nullptr;
+    QTableWidget* fg3_ = nullptr;
+    QTableWidget* fg9_ = nullptr;
+    QTableWidget* fgSt1_ = nullptr;
+    QTableWidget* fG7_ = nullptr;
+    QTableWidget* fgTr_ = nullptr;
+    QTableWidget* fgC_ = nullptr;
+    QTableWidget* fg13_ = nullptr;
+    QTableWidget* fgUU_ = nullptr;
+    QTableWidget* fgRit_ = nullptr;
+    QTableWidget* fg5R_ = nullptr;
+    QTableWidget* fgPres_ = nullptr;
+
+    EsitoStrovel esito_;
+    bool eseguito_ = false;
+    std::vector<Quartina> quartine_;
+    std::vector<Accoppiamento> coppie_;
+    Presenze presenze_{};
+    bool presenzeContate_ = false;
+};
+
+} // namespace strovel

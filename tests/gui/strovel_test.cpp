@@ -1,0 +1,289 @@
+#include "core/archivio.h"
+#include "cycles/strovel.h"
+#include "cycles/strovel_tabelle.h"
+#include "cycles/strovel_window.h"
+#include "storage/preset.h"
+#include "tests/gui/aiuti.h"
+#include "tests/support/archivio_casuale.h"
+#include "tests/support/supporto.h"
+#include "ui/aiuto.h"
+#include "ui/dialoghi.h"
+#include "ui/griglia_selezione.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+namespace strovel {
+namespace {
+
+class Strovel : public ::testing::Test {
+protected:
+    QTemporaryDir cartella;
+    std::unique_ptr<Archivio> archivio = test::ArchivioCasuale(600, 21);
+    DialoghiScriptati dialoghi;
+    std::vector<int> avanzamento;
+    std::unique_ptr<FinestraStrovel> w;
+
+    void SetUp() override {
+        w = std::make_unique<FinestraStrovel>(
+            *archivio, dialoghi, cartella.path(),
+            Progresso{[](int) {}, [this](int v) { avanzamento.push_back(v); }});
+        w->show();
+    }
+    template <typename T = QWidget> T* Trova(const char* nome) {
+        return test::Trova<T>(w.get(), QString::fromLatin1(nome));
+    }
+    QTableWidget* Griglia(const char* nome) { return Trova<QTableWidget>(nome); }
+    void Clicca(const char* nome) { test::Clicca(w.get(), QString::fromLatin1(nome)); }
+    /// A click on cell (0, r) of a wheel grid.
+    void ClickRuota(const char* griglia, int r) {
+        auto* g = Trova<GrigliaSelezione>(griglia);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                          g->visualItemRect(g->item(0, r)).center());
+    }
+    QString Cella(const char* griglia, int riga, int colonna) {
+        QTableWidgetItem* i = Griglia(griglia)->item(riga, colonna);
+        return i ? i->text() : QString();
+    }
+    QStringList Intestazioni(const char* griglia) {
+        QStringList t;
+        auto* g = Griglia(griglia);
+        for (int c = 0; c < g->columnCount(); ++c) {
+            t << g->horizontalHeaderItem(c)->text();
+        }
+        return t;
+    }
+    void SelezionaRiga(const char* griglia, int riga) {
+        auto* g = Griglia(griglia);
+        g->setCurrentCell(riga, 1);
+    }
+};
+
+TEST_F(Strovel, ControlliConVociEPredefiniti) {
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Strovel"));
+    const std::tuple<const char*, int, const char*, const char*> liste[] = {
+        {"Combo_Cicli", 50, "1", "15"},       {"Combo_Durata", 60, "1", "18"},
+        {"ComboConsidera", 100, "1", "18"},   {"ComboSalto", 19, "0", "0"},
+        {"ComboColpi", 18, "1", "9"},         {"ComboElenco", 9, "20", "30"},
+        {"ComboOP", 6, "+ Somma", "+ Somma"}, {"ComboRetro", 21, "0", "10"}};
+    for (const auto& [nome, voci, prima, predefinita] : liste) {
+        auto* c = Trova<QComboBox>(nome);
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c->count(), voci) << nome;
+        EXPECT_EQ(c->itemText(0), QString::fromUtf8(prima)) << nome;
+        EXPECT_EQ(c->currentText(), QString::fromUtf8(predefinita)) << nome;
+    }
+    EXPECT_EQ(Trova<QComboBox>("ComboElenco")->itemText(8), QStringLiteral("100"));
+    EXPECT_EQ(Trova<QComboBox>("ComboOP")->itemText(5), QStringLiteral("V Somma + Vertibile"));
+    EXPECT_EQ(Trova<QCheckBox>("Ch_Stop")->text(), QStringLiteral("Stop riferimento"));
+    EXPECT_EQ(Trova<QCheckBox>("Check1")->text(), QStringLiteral("Ritardo ambata"));
+    EXPECT_EQ(Trova<QScrollBar>("Hs2")->maximum(), 600);
+    EXPECT_EQ(Trova<QLabel>("Label3")->text().left(4), QStringLiteral("600 "));
+    EXPECT_EQ(Trova<QLabel>("Label15")->text(), QStringLiteral("0"));
+    Trova<QScrollBar>("Hs2")->setValue(590);
+    EXPECT_EQ(Trova<QLabel>("Label15")->text(), QStringLiteral("10"));
+    EXPECT_EQ(Intestazioni("FgY").join(QLatin1Char('|')), QString::fromUtf8(IntestazioneFormule));
+    EXPECT_EQ(Intestazioni("FgX").join(QLatin1Char('|')), QString::fromUtf8(IntestazioneCicli));
+    EXPECT_EQ(Intestazioni("Fg3").size(), 31);
+    EXPECT_EQ(Intestazioni("FgPres").size(), 12);
+    for (const char* nome : {"Fg4", "FgS", "FgE", "Fg1", "Fg2", "Fg9", "FgSt1", "fG7", "FgTr",
+                             "FgC", "Fg13", "FgUU", "FgRit", "Fg5R", "FgCiclo"}) {
+        EXPECT_NE(Griglia(nome), nullptr) << nome;
+    }
+    for (const char* nome : {"Command3",
+                             "Command9",
+                             "Cmd_Previsioni1ruota",
+                             "Command2",
+                             "Command5",
+                             "Command24",
+                             "Command4",
+                             "Command1",
+                             "Command6",
+                             "Cmd_elencoAccorpato",
+                             "Command7",
+                             "Command13",
+                             "Command16",
+                             "Command10",
+                             "Command14",
+                             "Command23",
+                             "Command11",
+                             "Command12",
+                             "Command17",
+                             "Command18",
+                             "Command22",
+                             "Cmd_Memo0",
+                             "Cmd_Load4",
+                             "Command61",
+                             "Command62",
+                             "CmDHelp",
+                             "Command19",
+                             "Command20",
+                             "Command21"}) {
+        EXPECT_NE(Trova(nome), nullptr) << nome;
+    }
+    // The cycle shape: 18 yellow cells, the 18th green.
+    EXPECT_EQ(Griglia("FgCiclo")->item(0, 0)->background().color(), QColor(255, 255, 0));
+    EXPECT_EQ(Griglia("FgCiclo")->item(0, 17)->background().color(), QColor(0, 255, 0));
+    EXPECT_EQ(Griglia("FgCiclo")->item(0, 18)->background().color(), QColor(255, 255, 255));
+}
+
+TEST_F(Strovel, SenzaRuoteMessaggioMaCicliPosati) {
+    Clicca("Command3");
+    ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi()[0].titolo, QStringLiteral("Avviso"));
+    EXPECT_EQ(dialoghi.Messaggi()[0].testo,
+              QStringLiteral("Attenzione si deve selezionare almeno una ruota di rilevazione ed "
+                             "una su cui giocare"));
+    EXPECT_EQ(Griglia("FgX")->rowCount(), 15);
+    EXPECT_EQ(Griglia("FgY")->rowCount(), 0);
+}
+
+TEST_F(Strovel, ElaboraDaCapoAFondo) {
+    ClickRuota("FgR", 0);
+    ClickRuota("FgR", 3);
+    ClickRuota("FgG", 5);
+    Trova<QComboBox>("ComboConsidera")->setCurrentIndex(24); // 25 > Durata 18
+    Trova<QScrollBar>("Hs2")->setValue(580);
+    Clicca("Command3");
+    EXPECT_TRUE(dialoghi.Messaggi().empty());
+    EXPECT_EQ(Trova<QComboBox>("ComboConsidera")->currentText(), QStringLiteral("18"));
+    // The progress bar went through every fixed value.
+    ASSERT_EQ(avanzamento.size(), 90u);
+    EXPECT_EQ(avanzamento.back(), 89);
+    // FgY is the computation's list, cell by cell.
+    ParametriStrovel p = w->LeggiParametri();
+    EXPECT_EQ(p.riferimento, 580);
+    const auto atteso = ElaboraStrovel(*archivio, p);
+    const Tabella t = TabellaFormule(atteso.formule);
+    auto* fgY = Griglia("FgY");
+    ASSERT_EQ(fgY->rowCount(), 30);
+    for (int r = 0; r < 30; ++r) {
+        for (int c = 0; c < 22; ++c) {
+            ASSERT_EQ(Cella("FgY", r, c).toStdString(),
+                      t.righe[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)].testo)
+                << r << "," << c;
+        }
+    }
+    EXPECT_GE(Griglia("Fg4")->rowCount(), 1);
+    EXPECT_EQ(Griglia("FgS")->rowCount(), 90);
+    EXPECT_EQ(Trova<QListWidget>("List1")->count(), 1);
+    // The first cycle is shown; a click shows another one.
+    EXPECT_EQ(Griglia("FgE")->rowCount(), 11);
+    QTest::mouseClick(Griglia("FgX")->viewport(), Qt::LeftButton, {},
+                      Griglia("FgX")->visualItemRect(Griglia("FgX")->item(2, 0)).center());
+    const int considerata = Cella("FgX", 2, 5).toInt();
+    EXPECT_EQ(Trova<QLabel>("Label2")->text(),
+              QStringLiteral("%1 del %2").arg(considerata).arg(Cella("FgX", 2, 6)));
+    EXPECT_EQ(Cella("FgE", 3, 0), QStringLiteral("GE"));
+    EXPECT_EQ(Cella("FgE", 3, 2).toInt(), archivio->Estratti(considerata, 3, 2));
+
+    // Every command once, on the first formula.
+    SelezionaRiga("FgY", 0);
+    Clicca("Command1");
+    EXPECT_EQ(Griglia("Fg1")->rowCount(), 15);
+    EXPECT_EQ(Cella("FgSt1", 0, 0), QStringLiteral("N° Cicli"));
+    EXPECT_EQ(Cella("FgSt1", 0, 2), QStringLiteral("100.0"));
+    Clicca("Command7");
+    EXPECT_EQ(Cella("fG7", 5, 1), QStringLiteral("15"));
+    Clicca("Command13");
+    EXPECT_EQ(Cella("FgTr", 4, 0), QStringLiteral("Risultato"));
+    Clicca("Command6");
+    EXPECT_EQ(Griglia("FgC")->rowCount(), 30 * 29 / 2);
+    SelezionaRiga("FgC", 0);
+    Clicca("Cmd_elencoAccorpato");
+    EXPECT_EQ(Griglia("Fg9")->rowCount(), 30);
+    dialoghi.Rispondi(QStringLiteral("abc"));
+    Clicca("Command22");
+    ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi()[0].testo,
+              QStringLiteral("Attenzione valore inserito non coerente."));
+    EXPECT_EQ(dialoghi.Messaggi()[0].icona, Icona::Critica);
+    EXPECT_EQ(dialoghi.Mostrati()[0].titolo,
+              QStringLiteral("Inserimento esiti negativi consecutivi"));
+    dialoghi.Azzera();
+    dialoghi.Rispondi(QStringLiteral("1"));
+    Clicca("Command22");
+    EXPECT_TRUE(dialoghi.Messaggi().empty());
+    for (const char* nome :
+         {"Cmd_Previsioni1ruota", "Command2", "Command5", "Command24", "Command4"}) {
+        Clicca(nome);
+    }
+    EXPECT_TRUE(dialoghi.Messaggi().empty());
+    EXPECT_EQ(Cella("FgY", 0, 12).toStdString(), t.righe[0][12].testo);
+    SelezionaRiga("FgY", 0);
+    Clicca("Command14");
+    EXPECT_EQ(Griglia("Fg13")->rowCount(), 1);
+    Clicca("Command14"); // already there
+    EXPECT_EQ(Griglia("Fg13")->rowCount(), 1);
+    EXPECT_GE(Griglia("FgUU")->rowCount(), 0);
+    Clicca("Command10"); // one play wheel: allowed
+    EXPECT_TRUE(dialoghi.Messaggi().empty());
+    ClickRuota("FgG", 6);
+    Clicca("Command10");
+    ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi()[0].testo,
+              QStringLiteral("Attenzione questa analisi può essere effettuata su una sola ruota"));
+    SelezionaRiga("Fg13", 0);
+    Clicca("Command23");
+    EXPECT_EQ(Griglia("Fg13")->rowCount(), 0);
+    Clicca("Command11");
+    EXPECT_GE(Griglia("FgRit")->rowCount(), 1);
+    Clicca("Command12");
+    EXPECT_EQ(Griglia("Fg5R")->rowCount(), 90);
+    Clicca("Command17");
+    EXPECT_GE(Griglia("FgPres")->rowCount(), 1);
+    Clicca("Command18");
+    EXPECT_LE(Griglia("FgPres")->rowCount(), 30);
+    Clicca("Command9");
+    EXPECT_EQ(Trova<QComboBox>("ComboOP")->currentIndex(), 5);
+    EXPECT_EQ(Griglia("FgY")->rowCount(), 30);
+}
+
+TEST_F(Strovel, MemorieDeiParametri) {
+    Trova<QComboBox>("Combo_Cicli")->setCurrentIndex(19);   // 20
+    Trova<QComboBox>("Combo_Durata")->setCurrentIndex(9);   // 10
+    Trova<QComboBox>("ComboConsidera")->setCurrentIndex(4); // 5
+    Trova<QComboBox>("ComboColpi")->setCurrentIndex(11);    // 12
+    Trova<QComboBox>("ComboOP")->setCurrentIndex(2);        // X
+    Trova<QComboBox>("ComboSalto")->setCurrentIndex(3);
+    Clicca("Cmd_Memo2");
+    EXPECT_EQ(test::LeggiFile(cartella.filePath(QStringLiteral("Memo2.Txt"))),
+              QByteArray("19\r\n9\r\n4\r\n11\r\n2\r\n"));
+    for (const char* nome :
+         {"Combo_Cicli", "Combo_Durata", "ComboConsidera", "ComboColpi", "ComboOP"}) {
+        Trova<QComboBox>(nome)->setCurrentIndex(0);
+    }
+    Trova<QComboBox>("ComboSalto")->setCurrentIndex(7);
+    Clicca("Cmd_Load2");
+    EXPECT_EQ(Trova<QComboBox>("Combo_Cicli")->currentText(), QStringLiteral("20"));
+    EXPECT_EQ(Trova<QComboBox>("Combo_Durata")->currentText(), QStringLiteral("10"));
+    EXPECT_EQ(Trova<QComboBox>("ComboConsidera")->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(Trova<QComboBox>("ComboColpi")->currentText(), QStringLiteral("12"));
+    EXPECT_EQ(Trova<QComboBox>("ComboOP")->currentText(), QStringLiteral("X Moltiplica"));
+    EXPECT_EQ(Trova<QComboBox>("ComboSalto")->currentText(), QStringLiteral("7")); // not saved
+    // A missing file changes nothing; a damaged one only up to its first bad line.
+    Clicca("Cmd_Load4");
+    EXPECT_EQ(Trova<QComboBox>("Combo_Cicli")->currentText(), QStringLiteral("20"));
+    test::ScriviFile(cartella.filePath(QStringLiteral("Memo3.Txt")), "0\r\nxx\r\n0\r\n");
+    Clicca("Cmd_Load3");
+    EXPECT_EQ(Trova<QComboBox>("Combo_Cicli")->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(Trova<QComboBox>("Combo_Durata")->currentText(), QStringLiteral("10"));
+}
+
+TEST_F(Strovel, PagineDiAiuto) {
+    for (int argomento : {250, 380, 390, 400}) {
+        EXPECT_TRUE(EsisteArgomento(argomento)) << argomento;
+    }
+    Clicca("Command21");
+    EXPECT_EQ(FinestraAiuto::Apri(380)->Argomento(), 380);
+    FinestraAiuto::Apri(380)->close();
+}
+
+} // namespace
+} // namespace strovel
