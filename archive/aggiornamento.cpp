@@ -1,0 +1,177 @@
+#include "archive/aggiornamento.h"
+
+#include "core/data_testo.h"
+#include "storage/archivio_db.h"
+#include "storage/testo_qt.h"
+
+#include <QHash>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <set>
+
+namespace strovel {
+
+namespace {
+
+/// Every draw of the archive by its stored date, read once: comparing thousands of candidates
+/// this way costs one query instead of one seek each.
+struct Indice {
+    QHash<QString, std::array<QString, 11>> ruote;
+    bool ok = false;
+};
+
+Indice LeggiIndice(const DatabaseArchivio& db) {
+    Indice indice;
+    QSqlQuery q(db.Db());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, Pa, Ro, \"To\", Ve, "
+                               "Nz FROM EstrazioniLotto"))) {
+        return indice;
+    }
+    while (q.next()) {
+        std::array<QString, 11> w;
+        for (int r = 0; r < 11; ++r) {
+            w[static_cast<std::size_t>(r)] = q.value(r + 1).toString();
+        }
+        indice.ruote.insert(q.value(0).toString(), std::move(w));
+    }
+    indice.ok = true;
+    return indice;
+}
+
+/// The stored form of a candidate's date, or an empty text when it does not convert.
+QString Chiave(const QString& testoData) {
+    const auto d = LeggiData(S(testoData));
+    return d ? Q(TestoIso(*d)) : QString();
+}
+
+} // namespace
+
+std::vector<Candidata> Candidate(const QByteArray& contenuto) {
+    std::vector<Candidata> c;
+    for (RigaAggiornamento& r : CaricaRigheAggiornamento(contenuto)) {
+        c.push_back({std::move(r), false, false, {}});
+    }
+    return c;
+}
+
+EsitoControllo ConfrontoArchivio(const DatabaseArchivio& db, std::vector<Candidata>& candidate,
+                                 const std::function<void(int, int)>& progresso) {
+    EsitoControllo esito;
+    if (candidate.empty()) {
+        return esito;
+    }
+    const Indice indice = LeggiIndice(db);
+    if (!indice.ok) {
+        esito.passoFallito = QString::fromUtf8(PassoControllo);
+        esito.motivo = QStringLiteral("l'archivio non è leggibile");
+        return esito;
+    }
+    int errori = 0;
+    const int n = static_cast<int>(candidate.size());
+    for (int r = n - 1; r >= 0; --r) {
+        if (progresso) {
+            progresso(n, n - 1 - r);
+        }
+        Candidata& c = candidate[static_cast<std::size_t>(r)];
+        const QString chiave = Chiave(c.riga.data);
+        if (chiave.isEmpty()) {
+            esito.passoFallito = QString::fromUtf8(PassoControllo);
+            esito.motivo = QStringLiteral("la data \"%1\" della riga %2 non è valida")
+                               .arg(c.riga.data)
+                               .arg(c.riga.riga);
+            return esito;
+        }
+        const auto trovata = indice.ruote.constFind(chiave);
+        if (trovata == indice.ruote.constEnd()) {
+            esito.messaggi << QStringLiteral("Manca estrazione del: ") + c.riga.data;
+            c.daImportare = true;
+            continue;
+        }
+        int uguali = 0;
+        for (std::size_t w = 0; w < 11; ++w) {
+            c.uguali[w] = (*trovata)[w] == c.riga.ruote[w];
+            uguali += c.uguali[w] ? 1 : 0;
+        }
+        if (uguali != 11) {
+            esito.messaggi << QStringLiteral("Errori Estrazione del ") + c.riga.data;
+            ++errori;
+            c.conErrori = true;
+        }
+    }
+    if (errori == 0) {
+        esito.messaggi << QStringLiteral("Nessuna anomalia rilevata");
+    }
+    return esito;
+}
+
+EsitoApplicazione AggiornamentoArchivio(DatabaseArchivio& db,
+                                        const std::vector<Candidata>& candidate, bool correggi,
+                                        const QDateTime& adesso) {
+    EsitoApplicazione esito;
+    const Indice indice = LeggiIndice(db);
+    std::set<QString> presenti; // dates in the archive, and those added by this apply
+    for (auto it = indice.ruote.constBegin(); it != indice.ruote.constEnd(); ++it) {
+        presenti.insert(it.key());
+    }
+    std::vector<ModificaArchivio> modifiche;
+    for (const Candidata& c : candidate) {
+        const QString chiave = Chiave(c.riga.data);
+        RigaEstrazione riga;
+        riga.data = S(c.riga.data);
+        for (std::size_t w = 0; w < 11; ++w) {
+            riga.ruote[w] = S(c.riga.ruote[w]);
+        }
+        if (c.daImportare && (chiave.isEmpty() || !presenti.count(chiave))) {
+            // A date that does not convert goes to the batch too, so that the apply fails
+            // with its reason instead of skipping it silently.
+            ++esito.aggiunte;
+            esito.messaggi << QStringLiteral("Aggiunta estrazione del") + c.riga.data;
+            modifiche.push_back({ModificaArchivio::Tipo::Aggiungi, riga});
+            presenti.insert(chiave);
+        }
+        if (c.conErrori && correggi && !chiave.isEmpty() && presenti.count(chiave)) {
+            ++esito.modificate;
+            esito.messaggi << QStringLiteral("Modificata estrazione del") + c.riga.data;
+            modifiche.push_back({ModificaArchivio::Tipo::Modifica, riga});
+        }
+    }
+    if (esito.aggiunte > 0) {
+        esito.messaggi << QStringLiteral("aggiunti N° %1 record").arg(esito.aggiunte);
+    }
+    if (!modifiche.empty() && !db.Applica(modifiche, adesso, &esito.errore)) {
+        esito.aggiunte = 0;
+        esito.modificate = 0;
+        esito.messaggi.clear();
+        esito.messaggi << QStringLiteral("Aggiornamento non eseguito: ") + esito.errore;
+        if (esito.errore.isEmpty()) {
+            esito.errore = QStringLiteral("scrittura nell'archivio non riuscita");
+        }
+    }
+    return esito;
+}
+
+Tabella TabellaCandidate(const std::vector<Candidata>& candidate) {
+    Tabella t(IntestazioneImporta);
+    for (const Candidata& c : candidate) {
+        std::vector<std::string> testi = {"", S(c.riga.data)};
+        for (const QString& w : c.riga.ruote) {
+            testi.push_back(S(w));
+        }
+        auto& riga = t.AggiungiRiga(testi);
+        if (c.daImportare) {
+            riga[1].stile.segno = Segno::DaImportare;
+        } else if (c.conErrori) {
+            riga[1].stile.segno = Segno::ConErrori;
+        }
+        for (std::size_t w = 0; w < 11; ++w) {
+            if (c.uguali[w]) {
+                riga[2 + w].stile.segno = Segno::Uguale;
+            }
+        }
+    }
+    return t;
+}
+
+} // namespace strovel
