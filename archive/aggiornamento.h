@@ -20,8 +20,8 @@ class DatabaseArchivio;
 /// One candidate draw of the update grid FgImporta and its marks.
 struct Candidata {
     RigaAggiornamento riga;
-    bool daImportare = false; ///< import mark: the archive lacks this date
-    bool conErrori = false;   ///< error mark: the archive has the date, some wheel differs
+    bool daImportare = false;      ///< import mark: the archive lacks this date
+    bool conErrori = false;        ///< error mark: the archive has the date, some wheel differs
     std::array<bool, 11> uguali{}; ///< wheel equal to the archive's
 };
 

@@ -96,7 +96,8 @@ bool ScriviPelvano(const Archivio& a, const QString& percorso,
     }
     for (int i = 1; i <= a.TotEstrazioni; ++i) {
         Avanza(progresso, a.TotEstrazioni, i);
-        if (!file.seek(static_cast<qint64>(i - 1) * 110) || file.write(RecordPelvano(a, i)) != 110) {
+        if (!file.seek(static_cast<qint64>(i - 1) * 110) ||
+            file.write(RecordPelvano(a, i)) != 110) {
             return false;
         }
     }

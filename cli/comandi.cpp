@@ -1,5 +1,7 @@
 #include "cli/comandi.h"
 
+#include "archive/aggiornamento.h"
+#include "archive/esportazioni.h"
 #include "core/archivio.h"
 #include "core/demo.h"
 #include "core/ruote.h"
@@ -8,9 +10,13 @@
 #include "storage/archivio_db.h"
 #include "storage/caricamento.h"
 #include "storage/crea_archivio.h"
+#include "storage/scaricamento.h"
+#include "storage/testo_aggiornamento.h"
 #include "storage/testo_qt.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QUrl>
 
 #include <memory>
 #include <optional>
@@ -27,7 +33,9 @@ const char* const Uso =
     "  strovel-cli cicli ARCHIVIO.mdb [--riferimento N] [--cicli C] [--durata D]\n"
     "      [--considera K] [--salto S] [--colpi N] [--elenco E] [--operatore + - X F C V]\n"
     "      [--rilevazione BA,CA,..|TU] [--gioco BA,CA,..|TU] [--stop] [--tutte-operazioni]\n"
-    "      [--csv]\n";
+    "      [--csv]\n"
+    "  strovel-cli aggiorna ARCHIVIO.mdb --da FILE|URL [--correggi]\n"
+    "  strovel-cli esporta ARCHIVIO.mdb --formato trindolo|pelvano|nazionale --a FILE\n";
 
 /// Arguments of one command: positional values and --name value options.
 struct Argomenti {
@@ -254,6 +262,106 @@ int Cicli(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
     return 0;
 }
 
+int Aggiorna(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
+    const auto da = a.Opzione(QStringLiteral("da"));
+    if (a.posizionali.size() != 1 || !da) {
+        errori << QString::fromUtf8(Uso);
+        return 2;
+    }
+    DatabaseArchivio db;
+    QString errore;
+    if (!db.ApriArchivio(a.posizionali[0], &errore)) {
+        errori << errore << '\n';
+        return 1;
+    }
+    const bool web =
+        da->startsWith(QStringLiteral("http://")) || da->startsWith(QStringLiteral("https://"));
+    QByteArray contenuto;
+    const QString passo = QString::fromUtf8(web ? PassoCollegamento : PassoElenco);
+    const QString fallimento =
+        QStringLiteral("Attenzione qualcosa è andato strorto nella procedura ");
+    if (web) {
+        if (!Scarica(QUrl(*da), contenuto, &errore)) {
+            errori << fallimento << passo << " (" << errore << ")\n";
+            return 1;
+        }
+    } else {
+        QFile file(*da);
+        if (!file.open(QIODevice::ReadOnly)) {
+            errori << fallimento << passo << QStringLiteral(" (file %1 non leggibile)\n").arg(*da);
+            return 1;
+        }
+        contenuto = file.readAll();
+        const auto record = DividiRecord(contenuto);
+        if (record.isEmpty() || !PrimoRecordValido(record.front().testo)) {
+            errori << QStringLiteral(
+                "Attenzione, sembra che il file non sia del formato corretto\n");
+            return 1;
+        }
+    }
+    std::vector<Candidata> candidate = Candidate(contenuto);
+    if (candidate.empty()) {
+        uscita << QStringLiteral("Nessuna estrazione nel testo.\n");
+        return 0;
+    }
+    const EsitoControllo controllo = ConfrontoArchivio(db, candidate);
+    for (const QString& riga : controllo.messaggi) {
+        uscita << riga << '\n';
+    }
+    if (!controllo.passoFallito.isEmpty()) {
+        errori << fallimento << controllo.passoFallito << " (" << controllo.motivo << ")\n";
+        return 1;
+    }
+    const EsitoApplicazione applicazione = AggiornamentoArchivio(
+        db, candidate, a.Interruttore(QStringLiteral("correggi")), QDateTime::currentDateTime());
+    if (!applicazione.errore.isEmpty()) {
+        errori << QStringLiteral("Aggiornamento non eseguito, l'archivio è invariato: ")
+               << applicazione.errore << '\n';
+        return 1;
+    }
+    for (const QString& riga : applicazione.messaggi) {
+        uscita << riga << '\n';
+    }
+    uscita << QStringLiteral("Estrazioni aggiunte: %1, modificate: %2\n")
+                  .arg(applicazione.aggiunte)
+                  .arg(applicazione.modificate);
+    return 0;
+}
+
+int Esporta(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
+    const auto formato = a.Opzione(QStringLiteral("formato"));
+    const auto destinazione = a.Opzione(QStringLiteral("a"));
+    if (a.posizionali.size() != 1 || !formato || !destinazione) {
+        errori << QString::fromUtf8(Uso);
+        return 2;
+    }
+    DatabaseArchivio db;
+    auto archivio = std::make_unique<Archivio>();
+    if (!CaricaArchivio(a.posizionali[0], db, *archivio, errori)) {
+        return 1;
+    }
+    bool ok = false;
+    if (*formato == QStringLiteral("trindolo")) {
+        ok = ScriviFileTesto(*destinazione, TestoTrindolo(*archivio));
+    } else if (*formato == QStringLiteral("pelvano")) {
+        ok = ScriviPelvano(*archivio, *destinazione);
+    } else if (*formato == QStringLiteral("nazionale")) {
+        ok = ScriviFileTesto(*destinazione, TestoNazionale(*archivio));
+    } else {
+        errori << QStringLiteral("Formato sconosciuto: %1 (trindolo, pelvano o nazionale).\n")
+                      .arg(*formato);
+        return 2;
+    }
+    if (!ok) {
+        errori << QStringLiteral("Impossibile scrivere il file %1.\n").arg(*destinazione);
+        return 1;
+    }
+    uscita << QStringLiteral("Esportate %1 estrazioni in %2\n")
+                  .arg(archivio->TotEstrazioni)
+                  .arg(*destinazione);
+    return 0;
+}
+
 } // namespace
 
 int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
@@ -285,6 +393,16 @@ int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& error
         const QStringList interruttori = {
             QStringLiteral("stop"), QStringLiteral("tutte-operazioni"), QStringLiteral("csv")};
         return Analizza(resto, opzioni, a, errori, interruttori) ? Cicli(a, uscita, errori) : 2;
+    }
+    if (comando == QStringLiteral("aggiorna")) {
+        return Analizza(resto, {QStringLiteral("da")}, a, errori, {QStringLiteral("correggi")})
+                   ? Aggiorna(a, uscita, errori)
+                   : 2;
+    }
+    if (comando == QStringLiteral("esporta")) {
+        return Analizza(resto, {QStringLiteral("formato"), QStringLiteral("a")}, a, errori)
+                   ? Esporta(a, uscita, errori)
+                   : 2;
     }
     errori << QStringLiteral("Comando sconosciuto: %1\n").arg(comando) << QString::fromUtf8(Uso);
     return 2;

@@ -5,9 +5,12 @@
 #include "storage/testo_qt.h"
 
 #include <QFile>
+#include <QThread>
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <cstdio>
 
 namespace strovel {
 
@@ -42,6 +45,16 @@ QString Iso(const QString& testoData, QString* errore) {
         return {};
     }
     return Q(TestoIso(*d));
+}
+
+/// Crash tests of the command line stop here, with the transaction open, when asked to.
+void PausaPerTest() {
+    const int ms = qEnvironmentVariableIntValue("STROVEL_TEST_PAUSA_COMMIT_MS");
+    if (ms > 0) {
+        std::fputs("transazione aperta\n", stderr);
+        std::fflush(stderr);
+        QThread::msleep(static_cast<unsigned long>(ms));
+    }
 }
 
 QString Motivo(const QSqlQuery& q) {
@@ -256,6 +269,9 @@ bool DatabaseArchivio::Applica(const std::vector<ModificaArchivio>& modifiche,
             motivo = QStringLiteral("l'estrazione non è presente nell'archivio.");
             ok = false;
         }
+    }
+    if (ok) {
+        PausaPerTest();
     }
     if (ok && db.commit()) {
         return true;

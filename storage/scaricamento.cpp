@@ -44,13 +44,13 @@ bool Scarica(const QUrl& url, QByteArray& corpo, QString* errore, const LimitiDo
     QEventLoop attesa;
     bool troppoGrande = false;
     QObject::connect(risposta, &QNetworkReply::finished, &attesa, &QEventLoop::quit);
-    QObject::connect(risposta, &QNetworkReply::downloadProgress, &attesa,
-                     [&](qint64 ricevuti, qint64 totale) {
-                         if (ricevuti > limiti.dimensioneMassima || totale > limiti.dimensioneMassima) {
-                             troppoGrande = true;
-                             risposta->abort();
-                         }
-                     });
+    QObject::connect(
+        risposta, &QNetworkReply::downloadProgress, &attesa, [&](qint64 ricevuti, qint64 totale) {
+            if (ricevuti > limiti.dimensioneMassima || totale > limiti.dimensioneMassima) {
+                troppoGrande = true;
+                risposta->abort();
+            }
+        });
     // A hard stop as well, for a server that trickles bytes forever.
     QTimer scadenza;
     scadenza.setSingleShot(true);

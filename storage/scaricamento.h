@@ -15,13 +15,14 @@ inline constexpr const char* PercorsoArchivioWeb = "/archivioPelvano/archivioPel
 QUrl IndirizzoDownload(const QString& indirizzoInternet);
 
 struct LimitiDownload {
-    int attesaMassimaMs = 30000;             ///< no answer within this time: failure
-    qint64 dimensioneMassima = 64LL << 20;   ///< larger bodies are refused
+    int attesaMassimaMs = 30000;           ///< no answer within this time: failure
+    qint64 dimensioneMassima = 64LL << 20; ///< larger bodies are refused
 };
 
 /// One GET of `url`, waiting for the whole body. User input is held back while waiting, as
 /// the window does not respond until the download ends. False, with the reason in Italian,
 /// on a connection failure, an HTTP error status, a timeout or an oversized body.
-bool Scarica(const QUrl& url, QByteArray& corpo, QString* errore, const LimitiDownload& limiti = {});
+bool Scarica(const QUrl& url, QByteArray& corpo, QString* errore,
+             const LimitiDownload& limiti = {});
 
 } // namespace strovel
