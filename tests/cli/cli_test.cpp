@@ -152,3 +152,101 @@ TEST_F(StrovelCli, CicliStampaLElencoFormule) {
 
 } // namespace
 } // namespace strovel
+
+namespace strovel {
+namespace {
+
+/// A fixed-column text archive of `righe`, first record 178 characters ending in "pr".
+QByteArray TestoColonne(const std::vector<RigaEstrazione>& righe) {
+    QByteArray t;
+    for (const RigaEstrazione& r : righe) {
+        std::string s = r.data;
+        for (const std::string& w : r.ruote) {
+            s += " " + w;
+        }
+        t += QByteArray::fromStdString(s) + " pr\r\n";
+    }
+    return t;
+}
+
+TEST_F(StrovelCli, AggiornaDaFile) {
+    auto righe = test::RigheConsecutive(12);
+    test::CreaArchivio(File("a.mdb"),
+                       std::vector<RigaEstrazione>(righe.begin(), righe.begin() + 10));
+    righe[3].ruote[2] = "11-22-33-44-55";
+    test::ScriviFile(File("agg.txt"), TestoColonne(righe));
+    Esito e =
+        Cli({QStringLiteral("aggiorna"), File("a.mdb"), QStringLiteral("--da"), File("agg.txt")});
+    ASSERT_EQ(e.codice, 0) << e.errori.toStdString();
+    EXPECT_EQ(e.uscita, QStringLiteral("Manca estrazione del: 12/01/2000\n"
+                                       "Manca estrazione del: 11/01/2000\n"
+                                       "Errori Estrazione del 04/01/2000\n"
+                                       "Aggiunta estrazione del11/01/2000\n"
+                                       "Aggiunta estrazione del12/01/2000\n"
+                                       "aggiunti N° 2 record\n"
+                                       "Estrazioni aggiunte: 2, modificate: 0\n"));
+    e = Cli({QStringLiteral("aggiorna"), File("a.mdb"), QStringLiteral("--da"), File("agg.txt"),
+             QStringLiteral("--correggi")});
+    ASSERT_EQ(e.codice, 0);
+    EXPECT_TRUE(e.uscita.endsWith(QStringLiteral("Modificata estrazione del04/01/2000\n"
+                                                 "Estrazioni aggiunte: 0, modificate: 1\n")));
+    // The first-record rule: a first line of 177 characters is refused.
+    QByteArray corto = TestoColonne(righe);
+    corto.remove(175, 1);
+    test::ScriviFile(File("corto.txt"), corto);
+    e = Cli({QStringLiteral("aggiorna"), File("a.mdb"), QStringLiteral("--da"), File("corto.txt")});
+    EXPECT_NE(e.codice, 0);
+    EXPECT_EQ(e.errori,
+              QStringLiteral("Attenzione, sembra che il file non sia del formato corretto\n"));
+}
+
+TEST_F(StrovelCli, InterruzioneDuranteLaTransazioneNonCambiaLArchivio) {
+    auto righe = test::RigheConsecutive(400);
+    test::CreaArchivio(File("a.mdb"),
+                       std::vector<RigaEstrazione>(righe.begin(), righe.begin() + 100));
+    test::ScriviFile(File("agg.txt"), TestoColonne(righe));
+    const QByteArray prima = test::LeggiFile(File("a.mdb"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("STROVEL_TEST_PAUSA_COMMIT_MS"), QStringLiteral("20000"));
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(qEnvironmentVariable("STROVEL_CLI"),
+            {QStringLiteral("aggiorna"), File("a.mdb"), QStringLiteral("--da"), File("agg.txt")});
+    // Wait until the rows are written but not committed, then kill the process.
+    QByteArray errori;
+    while (!errori.contains("transazione aperta") && p.waitForReadyRead(20000)) {
+        errori += p.readAll();
+    }
+    ASSERT_TRUE(errori.contains("transazione aperta"));
+    p.kill();
+    p.waitForFinished();
+    const Esito info = Cli({QStringLiteral("info"), File("a.mdb")});
+    ASSERT_EQ(info.codice, 0) << info.errori.toStdString();
+    EXPECT_TRUE(info.uscita.startsWith(QStringLiteral("estrazioni\t100\n")));
+    // Once the rollback journal has been replayed the file is as it was.
+    EXPECT_EQ(test::LeggiFile(File("a.mdb")), prima);
+}
+
+TEST_F(StrovelCli, EsportaNeiTreFormati) {
+    ASSERT_EQ(Cli({QStringLiteral("demo-archivio"), File("d.mdb"), QStringLiteral("--estrazioni"),
+                   QStringLiteral("30")})
+                  .codice,
+              0);
+    for (const char* formato : {"trindolo", "pelvano", "nazionale"}) {
+        const QString uscita = File(formato);
+        const Esito e = Cli({QStringLiteral("esporta"), File("d.mdb"), QStringLiteral("--formato"),
+                             QString::fromLatin1(formato), QStringLiteral("--a"), uscita});
+        ASSERT_EQ(e.codice, 0) << formato << e.errori.toStdString();
+    }
+    EXPECT_EQ(QFileInfo(File("pelvano")).size(), 30 * 110);
+    EXPECT_EQ(test::LeggiFile(File("trindolo")).count('\n'), 30);
+    EXPECT_EQ(test::LeggiFile(File("nazionale")).count('\n'), 30);
+    EXPECT_NE(Cli({QStringLiteral("esporta"), File("d.mdb"), QStringLiteral("--formato"),
+                   QStringLiteral("altro"), QStringLiteral("--a"), File("x")})
+                  .codice,
+              0);
+}
+
+} // namespace
+} // namespace strovel
