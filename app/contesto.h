@@ -24,6 +24,8 @@ struct Contesto {
     /// Archive used when none is configured (the start command's demo archive); may be empty.
     QString archivioDemo;
     std::function<QDateTime()> adesso = [] { return QDateTime::currentDateTime(); };
+    /// Opens a web address in the desktop's browser.
+    std::function<void(const QString&)> apriIndirizzo;
 
     // Heap-held: the Archivio alone is about 3 MB.
     std::unique_ptr<Archivio> archivio = std::make_unique<Archivio>();

@@ -2,6 +2,8 @@
 
 #include "app/contesto.h"
 #include "app/modello_indici.h"
+#include "archive/archivio_window.h"
+#include "archive/minielenco_window.h"
 #include "core/colori.h"
 #include "cycles/strovel_window.h"
 #include "ui/aiuto.h"
@@ -109,6 +111,33 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
         layout->addWidget(b);
     }
     // The windows built so far.
+    auto* archivio = barra->findChild<QPushButton*>(QStringLiteral("Command1"));
+    archivio->setEnabled(true);
+    connect(archivio, &QPushButton::clicked, this, [this] {
+        ApriFinestra(QStringLiteral("archivio"), [this] {
+            ServiziArchivio s;
+            s.archivio = c_.archivio.get();
+            s.db = &c_.archivioDb;
+            s.impostazioni = &c_.impostazioni;
+            s.dialoghi = &c_.dialoghi;
+            s.cartellaProgramma = c_.cartellaProgramma;
+            s.indirizzoInternet = &c_.indirizzoInternet;
+            s.pb1 = ProgressoSuBarra(pb1_);
+            s.adesso = c_.adesso;
+            s.apriIndirizzo = c_.apriIndirizzo;
+            s.dopoRicarica = [this] {
+                AggiornaEtichetteModello();
+                AggiornaGrigliaIndici();
+            };
+            return new FinestraArchivio(std::move(s));
+        });
+    });
+    auto* mini = barra->findChild<QPushButton*>(QStringLiteral("Command2"));
+    mini->setEnabled(true);
+    connect(mini, &QPushButton::clicked, this, [this] {
+        ApriFinestra(QStringLiteral("Estrazioni_minielenco"),
+                     [this] { return new FinestraMiniElenco(*c_.archivio, c_.dialoghi); });
+    });
     auto* strovel = barra->findChild<QPushButton*>(QStringLiteral("Command10"));
     strovel->setEnabled(true);
     connect(strovel, &QPushButton::clicked, this, [this] {

@@ -7,8 +7,10 @@
 #include "ui/dialoghi.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
 #include <QPointer>
+#include <QUrl>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,6 +20,9 @@ int main(int argc, char* argv[]) {
     strovel::Contesto contesto(dialoghi);
     contesto.cartellaProgramma = strovel::CartellaProgramma(QApplication::applicationDirPath());
     contesto.archivioDemo = qEnvironmentVariable("STROVEL_ARCHIVIO_DEMO");
+    contesto.apriIndirizzo = [](const QString& indirizzo) {
+        QDesktopServices::openUrl(QUrl::fromUserInput(indirizzo));
+    };
 
     QPointer<strovel::FinestraAvvio> avvio = new strovel::FinestraAvvio(contesto);
     QString errore;

@@ -51,7 +51,8 @@ TEST_F(Principale, PulsantiEdEtichette) {
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(b->toolTip(), QString::fromUtf8(suggerimento));
         // Only the windows built so far can be opened.
-        EXPECT_EQ(b->isEnabled(), QByteArray(nome) == "Command10") << nome;
+        const QByteArray n(nome);
+        EXPECT_EQ(b->isEnabled(), n == "Command10" || n == "Command1" || n == "Command2") << nome;
     }
     EXPECT_EQ(test::Trova<QPushButton>(finestra.get(), QStringLiteral("Command45"))->text(),
               QStringLiteral("FINE"));

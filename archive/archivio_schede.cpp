@@ -1,0 +1,506 @@
+// The archive window's list, exports and updates tabs.
+
+#include "archive/archivio_window.h"
+#include "archive/calendario.h"
+#include "archive/esportazioni.h"
+#include "archive/modello_elenco.h"
+#include "core/archivio.h"
+#include "core/data_testo.h"
+#include "storage/archivio_db.h"
+#include "storage/impostazioni.h"
+#include "storage/scaricamento.h"
+#include "storage/testo_qt.h"
+#include "ui/dialoghi.h"
+#include "ui/griglia.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace strovel {
+
+namespace {
+
+QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& testo,
+                      const QString& suggerimento = QString()) {
+    auto* b = new QPushButton(testo, padre);
+    b->setObjectName(QString::fromLatin1(nome));
+    if (!suggerimento.isEmpty()) {
+        b->setToolTip(suggerimento);
+    }
+    return b;
+}
+
+/// A line edit that empties itself on a double click (the web address box).
+class CasellaIndirizzo : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent*) override { clear(); }
+};
+
+QLabel* Nota(QWidget* padre, const QString& testo) {
+    auto* l = new QLabel(testo, padre);
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace
+
+// --- Tab 1: list of draws and weekday calendar ---------------------------------------------------
+
+QWidget* FinestraArchivio::CreaElenco() {
+    auto* pagina = new QWidget(this);
+    auto* v = new QVBoxLayout(pagina);
+    auto* sopra = new QHBoxLayout();
+    fgDB_ = new QTableView(pagina);
+    fgDB_->setObjectName(QStringLiteral("FgDB"));
+    modelloElenco_ = new ModelloElenco(*s_.archivio, fgDB_);
+    fgDB_->setModel(modelloElenco_);
+    fgDB_->setSelectionMode(QAbstractItemView::SingleSelection);
+    fgDB_->verticalHeader()->setDefaultSectionSize(22);
+    fgDB_->horizontalHeader()->setDefaultSectionSize(110);
+    fgDB_->setColumnWidth(0, 90);
+    connect(fgDB_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& i) { modelloElenco_->Evidenzia(i.row()); });
+    sopra->addWidget(fgDB_, 1);
+    auto* pulsanti = new QVBoxLayout();
+    auto* seleziona = Pulsante(pagina, "CmdSelezioneEstrazione", QStringLiteral("Seleziona"),
+                               QStringLiteral("Selezione estrazione"));
+    auto* prima = Pulsante(pagina, "CmdPrimaEstrazione", QStringLiteral("|<"),
+                           QStringLiteral("Vai alla prima estrazione"));
+    auto* ultima = Pulsante(pagina, "CmdUltimaElenco", QStringLiteral(">|"),
+                            QStringLiteral("Vai ultima estrazione"));
+    connect(seleziona, &QPushButton::clicked, this, &FinestraArchivio::SelezionaDaElenco);
+    connect(prima, &QPushButton::clicked, fgDB_, &QTableView::scrollToTop);
+    connect(ultima, &QPushButton::clicked, fgDB_, &QTableView::scrollToBottom);
+    label9_ = new QLabel(pagina);
+    label9_->setObjectName(QStringLiteral("Label9"));
+    label9_->setFrameShape(QFrame::StyledPanel);
+    label9_->setAlignment(Qt::AlignCenter);
+    pulsanti->addWidget(seleziona);
+    pulsanti->addWidget(prima);
+    pulsanti->addWidget(ultima);
+    pulsanti->addWidget(new QLabel(QStringLiteral("Estrazioni"), pagina));
+    pulsanti->addWidget(label9_);
+    pulsanti->addStretch(1);
+    sopra->addLayout(pulsanti);
+    v->addLayout(sopra, 3);
+
+    auto* gruppo = new QGroupBox(QStringLiteral("Calendario delle estrazioni"), pagina);
+    auto* g = new QVBoxLayout(gruppo);
+    auto* scelte = new QHBoxLayout();
+    anni_ = new QComboBox(gruppo);
+    anni_->setObjectName(QStringLiteral("ComboAnno"));
+    for (int anno = 1939; anno <= s_.annoCorrente; ++anno) {
+        anni_->addItem(QString::number(anno));
+    }
+    anni_->setCurrentIndex(anni_->count() - 1);
+    sigla_ = new QCheckBox(QStringLiteral("Sigla giorno settimana"), gruppo);
+    sigla_->setObjectName(QStringLiteral("ChSigla"));
+    connect(anni_, &QComboBox::currentIndexChanged, this, &FinestraArchivio::CaricaCalendario);
+    connect(sigla_, &QCheckBox::clicked, this, &FinestraArchivio::CaricaCalendario);
+    scelte->addWidget(new QLabel(QStringLiteral("Anno"), gruppo));
+    scelte->addWidget(anni_);
+    scelte->addWidget(sigla_);
+    scelte->addStretch(1);
+    g->addLayout(scelte);
+    g->addWidget(
+        Nota(gruppo, QStringLiteral("1=(D) Domenica  2=(L) Lunedì   3=(M) Martedì  4=(m) "
+                                    "Mercoledì  5=(G) Giovedì  6=(V) Venerdì  7=(S) Sabato")));
+    fgCalendario_ = new QTableWidget(gruppo);
+    fgCalendario_->setObjectName(QStringLiteral("FgCalendario"));
+    fgCalendario_->verticalHeader()->setVisible(false);
+    fgCalendario_->verticalHeader()->setDefaultSectionSize(22);
+    connect(fgCalendario_, &QTableWidget::cellClicked, this, &FinestraArchivio::ClicCalendario);
+    g->addWidget(fgCalendario_);
+    v->addWidget(gruppo, 2);
+    return pagina;
+}
+
+void FinestraArchivio::SelezionaDaElenco() {
+    const int riga = fgDB_->currentIndex().row();
+    if (riga < 0 || riga >= s_.archivio->TotEstrazioni) {
+        return;
+    }
+    const int indice = riga + 1;
+    MostraEstrazione(indice);
+    const QString testoData =
+        QString::fromStdString(s_.archivio->DateEstrazioni[static_cast<std::size_t>(indice)]);
+    ImpostaCalendario(testoData);
+    text1_->setText(testoData);
+    schede_->setCurrentIndex(0);
+}
+
+void FinestraArchivio::CaricaCalendario() {
+    const auto t = CalendarioAnno(*s_.db, anni_->currentText().toInt(), sigla_->isChecked());
+    if (!t) {
+        return; // a failing query leaves the grid as it was
+    }
+    calendarioMostrato_ = *t;
+    MostraTabella(fgCalendario_, *t);
+    fgCalendario_->setColumnHidden(0, true);
+}
+
+void FinestraArchivio::ClicCalendario(int riga, int colonna) {
+    const auto giorno = DataDellaCella(calendarioMostrato_, static_cast<std::size_t>(riga),
+                                       static_cast<std::size_t>(colonna));
+    if (!giorno) {
+        return;
+    }
+    const Archivio& a = *s_.archivio;
+    for (int i = a.TotEstrazioni; i >= 1; --i) {
+        if (a.DateEstrazioni[static_cast<std::size_t>(i)] == *giorno) {
+            MostraEstrazione(i);
+            ImpostaCalendario(Q(*giorno));
+            text1_->setText(Q(*giorno));
+            schede_->setCurrentIndex(0);
+            return;
+        }
+    }
+}
+
+// --- Tab 2: exports and web address
+// -----------------------------------------------------------------
+
+QWidget* FinestraArchivio::CreaSalvataggi() {
+    auto* pagina = new QWidget(this);
+    auto* v = new QVBoxLayout(pagina);
+    auto* esporta = new QGroupBox(QStringLiteral("Esportazioni"), pagina);
+    auto* g = new QGridLayout(esporta);
+    g->addWidget(
+        Nota(esporta, QStringLiteral("Attenzione: questi due formati non prevedono i dati "
+                                     "della ruota nazionale. Vengono salvate le estrazioni "
+                                     "delle 10 ruote classiche.")),
+        0, 0, 1, 3);
+    auto* trindolo = Pulsante(esporta, "CmdTrindolo", QStringLiteral("SALVA IN FORMATO TRINDOLO"));
+    auto* pelvano =
+        Pulsante(esporta, "CmdPelvano", QStringLiteral("SALVA IN FORMATO PELVANO 3 (Dati.iii)"));
+    auto* nazionale =
+        Pulsante(esporta, "CmdNazionale", QStringLiteral("SALVA NAZIONALE FORMATO TESTO"));
+    connect(trindolo, &QPushButton::clicked, this, &FinestraArchivio::SalvaTrindolo);
+    connect(pelvano, &QPushButton::clicked, this, &FinestraArchivio::SalvaPelvano);
+    connect(nazionale, &QPushButton::clicked, this, &FinestraArchivio::SalvaNazionale);
+    g->addWidget(trindolo, 1, 0);
+    g->addWidget(pelvano, 1, 1);
+    g->addWidget(nazionale, 1, 2);
+    percorsoDati_ = new QLabel(esporta);
+    percorsoDati_->setObjectName(QStringLiteral("LblPercorsoDati"));
+    percorsoDati_->setFrameShape(QFrame::StyledPanel);
+    QString predefinito;
+    s_.impostazioni->LeggiParametro(QStringLiteral("PercorsoDati.iii"), predefinito);
+    percorsoDati_->setText(predefinito);
+    auto* predefinita =
+        Pulsante(esporta, "CmdRendePredefinita", QStringLiteral("RENDE PREDEFINITA"));
+    connect(predefinita, &QPushButton::clicked, this, &FinestraArchivio::RendePredefinita);
+    g->addWidget(percorsoDati_, 2, 0, 1, 2);
+    g->addWidget(predefinita, 2, 2);
+    g->addWidget(
+        Nota(esporta, QStringLiteral("Attenzione, questo file deve essere obbligatoriamente "
+                                     "salvato nella cartella C:/KVAR3/ .....")),
+        3, 0, 1, 3);
+    v->addWidget(esporta);
+
+    auto* sito = new QGroupBox(QStringLiteral("Indirizzo Internet"), pagina);
+    auto* h = new QGridLayout(sito);
+    indirizzo_ = new CasellaIndirizzo(sito);
+    indirizzo_->setObjectName(QStringLiteral("TxtIndirizzo"));
+    auto* incolla = Pulsante(sito, "CmdIncollaIndirizzo", QStringLiteral("Incolla"),
+                             QStringLiteral("Incolla contenuto appunti"));
+    connect(incolla, &QPushButton::clicked, this,
+            [this] { indirizzo_->setText(QApplication::clipboard()->text()); });
+    auto* predefinito2 = Pulsante(sito, "CmdRendePredefinito", QStringLiteral("RENDE PREDEFINITO"));
+    connect(predefinito2, &QPushButton::clicked, this, &FinestraArchivio::RendePredefinito);
+    h->addWidget(indirizzo_, 0, 0);
+    h->addWidget(incolla, 0, 1);
+    h->addWidget(predefinito2, 0, 2);
+    h->addWidget(
+        Nota(sito, QStringLiteral("Per modificare l'indirizzo internet predefinito, copiare "
+                                  "l'indirizzo desiderato ed incollarlo in questa casella "
+                                  "dopodichè usare il pulsante RENDE PREDEFINITO")),
+        1, 0, 1, 3);
+    v->addWidget(sito);
+    v->addStretch(1);
+    return pagina;
+}
+
+void FinestraArchivio::Esporta(const std::function<bool()>& scrivi) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    scrivi();
+    QApplication::restoreOverrideCursor();
+}
+
+namespace {
+
+ProgressoEsportazione SuBarra(const Progresso& pb1) {
+    return [pb1](int massimo, int valore) {
+        if (pb1.massimo) {
+            pb1.massimo(massimo);
+        }
+        if (pb1.valore) {
+            pb1.valore(valore);
+        }
+    };
+}
+
+} // namespace
+
+void FinestraArchivio::SalvaTrindolo() {
+    Esporta([this] {
+        const QString percorso = PercorsoTrindolo();
+        if (!ScriviFileTesto(percorso, TestoTrindolo(*s_.archivio, SuBarra(s_.pb1)))) {
+            QApplication::restoreOverrideCursor();
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+            s_.dialoghi->Messaggio(this, Icona::Nessuna, QApplication::applicationName(),
+                                   QStringLiteral("Attenzione Trindolo non presente."));
+            return false;
+        }
+        return true;
+    });
+}
+
+void FinestraArchivio::SalvaPelvano() {
+    Esporta([this] {
+        RichiestaFile r;
+        r.cartella = percorsoDati_->text().isEmpty()
+                         ? s_.cartellaProgramma
+                         : QFileInfo(percorsoDati_->text()).absolutePath();
+        r.nomeFile = QStringLiteral("*.iii");
+        r.filtro = QStringLiteral("File di archivio (*.iii)");
+        r.estensione = QStringLiteral("iii");
+        const auto scelto = s_.dialoghi->SalvaFile(this, r);
+        if (!scelto || !ScriviPelvano(*s_.archivio, *scelto, SuBarra(s_.pb1))) {
+            return false; // a cancelled dialog or a failed write ends silently
+        }
+        percorsoDati_->setText(*scelto);
+        return true;
+    });
+}
+
+void FinestraArchivio::SalvaNazionale() {
+    Esporta([this] {
+        RichiestaFile r;
+        r.cartella = s_.cartellaProgramma;
+        r.nomeFile = QStringLiteral("*.Txt");
+        r.filtro = QStringLiteral("File di archivio (*.Txt)");
+        r.estensione = QStringLiteral("Txt");
+        const auto scelto = s_.dialoghi->SalvaFile(this, r);
+        return scelto && ScriviFileTesto(*scelto, TestoNazionale(*s_.archivio, SuBarra(s_.pb1)));
+    });
+}
+
+void FinestraArchivio::RendePredefinita() {
+    if (s_.impostazioni->ScriviParametro(QStringLiteral("PercorsoDati.iii"),
+                                         percorsoDati_->text())) {
+        s_.dialoghi->Messaggio(this, Icona::Informazione, QStringLiteral("Salvataggio"),
+                               QStringLiteral("Salvataggio effettuato"));
+    }
+}
+
+void FinestraArchivio::RendePredefinito() {
+    if (s_.impostazioni->ScriviParametro(QStringLiteral("IndirizzoInternet"), indirizzo_->text())) {
+        if (s_.indirizzoInternet) {
+            *s_.indirizzoInternet = indirizzo_->text();
+        }
+        lblIndirizzo_->setText(indirizzo_->text());
+        s_.dialoghi->Messaggio(this, Icona::Informazione, QStringLiteral("Salvataggio"),
+                               QStringLiteral("Salvataggio effettuato"));
+    }
+}
+
+// --- Tab 3: updates
+// -------------------------------------------------------------------------------
+
+QWidget* FinestraArchivio::CreaAggiornamenti() {
+    auto* pagina = new QWidget(this);
+    auto* v = new QVBoxLayout(pagina);
+    auto* comandi = new QHBoxLayout();
+    auto* web =
+        Pulsante(pagina, "CmdControlloAggiornamenti", QStringLiteral("CONTROLLO AGGIORNAMENTI"));
+    auto* file = Pulsante(pagina, "CmdAggiornaDaFile", QStringLiteral("AGGIORNA DA FILE"));
+    auto* applica = Pulsante(pagina, "CmdAggiornamento", QStringLiteral("AGGIORNAMENTO"));
+    check3_ = new QCheckBox(QStringLiteral("Corregge estrazioni errate"), pagina);
+    check3_->setObjectName(QStringLiteral("Check3"));
+    connect(web, &QPushButton::clicked, this, &FinestraArchivio::ControlloAggiornamenti);
+    connect(file, &QPushButton::clicked, this, &FinestraArchivio::AggiornaDaFile);
+    connect(applica, &QPushButton::clicked, this, &FinestraArchivio::Aggiornamento);
+    comandi->addWidget(web);
+    comandi->addWidget(file);
+    comandi->addWidget(applica);
+    comandi->addWidget(check3_);
+    comandi->addStretch(1);
+    v->addLayout(comandi);
+    fgImporta_ = new QTableWidget(pagina);
+    fgImporta_->setObjectName(QStringLiteral("FgImporta"));
+    fgImporta_->verticalHeader()->setVisible(false);
+    fgImporta_->verticalHeader()->setDefaultSectionSize(22);
+    MostraTabella(fgImporta_, Tabella(IntestazioneImporta));
+    v->addWidget(fgImporta_, 3);
+    v->addWidget(
+        Nota(pagina, QStringLiteral("Lo sfondo arancione nella colonna della data identifica "
+                                    "le estrazioni da importare")));
+    v->addWidget(
+        Nota(pagina, QStringLiteral("La data in rosso e lo sfondo di una ruota bianco "
+                                    "identifica una estrazione  con errori in quella ruota")));
+    v->addWidget(new QLabel(QStringLiteral("Elenco estrazioni mancanti"), pagina));
+    list4_ = new QListWidget(pagina);
+    list4_->setObjectName(QStringLiteral("List4"));
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::Monospace);
+    courier.setFixedPitch(true);
+    list4_->setFont(courier);
+    v->addWidget(list4_, 2);
+    return pagina;
+}
+
+void FinestraArchivio::FallimentoControllo(const QString& passo) {
+    s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
+                           QStringLiteral("Attenzione qualcosa è andato strorto nella procedura ") +
+                               passo);
+}
+
+void FinestraArchivio::CaricaEConfronta(const QByteArray& contenuto) {
+    std::vector<Candidata> candidate = Candidate(contenuto);
+    MostraTabella(fgImporta_, TabellaCandidate(candidate));
+    if (candidate.empty()) {
+        return; // no usable line: no message, List4 as it was
+    }
+    list4_->clear();
+    const EsitoControllo esito =
+        ConfrontoArchivio(*s_.db, candidate, [this](int massimo, int valore) {
+            if (s_.pb1.massimo) {
+                s_.pb1.massimo(massimo);
+            }
+            if (s_.pb1.valore) {
+                s_.pb1.valore(valore);
+            }
+        });
+    MostraTabella(fgImporta_, TabellaCandidate(candidate));
+    list4_->addItems(esito.messaggi);
+    if (!esito.passoFallito.isEmpty()) {
+        FallimentoControllo(esito.passoFallito);
+    }
+}
+
+void FinestraArchivio::ControlloAggiornamenti() {
+    const QUrl url = IndirizzoDownload(s_.indirizzoInternet ? *s_.indirizzoInternet : QString());
+    QByteArray corpo;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = Scarica(url, corpo, nullptr);
+    QApplication::restoreOverrideCursor();
+    if (!ok) {
+        FallimentoControllo(QString::fromUtf8(PassoCollegamento));
+        return;
+    }
+    QSaveFile copia(QDir(s_.cartellaProgramma).filePath(QStringLiteral("Estr_Agg.txt")));
+    if (!copia.open(QIODevice::WriteOnly) || copia.write(corpo + "\r\n") < 0 || !copia.commit()) {
+        FallimentoControllo(QString::fromUtf8(PassoCollegamento));
+        return;
+    }
+    CaricaEConfronta(corpo + "\r\n");
+}
+
+void FinestraArchivio::AggiornaDaFile() {
+    RichiestaFile r;
+    r.cartella = s_.cartellaProgramma;
+    r.filtro = QStringLiteral("File di testo (*.Txt)");
+    r.estensione = QStringLiteral("txt");
+    const auto scelto = s_.dialoghi->ApriFile(this, r);
+    if (!scelto) {
+        FallimentoControllo(QString()); // a cancelled dialog counts as a failure
+        return;
+    }
+    QFile file(*scelto);
+    if (!file.open(QIODevice::ReadOnly)) {
+        FallimentoControllo(QString());
+        return;
+    }
+    const QByteArray contenuto = file.readAll();
+    file.close();
+    const auto record = DividiRecord(contenuto);
+    if (record.isEmpty() || !PrimoRecordValido(record.front().testo)) {
+        s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
+                               QStringLiteral("Attenzione, sembra che il file non sia del formato "
+                                              "corretto"));
+        return;
+    }
+    CaricaEConfronta(contenuto);
+}
+
+std::vector<Candidata> FinestraArchivio::CandidateDallaGriglia() const {
+    // The marks are read back from the grid: they are the only state between the two phases.
+    std::vector<Candidata> candidate;
+    const QColor arancio = ColoreQt(ColoreArancioChiaro);
+    const QColor rosso = ColoreQt(ColoreRosso);
+    for (int r = 0; r < fgImporta_->rowCount(); ++r) {
+        Candidata c;
+        const QTableWidgetItem* cellaData = fgImporta_->item(r, 1);
+        if (cellaData == nullptr) {
+            continue;
+        }
+        c.riga.data = cellaData->text();
+        c.riga.riga = r + 1;
+        for (int w = 0; w < 11; ++w) {
+            const QTableWidgetItem* cella = fgImporta_->item(r, 2 + w);
+            c.riga.ruote[static_cast<std::size_t>(w)] = cella ? cella->text() : QString();
+        }
+        const QBrush sfondo = cellaData->background();
+        const QBrush testo = cellaData->foreground();
+        c.daImportare = sfondo.style() != Qt::NoBrush && sfondo.color() == arancio;
+        c.conErrori = testo.style() != Qt::NoBrush && testo.color() == rosso;
+        candidate.push_back(std::move(c));
+    }
+    return candidate;
+}
+
+void FinestraArchivio::Aggiornamento() {
+    list4_->clear();
+    if (fgImporta_->rowCount() == 0) {
+        s_.dialoghi->Messaggio(this, Icona::Informazione, QStringLiteral("Aggiornamento archivio"),
+                               QStringLiteral("Non ci sono estrazioni da aggiornare."));
+        schede_->setCurrentIndex(0);
+        return;
+    }
+    const EsitoApplicazione esito =
+        AggiornamentoArchivio(*s_.db, CandidateDallaGriglia(), check3_->isChecked(), s_.adesso());
+    list4_->addItems(esito.messaggi);
+    if (!esito.errore.isEmpty()) {
+        // Nothing was written; the grid keeps its marks for another try.
+        s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Aggiornamento archivio"),
+                               QStringLiteral("Aggiornamento non eseguito, l'archivio non è stato "
+                                              "modificato. ") +
+                                   esito.errore);
+        return;
+    }
+    if (esito.aggiunte > 0) {
+        s_.dialoghi->Messaggio(this, Icona::Informazione, QStringLiteral("Aggiornamento archivio"),
+                               QStringLiteral("Dati salvati correttamente."));
+        schede_->setCurrentIndex(0);
+    }
+    Ricarica();
+    fgImporta_->setRowCount(0);
+    AggiornaStatoArchivio();
+}
+
+} // namespace strovel

@@ -1,0 +1,138 @@
+#pragma once
+// The archive window: the current draw with its 55 boxes (entry, edit, delete, paste,
+// navigation), the list of draws with the weekday calendar, the exports and the web address,
+// and the updates from text archives.
+
+#include "archive/aggiornamento.h"
+#include "storage/caricamento.h"
+
+#include <QDateTime>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QScrollBar;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+
+namespace strovel {
+
+class Archivio;
+class CaselleEstrazione;
+class DatabaseArchivio;
+class DatabaseImpostazioni;
+class Dialoghi;
+class ModelloElenco;
+
+/// What the archive window needs from the program.
+struct ServiziArchivio {
+    Archivio* archivio = nullptr;
+    DatabaseArchivio* db = nullptr;
+    DatabaseImpostazioni* impostazioni = nullptr;
+    Dialoghi* dialoghi = nullptr;
+    QString cartellaProgramma;
+    /// The "IndirizzoInternet" parameter read at start-up; the window keeps it current.
+    QString* indirizzoInternet = nullptr;
+    Progresso pb1;
+    /// After every full reload: the main window's range labels and draw grid.
+    std::function<void()> dopoRicarica;
+    std::function<QDateTime()> adesso = [] { return QDateTime::currentDateTime(); };
+    /// The page a web address opens in the desktop's browser (tests record it instead).
+    std::function<void(const QString&)> apriIndirizzo;
+    /// Where the weekday calendar's year list ends.
+    int annoCorrente = QDate::currentDate().year();
+};
+
+class FinestraArchivio : public QWidget {
+    Q_OBJECT
+public:
+    FinestraArchivio(ServiziArchivio servizi, QWidget* padre = nullptr);
+
+    // Tab 0: the current draw.
+    void MostraEstrazione(int indice);
+    int Corrente() const { return corrente_; }
+    void SalvaEstrazione();
+    void ModificaEstrazione();
+    void EliminaEstrazione();
+    void AzzeraGriglia();
+    void IncollaEstrazione(const QString& testo);
+    void ChiediIndice();
+    void CercaIndiceModello();
+    void CercaData();
+    // Tab 1: list and weekday calendar.
+    void SelezionaDaElenco();
+    void CaricaCalendario();
+    void ClicCalendario(int riga, int colonna);
+    // Tab 2: exports and the web address.
+    void SalvaTrindolo();
+    void SalvaPelvano();
+    void SalvaNazionale();
+    void RendePredefinita();
+    void RendePredefinito();
+    // Tab 3: updates.
+    void ControlloAggiornamenti();
+    void AggiornaDaFile();
+    void Aggiornamento();
+
+    /// The status labels, the scroll bar and the main window's labels after a change.
+    void AggiornaStatoArchivio();
+    QTabWidget* Schede() const { return schede_; }
+
+private:
+    QWidget* CreaGestione();
+    QWidget* CreaElenco();
+    QWidget* CreaSalvataggi();
+    QWidget* CreaAggiornamenti();
+    /// The full reload after a change written here.
+    void Ricarica();
+    /// The light reload when the window opens.
+    void RicaricaLeggera();
+    void ImpostaCalendario(const QString& testoData);
+    /// FgImporta filled from `contenuto` and compared with the archive.
+    void CaricaEConfronta(const QByteArray& contenuto);
+    void FallimentoControllo(const QString& passo);
+    std::vector<Candidata> CandidateDallaGriglia() const;
+    void Esporta(const std::function<bool()>& scrivi);
+
+    ServiziArchivio s_;
+    int corrente_ = 0;
+
+    QTabWidget* schede_ = nullptr;
+    CaselleEstrazione* caselle_ = nullptr;
+    QScrollBar* barra_ = nullptr;
+    QLabel* pAN_DC_ = nullptr;
+    QLabel* lblEstrazione_ = nullptr;
+    QLabel* mensile_ = nullptr;
+    QLabel* annuale_ = nullptr;
+    QLabel* lblAggiornato_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label9_ = nullptr;
+    QLabel* lblIndirizzo_ = nullptr;
+    QCalendarWidget* calendario_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* testoIncolla_ = nullptr;
+
+    QTableView* fgDB_ = nullptr;
+    ModelloElenco* modelloElenco_ = nullptr;
+    QComboBox* anni_ = nullptr;
+    QCheckBox* sigla_ = nullptr;
+    QTableWidget* fgCalendario_ = nullptr;
+    Tabella calendarioMostrato_;
+
+    QLabel* percorsoDati_ = nullptr;
+    QLineEdit* indirizzo_ = nullptr;
+
+    QTableWidget* fgImporta_ = nullptr;
+    QListWidget* list4_ = nullptr;
+    QCheckBox* check3_ = nullptr;
+};
+
+} // namespace strovel
