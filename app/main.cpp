@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QUrl>
@@ -15,6 +16,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strovel2026"));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
     strovel::DialoghiQt dialoghi;
     strovel::Contesto contesto(dialoghi);

@@ -4,6 +4,7 @@
 #include "app/contesto.h"
 #include "app/finestra_avvio.h"
 #include "app/finestra_principale.h"
+#include "archive/archivio_window.h"
 #include "core/demo.h"
 #include "cycles/strovel_window.h"
 #include "storage/crea_archivio.h"
@@ -11,9 +12,13 @@
 #include "ui/dialoghi.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QLocale>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -38,6 +43,7 @@ bool Salva(QWidget* w, const QString& cartella, const QString& nome) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strovel2026"));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     if (argc < 2) {
         std::fprintf(stderr, "Uso: strovel-screenshot CARTELLA\n");
         return 2;
@@ -92,6 +98,59 @@ int main(int argc, char* argv[]) {
     strovel->findChild<QTableWidget*>(QStringLiteral("FgY"))->setCurrentCell(0, 1);
     strovel->Statistica();
     ok &= Salva(principale, uscita, QStringLiteral("05_strovel_statistica"));
+    // The archive window, each tab, and the small draw list.
+    principale->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    auto* archivio = principale->findChild<strovel::FinestraArchivio*>();
+    for (QMdiSubWindow* f : principale->findChildren<QMdiSubWindow*>()) {
+        if (f->widget() == archivio) {
+            f->showMaximized();
+        }
+    }
+    const char* schede[] = {"06_archivio_gestione", "07_archivio_elenco", "08_archivio_salvataggi",
+                            "09_archivio_aggiornamenti"};
+    for (int t = 0; t < 4; ++t) {
+        archivio->Schede()->setCurrentIndex(t);
+        if (t == 1) {
+            archivio->findChild<QComboBox*>(QStringLiteral("ComboAnno"))
+                ->setCurrentText(QStringLiteral("2025"));
+        }
+        if (t == 3) {
+            // Check the demo archive against its own last draws, one of them changed.
+            QByteArray testo;
+            for (int i = contesto.archivio->TotEstrazioni - 5;
+                 i <= contesto.archivio->TotEstrazioni; ++i) {
+                std::string riga = contesto.archivio->DateEstrazioni[static_cast<std::size_t>(i)];
+                for (int w = 0; w < 11; ++w) {
+                    char buf[64];
+                    std::snprintf(
+                        buf, sizeof buf, " %02d-%02d-%02d-%02d-%02d",
+                        contesto.archivio->Estratti(i, w, 1), contesto.archivio->Estratti(i, w, 2),
+                        contesto.archivio->Estratti(i, w, 3), contesto.archivio->Estratti(i, w, 4),
+                        contesto.archivio->Estratti(i, w, 5) % 90 + (i % 2));
+                    riga += buf;
+                }
+                testo += QByteArray::fromStdString(riga) + " pr\r\n";
+            }
+            testo += "31/12/2025" + testo.mid(10, 168) + "\r\n";
+            const QString file = casa.filePath(QStringLiteral("agg.txt"));
+            QFile f(file);
+            f.open(QIODevice::WriteOnly);
+            f.write(testo);
+            f.close();
+            dialoghi.Rispondi(file);
+            archivio->AggiornaDaFile();
+        }
+        ok &= Salva(principale, uscita, QString::fromLatin1(schede[t]));
+    }
+    principale->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    for (QMdiSubWindow* f : principale->findChildren<QMdiSubWindow*>()) {
+        if (f->widget()->objectName() == QStringLiteral("Estrazioni_minielenco")) {
+            f->showNormal();
+            f->resize(420, 420);
+            ok &= Salva(f, uscita, QStringLiteral("10_minielenco"));
+        }
+    }
+
     auto* aiuto = strovel::FinestraAiuto::Apri(220);
     ok &= Salva(aiuto, uscita, QStringLiteral("03_aiuto"));
     delete principale;

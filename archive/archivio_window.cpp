@@ -136,6 +136,7 @@ QWidget* FinestraArchivio::CreaGestione() {
     barra_ = new QScrollBar(Qt::Horizontal, pagina);
     barra_->setObjectName(QStringLiteral("HScrestrazione"));
     barra_->setMinimum(1);
+    barra_->setMinimumWidth(160);
     connect(barra_, &QScrollBar::valueChanged, this, &FinestraArchivio::MostraEstrazione);
     auto* ultima = Pulsante(pagina, "CmdUltima", QStringLiteral(">|"),
                             QStringLiteral("Vai ultima estrazione"));
@@ -160,6 +161,9 @@ QWidget* FinestraArchivio::CreaGestione() {
     calendario_ = new QCalendarWidget(pagina);
     calendario_->setObjectName(QStringLiteral("MonthView1"));
     calendario_->setGridVisible(true);
+    calendario_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calendario_->setFirstDayOfWeek(Qt::Monday);
+    calendario_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     connect(calendario_, &QCalendarWidget::clicked, this, [this](QDate d) {
         text1_->setText(d.toString(QStringLiteral("dd/MM/yyyy")));
         text1_->setFocus();

@@ -114,6 +114,7 @@ CaselleEstrazione::CaselleEstrazione(QWidget* padre) : QWidget(padre) {
     g->setContentsMargins(0, 0, 0, 0);
     g->setHorizontalSpacing(4);
     g->setVerticalSpacing(3);
+    g->setColumnStretch(6, 1);
     for (int p = 1; p <= 5; ++p) {
         auto* t = new QLabel(QString::number(p), this);
         t->setAlignment(Qt::AlignCenter);
