@@ -422,6 +422,47 @@ TEST_F(FinestraArchivioTest, AggiornamentoDaFile) {
     EXPECT_EQ(r.ruote[7], "90-80-70-60-50");
 }
 
+TEST_F(FinestraArchivioTest, FileErratiNonCambianoLArchivio) {
+    const QByteArray buono = Record(test::RigheConsecutive(31)[30]);
+    QByteArray binario;
+    for (int k = 0; k < 600; ++k) {
+        binario.append(static_cast<char>((k * 37 + 11) % 256));
+    }
+    const QByteArray conVirgole = buono.left(40) + "," + buono.mid(41);
+    const QByteArray dataErrata = buono + "32/01/2000" + buono.mid(10);
+    const QByteArray virgolaDopo = buono + buono.left(100) + "," + buono.mid(101);
+    struct Caso {
+        QByteArray contenuto;
+        QString messaggio;
+    };
+    const QString formato =
+        QStringLiteral("Attenzione, sembra che il file non sia del formato corretto");
+    const QString controllo = QStringLiteral(
+        "Attenzione qualcosa è andato strorto nella procedura Controllo estrazioni mancanti");
+    const Caso casi[] = {{binario, formato},
+                         {conVirgole, formato},
+                         {buono.left(177) + "\r\n", formato},
+                         {dataErrata, controllo},
+                         {virgolaDopo, controllo}};
+    const QString file = casa.filePath(QStringLiteral("f.txt"));
+    for (const Caso& c : casi) {
+        test::ScriviFile(file, c.contenuto);
+        dialoghi.Azzera();
+        dialoghi.Rispondi(file);
+        Clicca("CmdAggiornaDaFile");
+        if (!c.messaggio.isEmpty()) {
+            ASSERT_FALSE(dialoghi.Messaggi().empty());
+            EXPECT_EQ(dialoghi.Messaggi().back().testo, c.messaggio);
+        }
+        // Whatever the file, an apply writes nothing it should not.
+        Clicca("CmdAggiornamento");
+        EXPECT_LE(db.NumeroRighe(), 31);
+        RigaEstrazione r;
+        EXPECT_NE(db.CercaData(QStringLiteral("32/01/2000"), &r), EsitoRicerca::Trovata);
+    }
+    EXPECT_EQ(db.CercaData(QStringLiteral("05/01/2000"), nullptr), EsitoRicerca::Trovata);
+}
+
 /// Serves one fixed answer on 127.0.0.1.
 class ServerSemplice {
 public:
