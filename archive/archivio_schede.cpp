@@ -12,6 +12,7 @@
 #include "storage/testo_qt.h"
 #include "ui/dialoghi.h"
 #include "ui/griglia.h"
+#include "ui/pulsanti.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -40,16 +41,6 @@
 namespace strovel {
 
 namespace {
-
-QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& testo,
-                      const QString& suggerimento = QString()) {
-    auto* b = new QPushButton(testo, padre);
-    b->setObjectName(QString::fromLatin1(nome));
-    if (!suggerimento.isEmpty()) {
-        b->setToolTip(suggerimento);
-    }
-    return b;
-}
 
 /// A line edit that empties itself on a double click (the web address box).
 class CasellaIndirizzo : public QLineEdit {
@@ -86,12 +77,12 @@ QWidget* FinestraArchivio::CreaElenco() {
             [this](const QModelIndex& i) { modelloElenco_->Evidenzia(i.row()); });
     sopra->addWidget(fgDB_, 1);
     auto* pulsanti = new QVBoxLayout();
-    auto* seleziona = Pulsante(pagina, "CmdSelezioneEstrazione", QStringLiteral("Seleziona"),
-                               QStringLiteral("Selezione estrazione"));
-    auto* prima = Pulsante(pagina, "CmdPrimaEstrazione", QStringLiteral("|<"),
-                           QStringLiteral("Vai alla prima estrazione"));
-    auto* ultima = Pulsante(pagina, "CmdUltimaElenco", QStringLiteral(">|"),
-                            QStringLiteral("Vai ultima estrazione"));
+    auto* seleziona = CreaPulsante(pagina, "CmdSelezioneEstrazione", QStringLiteral("Seleziona"),
+                                   QStringLiteral("Selezione estrazione"));
+    auto* prima = CreaPulsante(pagina, "CmdPrimaEstrazione", QStringLiteral("|<"),
+                               QStringLiteral("Vai alla prima estrazione"));
+    auto* ultima = CreaPulsante(pagina, "CmdUltimaElenco", QStringLiteral(">|"),
+                                QStringLiteral("Vai ultima estrazione"));
     connect(seleziona, &QPushButton::clicked, this, &FinestraArchivio::SelezionaDaElenco);
     connect(prima, &QPushButton::clicked, fgDB_, &QTableView::scrollToTop);
     connect(ultima, &QPushButton::clicked, fgDB_, &QTableView::scrollToBottom);
@@ -194,11 +185,12 @@ QWidget* FinestraArchivio::CreaSalvataggi() {
                                      "della ruota nazionale. Vengono salvate le estrazioni "
                                      "delle 10 ruote classiche.")),
         0, 0, 1, 3);
-    auto* trindolo = Pulsante(esporta, "CmdTrindolo", QStringLiteral("SALVA IN FORMATO TRINDOLO"));
-    auto* pelvano =
-        Pulsante(esporta, "CmdPelvano", QStringLiteral("SALVA IN FORMATO PELVANO 3 (Dati.iii)"));
+    auto* trindolo =
+        CreaPulsante(esporta, "CmdTrindolo", QStringLiteral("SALVA IN FORMATO TRINDOLO"));
+    auto* pelvano = CreaPulsante(esporta, "CmdPelvano",
+                                 QStringLiteral("SALVA IN FORMATO PELVANO 3 (Dati.iii)"));
     auto* nazionale =
-        Pulsante(esporta, "CmdNazionale", QStringLiteral("SALVA NAZIONALE FORMATO TESTO"));
+        CreaPulsante(esporta, "CmdNazionale", QStringLiteral("SALVA NAZIONALE FORMATO TESTO"));
     connect(trindolo, &QPushButton::clicked, this, &FinestraArchivio::SalvaTrindolo);
     connect(pelvano, &QPushButton::clicked, this, &FinestraArchivio::SalvaPelvano);
     connect(nazionale, &QPushButton::clicked, this, &FinestraArchivio::SalvaNazionale);
@@ -212,7 +204,7 @@ QWidget* FinestraArchivio::CreaSalvataggi() {
     s_.impostazioni->LeggiParametro(QStringLiteral("PercorsoDati.iii"), predefinito);
     percorsoDati_->setText(predefinito);
     auto* predefinita =
-        Pulsante(esporta, "CmdRendePredefinita", QStringLiteral("RENDE PREDEFINITA"));
+        CreaPulsante(esporta, "CmdRendePredefinita", QStringLiteral("RENDE PREDEFINITA"));
     connect(predefinita, &QPushButton::clicked, this, &FinestraArchivio::RendePredefinita);
     g->addWidget(percorsoDati_, 2, 0, 1, 2);
     g->addWidget(predefinita, 2, 2);
@@ -226,11 +218,12 @@ QWidget* FinestraArchivio::CreaSalvataggi() {
     auto* h = new QGridLayout(sito);
     indirizzo_ = new CasellaIndirizzo(sito);
     indirizzo_->setObjectName(QStringLiteral("TxtIndirizzo"));
-    auto* incolla = Pulsante(sito, "CmdIncollaIndirizzo", QStringLiteral("Incolla"),
-                             QStringLiteral("Incolla contenuto appunti"));
+    auto* incolla = CreaPulsante(sito, "CmdIncollaIndirizzo", QStringLiteral("Incolla"),
+                                 QStringLiteral("Incolla contenuto appunti"));
     connect(incolla, &QPushButton::clicked, this,
             [this] { indirizzo_->setText(QApplication::clipboard()->text()); });
-    auto* predefinito2 = Pulsante(sito, "CmdRendePredefinito", QStringLiteral("RENDE PREDEFINITO"));
+    auto* predefinito2 =
+        CreaPulsante(sito, "CmdRendePredefinito", QStringLiteral("RENDE PREDEFINITO"));
     connect(predefinito2, &QPushButton::clicked, this, &FinestraArchivio::RendePredefinito);
     h->addWidget(indirizzo_, 0, 0);
     h->addWidget(incolla, 0, 1);
@@ -336,10 +329,10 @@ QWidget* FinestraArchivio::CreaAggiornamenti() {
     auto* pagina = new QWidget(this);
     auto* v = new QVBoxLayout(pagina);
     auto* comandi = new QHBoxLayout();
-    auto* web =
-        Pulsante(pagina, "CmdControlloAggiornamenti", QStringLiteral("CONTROLLO AGGIORNAMENTI"));
-    auto* file = Pulsante(pagina, "CmdAggiornaDaFile", QStringLiteral("AGGIORNA DA FILE"));
-    auto* applica = Pulsante(pagina, "CmdAggiornamento", QStringLiteral("AGGIORNAMENTO"));
+    auto* web = CreaPulsante(pagina, "CmdControlloAggiornamenti",
+                             QStringLiteral("CONTROLLO AGGIORNAMENTI"));
+    auto* file = CreaPulsante(pagina, "CmdAggiornaDaFile", QStringLiteral("AGGIORNA DA FILE"));
+    auto* applica = CreaPulsante(pagina, "CmdAggiornamento", QStringLiteral("AGGIORNAMENTO"));
     check3_ = new QCheckBox(QStringLiteral("Corregge estrazioni errate"), pagina);
     check3_->setObjectName(QStringLiteral("Check3"));
     connect(web, &QPushButton::clicked, this, &FinestraArchivio::ControlloAggiornamenti);

@@ -11,6 +11,7 @@
 #include "storage/testo_qt.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/pulsanti.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -50,16 +51,6 @@ protected:
 private:
     std::function<void()> azione_;
 };
-
-QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& testo,
-                      const QString& suggerimento = QString()) {
-    auto* b = new QPushButton(testo, padre);
-    b->setObjectName(QString::fromLatin1(nome));
-    if (!suggerimento.isEmpty()) {
-        b->setToolTip(suggerimento);
-    }
-    return b;
-}
 
 QLabel* Valore(QWidget* padre, const char* nome) {
     auto* l = new QLabel(padre);
@@ -138,12 +129,12 @@ QWidget* FinestraArchivio::CreaGestione() {
     barra_->setMinimum(1);
     barra_->setMinimumWidth(160);
     connect(barra_, &QScrollBar::valueChanged, this, &FinestraArchivio::MostraEstrazione);
-    auto* ultima = Pulsante(pagina, "CmdUltima", QStringLiteral(">|"),
-                            QStringLiteral("Vai ultima estrazione"));
-    auto* indice = Pulsante(pagina, "Command42", QStringLiteral("Indice"),
-                            QStringLiteral("Ricerca per numero indice"));
-    auto* perData =
-        Pulsante(pagina, "Command59", QStringLiteral("Data"), QStringLiteral("Ricerca per data"));
+    auto* ultima = CreaPulsante(pagina, "CmdUltima", QStringLiteral(">|"),
+                                QStringLiteral("Vai ultima estrazione"));
+    auto* indice = CreaPulsante(pagina, "Command42", QStringLiteral("Indice"),
+                                QStringLiteral("Ricerca per numero indice"));
+    auto* perData = CreaPulsante(pagina, "Command59", QStringLiteral("Data"),
+                                 QStringLiteral("Ricerca per data"));
     connect(ultima, &QPushButton::clicked, this,
             [this] { barra_->setValue(s_.archivio->TotEstrazioni); });
     connect(indice, &QPushButton::clicked, this, &FinestraArchivio::CercaIndiceModello);
@@ -173,10 +164,10 @@ QWidget* FinestraArchivio::CreaGestione() {
     text1_ = new QLineEdit(pagina);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setReadOnly(true);
-    auto* oggi =
-        Pulsante(pagina, "CmdOggi", QStringLiteral("Oggi"), QStringLiteral("Imposta data odierna"));
-    auto* imposta = Pulsante(pagina, "CmdImpostaData", QStringLiteral("Data estrazione"),
-                             QStringLiteral("Imposta data"));
+    auto* oggi = CreaPulsante(pagina, "CmdOggi", QStringLiteral("Oggi"),
+                              QStringLiteral("Imposta data odierna"));
+    auto* imposta = CreaPulsante(pagina, "CmdImpostaData", QStringLiteral("Data estrazione"),
+                                 QStringLiteral("Imposta data"));
     testoIncolla_ = new QLineEdit(pagina);
     testoIncolla_->setObjectName(QStringLiteral("TxtIncolla"));
     testoIncolla_->setPlaceholderText(QStringLiteral("testo incollato"));
@@ -210,12 +201,12 @@ QWidget* FinestraArchivio::CreaGestione() {
     };
     int k = 0;
     for (const auto& [nome, testo, azione] : voci) {
-        auto* b = Pulsante(pagina, nome, testo);
+        auto* b = CreaPulsante(pagina, nome, testo);
         connect(b, &QPushButton::clicked, this, azione);
         comandi->addWidget(b, k / 2, k % 2);
         ++k;
     }
-    auto* incolla = Pulsante(pagina, "CmdIncolla", QStringLiteral("INCOLLA ESTRAZIONE"));
+    auto* incolla = CreaPulsante(pagina, "CmdIncolla", QStringLiteral("INCOLLA ESTRAZIONE"));
     connect(incolla, &QPushButton::clicked, this,
             [this] { IncollaEstrazione(QApplication::clipboard()->text()); });
     comandi->addWidget(incolla, 2, 0);
@@ -233,7 +224,7 @@ QWidget* FinestraArchivio::CreaGestione() {
     auto* sito = new QHBoxLayout();
     lblIndirizzo_ = new QLabel(pagina);
     lblIndirizzo_->setObjectName(QStringLiteral("LblIndirizzo"));
-    auto* collega = Pulsante(pagina, "CmdCollega", QStringLiteral("COLLEGA AL SITO"));
+    auto* collega = CreaPulsante(pagina, "CmdCollega", QStringLiteral("COLLEGA AL SITO"));
     connect(collega, &QPushButton::clicked, this, [this] {
         if (s_.apriIndirizzo && s_.indirizzoInternet) {
             s_.apriIndirizzo(*s_.indirizzoInternet);
@@ -243,16 +234,8 @@ QWidget* FinestraArchivio::CreaGestione() {
     sito->addWidget(collega);
     destra->addLayout(sito);
 
-    auto* aiuti = new QHBoxLayout();
-    const std::pair<const char*, int> argomenti[] = {
-        {"CmDHelp", 320}, {"Command22", 330}, {"Command23", 340}, {"Command25", 350}};
-    for (const auto& [nome, argomento] : argomenti) {
-        auto* b = Pulsante(pagina, nome, QStringLiteral("? %1").arg(argomento),
-                           QStringLiteral("Help in linea"));
-        const int a = argomento;
-        connect(b, &QPushButton::clicked, this, [a] { FinestraAiuto::Apri(a); });
-        aiuti->addWidget(b);
-    }
+    auto* aiuti = PulsantiAiuto(
+        pagina, {{"CmDHelp", 320}, {"Command22", 330}, {"Command23", 340}, {"Command25", 350}});
     destra->addLayout(aiuti);
     destra->addStretch(1);
     h->addLayout(destra, 1);

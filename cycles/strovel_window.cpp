@@ -7,6 +7,7 @@
 #include "ui/dialoghi.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
+#include "ui/pulsanti.h"
 #include "ui/selettore_intervallo.h"
 
 #include <QCheckBox>
@@ -40,16 +41,6 @@ QComboBox* Lista(QWidget* padre, const char* nome, int da, int a, int passo, int
     c->setCurrentIndex((predefinito - da) / passo);
     c->setMaxVisibleItems(20);
     return c;
-}
-
-QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& testo,
-                      const QString& suggerimento = QString()) {
-    auto* b = new QPushButton(testo, padre);
-    b->setObjectName(QString::fromLatin1(nome));
-    if (!suggerimento.isEmpty()) {
-        b->setToolTip(suggerimento);
-    }
-    return b;
 }
 
 } // namespace
@@ -186,8 +177,8 @@ QWidget* FinestraStrovel::CreaRuote() {
             griglia->setColumnWidth(c, 30);
         }
         griglia->setFixedHeight(griglia->rowHeight(0) + 6);
-        auto* selTutti = Pulsante(gruppo, tutti, QStringLiteral("Seleziona tutti"));
-        auto* desel = Pulsante(gruppo, nessuno, QStringLiteral("Deseleziona"));
+        auto* selTutti = CreaPulsante(gruppo, tutti, QStringLiteral("Seleziona tutti"));
+        auto* desel = CreaPulsante(gruppo, nessuno, QStringLiteral("Deseleziona"));
         selTutti->setFlat(true);
         desel->setFlat(true);
         connect(selTutti, &QPushButton::clicked, griglia, &GrigliaSelezione::SelezionaTutti);
@@ -246,7 +237,7 @@ QWidget* FinestraStrovel::CreaComandi() {
     };
     int k = 0;
     for (const Voce& v : voci) {
-        auto* b = Pulsante(gruppo, v.nome, v.testo, v.suggerimento);
+        auto* b = CreaPulsante(gruppo, v.nome, v.testo, v.suggerimento);
         connect(b, &QPushButton::clicked, this, v.azione);
         g->addWidget(b, k / 3, k % 3);
         ++k;
@@ -264,11 +255,11 @@ QWidget* FinestraStrovel::CreaComandi() {
     auto* memo = new QHBoxLayout();
     memo->addWidget(new QLabel(QStringLiteral("Memorie:"), gruppo));
     for (int n = 0; n < 5; ++n) {
-        auto* salva = Pulsante(gruppo, "", QStringLiteral("M%1").arg(n + 1),
-                               QStringLiteral("Memorizza i parametri (Memo%1.Txt)").arg(n));
+        auto* salva = CreaPulsante(gruppo, "", QStringLiteral("M%1").arg(n + 1),
+                                   QStringLiteral("Memorizza i parametri (Memo%1.Txt)").arg(n));
         salva->setObjectName(QStringLiteral("Cmd_Memo%1").arg(n));
-        auto* carica = Pulsante(gruppo, "", QStringLiteral("C%1").arg(n + 1),
-                                QStringLiteral("Carica i parametri (Memo%1.Txt)").arg(n));
+        auto* carica = CreaPulsante(gruppo, "", QStringLiteral("C%1").arg(n + 1),
+                                    QStringLiteral("Carica i parametri (Memo%1.Txt)").arg(n));
         carica->setObjectName(QStringLiteral("Cmd_Load%1").arg(n));
         salva->setFixedWidth(34);
         carica->setFixedWidth(34);
@@ -280,16 +271,8 @@ QWidget* FinestraStrovel::CreaComandi() {
     memo->addStretch(1);
     g->addLayout(memo, riga + 1, 0, 1, 3);
 
-    auto* aiuti = new QHBoxLayout();
-    const std::pair<const char*, int> argomenti[] = {
-        {"CmDHelp", 250}, {"Command19", 400}, {"Command20", 390}, {"Command21", 380}};
-    for (const auto& [nome, argomento] : argomenti) {
-        auto* b = Pulsante(gruppo, nome, QStringLiteral("? %1").arg(argomento),
-                           QStringLiteral("Help in linea"));
-        const int a = argomento;
-        connect(b, &QPushButton::clicked, this, [a] { FinestraAiuto::Apri(a); });
-        aiuti->addWidget(b);
-    }
+    auto* aiuti = PulsantiAiuto(
+        gruppo, {{"CmDHelp", 250}, {"Command19", 400}, {"Command20", 390}, {"Command21", 380}});
     list1_ = new QListWidget(gruppo);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMaximumHeight(60);
@@ -415,7 +398,7 @@ QTabWidget* FinestraStrovel::CreaRisultati() {
             {"Command10", {QStringLiteral("VERIFICA 2"), &FinestraStrovel::Verifica2}},
         };
         for (const auto& [nome, voce] : comandi) {
-            auto* b = Pulsante(p, nome, voce.first, voce.first);
+            auto* b = CreaPulsante(p, nome, voce.first, voce.first);
             connect(b, &QPushButton::clicked, this, voce.second);
             scelte->addWidget(b);
         }

@@ -71,8 +71,12 @@ private:
     QTableWidget* Griglia(const QString& nome, const char* intestazione);
     void Mostra(QTableWidget* griglia, const Tabella& t);
     void MostraFormule();
+    /// Shows the result of a run ("ELABORA" or all operations).
+    void Accogli(EsitoStrovel e);
     void DipingiCiclo(int durata, int considera);
     void AggiungiOra();
+    /// Whether a run has results; tells the user when not.
+    bool Eseguito();
     /// The formula row selected in FgY, or -1 after telling the user.
     int RigaSelezionata();
     /// The pair selected in FgC, or nothing after telling the user.

@@ -67,9 +67,15 @@ void FinestraStrovel::MostraFormule() {
     Mostra(fg4_, TabellaPrevisioniStrovel(esito_.previsioni));
 }
 
-int FinestraStrovel::RigaSelezionata() {
+bool FinestraStrovel::Eseguito() {
     if (!eseguito_) {
         Avviso(QStringLiteral("Eseguire prima ELABORA."));
+    }
+    return eseguito_;
+}
+
+int FinestraStrovel::RigaSelezionata() {
+    if (!Eseguito()) {
         return -1;
     }
     const int riga = fgY_->currentRow();
@@ -111,9 +117,28 @@ void FinestraStrovel::Elabora() {
     if (pb1_.massimo) {
         pb1_.massimo(89);
     }
-    EsitoStrovel e = ElaboraStrovel(archivio_, p, perRitardo_->isChecked(), pb1_.valore);
+    Accogli(ElaboraStrovel(archivio_, p, perRitardo_->isChecked(), pb1_.valore));
+}
+
+void FinestraStrovel::EsaminaTutte() {
+    AggiungiOra();
+    const ParametriStrovel p = LeggiParametri();
+    if (p.durata < p.considera) {
+        considera_->setCurrentIndex(p.durata - 1);
+    }
+    if (pb1_.massimo) {
+        pb1_.massimo(89);
+    }
+    EsitoStrovel e = EsaminaTutteLeOperazioni(archivio_, p, perRitardo_->isChecked(), pb1_.valore);
+    // The operation list ends on the last operation, as after running them in turn.
+    operatore_->setCurrentIndex(operatore_->count() - 1);
+    DipingiCiclo(e.parametri.durata, e.parametri.considera);
+    Accogli(std::move(e));
+}
+
+void FinestraStrovel::Accogli(EsitoStrovel e) {
     Mostra(fgX_, TabellaCicli(archivio_, e.cicli));
-    // 6. Both wheel lists are needed.
+    // Both wheel lists are needed; the cycle list stays filled all the same.
     if (e.mancanoRuote) {
         dialoghi_.Messaggio(this, Icona::Nessuna, QStringLiteral("Avviso"),
                             QStringLiteral("Attenzione si deve selezionare almeno una ruota di "
@@ -122,7 +147,6 @@ void FinestraStrovel::Elabora() {
     }
     esito_ = std::move(e);
     eseguito_ = true;
-    // 7-11 are in the computation; 12. show everything.
     MostraFormule();
     std::array<int, 91> compagni{};
     if (!esito_.formule.empty() && esito_.formule.front().formula) {
@@ -144,38 +168,6 @@ void FinestraStrovel::Elabora() {
     presenzeContate_ = false;
     AggiungiOra();
     schede_->setCurrentIndex(0);
-}
-
-void FinestraStrovel::EsaminaTutte() {
-    AggiungiOra();
-    const ParametriStrovel prima = LeggiParametri();
-    if (pb1_.massimo) {
-        pb1_.massimo(89);
-    }
-    EsitoStrovel e =
-        EsaminaTutteLeOperazioni(archivio_, prima, perRitardo_->isChecked(), pb1_.valore);
-    // The operation list ends on the last operation, as after running them in turn.
-    operatore_->setCurrentIndex(operatore_->count() - 1);
-    if (prima.durata < prima.considera) {
-        considera_->setCurrentIndex(prima.durata - 1);
-    }
-    DipingiCiclo(e.parametri.durata, e.parametri.considera);
-    Mostra(fgX_, TabellaCicli(archivio_, e.cicli));
-    if (e.mancanoRuote) {
-        dialoghi_.Messaggio(this, Icona::Nessuna, QStringLiteral("Avviso"),
-                            QStringLiteral("Attenzione si deve selezionare almeno una ruota di "
-                                           "rilevazione ed una su cui giocare"));
-        return;
-    }
-    esito_ = std::move(e);
-    eseguito_ = true;
-    MostraFormule();
-    if (!esito_.cicli.empty()) {
-        MostraCiclo(0);
-    }
-    quartine_.clear();
-    Mostra(fg13_, TabellaQuartine(quartine_));
-    AggiungiOra();
 }
 
 void FinestraStrovel::MostraCiclo(int riga) {
@@ -204,8 +196,7 @@ void FinestraStrovel::MostraCiclo(int riga) {
 // ----------------------------------------------------------
 
 void FinestraStrovel::PrevisioniUnaRuota_() {
-    if (!eseguito_) {
-        Avviso(QStringLiteral("Eseguire prima ELABORA."));
+    if (!Eseguito()) {
         return;
     }
     PrevisioniUnaRuota(archivio_, esito_.parametri, esito_.cicli, esito_.formule);
@@ -213,8 +204,7 @@ void FinestraStrovel::PrevisioniUnaRuota_() {
 }
 
 void FinestraStrovel::ContaP2() {
-    if (!eseguito_) {
-        Avviso(QStringLiteral("Eseguire prima ELABORA."));
+    if (!Eseguito()) {
         return;
     }
     ContaPositivi(archivio_, esito_.parametri, esito_.cicli, esito_.formule);
@@ -222,8 +212,7 @@ void FinestraStrovel::ContaP2() {
 }
 
 void FinestraStrovel::TallyPrevisioni() {
-    if (!eseguito_) {
-        Avviso(QStringLiteral("Eseguire prima ELABORA."));
+    if (!Eseguito()) {
         return;
     }
     esito_.previsioni = TabellaPrevisioni(esito_.formule);
@@ -232,8 +221,7 @@ void FinestraStrovel::TallyPrevisioni() {
 }
 
 void FinestraStrovel::RitardiCorrenti() {
-    if (!eseguito_) {
-        Avviso(QStringLiteral("Eseguire prima ELABORA."));
+    if (!Eseguito()) {
         return;
     }
     // The delays are taken at the reference the scroll bar shows now.
@@ -260,8 +248,7 @@ void FinestraStrovel::Statistica() {
 }
 
 void FinestraStrovel::EvidenziaUltimeNegative() {
-    if (!eseguito_) {
-        Avviso(QStringLiteral("Eseguire prima ELABORA."));
+    if (!Eseguito()) {
         return;
     }
     const auto risposta = dialoghi_.Input(
@@ -290,8 +277,7 @@ void FinestraStrovel::EvidenziaUltimeNegative() {
 }
 
 void FinestraStrovel::Accoppiamenti_() {
-    if (!eseguito_) {
-        Avviso(QStringLiteral("Eseguire prima ELABORA."));
+    if (!Eseguito()) {
         return;
     }
     AggiungiOra();
@@ -396,8 +382,7 @@ void FinestraStrovel::Verifica2() {
 // -----------------------------------------------------------------------------
 
 void FinestraStrovel::Ritardi() {
-    if (!eseguito_) {
-        Avviso(QStringLiteral("Eseguire prima ELABORA."));
+    if (!Eseguito()) {
         return;
     }
     Mostra(fgRit_, TallyRitardi(esito_.formule));
@@ -424,8 +409,7 @@ void FinestraStrovel::UltimePresenze() {
 }
 
 void FinestraStrovel::FiltraAmbate_() {
-    if (!eseguito_) {
-        Avviso(QStringLiteral("Eseguire prima ELABORA."));
+    if (!Eseguito()) {
         return;
     }
     if (!presenzeContate_) {

@@ -1,0 +1,33 @@
+#include "ui/pulsanti.h"
+
+#include "ui/aiuto.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace strovel {
+
+QPushButton* CreaPulsante(QWidget* padre, const char* nome, const QString& testo,
+                          const QString& suggerimento) {
+    auto* b = new QPushButton(testo, padre);
+    b->setObjectName(QString::fromLatin1(nome));
+    if (!suggerimento.isEmpty()) {
+        b->setToolTip(suggerimento);
+    }
+    return b;
+}
+
+QHBoxLayout* PulsantiAiuto(QWidget* padre,
+                           std::initializer_list<std::pair<const char*, int>> argomenti) {
+    auto* riga = new QHBoxLayout();
+    for (const auto& [nome, argomento] : argomenti) {
+        auto* b = CreaPulsante(padre, nome, QStringLiteral("? %1").arg(argomento),
+                               QStringLiteral("Help in linea"));
+        const int a = argomento;
+        QObject::connect(b, &QPushButton::clicked, padre, [a] { FinestraAiuto::Apri(a); });
+        riga->addWidget(b);
+    }
+    return riga;
+}
+
+} // namespace strovel
