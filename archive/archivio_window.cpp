@@ -353,6 +353,7 @@ void FinestraArchivio::ModificaEstrazione() {
     barra_->setValue(ricordato);
     MostraEstrazione(ricordato);
     ImpostaCalendario(giorno);
+    fgImporta_->setRowCount(0);
 }
 
 void FinestraArchivio::EliminaEstrazione() {
