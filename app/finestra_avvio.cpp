@@ -149,20 +149,29 @@ bool FinestraAvvio::Avvia(QString* errore) {
     return true;
 }
 
-void FinestraAvvio::SelezionaArchivio() {
-    RichiestaFile r;
-    r.cartella = c_.cartellaProgramma;
-    r.nomeFile = QStringLiteral("*.mdb");
-    r.filtro = QStringLiteral("File di archivio (*.Mdb)");
-    r.estensione = QStringLiteral("Mdb");
-    const auto scelto = c_.dialoghi.ApriFile(this, r);
-    if (!scelto) {
-        return;
-    }
+void FinestraAvvio::RendiCorrente(const QString& percorso) {
     QString etichetta;
     if (ApplicaSceltaArchivio(c_.impostazioni, c_.cartellaProgramma,
-                              QDir::toNativeSeparators(*scelto), c_.percorsoArchivio, etichetta)) {
+                              QDir::toNativeSeparators(percorso), c_.percorsoArchivio, etichetta)) {
         etichettaArchivio_->setText(etichetta);
+    }
+}
+
+RichiestaFile FinestraAvvio::RichiestaArchivio(const QString& nomeFile,
+                                               const QString& estensione) const {
+    RichiestaFile r;
+    r.cartella = c_.cartellaProgramma;
+    r.nomeFile = nomeFile;
+    r.filtro = QStringLiteral("File di archivio (*.Mdb)");
+    r.estensione = estensione;
+    return r;
+}
+
+void FinestraAvvio::SelezionaArchivio() {
+    const auto scelto = c_.dialoghi.ApriFile(
+        this, RichiestaArchivio(QStringLiteral("*.mdb"), QStringLiteral("Mdb")));
+    if (scelto) {
+        RendiCorrente(*scelto);
     }
 }
 
@@ -176,12 +185,8 @@ void FinestraAvvio::CreaArchivioDaTesto() {
     if (!sorgente) {
         return;
     }
-    RichiestaFile archivio;
-    archivio.cartella = c_.cartellaProgramma;
-    archivio.nomeFile = QStringLiteral("Archivio.mdb");
-    archivio.filtro = QStringLiteral("File di archivio (*.Mdb)");
-    archivio.estensione = QStringLiteral("mdb");
-    const auto destinazione = c_.dialoghi.SalvaFile(this, archivio);
+    const auto destinazione = c_.dialoghi.SalvaFile(
+        this, RichiestaArchivio(QStringLiteral("Archivio.mdb"), QStringLiteral("mdb")));
     if (!destinazione) {
         return;
     }
@@ -193,12 +198,7 @@ void FinestraAvvio::CreaArchivioDaTesto() {
         c_.dialoghi.Messaggio(this, Icona::Critica, QStringLiteral("Errore"), errore);
         return;
     }
-    QString etichetta;
-    if (ApplicaSceltaArchivio(c_.impostazioni, c_.cartellaProgramma,
-                              QDir::toNativeSeparators(*destinazione), c_.percorsoArchivio,
-                              etichetta)) {
-        etichettaArchivio_->setText(etichetta);
-    }
+    RendiCorrente(*destinazione);
     c_.dialoghi.Messaggio(this, Icona::Informazione, QStringLiteral("Archivio creato"),
                           QStringLiteral("L'archivio %1 è stato creato. Premere PROCEDI per "
                                          "caricarlo.")

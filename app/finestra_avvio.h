@@ -2,6 +2,8 @@
 // The start-up window: opens the settings, reads the archive path and the parameters, lets
 // the user choose (or build) the archive database, and on PROCEDI loads it into memory.
 
+#include "ui/dialoghi.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -34,6 +36,10 @@ Q_SIGNALS:
     void Caricato();
 
 private:
+    /// `percorso` becomes the current archive, as after a choice in the file dialog.
+    void RendiCorrente(const QString& percorso);
+    RichiestaFile RichiestaArchivio(const QString& nomeFile, const QString& estensione) const;
+
     Contesto& c_;
     QLabel* etichettaArchivio_;
     QProgressBar* barra_;

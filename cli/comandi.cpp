@@ -96,15 +96,23 @@ int CreaArchivio(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
     return 0;
 }
 
+/// Opens an archive database, telling why on stderr when it cannot.
+bool Apri(const QString& percorso, DatabaseArchivio& db, QTextStream& errori) {
+    QString errore;
+    if (!db.ApriArchivio(percorso, &errore)) {
+        errori << errore << '\n';
+        return false;
+    }
+    return true;
+}
+
 int Info(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
     if (a.posizionali.size() != 1) {
         errori << QString::fromUtf8(Uso);
         return 2;
     }
     DatabaseArchivio db;
-    QString errore;
-    if (!db.ApriArchivio(a.posizionali[0], &errore)) {
-        errori << errore << '\n';
+    if (!Apri(a.posizionali[0], db, errori)) {
         return 1;
     }
     if (!db.HaTabellaEstrazioni()) {
@@ -204,9 +212,7 @@ bool Ruote(const Argomenti& a, const char* nome, std::array<bool, 11>& ruote, QT
 /// Opens and loads an archive database into `archivio`.
 bool CaricaArchivio(const QString& percorso, DatabaseArchivio& db, Archivio& archivio,
                     QTextStream& errori) {
-    QString errore;
-    if (!db.ApriArchivio(percorso, &errore)) {
-        errori << errore << '\n';
+    if (!Apri(percorso, db, errori)) {
         return false;
     }
     if (const auto e = CaricaArchivioExNovo(db, archivio)) {
@@ -269,11 +275,10 @@ int Aggiorna(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
         return 2;
     }
     DatabaseArchivio db;
-    QString errore;
-    if (!db.ApriArchivio(a.posizionali[0], &errore)) {
-        errori << errore << '\n';
+    if (!Apri(a.posizionali[0], db, errori)) {
         return 1;
     }
+    QString errore;
     const bool web =
         da->startsWith(QStringLiteral("http://")) || da->startsWith(QStringLiteral("https://"));
     QByteArray contenuto;
