@@ -64,6 +64,14 @@ FinestraAvvio::FinestraAvvio(Contesto& contesto, QWidget* padre) : QWidget(padre
     etichettaArchivio_->setMinimumHeight(26);
     etichettaArchivio_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    // Why the last PROCEDI failed, in plain words; hidden until then.
+    motivo_ = new QLabel(this);
+    motivo_->setObjectName(QStringLiteral("LblMotivo"));
+    motivo_->setWordWrap(true);
+    motivo_->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0);"));
+    motivo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    motivo_->hide();
+
     barra_ = new QProgressBar(this);
     barra_->setObjectName(QStringLiteral("ProgressBar1"));
     barra_->setValue(0);
@@ -95,6 +103,7 @@ FinestraAvvio::FinestraAvvio(Contesto& contesto, QWidget* padre) : QWidget(padre
     layout->addSpacing(6);
     layout->addWidget(titoloPercorso);
     layout->addWidget(etichettaArchivio_);
+    layout->addWidget(motivo_);
     layout->addWidget(barra_);
     layout->addLayout(pulsanti);
     resize(640, 270);
@@ -154,7 +163,18 @@ void FinestraAvvio::RendiCorrente(const QString& percorso) {
     if (ApplicaSceltaArchivio(c_.impostazioni, c_.cartellaProgramma,
                               QDir::toNativeSeparators(percorso), c_.percorsoArchivio, etichetta)) {
         etichettaArchivio_->setText(etichetta);
+        return;
     }
+    // The choice lives in the program folder: when it cannot be written there, the user is
+    // told so rather than left wondering why nothing happened.
+    c_.dialoghi.Messaggio(
+        this, Icona::Avviso, QStringLiteral("Selezionare Archivio"),
+        QStringLiteral("La scelta dell'archivio non può essere salvata: la cartella del "
+                       "programma %1 non è scrivibile, quindi l'archivio resta quello di "
+                       "prima.\n\nRendere scrivibile la cartella (oppure avviare il programma "
+                       "con la variabile STROVEL_HOME impostata su una cartella scrivibile) e "
+                       "ripetere la scelta.")
+            .arg(QDir::toNativeSeparators(c_.cartellaProgramma)));
 }
 
 RichiestaFile FinestraAvvio::RichiestaArchivio(const QString& nomeFile,
@@ -208,19 +228,53 @@ void FinestraAvvio::CreaArchivioDaTesto() {
 void FinestraAvvio::Procedi() {
     // The archive chosen in this session replaces the one opened at start-up, so that the
     // draws loaded and the table later edited are the same.
+    QString motivoApertura;
     if (!c_.archivioDb.Aperto() ||
         QFileInfo(c_.archivioDb.Percorso()) != QFileInfo(c_.percorsoArchivio)) {
-        c_.archivioDb.ApriArchivio(c_.percorsoArchivio, nullptr);
+        if (c_.percorsoArchivio.isEmpty()) {
+            motivoApertura = QStringLiteral("Nessun archivio è stato scelto: usare SELEZIONE "
+                                            "ARCHIVIO oppure CREA ARCHIVIO DA TESTO.");
+        } else {
+            c_.archivioDb.ApriArchivio(c_.percorsoArchivio, &motivoApertura);
+        }
     }
     const auto errore = CaricaArchivioAvvio(c_.archivioDb, c_.estrazioneIniziale, *c_.archivio,
                                             ProgressoSuBarra(barra_));
-    if (errore) {
-        c_.dialoghi.Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
-                              QStringLiteral("Attenzione, probabilmente è stato selezionato un "
-                                             "altro archivio. Chiudere il programma e riavviarlo"));
+    if (!errore) {
+        motivo_->hide();
+        Q_EMIT Caricato();
         return;
     }
-    Q_EMIT Caricato();
+    c_.dialoghi.Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
+                          QStringLiteral("Attenzione, probabilmente è stato selezionato un "
+                                         "altro archivio. Chiudere il programma e riavviarlo"));
+    const bool nonAperto = errore->tipo == ErroreCaricamento::Tipo::ArchivioNonAperto;
+    motivo_->setText(QStringLiteral("Motivo: ") +
+                     (nonAperto && !motivoApertura.isEmpty() ? motivoApertura : errore->dettaglio));
+    motivo_->show();
+    if (errore->tipo == ErroreCaricamento::Tipo::EstrazioneIniziale) {
+        OffriEstrazioneIniziale(errore->dettaglio);
+    }
+}
+
+void FinestraAvvio::OffriEstrazioneIniziale(const QString& dettaglio) {
+    // Neither a restart nor another archive mends a first draw outside the archive: the
+    // program knows the fix and offers it.
+    if (!c_.dialoghi.Domanda(this, QStringLiteral("Estrazione iniziale"),
+                             dettaglio + QStringLiteral("\n\nRiportare EstrazioneIniziale a 1 "
+                                                        "(tutto l'archivio) e caricare "
+                                                        "l'archivio?"))) {
+        return;
+    }
+    if (!c_.impostazioni.ScriviParametro(QStringLiteral("EstrazioneIniziale"),
+                                         QStringLiteral("1"))) {
+        c_.dialoghi.Messaggio(this, Icona::Avviso, QStringLiteral("Estrazione iniziale"),
+                              QStringLiteral("Il valore 1 non può essere salvato nelle "
+                                             "impostazioni: vale solo fino alla chiusura del "
+                                             "programma."));
+    }
+    c_.estrazioneIniziale = 1;
+    Procedi();
 }
 
 } // namespace strovel

@@ -39,9 +39,12 @@ private:
     /// `percorso` becomes the current archive, as after a choice in the file dialog.
     void RendiCorrente(const QString& percorso);
     RichiestaFile RichiestaArchivio(const QString& nomeFile, const QString& estensione) const;
+    /// After a load refused for its first draw: offers to set "EstrazioneIniziale" to 1.
+    void OffriEstrazioneIniziale(const QString& dettaglio);
 
     Contesto& c_;
     QLabel* etichettaArchivio_;
+    QLabel* motivo_;
     QProgressBar* barra_;
 };
 

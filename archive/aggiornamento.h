@@ -23,7 +23,33 @@ struct Candidata {
     bool daImportare = false;      ///< import mark: the archive lacks this date
     bool conErrori = false;        ///< error mark: the archive has the date, some wheel differs
     std::array<bool, 11> uguali{}; ///< wheel equal to the archive's
+    /// Why the record is malformed (MotivoMalformato); empty for a well-formed record.
+    QString malformato;
 };
+
+/// Why a record would store a draw that a new archive refuses: a date that does not convert,
+/// or a wheel block that is neither "00-00-00-00-00" nor five different numbers 1..90 in the
+/// "nn-nn-nn-nn-nn" layout. Empty for a well-formed record.
+QString MotivoMalformato(const RigaAggiornamento& riga);
+/// The wheel blocks of `riga` that are malformed.
+std::array<bool, 11> RuoteMalformate(const RigaAggiornamento& riga);
+/// The List4 line that reports a malformed record.
+QString RigaMalformato(const Candidata& c);
+
+/// A local update file read and checked on its first record.
+struct FileAggiornamento {
+    enum class Esito {
+        Letto,        ///< `contenuto` holds the file
+        NonLeggibile, ///< missing, a folder or a device, too large, or unreadable: `motivo`
+        FormatoErrato ///< the first record is not 178 characters ending in "pr"
+    };
+    Esito esito = Esito::NonLeggibile;
+    QByteArray contenuto;
+    QString motivo;
+};
+/// Reads a local update file (at most 64 MB, plain files only) and applies the first-record
+/// rule. Used by the archive window and by the command line.
+FileAggiornamento LeggiFileAggiornamento(const QString& percorso);
 
 /// The step names of the check, for its error message.
 inline constexpr const char* PassoCollegamento = "Collegamento al sito";
@@ -50,19 +76,26 @@ EsitoControllo ConfrontoArchivio(const DatabaseArchivio& db, std::vector<Candida
 
 struct EsitoApplicazione {
     QStringList messaggi; ///< the List4 lines, in file order
+    /// One line per malformed record left out, in file order.
+    QStringList saltate;
     int aggiunte = 0;
     int modificate = 0;
-    /// Empty when everything was written; otherwise nothing was written and this says which
-    /// date failed and why.
+    /// Empty when everything was written; otherwise nothing was written and this says why
+    /// (naming a date only when that draw is the cause).
     QString errore;
 };
 
+/// The candidates an apply would write (import mark, or error mark with `correggi`) whose
+/// record is malformed.
+int MalformateDaScrivere(const std::vector<Candidata>& candidate, bool correggi);
+
 /// AggiornamentoArchivio: appends the draws with the import mark that the archive still lacks
 /// and, with `correggi`, rewrites the draws with the error mark, in file order, all in one
-/// transaction: if any row fails, nothing is written.
+/// transaction: if any row fails, nothing is written. Malformed records are left out (and
+/// listed in `saltate`) unless `ancheMalformati`.
 EsitoApplicazione AggiornamentoArchivio(DatabaseArchivio& db,
                                         const std::vector<Candidata>& candidate, bool correggi,
-                                        const QDateTime& adesso);
+                                        const QDateTime& adesso, bool ancheMalformati = false);
 
 inline constexpr const char* IntestazioneImporta =
     "|Data estraz |Bari|Cagliari|Firenze|Genova|Milano|Napoli|Palermo|Roma|Torino|Venezia|"

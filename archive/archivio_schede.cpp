@@ -7,6 +7,7 @@
 #include "core/archivio.h"
 #include "core/data_testo.h"
 #include "storage/archivio_db.h"
+#include "storage/file_sicuri.h"
 #include "storage/impostazioni.h"
 #include "storage/scaricamento.h"
 #include "storage/testo_qt.h"
@@ -31,7 +32,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -244,6 +244,16 @@ void FinestraArchivio::Esporta(const std::function<bool()>& scrivi) {
     QApplication::restoreOverrideCursor();
 }
 
+QStringList FinestraArchivio::FileProtetti() const {
+    return {s_.db->Percorso(), s_.impostazioni->Percorso()};
+}
+
+void FinestraArchivio::DestinazioneRifiutata(const QString& motivo) {
+    QApplication::restoreOverrideCursor();
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Esportazione"), motivo);
+}
+
 namespace {
 
 ProgressoEsportazione SuBarra(const Progresso& pb1) {
@@ -262,7 +272,13 @@ ProgressoEsportazione SuBarra(const Progresso& pb1) {
 void FinestraArchivio::SalvaTrindolo() {
     Esporta([this] {
         const QString percorso = PercorsoTrindolo();
-        if (!ScriviFileTesto(percorso, TestoTrindolo(*s_.archivio, SuBarra(s_.pb1)))) {
+        const EsitoEsportazione esito =
+            ScriviFileTesto(percorso, TestoTrindolo(*s_.archivio, SuBarra(s_.pb1)), FileProtetti());
+        if (esito.rifiutata) {
+            DestinazioneRifiutata(esito.errore);
+            return false;
+        }
+        if (!esito.ok) {
             QApplication::restoreOverrideCursor();
             QApplication::setOverrideCursor(Qt::ArrowCursor);
             s_.dialoghi->Messaggio(this, Icona::Nessuna, QApplication::applicationName(),
@@ -283,8 +299,16 @@ void FinestraArchivio::SalvaPelvano() {
         r.filtro = QStringLiteral("File di archivio (*.iii)");
         r.estensione = QStringLiteral("iii");
         const auto scelto = s_.dialoghi->SalvaFile(this, r);
-        if (!scelto || !ScriviPelvano(*s_.archivio, *scelto, SuBarra(s_.pb1))) {
-            return false; // a cancelled dialog or a failed write ends silently
+        if (!scelto) {
+            return false; // a cancelled dialog ends silently
+        }
+        const EsitoEsportazione esito =
+            ScriviPelvano(*s_.archivio, *scelto, FileProtetti(), SuBarra(s_.pb1));
+        if (esito.rifiutata) {
+            DestinazioneRifiutata(esito.errore);
+        }
+        if (!esito.ok) {
+            return false; // a failed write ends silently; the old file is as it was
         }
         percorsoDati_->setText(*scelto);
         return true;
@@ -299,7 +323,15 @@ void FinestraArchivio::SalvaNazionale() {
         r.filtro = QStringLiteral("File di archivio (*.Txt)");
         r.estensione = QStringLiteral("Txt");
         const auto scelto = s_.dialoghi->SalvaFile(this, r);
-        return scelto && ScriviFileTesto(*scelto, TestoNazionale(*s_.archivio, SuBarra(s_.pb1)));
+        if (!scelto) {
+            return false;
+        }
+        const EsitoEsportazione esito =
+            ScriviFileTesto(*scelto, TestoNazionale(*s_.archivio, SuBarra(s_.pb1)), FileProtetti());
+        if (esito.rifiutata) {
+            DestinazioneRifiutata(esito.errore);
+        }
+        return esito.ok;
     });
 }
 
@@ -367,7 +399,12 @@ QWidget* FinestraArchivio::CreaAggiornamenti() {
     return pagina;
 }
 
-void FinestraArchivio::FallimentoControllo(const QString& passo) {
+void FinestraArchivio::FallimentoControllo(const QString& passo, const QString& motivo) {
+    // The message keeps its fixed text; the reason, when known, is added to the list below
+    // the grid, where the user reads the findings.
+    if (!motivo.isEmpty()) {
+        list4_->addItem(QStringLiteral("Motivo: ") + motivo);
+    }
     s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
                            QStringLiteral("Attenzione qualcosa è andato strorto nella procedura ") +
                                passo);
@@ -392,23 +429,24 @@ void FinestraArchivio::CaricaEConfronta(const QByteArray& contenuto) {
     MostraTabella(fgImporta_, TabellaCandidate(candidate));
     list4_->addItems(esito.messaggi);
     if (!esito.passoFallito.isEmpty()) {
-        FallimentoControllo(esito.passoFallito);
+        FallimentoControllo(esito.passoFallito); // the list already says which record
     }
 }
 
 void FinestraArchivio::ControlloAggiornamenti() {
     const QUrl url = IndirizzoDownload(s_.indirizzoInternet ? *s_.indirizzoInternet : QString());
     QByteArray corpo;
+    QString motivo;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = Scarica(url, corpo, nullptr);
+    const bool ok = Scarica(url, corpo, &motivo);
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        FallimentoControllo(QString::fromUtf8(PassoCollegamento));
+        FallimentoControllo(QString::fromUtf8(PassoCollegamento), motivo);
         return;
     }
-    QSaveFile copia(QDir(s_.cartellaProgramma).filePath(QStringLiteral("Estr_Agg.txt")));
-    if (!copia.open(QIODevice::WriteOnly) || copia.write(corpo + "\r\n") < 0 || !copia.commit()) {
-        FallimentoControllo(QString::fromUtf8(PassoCollegamento));
+    const QString copia = QDir(s_.cartellaProgramma).filePath(QStringLiteral("Estr_Agg.txt"));
+    if (!ScriviFileSicuro(copia, corpo + "\r\n", FileProtetti(), &motivo)) {
+        FallimentoControllo(QString::fromUtf8(PassoCollegamento), motivo);
         return;
     }
     CaricaEConfronta(corpo + "\r\n");
@@ -424,21 +462,18 @@ void FinestraArchivio::AggiornaDaFile() {
         FallimentoControllo(QString()); // a cancelled dialog counts as a failure
         return;
     }
-    QFile file(*scelto);
-    if (!file.open(QIODevice::ReadOnly)) {
-        FallimentoControllo(QString());
+    const FileAggiornamento file = LeggiFileAggiornamento(*scelto);
+    if (file.esito == FileAggiornamento::Esito::NonLeggibile) {
+        FallimentoControllo(QString(), file.motivo);
         return;
     }
-    const QByteArray contenuto = file.readAll();
-    file.close();
-    const auto record = DividiRecord(contenuto);
-    if (record.isEmpty() || !PrimoRecordValido(record.front().testo)) {
+    if (file.esito == FileAggiornamento::Esito::FormatoErrato) {
         s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
                                QStringLiteral("Attenzione, sembra che il file non sia del formato "
                                               "corretto"));
         return;
     }
-    CaricaEConfronta(contenuto);
+    CaricaEConfronta(file.contenuto);
 }
 
 std::vector<Candidata> FinestraArchivio::CandidateDallaGriglia() const {
@@ -462,6 +497,7 @@ std::vector<Candidata> FinestraArchivio::CandidateDallaGriglia() const {
         const QBrush testo = cellaData->foreground();
         c.daImportare = sfondo.style() != Qt::NoBrush && sfondo.color() == arancio;
         c.conErrori = testo.style() != Qt::NoBrush && testo.color() == rosso;
+        c.malformato = MotivoMalformato(c.riga);
         candidate.push_back(std::move(c));
     }
     return candidate;
@@ -475,9 +511,24 @@ void FinestraArchivio::Aggiornamento() {
         schede_->setCurrentIndex(0);
         return;
     }
+    const std::vector<Candidata> candidate = CandidateDallaGriglia();
+    const bool correggi = check3_->isChecked();
+    bool ancheMalformati = false;
+    if (const int male = MalformateDaScrivere(candidate, correggi); male > 0) {
+        // Asked once; the answer that writes nothing malformed is the default.
+        ancheMalformati = s_.dialoghi->Domanda(
+            this, QStringLiteral("Aggiornamento archivio"),
+            QStringLiteral("Tra le estrazioni da scrivere ci sono %1 record malformati (sono "
+                           "elencati in viola e in Elenco estrazioni mancanti).\n\nScrivere "
+                           "anche i record malformati?\n\nRispondendo No vengono scritte solo "
+                           "le estrazioni corrette.")
+                .arg(male),
+            Predefinito::No);
+    }
     const EsitoApplicazione esito =
-        AggiornamentoArchivio(*s_.db, CandidateDallaGriglia(), check3_->isChecked(), s_.adesso());
+        AggiornamentoArchivio(*s_.db, candidate, correggi, s_.adesso(), ancheMalformati);
     list4_->addItems(esito.messaggi);
+    list4_->addItems(esito.saltate);
     if (!esito.errore.isEmpty()) {
         // Nothing was written; the grid keeps its marks for another try.
         s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Aggiornamento archivio"),

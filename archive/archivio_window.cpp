@@ -311,9 +311,9 @@ void FinestraArchivio::SalvaEstrazione() {
         return;
     }
     QString errore;
-    if (!s_.db->Aggiungi(RigaDalleCaselle(*caselle_, S(corta)), s_.adesso(), &errore)) {
-        s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Anomalia archivio"),
-                               QString::fromUtf8(DataGiaMemorizzata));
+    CausaErrore causa = CausaErrore::Nessuna;
+    if (!s_.db->Aggiungi(RigaDalleCaselle(*caselle_, S(corta)), s_.adesso(), &errore, &causa)) {
+        AnomaliaScrittura(causa, errore);
         return;
     }
     s_.dialoghi->Messaggio(this, Icona::Informazione, QStringLiteral("Salvataggio estrazione"),
@@ -325,6 +325,15 @@ void FinestraArchivio::SalvaEstrazione() {
         barra_->setValue(s_.archivio->TotEstrazioni);
         MostraEstrazione(s_.archivio->TotEstrazioni);
     }
+}
+
+void FinestraArchivio::AnomaliaScrittura(CausaErrore causa, const QString& errore) {
+    // The date message covers what a user usually does wrong; a file that is locked,
+    // read-only, full or damaged, or an archive at its capacity, says so instead.
+    const bool delFile = CausaDelFile(causa) && causa != CausaErrore::Altro;
+    s_.dialoghi->Messaggio(
+        this, Icona::Critica, QStringLiteral("Anomalia archivio"),
+        delFile || causa == CausaErrore::Capienza ? errore : QString::fromUtf8(DataGiaMemorizzata));
 }
 
 void FinestraArchivio::ModificaEstrazione() {
@@ -341,9 +350,10 @@ void FinestraArchivio::ModificaEstrazione() {
                                QStringLiteral("Elemento non trovato. Possibile anomalia"));
     } else {
         QString errore;
-        if (!s_.db->Modifica(RigaDalleCaselle(*caselle_, S(giorno)), s_.adesso(), &errore)) {
-            s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Anomalia archivio"),
-                                   QString::fromUtf8(DataGiaMemorizzata));
+        CausaErrore causa = CausaErrore::Nessuna;
+        if (!s_.db->Modifica(RigaDalleCaselle(*caselle_, S(giorno)), s_.adesso(), &errore,
+                             &causa)) {
+            AnomaliaScrittura(causa, errore);
             return;
         }
         s_.dialoghi->Messaggio(this, Icona::Informazione, QStringLiteral("Salvataggio estrazione"),

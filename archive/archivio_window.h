@@ -5,6 +5,7 @@
 
 #include "archive/aggiornamento.h"
 #include "storage/caricamento.h"
+#include "storage/errori_sqlite.h"
 
 #include <QDateTime>
 #include <QWidget>
@@ -98,7 +99,12 @@ private:
     void ImpostaCalendario(const QString& testoData);
     /// FgImporta filled from `contenuto` and compared with the archive.
     void CaricaEConfronta(const QByteArray& contenuto);
-    void FallimentoControllo(const QString& passo);
+    void FallimentoControllo(const QString& passo, const QString& motivo = {});
+    /// The message of a failed save or modification.
+    void AnomaliaScrittura(CausaErrore causa, const QString& errore);
+    /// The open archive and the settings database: no export writes over them.
+    QStringList FileProtetti() const;
+    void DestinazioneRifiutata(const QString& motivo);
     std::vector<Candidata> CandidateDallaGriglia() const;
     void Esporta(const std::function<bool()>& scrivi);
 

@@ -1,9 +1,11 @@
 #include "archive/esportazioni.h"
 
 #include "core/archivio.h"
+#include "storage/file_sicuri.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstring>
 
@@ -87,21 +89,29 @@ QByteArray RecordPelvano(const Archivio& a, int i) {
     return r;
 }
 
-bool ScriviPelvano(const Archivio& a, const QString& percorso,
-                   const ProgressoEsportazione& progresso) {
-    QFile file(percorso);
-    // Read-write without truncation: records past the archive's last draw stay.
-    if (!file.open(QIODevice::ReadWrite)) {
-        return false;
+EsitoEsportazione ScriviPelvano(const Archivio& a, const QString& percorso,
+                                const QStringList& protetti,
+                                const ProgressoEsportazione& progresso) {
+    EsitoEsportazione esito;
+    if (!DestinazioneAmmessa(percorso, protetti, &esito.errore)) {
+        esito.rifiutata = true;
+        return esito;
+    }
+    // Records past the archive's last draw stay as the old file has them.
+    QByteArray contenuto;
+    if (QFileInfo::exists(percorso) && !LeggiFileIngresso(percorso, contenuto, &esito.errore)) {
+        return esito;
+    }
+    const qsizetype necessari = static_cast<qsizetype>(a.TotEstrazioni) * 110;
+    if (contenuto.size() < necessari) {
+        contenuto.resize(necessari);
     }
     for (int i = 1; i <= a.TotEstrazioni; ++i) {
         Avanza(progresso, a.TotEstrazioni, i);
-        if (!file.seek(static_cast<qint64>(i - 1) * 110) ||
-            file.write(RecordPelvano(a, i)) != 110) {
-            return false;
-        }
+        std::memcpy(contenuto.data() + static_cast<qsizetype>(i - 1) * 110,
+                    RecordPelvano(a, i).constData(), 110);
     }
-    return true;
+    return ScriviFileTesto(percorso, contenuto, protetti);
 }
 
 QByteArray TestoNazionale(const Archivio& a, const ProgressoEsportazione& progresso) {
@@ -133,12 +143,11 @@ QString PercorsoTrindolo() {
 #endif
 }
 
-bool ScriviFileTesto(const QString& percorso, const QByteArray& contenuto) {
-    QFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return false;
-    }
-    return file.write(contenuto) == contenuto.size();
+EsitoEsportazione ScriviFileTesto(const QString& percorso, const QByteArray& contenuto,
+                                  const QStringList& protetti) {
+    EsitoEsportazione esito;
+    esito.ok = ScriviFileSicuro(percorso, contenuto, protetti, &esito.errore, &esito.rifiutata);
+    return esito;
 }
 
 } // namespace strovel

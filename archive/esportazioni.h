@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -14,14 +15,24 @@ class Archivio;
 /// Progress every tenth draw: (maximum, value).
 using ProgressoEsportazione = std::function<void(int, int)>;
 
+/// How an export ended. A refused destination (a database, a folder, a device) was never
+/// touched; a failed write left the old file as it was.
+struct EsitoEsportazione {
+    bool ok = false;
+    bool rifiutata = false;
+    QString errore; ///< Italian reason when not ok
+};
+
 /// Export 1: one quoted line per draw (100 digits of numbers, year, month, day, monthly and
 /// annual progressive numbers), CR LF.
 QByteArray TestoTrindolo(const Archivio& a, const ProgressoEsportazione& progresso = {});
 
 /// Export 2 written into `percorso`: record i (110 bytes) for draw i, at offset (i - 1) * 110,
-/// without truncating the file, so the records of an older, longer file stay.
-bool ScriviPelvano(const Archivio& a, const QString& percorso,
-                   const ProgressoEsportazione& progresso = {});
+/// without truncating the file, so the records of an older, longer file stay. The old file
+/// is read, the records are laid over it and the whole is written as by ScriviFileTesto.
+EsitoEsportazione ScriviPelvano(const Archivio& a, const QString& percorso,
+                                const QStringList& protetti = {},
+                                const ProgressoEsportazione& progresso = {});
 /// The 110-byte record of draw i.
 QByteArray RecordPelvano(const Archivio& a, int i);
 
@@ -33,8 +44,11 @@ QByteArray TestoNazionale(const Archivio& a, const ProgressoEsportazione& progre
 /// drive_c/KVAR3/DATI32.III under the Wine prefix ($WINEPREFIX, default ~/.wine).
 QString PercorsoTrindolo();
 
-/// Writes `contenuto` to `percorso`, creating or truncating it. False when the file cannot be
-/// created or written (for export 1: the folder of the other program is missing).
-bool ScriviFileTesto(const QString& percorso, const QByteArray& contenuto);
+/// Writes `contenuto` as the whole of `percorso`, through a temporary file that replaces it
+/// only when complete. Never writes over one of `protetti` (the open archive, the settings
+/// database) or over any SQLite database. Not ok when the file cannot be written (for export
+/// 1: the folder of the other program is missing).
+EsitoEsportazione ScriviFileTesto(const QString& percorso, const QByteArray& contenuto,
+                                  const QStringList& protetti = {});
 
 } // namespace strovel

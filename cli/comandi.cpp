@@ -10,6 +10,7 @@
 #include "storage/archivio_db.h"
 #include "storage/caricamento.h"
 #include "storage/crea_archivio.h"
+#include "storage/errori_sqlite.h"
 #include "storage/scaricamento.h"
 #include "storage/testo_aggiornamento.h"
 #include "storage/testo_qt.h"
@@ -34,7 +35,7 @@ const char* const Uso =
     "      [--considera K] [--salto S] [--colpi N] [--elenco E] [--operatore + - X F C V]\n"
     "      [--rilevazione BA,CA,..|TU] [--gioco BA,CA,..|TU] [--stop] [--tutte-operazioni]\n"
     "      [--csv]\n"
-    "  strovel-cli aggiorna ARCHIVIO.mdb --da FILE|URL [--correggi]\n"
+    "  strovel-cli aggiorna ARCHIVIO.mdb --da FILE|URL [--correggi] [--anche-malformati]\n"
     "  strovel-cli esporta ARCHIVIO.mdb --formato trindolo|pelvano|nazionale --a FILE\n";
 
 /// Arguments of one command: positional values and --name value options.
@@ -120,10 +121,16 @@ int Info(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
                       .arg(a.posizionali[0]);
         return 1;
     }
-    const int n = db.NumeroRighe();
+    CausaErrore causa = CausaErrore::Nessuna;
+    const int n = db.NumeroRighe(&causa);
     QString prima;
     QString ultima;
-    db.Estremi(prima, ultima);
+    if (n < 0 || (n > 0 && !db.Estremi(prima, ultima))) {
+        errori << QStringLiteral("L'archivio %1 non è leggibile. ").arg(a.posizionali[0])
+               << MessaggioCausa(n < 0 ? causa : CausaErrore::Danneggiato, a.posizionali[0])
+               << '\n';
+        return 1;
+    }
     uscita << "estrazioni\t" << n << '\n'
            << "prima\t" << prima << '\n'
            << "ultima\t" << ultima << '\n';
@@ -291,18 +298,17 @@ int Aggiorna(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
             return 1;
         }
     } else {
-        QFile file(*da);
-        if (!file.open(QIODevice::ReadOnly)) {
-            errori << fallimento << passo << QStringLiteral(" (file %1 non leggibile)\n").arg(*da);
+        FileAggiornamento file = LeggiFileAggiornamento(*da);
+        if (file.esito == FileAggiornamento::Esito::NonLeggibile) {
+            errori << fallimento << passo << " (" << file.motivo << ")\n";
             return 1;
         }
-        contenuto = file.readAll();
-        const auto record = DividiRecord(contenuto);
-        if (record.isEmpty() || !PrimoRecordValido(record.front().testo)) {
+        if (file.esito == FileAggiornamento::Esito::FormatoErrato) {
             errori << QStringLiteral(
                 "Attenzione, sembra che il file non sia del formato corretto\n");
             return 1;
         }
+        contenuto = std::move(file.contenuto);
     }
     std::vector<Candidata> candidate = Candidate(contenuto);
     if (candidate.empty()) {
@@ -318,7 +324,11 @@ int Aggiorna(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
         return 1;
     }
     const EsitoApplicazione applicazione = AggiornamentoArchivio(
-        db, candidate, a.Interruttore(QStringLiteral("correggi")), QDateTime::currentDateTime());
+        db, candidate, a.Interruttore(QStringLiteral("correggi")), QDateTime::currentDateTime(),
+        a.Interruttore(QStringLiteral("anche-malformati")));
+    for (const QString& riga : applicazione.saltate) {
+        errori << riga << '\n';
+    }
     if (!applicazione.errore.isEmpty()) {
         errori << QStringLiteral("Aggiornamento non eseguito, l'archivio è invariato: ")
                << applicazione.errore << '\n';
@@ -345,20 +355,22 @@ int Esporta(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
     if (!CaricaArchivio(a.posizionali[0], db, *archivio, errori)) {
         return 1;
     }
-    bool ok = false;
+    // The archive being exported is never the target, whatever its name.
+    const QStringList protetti = {a.posizionali[0]};
+    EsitoEsportazione esito;
     if (*formato == QStringLiteral("trindolo")) {
-        ok = ScriviFileTesto(*destinazione, TestoTrindolo(*archivio));
+        esito = ScriviFileTesto(*destinazione, TestoTrindolo(*archivio), protetti);
     } else if (*formato == QStringLiteral("pelvano")) {
-        ok = ScriviPelvano(*archivio, *destinazione);
+        esito = ScriviPelvano(*archivio, *destinazione, protetti);
     } else if (*formato == QStringLiteral("nazionale")) {
-        ok = ScriviFileTesto(*destinazione, TestoNazionale(*archivio));
+        esito = ScriviFileTesto(*destinazione, TestoNazionale(*archivio), protetti);
     } else {
         errori << QStringLiteral("Formato sconosciuto: %1 (trindolo, pelvano o nazionale).\n")
                       .arg(*formato);
         return 2;
     }
-    if (!ok) {
-        errori << QStringLiteral("Impossibile scrivere il file %1.\n").arg(*destinazione);
+    if (!esito.ok) {
+        errori << QStringLiteral("Esportazione non eseguita: ") << esito.errore << '\n';
         return 1;
     }
     uscita << QStringLiteral("Esportate %1 estrazioni in %2\n")
@@ -400,7 +412,8 @@ int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& error
         return Analizza(resto, opzioni, a, errori, interruttori) ? Cicli(a, uscita, errori) : 2;
     }
     if (comando == QStringLiteral("aggiorna")) {
-        return Analizza(resto, {QStringLiteral("da")}, a, errori, {QStringLiteral("correggi")})
+        return Analizza(resto, {QStringLiteral("da")}, a, errori,
+                        {QStringLiteral("correggi"), QStringLiteral("anche-malformati")})
                    ? Aggiorna(a, uscita, errori)
                    : 2;
     }

@@ -26,5 +26,7 @@ inline constexpr Colore ColoreBianco{255, 255, 255};
 /// Wheel equal to the archive's in the update check; red text of a draw with errors.
 inline constexpr Colore ColoreVerdeChiaro{128, 255, 128};
 inline constexpr Colore ColoreRosso{255, 0, 0};
+/// Malformed record in the update check: a violet no other mark uses.
+inline constexpr Colore ColoreMalformato{216, 176, 255};
 
 } // namespace strovel

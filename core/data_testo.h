@@ -1,6 +1,7 @@
 #pragma once
 // Calendar dates and their two texts: dd/mm/yyyy (shown and compared) and yyyy-mm-dd (stored).
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,7 +13,17 @@ struct Data {
     int giorno = 1;
     int mese = 1;
     int anno = 1;
-    friend constexpr auto operator<=>(const Data&, const Data&) = default;
+    friend constexpr bool operator==(const Data&, const Data&) = default;
+    /// Calendar order: year, then month, then day.
+    friend constexpr auto operator<=>(const Data& a, const Data& b) {
+        if (const auto c = a.anno <=> b.anno; c != 0) {
+            return c;
+        }
+        if (const auto c = a.mese <=> b.mese; c != 0) {
+            return c;
+        }
+        return a.giorno <=> b.giorno;
+    }
 };
 
 bool DataValida(const Data& d);

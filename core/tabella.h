@@ -21,6 +21,7 @@ enum class Segno : std::uint8_t {
     ConErrori,     ///< update check: the draw differs from the archive
     Uguale,        ///< update check: this wheel equals the archive's
     CicloNegativo, ///< cycle windows: a negative cycle
+    Malformato,    ///< update check: a record that a new archive would refuse
 };
 
 struct StileCella {

@@ -1,5 +1,6 @@
 #include "storage/archivio_db.h"
 
+#include "core/archivio.h"
 #include "core/data_testo.h"
 #include "core/ruote.h"
 #include "storage/testo_qt.h"
@@ -10,6 +11,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace strovel {
@@ -57,9 +60,8 @@ void PausaPerTest() {
     }
 }
 
-QString Motivo(const QSqlQuery& q) {
-    const QString testo = q.lastError().databaseText();
-    return testo.isEmpty() ? q.lastError().text() : testo;
+QString Motivo(const QSqlQuery& q, const QString& percorso) {
+    return MessaggioCausa(CausaSqlite(q.lastError()), percorso);
 }
 
 } // namespace
@@ -87,8 +89,7 @@ bool DatabaseArchivio::CreaArchivio(const QString& percorso, QString* errore) {
     ok = ok && db.commit();
     if (!ok) {
         if (errore) {
-            *errore =
-                QStringLiteral("Impossibile creare l'archivio %1: %2").arg(percorso, Motivo(q));
+            *errore = QStringLiteral("Impossibile creare l'archivio. %1").arg(Motivo(q, percorso));
         }
         db.rollback();
         q = QSqlQuery();
@@ -100,8 +101,8 @@ bool DatabaseArchivio::CreaArchivio(const QString& percorso, QString* errore) {
     return true;
 }
 
-bool DatabaseArchivio::ApriArchivio(const QString& percorso, QString* errore) {
-    return connessione_.Apri(percorso, TestoConnessione(), errore);
+bool DatabaseArchivio::ApriArchivio(const QString& percorso, QString* errore, CausaErrore* causa) {
+    return connessione_.Apri(percorso, TestoConnessione(), errore, causa);
 }
 
 bool DatabaseArchivio::HaTabellaEstrazioni() const {
@@ -109,9 +110,12 @@ bool DatabaseArchivio::HaTabellaEstrazioni() const {
            Db().tables().contains(QStringLiteral("EstrazioniLotto"), Qt::CaseInsensitive);
 }
 
-int DatabaseArchivio::NumeroRighe() const {
+int DatabaseArchivio::NumeroRighe(CausaErrore* causa) const {
     QSqlQuery q(Db());
     if (!q.exec(QStringLiteral("SELECT count(*) FROM EstrazioniLotto")) || !q.next()) {
+        if (causa) {
+            *causa = CausaSqlite(q.lastError());
+        }
         return -1;
     }
     return q.value(0).toInt();
@@ -147,7 +151,8 @@ EsitoRicerca DatabaseArchivio::CercaData(const QString& testoData, RigaEstrazion
     q.addBindValue(iso);
     if (!q.exec()) {
         if (errore) {
-            *errore = QStringLiteral("Lettura dell'archivio non riuscita: %1").arg(Motivo(q));
+            *errore =
+                QStringLiteral("Lettura dell'archivio non riuscita. %1").arg(Motivo(q, Percorso()));
         }
         return EsitoRicerca::Errore;
     }
@@ -175,30 +180,87 @@ bool DatabaseArchivio::LeggiRuota(const QString& testoData, int ruota, QString& 
 }
 
 bool DatabaseArchivio::Aggiungi(const RigaEstrazione& riga, const QDateTime& adesso,
-                                QString* errore) {
-    return Applica({{ModificaArchivio::Tipo::Aggiungi, riga}}, adesso, errore);
+                                QString* errore, CausaErrore* causa) {
+    return Applica({{ModificaArchivio::Tipo::Aggiungi, riga}}, adesso, errore, causa);
 }
 
 bool DatabaseArchivio::Modifica(const RigaEstrazione& riga, const QDateTime& adesso,
-                                QString* errore) {
-    return Applica({{ModificaArchivio::Tipo::Modifica, riga}}, adesso, errore);
+                                QString* errore, CausaErrore* causa) {
+    return Applica({{ModificaArchivio::Tipo::Modifica, riga}}, adesso, errore, causa);
 }
 
-bool DatabaseArchivio::Elimina(const QString& testoData, QString* errore) {
+bool DatabaseArchivio::Elimina(const QString& testoData, QString* errore, CausaErrore* causa) {
     ModificaArchivio m{ModificaArchivio::Tipo::Elimina, {}};
     m.riga.data = S(testoData);
-    return Applica({m}, QDateTime::currentDateTime(), errore);
+    return Applica({m}, QDateTime::currentDateTime(), errore, causa);
 }
 
 bool DatabaseArchivio::Applica(const std::vector<ModificaArchivio>& modifiche,
-                               const QDateTime& adesso, QString* errore) {
-    QSqlDatabase db = Db();
-    if (!Aperto() || !db.transaction()) {
+                               const QDateTime& adesso, QString* errore, CausaErrore* causa) {
+    CausaErrore perche = CausaErrore::Nessuna;
+    QString motivo;
+    QString dataInErrore;
+    auto fallisci = [&](bool aperta) {
+        if (aperta) {
+            QSqlQuery(Db()).exec(QStringLiteral("ROLLBACK"));
+        }
+        if (causa) {
+            *causa = perche;
+        }
         if (errore) {
-            *errore = QStringLiteral("L'archivio non è aperto in scrittura.");
+            if (motivo.isEmpty()) {
+                motivo = MessaggioCausa(perche, Percorso());
+            }
+            // A draw is named only when it is the cause; a locked, read-only or full file is
+            // no draw's fault.
+            *errore =
+                dataInErrore.isEmpty() || CausaDelFile(perche)
+                    ? QStringLiteral("Scrittura nell'archivio non riuscita. ") + motivo
+                    : QStringLiteral("Estrazione del %1 non salvata: %2").arg(dataInErrore, motivo);
         }
         return false;
+    };
+    if (!Aperto()) {
+        perche = CausaErrore::NonApribile;
+        motivo = QStringLiteral("L'archivio non è aperto.");
+        return fallisci(false);
     }
+    QSqlDatabase db = Db();
+    // IMMEDIATE takes the write lock at once: a second writer waits here for the first one
+    // instead of failing halfway between reading and writing.
+    QSqlQuery inizio(db);
+    if (!inizio.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        perche = CausaSqlite(inizio.lastError());
+        return fallisci(false);
+    }
+
+    // The capacity of the archive in memory holds for the database too.
+    long long aggiunte = 0;
+    for (const ModificaArchivio& m : modifiche) {
+        aggiunte += m.tipo == ModificaArchivio::Tipo::Aggiungi  ? 1
+                    : m.tipo == ModificaArchivio::Tipo::Elimina ? -1
+                                                                : 0;
+    }
+    if (aggiunte > 0) {
+        const int presenti = NumeroRighe(&perche);
+        if (presenti < 0) {
+            return fallisci(true);
+        }
+        if (presenti + aggiunte > Archivio::Capacita) {
+            perche = CausaErrore::Capienza;
+            const int liberi = std::max(0, Archivio::Capacita - presenti);
+            motivo = QStringLiteral("l'archivio può contenere al massimo %1 estrazioni: ne "
+                                    "contiene %2, quindi ne possono entrare ancora %3, e "
+                                    "l'operazione ne aggiungerebbe %4. Nessuna estrazione è "
+                                    "stata scritta.")
+                         .arg(Archivio::Capacita)
+                         .arg(presenti)
+                         .arg(liberi)
+                         .arg(aggiunte);
+            return fallisci(true);
+        }
+    }
+
     const QString datareg = adesso.date().toString(Qt::ISODate);
     const QString orareg = adesso.time().toString(QStringLiteral("HH:mm:ss"));
 
@@ -212,24 +274,27 @@ bool DatabaseArchivio::Applica(const std::vector<ModificaArchivio>& modifiche,
         assegnazioni += QStringLiteral("\"") + Q(ColonneRuote[static_cast<std::size_t>(r)]) +
                         QStringLiteral("\" = ?, ");
     }
-    bool ok =
+    const bool preparate =
         aggiungi.prepare(QStringLiteral("INSERT INTO EstrazioniLotto (DataEstrazione") +
                          ColonneRuoteSql() + QStringLiteral(", datareg, orareg) VALUES (?") +
                          segnaposti + QStringLiteral(", ?, ?)")) &&
         modifica.prepare(QStringLiteral("UPDATE EstrazioniLotto SET ") + assegnazioni +
                          QStringLiteral("datareg = ?, orareg = ? WHERE DataEstrazione = ?")) &&
         elimina.prepare(QStringLiteral("DELETE FROM EstrazioniLotto WHERE DataEstrazione = ?"));
+    if (!preparate) {
+        perche = CausaErrore::Altro;
+        motivo = QStringLiteral("la tabella EstrazioniLotto non ha le colonne di un archivio di "
+                                "estrazioni.");
+        return fallisci(true);
+    }
 
-    QString motivo;
-    QString dataInErrore;
-    for (std::size_t k = 0; ok && k < modifiche.size(); ++k) {
-        const ModificaArchivio& m = modifiche[k];
+    for (const ModificaArchivio& m : modifiche) {
         const QString testoData = Q(m.riga.data);
         const QString iso = Iso(testoData, &motivo);
         if (iso.isEmpty()) {
             dataInErrore = testoData;
-            ok = false;
-            break;
+            perche = CausaErrore::DataNonValida;
+            return fallisci(true);
         }
         QSqlQuery* q = nullptr;
         switch (m.tipo) {
@@ -258,34 +323,22 @@ bool DatabaseArchivio::Applica(const std::vector<ModificaArchivio>& modifiche,
         }
         if (!q->exec()) {
             dataInErrore = testoData;
-            motivo = Motivo(*q);
-            if (m.tipo == ModificaArchivio::Tipo::Aggiungi &&
-                motivo.contains(QStringLiteral("UNIQUE"))) {
-                motivo = QStringLiteral("la data è già presente nell'archivio.");
-            }
-            ok = false;
-        } else if (m.tipo != ModificaArchivio::Tipo::Aggiungi && q->numRowsAffected() != 1) {
+            perche = CausaSqlite(q->lastError());
+            return fallisci(true);
+        }
+        if (m.tipo != ModificaArchivio::Tipo::Aggiungi && q->numRowsAffected() != 1) {
             dataInErrore = testoData;
-            motivo = QStringLiteral("l'estrazione non è presente nell'archivio.");
-            ok = false;
+            perche = CausaErrore::NonPresente;
+            return fallisci(true);
         }
     }
-    if (ok) {
-        PausaPerTest();
+    PausaPerTest();
+    QSqlQuery fine(db);
+    if (!fine.exec(QStringLiteral("COMMIT"))) {
+        perche = CausaSqlite(fine.lastError());
+        return fallisci(true);
     }
-    if (ok && db.commit()) {
-        return true;
-    }
-    if (errore) {
-        if (dataInErrore.isEmpty()) {
-            *errore = QStringLiteral("Scrittura nell'archivio non riuscita: %1")
-                          .arg(motivo.isEmpty() ? db.lastError().text() : motivo);
-        } else {
-            *errore = QStringLiteral("Estrazione del %1 non salvata: %2").arg(dataInErrore, motivo);
-        }
-    }
-    db.rollback();
-    return false;
+    return true;
 }
 
 } // namespace strovel

@@ -34,7 +34,7 @@ public:
 
     /// Opens the archive database with the program's connect text. The table is not required
     /// here: a database without it fails at the load.
-    bool ApriArchivio(const QString& percorso, QString* errore);
+    bool ApriArchivio(const QString& percorso, QString* errore, CausaErrore* causa = nullptr);
     void Chiudi() { connessione_.Chiudi(); }
     bool Aperto() const { return connessione_.Aperta(); }
     QSqlDatabase Db() const { return connessione_.Db(); }
@@ -49,16 +49,21 @@ public:
     /// false when the draw is not there.
     bool LeggiRuota(const QString& testoData, int ruota, QString& testo) const;
 
-    /// Each of these is one committed transaction; on failure nothing is written and
-    /// `errore` says, in Italian, which date failed and why. `adesso` fills datareg/orareg.
-    bool Aggiungi(const RigaEstrazione& riga, const QDateTime& adesso, QString* errore);
-    bool Modifica(const RigaEstrazione& riga, const QDateTime& adesso, QString* errore);
-    bool Elimina(const QString& testoData, QString* errore);
+    /// Each of these is one committed transaction; on failure nothing is written, `errore`
+    /// says in Italian why (naming the date only when that draw is the cause) and `causa`
+    /// tells the kind of failure. A change that would take the archive past Archivio::Capacita
+    /// draws is refused before anything is written. `adesso` fills datareg/orareg.
+    bool Aggiungi(const RigaEstrazione& riga, const QDateTime& adesso, QString* errore,
+                  CausaErrore* causa = nullptr);
+    bool Modifica(const RigaEstrazione& riga, const QDateTime& adesso, QString* errore,
+                  CausaErrore* causa = nullptr);
+    bool Elimina(const QString& testoData, QString* errore, CausaErrore* causa = nullptr);
     bool Applica(const std::vector<ModificaArchivio>& modifiche, const QDateTime& adesso,
-                 QString* errore);
+                 QString* errore, CausaErrore* causa = nullptr);
 
-    /// Number of rows of EstrazioniLotto, or -1 when the table cannot be read.
-    int NumeroRighe() const;
+    /// Number of rows of EstrazioniLotto, or -1 when the table cannot be read (`causa` then
+    /// says why: a missing table reads as Altro).
+    int NumeroRighe(CausaErrore* causa = nullptr) const;
     /// Dates (dd/mm/yyyy) of the first and the last draw; false when there is none.
     bool Estremi(QString& prima, QString& ultima) const;
 

@@ -6,6 +6,7 @@
 #include "storage/archivio_db.h"
 
 #include "storage/connessione.h"
+#include "storage/errori_sqlite.h"
 #include "storage/testo_qt.h"
 
 #include <sqlite3.h>
@@ -47,12 +48,19 @@ std::optional<ErroreCaricamento> Leggi(const DatabaseArchivio& db, RigheLette& r
         return ErroreCaricamento{Tipo::ArchivioNonAperto,
                                  QStringLiteral("L'archivio non è aperto.")};
     }
-    if (!db.HaTabellaEstrazioni()) {
-        return ErroreCaricamento{Tipo::TabellaMancante,
-                                 QStringLiteral("Nel database manca la tabella EstrazioniLotto.")};
-    }
-    const int conteggio = db.NumeroRighe();
+    CausaErrore causa = CausaErrore::Nessuna;
+    const int conteggio = db.NumeroRighe(&causa);
     if (conteggio < 0) {
+        // Locked, damaged or unreadable files say so; only a readable database without the
+        // table is "not an archive".
+        if (causa != CausaErrore::Altro && causa != CausaErrore::Nessuna) {
+            return ErroreCaricamento{Tipo::ArchivioNonAperto, MessaggioCausa(causa, db.Percorso())};
+        }
+        if (!db.HaTabellaEstrazioni()) {
+            return ErroreCaricamento{
+                Tipo::TabellaMancante,
+                QStringLiteral("Nel database manca la tabella EstrazioniLotto.")};
+        }
         return ErroreCaricamento{Tipo::NonUnArchivio,
                                  QStringLiteral("La tabella EstrazioniLotto non è leggibile.")};
     }
@@ -112,10 +120,10 @@ std::optional<ErroreCaricamento> Leggi(const DatabaseArchivio& db, RigheLette& r
         }
     }
     if (passo != SQLITE_DONE) {
-        return ErroreCaricamento{
-            Tipo::NonUnArchivio,
-            QStringLiteral("Lettura della tabella EstrazioniLotto non riuscita: %1")
-                .arg(QString::fromUtf8(sqlite3_errmsg(maniglia)))};
+        return ErroreCaricamento{Tipo::ArchivioNonAperto,
+                                 QStringLiteral("Lettura della tabella EstrazioniLotto non "
+                                                "riuscita. ") +
+                                     MessaggioCausa(CausaSqlite(passo), db.Percorso())};
     }
     if (r == 0) {
         return ErroreCaricamento{Tipo::ArchivioVuoto,
@@ -155,7 +163,9 @@ std::optional<ErroreCaricamento> CaricaArchivioAvvio(const DatabaseArchivio& db,
     if (estrazioneIniziale < 1 || estrazioneIniziale > totale) {
         return ErroreCaricamento{
             Tipo::EstrazioneIniziale,
-            QStringLiteral("Il parametro EstrazioneIniziale (%1) deve essere tra 1 e %2.")
+            QStringLiteral("Il parametro EstrazioneIniziale delle impostazioni vale %1, ma deve "
+                           "essere un numero tra 1 e %2 (le estrazioni dell'archivio): è la prima "
+                           "estrazione dell'archivio modello.")
                 .arg(estrazioneIniziale)
                 .arg(totale)};
     }

@@ -1,6 +1,7 @@
 #include "storage/connessione.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -61,6 +62,12 @@ sqlite3* ManigliaSqlite(const QSqlDatabase& db) {
     return *static_cast<sqlite3* const*>(v.constData());
 }
 
+int AttesaBloccoMs() {
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("STROVEL_ATTESA_BLOCCO_MS", &ok);
+    return ok && ms >= 0 ? ms : 5000;
+}
+
 QString TestoConnessione() {
     return QStringLiteral(";pwd=") + PasswordProgramma;
 }
@@ -86,16 +93,23 @@ void Connessione::Chiudi() {
     percorso_.clear();
 }
 
-bool Connessione::Connetti(const QString& percorso, QString* errore) {
+bool Connessione::Connetti(const QString& percorso, QString* errore, CausaErrore* causa) {
     Chiudi();
     const QString nome = NuovoNome();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
         db.setDatabaseName(percorso);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(AttesaBloccoMs()));
         if (!db.open()) {
+            CausaErrore c = CausaSqlite(db.lastError());
+            if (c == CausaErrore::Nessuna || c == CausaErrore::Altro) {
+                c = CausaErrore::NonApribile;
+            }
             if (errore) {
-                *errore = QStringLiteral("Impossibile aprire il database %1: %2")
-                              .arg(percorso, db.lastError().text());
+                *errore = MessaggioCausa(c, percorso);
+            }
+            if (causa) {
+                *causa = c;
             }
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(nome);
@@ -107,40 +121,62 @@ bool Connessione::Connetti(const QString& percorso, QString* errore) {
     return true;
 }
 
-bool Connessione::Apri(const QString& percorso, const QString& testoConnessione, QString* errore) {
-    const QFileInfo info(percorso);
-    if (percorso.isEmpty() || !info.isFile() || !info.isReadable()) {
+bool Connessione::Apri(const QString& percorso, const QString& testoConnessione, QString* errore,
+                       CausaErrore* causa) {
+    auto fallisci = [&](CausaErrore c, const QString& testo) {
         if (errore) {
-            *errore = QStringLiteral("Il database %1 non esiste o non è leggibile.").arg(percorso);
+            *errore = testo;
         }
-        return false;
-    }
-    if (!Connetti(percorso, errore)) {
-        return false;
-    }
-    QSqlQuery q(Db());
-    // SQLite reads the file header only at the first statement: a file that is not a
-    // database fails here.
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = '") +
-                TabellaProtezione + QStringLiteral("'"))) {
-        if (errore) {
-            *errore = QStringLiteral("Il file %1 non è un database.").arg(percorso);
+        if (causa) {
+            *causa = c;
         }
-        q = QSqlQuery();
         Chiudi();
         return false;
+    };
+    const QFileInfo info(percorso);
+    if (percorso.isEmpty() || !info.isFile() || !info.isReadable()) {
+        return fallisci(CausaErrore::NonApribile,
+                        QStringLiteral("Il database %1 non esiste o non è leggibile.")
+                            .arg(QDir::toNativeSeparators(percorso)));
+    }
+    if (!Connetti(percorso, errore, causa)) {
+        return false;
+    }
+    {
+        QSqlQuery q(Db());
+        // SQLite reads the file header only at the first statement: a file that is not a
+        // database, or that another program keeps locked, fails here. The quick check then
+        // reads every page, so a damaged archive is refused before anything reads or writes it.
+        if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
+            CausaErrore c = CausaSqlite(q.lastError());
+            if (c == CausaErrore::Nessuna || c == CausaErrore::Altro) {
+                c = CausaErrore::NonUnDatabase;
+            }
+            q = QSqlQuery();
+            return fallisci(c, MessaggioCausa(c, percorso));
+        }
+        if (!q.next() || q.value(0).toString() != QStringLiteral("ok")) {
+            q = QSqlQuery();
+            return fallisci(CausaErrore::Danneggiato,
+                            MessaggioCausa(CausaErrore::Danneggiato, percorso));
+        }
+    }
+    QSqlQuery q(Db());
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = '") +
+                TabellaProtezione + QStringLiteral("'"))) {
+        const CausaErrore c = CausaSqlite(q.lastError());
+        q = QSqlQuery();
+        return fallisci(c, MessaggioCausa(c, percorso));
     }
     const bool protetto = q.next();
     if (protetto) {
         q.exec(QStringLiteral("SELECT Impronta FROM ") + TabellaProtezione);
         const bool ok = q.next() && q.value(0).toString() == Impronta(Password(testoConnessione));
         if (!ok) {
-            if (errore) {
-                *errore = QStringLiteral("Password non valida per il database %1.").arg(percorso);
-            }
             q = QSqlQuery();
-            Chiudi();
-            return false;
+            return fallisci(CausaErrore::Altro,
+                            QStringLiteral("Password non valida per il database %1.")
+                                .arg(QDir::toNativeSeparators(percorso)));
         }
     }
     return true;
@@ -153,7 +189,7 @@ bool Connessione::Crea(const QString& percorso, const QString& testoConnessione,
         }
         return false;
     }
-    if (!Connetti(percorso, errore)) {
+    if (!Connetti(percorso, errore, nullptr)) {
         return false;
     }
     QSqlQuery q(Db());
@@ -166,8 +202,12 @@ bool Connessione::Crea(const QString& percorso, const QString& testoConnessione,
     }
     if (!ok || !q.exec()) {
         if (errore) {
-            *errore = QStringLiteral("Impossibile creare il database %1: %2")
-                          .arg(percorso, q.lastError().text());
+            CausaErrore c = CausaSqlite(q.lastError());
+            if (c == CausaErrore::Nessuna || c == CausaErrore::Altro) {
+                c = CausaErrore::NonApribile;
+            }
+            *errore =
+                QStringLiteral("Impossibile creare il database. ") + MessaggioCausa(c, percorso);
         }
         q = QSqlQuery();
         Chiudi();

@@ -6,6 +6,8 @@
 // records none opens with any. It guards against opening the wrong file by accident; it does
 // not encrypt anything.
 
+#include "storage/errori_sqlite.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -25,6 +27,10 @@ QString PerSqlite(const QString& sql);
 /// QVariant per value costs too much (the archive load); nullptr for any other driver.
 sqlite3* ManigliaSqlite(const QSqlDatabase& db);
 
+/// How long a statement waits for a lock held by another program before it gives up: 5 s,
+/// or the milliseconds in STROVEL_ATTESA_BLOCCO_MS (scripts and tests shorten it).
+int AttesaBloccoMs();
+
 class Connessione {
 public:
     Connessione() = default;
@@ -32,9 +38,12 @@ public:
     Connessione(const Connessione&) = delete;
     Connessione& operator=(const Connessione&) = delete;
 
-    /// Opens an existing database file. Fails, with an Italian reason in `errore`, when the
-    /// file is missing, is not a database, or records another password.
-    bool Apri(const QString& percorso, const QString& testoConnessione, QString* errore);
+    /// Opens an existing database file and runs SQLite's quick check on it. Fails, with an
+    /// Italian reason in `errore` and its cause in `causa`, when the file is missing, is not a
+    /// database, is damaged, records another password, or stays locked by another program
+    /// for longer than AttesaBloccoMs().
+    bool Apri(const QString& percorso, const QString& testoConnessione, QString* errore,
+              CausaErrore* causa = nullptr);
     /// Creates a new database file that records the connect text's password. Fails when the
     /// file already exists.
     bool Crea(const QString& percorso, const QString& testoConnessione, QString* errore);
@@ -45,7 +54,7 @@ public:
     const QString& Percorso() const { return percorso_; }
 
 private:
-    bool Connetti(const QString& percorso, QString* errore);
+    bool Connetti(const QString& percorso, QString* errore, CausaErrore* causa);
 
     QString nome_;
     QString percorso_;

@@ -2,9 +2,11 @@
 
 #include "core/data_testo.h"
 #include "storage/archivio_db.h"
+#include "storage/file_sicuri.h"
 #include "storage/testo_aggiornamento.h"
 #include "storage/testo_qt.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -27,8 +29,11 @@ bool LeggiColonne(const QByteArray& contenuto, std::vector<RigaEstrazione>& righ
     std::vector<std::pair<Data, RigaEstrazione>> lette;
     std::set<Data> viste;
     for (const RigaAggiornamento& r : CaricaRigheAggiornamento(contenuto)) {
-        if (r.data.trimmed().isEmpty()) {
-            continue;
+        const bool soloSpazi = r.data.trimmed().isEmpty() &&
+                               std::all_of(r.ruote.begin(), r.ruote.end(),
+                                           [](const QString& w) { return w.trimmed().isEmpty(); });
+        if (soloSpazi) {
+            return Fallisci(errore, r.riga, QStringLiteral("la riga contiene solo spazi"));
         }
         const auto data = LeggiData(S(r.data));
         if (!data || r.data.size() != 10) {
@@ -62,7 +67,7 @@ bool LeggiColonne(const QByteArray& contenuto, std::vector<RigaEstrazione>& righ
 } // namespace
 
 FormatoTesto RiconosciFormato(const QByteArray& contenuto) {
-    for (const QByteArray& linea : contenuto.split('\n')) {
+    for (const QByteArray& linea : SenzaBom(contenuto).split('\n')) {
         if (!linea.trimmed().isEmpty()) {
             return linea.contains('\t') ? FormatoTesto::Storico : FormatoTesto::Colonne;
         }
@@ -116,27 +121,29 @@ bool CreaArchivioDaRighe(const QString& percorso, const std::vector<RigaEstrazio
     }
     if (ok && !QFile::rename(temporaneo, percorso)) {
         if (errore) {
-            *errore = QStringLiteral("Impossibile scrivere il file %1.").arg(percorso);
+            *errore = QStringLiteral("Impossibile scrivere il file %1.")
+                          .arg(QDir::toNativeSeparators(percorso));
         }
         ok = false;
     }
     if (!ok) {
         QFile::remove(temporaneo);
+        // The user knows the archive by the name chosen, not by the file it is built in.
+        if (errore) {
+            errore->replace(temporaneo, percorso);
+            errore->replace(QDir::toNativeSeparators(temporaneo),
+                            QDir::toNativeSeparators(percorso));
+        }
     }
     return ok;
 }
 
 bool CreaArchivioDaTesto(const QString& percorsoTesto, const QString& percorsoArchivio,
                          const QDateTime& adesso, QString* errore) {
-    QFile file(percorsoTesto);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (errore) {
-            *errore = QStringLiteral("Impossibile leggere il file %1.").arg(percorsoTesto);
-        }
+    QByteArray contenuto;
+    if (!LeggiFileIngresso(percorsoTesto, contenuto, errore)) {
         return false;
     }
-    const QByteArray contenuto = file.readAll();
-    file.close();
     std::vector<RigaEstrazione> righe;
     ErroreTesto e;
     if (!LeggiArchivioTesto(contenuto, righe, &e)) {

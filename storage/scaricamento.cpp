@@ -25,6 +25,54 @@ QUrl IndirizzoDownload(const QString& indirizzoInternet) {
     return url;
 }
 
+namespace {
+
+/// Qt's network failures told in Italian, with what the user can do.
+QString MessaggioRete(QNetworkReply::NetworkError errore, const QUrl& url) {
+    const QString sito = url.host();
+    switch (errore) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("il sito %1 non è raggiungibile (connessione rifiutata): "
+                              "controllare l'indirizzo o riprovare più tardi")
+            .arg(sito);
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("il sito %1 non è stato trovato: controllare l'indirizzo e la "
+                              "connessione a internet")
+            .arg(sito);
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("il sito %1 ha chiuso la connessione prima della fine: riprovare "
+                              "più tardi")
+            .arg(sito);
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::UnknownNetworkError:
+        return QStringLiteral("la connessione a internet non è disponibile: controllare la rete "
+                              "e riprovare");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("la connessione sicura con il sito %1 non è riuscita: controllare "
+                              "l'indirizzo")
+            .arg(sito);
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::UnknownProxyError:
+        return QStringLiteral("il proxy della rete non risponde: controllare le impostazioni di "
+                              "rete");
+    case QNetworkReply::ProtocolUnknownError:
+        return QStringLiteral("l'indirizzo %1 non è un indirizzo web (http o https)")
+            .arg(url.toDisplayString());
+    default:
+        return QStringLiteral("collegamento al sito %1 non riuscito (errore di rete %2): "
+                              "riprovare più tardi")
+            .arg(sito)
+            .arg(static_cast<int>(errore));
+    }
+}
+
+} // namespace
+
 bool Scarica(const QUrl& url, QByteArray& corpo, QString* errore, const LimitiDownload& limiti) {
     auto fallisci = [errore](const QString& motivo) {
         if (errore) {
@@ -65,7 +113,6 @@ bool Scarica(const QUrl& url, QByteArray& corpo, QString* errore, const LimitiDo
     }
     const int stato = risposta->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const auto errReti = risposta->error();
-    const QString testoErrore = risposta->errorString();
     corpo = troppoGrande || scaduto ? QByteArray() : risposta->readAll();
     risposta->deleteLater();
     if (troppoGrande) {
@@ -79,7 +126,7 @@ bool Scarica(const QUrl& url, QByteArray& corpo, QString* errore, const LimitiDo
         return fallisci(QStringLiteral("il sito ha risposto con l'errore HTTP %1").arg(stato));
     }
     if (errReti != QNetworkReply::NoError) {
-        return fallisci(QStringLiteral("collegamento non riuscito: %1").arg(testoErrore));
+        return fallisci(MessaggioRete(errReti, url));
     }
     return true;
 }

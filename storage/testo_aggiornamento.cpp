@@ -2,9 +2,13 @@
 
 namespace strovel {
 
+QByteArray SenzaBom(const QByteArray& contenuto) {
+    return contenuto.startsWith("\xEF\xBB\xBF") ? contenuto.mid(3) : contenuto;
+}
+
 QList<RecordTesto> DividiRecord(const QByteArray& contenuto) {
     QList<RecordTesto> record;
-    const QString testo = QString::fromLatin1(contenuto);
+    const QString testo = QString::fromLatin1(SenzaBom(contenuto));
     int riga = 1;
     int rigaInizio = 1;
     qsizetype inizio = 0;

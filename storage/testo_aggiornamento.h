@@ -18,8 +18,12 @@ struct RecordTesto {
     int riga = 0;
 };
 
+/// The text without the UTF-8 byte-order mark that some editors put at its start.
+QByteArray SenzaBom(const QByteArray& contenuto);
+
 /// Splits a file into records: a line break (CR LF, LF or CR) or a comma ends a record.
-/// Bytes are read as Latin-1, so every file gives some text.
+/// Bytes are read as Latin-1, so every file gives some text. A byte-order mark at the start
+/// is skipped.
 QList<RecordTesto> DividiRecord(const QByteArray& contenuto);
 
 /// The rule a local update file must pass on its first record: exactly 178 characters, the

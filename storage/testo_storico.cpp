@@ -1,6 +1,7 @@
 #include "storage/testo_storico.h"
 
 #include "core/data_testo.h"
+#include "storage/testo_aggiornamento.h"
 #include "storage/testo_qt.h"
 
 #include <QList>
@@ -46,15 +47,19 @@ bool LeggiStorico(const QByteArray& contenuto, std::vector<RigaEstrazione>& righ
                   ErroreTesto* errore) {
     std::map<std::string, RigaEstrazione> perData; // keyed by yyyy-mm-dd: date order
     std::map<std::string, std::array<bool, 11>> presenti;
-    const QList<QByteArray> linee = contenuto.split('\n');
+    const QList<QByteArray> linee = SenzaBom(contenuto).split('\n');
     for (qsizetype k = 0; k < linee.size(); ++k) {
         const int numeroRiga = static_cast<int>(k + 1);
         QByteArray linea = linee[k];
         if (linea.endsWith('\r')) {
             linea.chop(1);
         }
-        if (linea.trimmed().isEmpty()) {
+        if (linea.isEmpty()) {
             continue;
+        }
+        // A line of blanks alone is most likely a draw lost in editing: it is reported.
+        if (linea.trimmed().isEmpty()) {
+            return Fallisci(errore, numeroRiga, QStringLiteral("la riga contiene solo spazi"));
         }
         if (linea.contains('\0')) {
             return Fallisci(errore, numeroRiga, QStringLiteral("il file non è un testo"));

@@ -53,10 +53,12 @@ void DialoghiQt::Messaggio(QWidget* padre, Icona icona, const QString& titolo,
     box.exec();
 }
 
-bool DialoghiQt::Domanda(QWidget* padre, const QString& titolo, const QString& testo) {
+bool DialoghiQt::Domanda(QWidget* padre, const QString& titolo, const QString& testo,
+                         Predefinito predefinito) {
     QMessageBox box(QMessageBox::Question, titolo, testo, QMessageBox::NoButton, padre);
-    QAbstractButton* si = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    QPushButton* si = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    box.setDefaultButton(predefinito == Predefinito::Si ? si : no);
     box.exec();
     return box.clickedButton() == si;
 }
@@ -122,8 +124,9 @@ void DialoghiScriptati::Messaggio(QWidget*, Icona icona, const QString& titolo,
     mostrati_.push_back({Tipo::Messaggio, icona, titolo, testo, {}, {}});
 }
 
-bool DialoghiScriptati::Domanda(QWidget*, const QString& titolo, const QString& testo) {
-    mostrati_.push_back({Tipo::Domanda, Icona::Domanda, titolo, testo, {}, {}});
+bool DialoghiScriptati::Domanda(QWidget*, const QString& titolo, const QString& testo,
+                                Predefinito predefinito) {
+    mostrati_.push_back({Tipo::Domanda, Icona::Domanda, titolo, testo, {}, {}, predefinito});
     return Prossima().has_value();
 }
 

@@ -16,6 +16,9 @@ namespace strovel {
 
 enum class Icona { Nessuna, Informazione, Avviso, Critica, Domanda };
 
+/// The answer a yes/no question proposes (Enter gives it).
+enum class Predefinito { Si, No };
+
 /// What a file dialog shows.
 struct RichiestaFile {
     QString cartella;   ///< starting folder
@@ -30,8 +33,13 @@ public:
 
     virtual void Messaggio(QWidget* padre, Icona icona, const QString& titolo,
                            const QString& testo) = 0;
-    /// Yes/No question; true for Yes.
-    virtual bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) = 0;
+    /// Yes/No question; true for Yes. Yes is the proposed answer.
+    bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) {
+        return Domanda(padre, titolo, testo, Predefinito::Si);
+    }
+    /// Yes/No question with the proposed answer given; true for Yes.
+    virtual bool Domanda(QWidget* padre, const QString& titolo, const QString& testo,
+                         Predefinito predefinito) = 0;
     /// Input box; nothing when cancelled.
     virtual std::optional<QString> Input(QWidget* padre, const QString& titolo,
                                          const QString& prompt, const QString& proposta) = 0;
@@ -44,9 +52,11 @@ public:
 /// The real dialogs.
 class DialoghiQt : public Dialoghi {
 public:
+    using Dialoghi::Domanda;
     void Messaggio(QWidget* padre, Icona icona, const QString& titolo,
                    const QString& testo) override;
-    bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) override;
+    bool Domanda(QWidget* padre, const QString& titolo, const QString& testo,
+                 Predefinito predefinito) override;
     std::optional<QString> Input(QWidget* padre, const QString& titolo, const QString& prompt,
                                  const QString& proposta) override;
     std::optional<QString> ApriFile(QWidget* padre, const RichiestaFile& richiesta) override;
@@ -65,6 +75,7 @@ public:
         QString testo;    ///< message, question or prompt text
         QString proposta; ///< the value an input box proposes
         RichiestaFile file;
+        Predefinito predefinito = Predefinito::Si; ///< of a question
     };
 
     /// The answer to the next question, input box or file dialog (nothing = No / cancel).
@@ -78,9 +89,11 @@ public:
         risposte_.clear();
     }
 
+    using Dialoghi::Domanda;
     void Messaggio(QWidget* padre, Icona icona, const QString& titolo,
                    const QString& testo) override;
-    bool Domanda(QWidget* padre, const QString& titolo, const QString& testo) override;
+    bool Domanda(QWidget* padre, const QString& titolo, const QString& testo,
+                 Predefinito predefinito) override;
     std::optional<QString> Input(QWidget* padre, const QString& titolo, const QString& prompt,
                                  const QString& proposta) override;
     std::optional<QString> ApriFile(QWidget* padre, const RichiestaFile& richiesta) override;

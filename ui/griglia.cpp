@@ -16,6 +16,8 @@ std::optional<Colore> SfondoDelSegno(Segno segno) {
         return ColoreVerdeChiaro;
     case Segno::CicloNegativo:
         return ColoreRossoChiaro;
+    case Segno::Malformato:
+        return ColoreMalformato;
     case Segno::ConErrori:
     case Segno::Nessuno:
         break;

@@ -107,7 +107,85 @@ TEST_F(Aggiornamento, DataNonConvertibileFermaIlControllo) {
     // The last row was marked before the failure and keeps its mark.
     EXPECT_TRUE(c[2].daImportare);
     EXPECT_FALSE(c[0].daImportare || c[0].conErrori);
-    EXPECT_EQ(e.messaggi, QStringList{QStringLiteral("Manca estrazione del: 20/01/2023")});
+    EXPECT_EQ(e.messaggi,
+              (QStringList{QStringLiteral("Manca estrazione del: 20/01/2023"),
+                           QStringLiteral("Record malformato del 31/02/2023 (riga 2): la data "
+                                          "\"31/02/2023\" non è una data valida")}));
+}
+
+TEST_F(Aggiornamento, RecordMalformatiSegnalatiESaltati) {
+    RigaEstrazione corta = test::Riga("10/01/2023", 4);
+    corta.ruote[4] = "05-18-33-71   ";
+    RigaEstrazione doppia = test::Riga("05/01/2023", 2);
+    doppia.ruote[0] = "05-05-33-71-90";
+    QByteArray file = Record(test::Riga("12/01/2023", 5)) + Record(corta) + Record(doppia);
+    // A file cut short by a download: the last record stops inside Cagliari.
+    file += Record(test::Riga("14/01/2023", 6)).left(30);
+    auto c = Candidate(file);
+    ASSERT_EQ(c.size(), 4u);
+    EXPECT_TRUE(c[0].malformato.isEmpty());
+    EXPECT_EQ(c[1].malformato, QStringLiteral("Milano: la ruota \"05-18-33-71   \" non è nel "
+                                              "formato nn-nn-nn-nn-nn"));
+    EXPECT_TRUE(c[2].malformato.startsWith(QStringLiteral("Bari: ")));
+    EXPECT_TRUE(c[3].malformato.startsWith(QStringLiteral("Cagliari: ")));
+    const EsitoControllo e = ConfrontoArchivio(db, c);
+    EXPECT_TRUE(e.passoFallito.isEmpty());
+    EXPECT_EQ(e.messaggi.size(), 7); // 4 findings, 3 malformed, no "Nessuna anomalia"
+    EXPECT_EQ(e.messaggi[2], QStringLiteral("Errori Estrazione del 05/01/2023"));
+    EXPECT_TRUE(e.messaggi[3].startsWith(QStringLiteral("Record malformato del 05/01/2023 (riga "
+                                                        "3): Bari: la ruota \"05-05-33-71-90\"")))
+        << e.messaggi[3].toStdString();
+    // The malformed rows show in their own colour, the marks stay.
+    const Tabella t = TabellaCandidate(c);
+    EXPECT_EQ(t.righe[0][0].stile.segno, Segno::Nessuno);
+    EXPECT_EQ(t.righe[1][0].stile.segno, Segno::Malformato);
+    EXPECT_EQ(t.righe[1][1].stile.segno, Segno::DaImportare);
+    EXPECT_EQ(t.righe[1][6].stile.segno, Segno::Malformato);
+    EXPECT_EQ(t.righe[1][5].stile.segno, Segno::Nessuno);
+    EXPECT_EQ(t.righe[2][1].stile.segno, Segno::ConErrori);
+    EXPECT_EQ(t.righe[2][2].stile.segno, Segno::Malformato);
+    EXPECT_EQ(MalformateDaScrivere(c, false), 2);
+    EXPECT_EQ(MalformateDaScrivere(c, true), 3);
+
+    // Only the well-formed draw is written; each malformed one is listed with its reason.
+    const QStringList prima = Contenuto();
+    EsitoApplicazione a = AggiornamentoArchivio(db, c, true, test::Adesso());
+    EXPECT_TRUE(a.errore.isEmpty()) << a.errore.toStdString();
+    EXPECT_EQ(a.aggiunte, 1);
+    EXPECT_EQ(a.modificate, 0);
+    ASSERT_EQ(a.saltate.size(), 3);
+    EXPECT_EQ(a.saltate[0], QStringLiteral("Estrazione del 10/01/2023 non scritta, record "
+                                           "malformato: ") +
+                                c[1].malformato);
+    EXPECT_EQ(Contenuto().size(), prima.size() + 1);
+    EXPECT_TRUE(
+        Contenuto().contains(QStringLiteral("2023-01-05") +
+                             QString::fromStdString(test::Riga("05/01/2023", 2).ruote[0] +
+                                                    test::Riga("05/01/2023", 2).ruote[10])));
+    // Asked for, they are written as they stand.
+    a = AggiornamentoArchivio(db, c, true, test::Adesso(), true);
+    EXPECT_TRUE(a.errore.isEmpty()) << a.errore.toStdString();
+    EXPECT_EQ(a.aggiunte, 2);
+    EXPECT_EQ(a.modificate, 1);
+    EXPECT_TRUE(a.saltate.isEmpty());
+    EXPECT_TRUE(Contenuto().contains(QStringLiteral("2023-01-0505-05-33-71-90") +
+                                     QString::fromStdString(doppia.ruote[10])));
+}
+
+TEST(FileAggiornamento, LettoControllatoOppureRifiutato) {
+    QTemporaryDir cartella;
+    const QString buono = cartella.filePath(QStringLiteral("buono.txt"));
+    test::ScriviFile(buono, "\xEF\xBB\xBF" + Record(test::Riga("03/01/2023")));
+    FileAggiornamento f = LeggiFileAggiornamento(buono);
+    EXPECT_EQ(f.esito, FileAggiornamento::Esito::Letto);
+    EXPECT_EQ(Candidate(f.contenuto).at(0).riga.data, QStringLiteral("03/01/2023"));
+    test::ScriviFile(buono, Record(test::Riga("03/01/2023")).replace(" pr", "pr"));
+    EXPECT_EQ(LeggiFileAggiornamento(buono).esito, FileAggiornamento::Esito::FormatoErrato);
+    f = LeggiFileAggiornamento(cartella.path());
+    EXPECT_EQ(f.esito, FileAggiornamento::Esito::NonLeggibile);
+    EXPECT_TRUE(f.motivo.contains(QStringLiteral("cartella")));
+    EXPECT_EQ(LeggiFileAggiornamento(QStringLiteral("/dev/zero")).esito,
+              FileAggiornamento::Esito::NonLeggibile);
 }
 
 TEST_F(Aggiornamento, ApplicazioneTuttoONiente) {

@@ -66,7 +66,7 @@ TEST(Esportazioni, PelvanoSenzaTroncareUnFilePiuLungo) {
     const QString percorso = cartella.filePath(QStringLiteral("Dati.iii"));
     ASSERT_TRUE(QFile::copy(DatoTest("vecchio.iii"), percorso));
     QFile(percorso).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    ASSERT_TRUE(ScriviPelvano(*a, percorso));
+    ASSERT_TRUE(ScriviPelvano(*a, percorso).ok);
     EXPECT_EQ(test::LeggiFile(percorso), test::LeggiFile(DatoTest("atteso_pelvano.iii")));
     // Draw 1: day 3, month 1, year 23, progressives 1 and 1.
     const QByteArray r = RecordPelvano(*a, 1);
@@ -75,7 +75,7 @@ TEST(Esportazioni, PelvanoSenzaTroncareUnFilePiuLungo) {
     EXPECT_EQ(r.mid(106), QByteArray("\x01\x00\x01\x00", 4));
     // A new file holds exactly the archive.
     const QString nuovo = cartella.filePath(QStringLiteral("nuovo.iii"));
-    ASSERT_TRUE(ScriviPelvano(*a, nuovo));
+    ASSERT_TRUE(ScriviPelvano(*a, nuovo).ok);
     EXPECT_EQ(QFileInfo(nuovo).size(), 105 * 110);
 }
 
@@ -93,7 +93,41 @@ TEST(Esportazioni, PercorsoFissoEFileNonScrivibile) {
     qunsetenv("WINEPREFIX");
     EXPECT_TRUE(PercorsoTrindolo().endsWith(QStringLiteral(".wine/drive_c/KVAR3/DATI32.III")));
     QTemporaryDir cartella;
-    EXPECT_FALSE(ScriviFileTesto(cartella.filePath(QStringLiteral("manca/DATI32.III")), "x"));
+    const auto esito = ScriviFileTesto(cartella.filePath(QStringLiteral("manca/DATI32.III")), "x");
+    EXPECT_FALSE(esito.ok);
+    EXPECT_FALSE(esito.rifiutata);
+    EXPECT_TRUE(esito.errore.contains(QStringLiteral("non esiste"))) << esito.errore.toStdString();
+}
+
+TEST(Esportazioni, MaiSopraUnDatabaseUnaCartellaOUnDispositivo) {
+    const auto a = Archivio2023();
+    QTemporaryDir cartella;
+    // Any SQLite file is refused, whatever its name, and stays byte for byte as it was.
+    const QString archivio = cartella.filePath(QStringLiteral("archivio.txt"));
+    test::CreaArchivio(archivio, {test::Riga("03/01/2023")});
+    const QByteArray prima = test::LeggiFile(archivio);
+    for (const EsitoEsportazione& e :
+         {ScriviFileTesto(archivio, TestoNazionale(*a)), ScriviPelvano(*a, archivio)}) {
+        EXPECT_FALSE(e.ok);
+        EXPECT_TRUE(e.rifiutata);
+        EXPECT_TRUE(e.errore.contains(QStringLiteral("è un database"))) << e.errore.toStdString();
+    }
+    EXPECT_EQ(test::LeggiFile(archivio), prima);
+    // The open archive and the settings database are refused by path too.
+    const QString testo = cartella.filePath(QStringLiteral("impostazioni.mdb"));
+    test::ScriviFile(testo, "non un database");
+    const auto protetto = ScriviFileTesto(testo, "x", {QStringLiteral("/altro"), testo});
+    EXPECT_TRUE(protetto.rifiutata);
+    EXPECT_EQ(test::LeggiFile(testo), QByteArray("non un database"));
+    // Folders and devices are refused by kind.
+    EXPECT_TRUE(ScriviFileTesto(cartella.path(), "x").rifiutata);
+    EXPECT_TRUE(ScriviFileTesto(QStringLiteral("/dev/null"), "x").rifiutata);
+    // An ordinary old file is replaced whole, with no temporary file left beside it.
+    const QString naz = cartella.filePath(QStringLiteral("naz.txt"));
+    test::ScriviFile(naz, QByteArray(5000, 'x'));
+    ASSERT_TRUE(ScriviFileTesto(naz, TestoNazionale(*a)).ok);
+    EXPECT_EQ(test::LeggiFile(naz), TestoNazionale(*a));
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files).size(), 3);
 }
 
 } // namespace

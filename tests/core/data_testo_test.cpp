@@ -36,3 +36,17 @@ TEST(DataTesto, TestiEGiorni) {
 
 } // namespace
 } // namespace strovel
+
+namespace strovel {
+namespace {
+
+TEST(DataTesto, OrdineDelCalendario) {
+    // Year first, then month, then day: 31/07/1993 comes before 07/08/1993.
+    EXPECT_LT((Data{31, 7, 1993}), (Data{7, 8, 1993}));
+    EXPECT_LT((Data{31, 12, 1992}), (Data{1, 1, 1993}));
+    EXPECT_LT((Data{1, 1, 1993}), (Data{2, 1, 1993}));
+    EXPECT_EQ((Data{1, 1, 1993}), (Data{1, 1, 1993}));
+}
+
+} // namespace
+} // namespace strovel

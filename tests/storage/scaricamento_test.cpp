@@ -98,7 +98,9 @@ TEST(Scarica, ErroreHttpSilenzioECorpoVuoto) {
     chiuso.close();
     EXPECT_FALSE(Scarica(IndirizzoDownload(QStringLiteral("http://127.0.0.1:%1").arg(porta)), corpo,
                          &errore));
-    EXPECT_TRUE(errore.contains(QStringLiteral("collegamento")));
+    // In Italian, saying what happened and what to do; never Qt's English text.
+    EXPECT_EQ(errore, QStringLiteral("il sito 127.0.0.1 non è raggiungibile (connessione "
+                                     "rifiutata): controllare l'indirizzo o riprovare più tardi"));
 }
 
 } // namespace

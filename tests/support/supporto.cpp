@@ -6,9 +6,13 @@
 #include "storage/caricamento.h"
 #include "storage/crea_archivio.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVariant>
 
 #include <memory>
 
@@ -93,6 +97,41 @@ QByteArray LeggiFile(const QString& percorso) {
         return {};
     }
     return f.readAll();
+}
+
+void DanneggiaFile(const QString& percorso) {
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    const qint64 dimensione = f.size();
+    ASSERT_GT(dimensione, 8 * 4096) << "file troppo piccolo da danneggiare";
+    QByteArray sporco(4096 * 2, '\0');
+    for (qsizetype k = 0; k < sporco.size(); ++k) {
+        sporco[k] = static_cast<char>((k * 37 + 11) & 0xFF);
+    }
+    f.seek((dimensione / 4096 / 2) * 4096);
+    f.write(sporco);
+}
+
+QString ImprontaArchivio(const QString& percorso) {
+    DatabaseArchivio db;
+    if (!db.ApriArchivio(percorso, nullptr)) {
+        return {};
+    }
+    QSqlQuery q(db.Db());
+    if (!q.exec(QStringLiteral("SELECT DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, Pa, Ro, \"To\", Ve, "
+                               "Nz FROM EstrazioniLotto ORDER BY DataEstrazione"))) {
+        return {};
+    }
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    int righe = 0;
+    while (q.next()) {
+        ++righe;
+        for (int c = 0; c < q.record().count(); ++c) {
+            hash.addData(q.value(c).toString().toUtf8());
+            hash.addData(QByteArrayView("|"));
+        }
+    }
+    return QStringLiteral("%1:%2").arg(righe).arg(QString::fromLatin1(hash.result().toHex()));
 }
 
 void ScriviFile(const QString& percorso, const QByteArray& contenuto) {

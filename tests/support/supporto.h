@@ -43,6 +43,11 @@ std::vector<RigaEstrazione> RigheConsecutive(int n);
 const Archivio* ArchivioReale();
 
 QByteArray LeggiFile(const QString& percorso);
+/// Overwrites the middle pages of a database file with garbage, as a failing disk would.
+void DanneggiaFile(const QString& percorso);
+/// Row count and a hash of the date and wheels of every row of EstrazioniLotto (not of the
+/// time they were written): "N:hash", or an empty text when the file cannot be read.
+QString ImprontaArchivio(const QString& percorso);
 void ScriviFile(const QString& percorso, const QByteArray& contenuto);
 
 } // namespace strovel::test
