@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -420,6 +422,102 @@ TEST_F(FinestraArchivioTest, AggiornamentoDaFile) {
     RigaEstrazione r;
     db.CercaData(QStringLiteral("05/01/2000"), &r);
     EXPECT_EQ(r.ruote[7], "90-80-70-60-50");
+}
+
+TEST_F(FinestraArchivioTest, SalvataggioConArchivioInUso) {
+    Trova<QCalendarWidget>(QStringLiteral("MonthView1"))->setSelectedDate(QDate(2000, 2, 5));
+    qputenv("STROVEL_ATTESA_BLOCCO_MS", "200");
+    {
+        QSqlDatabase altro =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("altro"));
+        altro.setDatabaseName(db.Percorso());
+        ASSERT_TRUE(altro.open());
+        QSqlQuery q(altro);
+        ASSERT_TRUE(q.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        // The connection of the window was opened before: it waits its own time.
+        QSqlQuery(db.Db()).exec(QStringLiteral("PRAGMA busy_timeout = 200"));
+        dialoghi.RispondiSi();
+        Clicca("CmdSalva");
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("altro"));
+    qunsetenv("STROVEL_ATTESA_BLOCCO_MS");
+    ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
+    EXPECT_EQ(dialoghi.Messaggi()[0].titolo, QStringLiteral("Anomalia archivio"));
+    EXPECT_TRUE(dialoghi.Messaggi()[0].testo.contains(QStringLiteral("in uso da un altro "
+                                                                    "programma")))
+        << dialoghi.Messaggi()[0].testo.toStdString();
+    EXPECT_EQ(db.NumeroRighe(), 30);
+}
+
+TEST_F(FinestraArchivioTest, RecordMalformatiChiestiUnaVolta) {
+    auto righe = test::RigheConsecutive(33);
+    righe[31].ruote[0] = "05-05-33-71-90";
+    righe[32].ruote[10] = "05-18-33-71-  ";
+    QByteArray testo;
+    for (const auto& r : righe) {
+        testo += Record(r);
+    }
+    const QString file = casa.filePath(QStringLiteral("agg.txt"));
+    test::ScriviFile(file, testo);
+    auto carica = [&] {
+        dialoghi.Azzera();
+        dialoghi.Rispondi(file);
+        Clicca("CmdAggiornaDaFile");
+    };
+    carica();
+    auto* fg = Trova<QTableWidget>(QStringLiteral("FgImporta"));
+    auto* list4 = Trova<QListWidget>(QStringLiteral("List4"));
+    ASSERT_EQ(fg->rowCount(), 33);
+    // Their own colour; the import mark stays on the date.
+    EXPECT_EQ(fg->item(31, 0)->background().color(), QColor(216, 176, 255));
+    EXPECT_EQ(fg->item(31, 2)->background().color(), QColor(216, 176, 255));
+    EXPECT_EQ(fg->item(31, 1)->background().color(), QColor(255, 192, 128));
+    EXPECT_EQ(fg->item(30, 0)->background().style(), Qt::NoBrush);
+    EXPECT_EQ(list4->item(1)->text(),
+              QStringLiteral("Record malformato del 02/02/2000 (riga 33): Nazionale: la ruota "
+                             "\"05-18-33-71-  \" non è nel formato nn-nn-nn-nn-nn"));
+
+    // Asked once, No proposed: only the well-formed draw is written.
+    Clicca("CmdAggiornamento");
+    ASSERT_EQ(dialoghi.Mostrati().back().tipo, Tipo::Messaggio);
+    int domande = 0;
+    for (const auto& d : dialoghi.Mostrati()) {
+        if (d.tipo == Tipo::Domanda) {
+            ++domande;
+            EXPECT_EQ(d.predefinito, Predefinito::No);
+            EXPECT_TRUE(d.testo.contains(QStringLiteral("2 record malformati")));
+        }
+    }
+    EXPECT_EQ(domande, 1);
+    EXPECT_EQ(db.NumeroRighe(), 31);
+    EXPECT_EQ(list4->item(list4->count() - 1)->text(),
+              QStringLiteral("Estrazione del 02/02/2000 non scritta, record malformato: "
+                             "Nazionale: la ruota \"05-18-33-71-  \" non è nel formato "
+                             "nn-nn-nn-nn-nn"));
+    // Yes writes them too.
+    carica();
+    dialoghi.RispondiSi();
+    Clicca("CmdAggiornamento");
+    EXPECT_EQ(db.NumeroRighe(), 33);
+    RigaEstrazione r;
+    db.CercaData(QStringLiteral("01/02/2000"), &r);
+    EXPECT_EQ(r.ruote[0], "05-05-33-71-90");
+}
+
+TEST_F(FinestraArchivioTest, EsportazioneSopraUnDatabaseRifiutata) {
+    const QString archivioAperto = db.Percorso();
+    const QByteArray prima = test::LeggiFile(archivioAperto);
+    for (const char* comando : {"CmdPelvano", "CmdNazionale"}) {
+        dialoghi.Azzera();
+        dialoghi.Rispondi(archivioAperto);
+        Clicca(comando);
+        ASSERT_EQ(dialoghi.Messaggi().size(), 1u) << comando;
+        EXPECT_EQ(dialoghi.Messaggi()[0].titolo, QStringLiteral("Esportazione"));
+        EXPECT_TRUE(dialoghi.Messaggi()[0].testo.contains(QStringLiteral("non lo sovrascrive")));
+    }
+    EXPECT_EQ(test::LeggiFile(archivioAperto), prima);
+    EXPECT_TRUE(Testo("LblPercorsoDati").isEmpty());
 }
 
 TEST_F(FinestraArchivioTest, FileErratiNonCambianoLArchivio) {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 
 #include <memory>
@@ -154,6 +155,69 @@ TEST_F(Avvio, EstrazioneInizialeZeroFaFallireProcedi) {
     EXPECT_EQ(caricato.count(), 0);
     ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
     EXPECT_EQ(dialoghi.Messaggi()[0].titolo, QStringLiteral("Avviso"));
+    // After the message, the reason in plain words and the offer to mend it (declined here).
+    auto* motivo = test::Trova<QLabel>(avvio.get(), QStringLiteral("LblMotivo"));
+    EXPECT_TRUE(motivo->isVisible());
+    EXPECT_TRUE(motivo->text().contains(QStringLiteral("EstrazioneIniziale delle impostazioni "
+                                                       "vale 0")))
+        << motivo->text().toStdString();
+    EXPECT_EQ(dialoghi.Mostrati().back().tipo, Tipo::Domanda);
+    EXPECT_TRUE(dialoghi.Mostrati().back().testo.contains(QStringLiteral("Riportare")));
+}
+
+TEST_F(Avvio, EstrazioneInizialeOltreLArchivioRiportataAUno) {
+    Impostazioni(Archivio(20), QStringLiteral("21"));
+    Avvia();
+    QSignalSpy caricato(avvio.get(), &FinestraAvvio::Caricato);
+    dialoghi.RispondiSi();
+    test::Clicca(avvio.get(), QStringLiteral("CmdProcedi"));
+    EXPECT_EQ(caricato.count(), 1);
+    EXPECT_EQ(contesto->archivio->NumIndiciModello, 20);
+    QString salvato;
+    contesto->impostazioni.LeggiParametro(QStringLiteral("EstrazioneIniziale"), salvato);
+    EXPECT_EQ(salvato, QStringLiteral("1"));
+    EXPECT_FALSE(test::Trova<QLabel>(avvio.get(), QStringLiteral("LblMotivo"))->isVisible());
+}
+
+TEST_F(Avvio, ArchivioInUsoDettoNelMotivo) {
+    const QString percorso = Archivio(20);
+    Impostazioni(percorso, QStringLiteral("1"));
+    Avvia();
+    contesto->archivioDb.Chiudi();
+    qputenv("STROVEL_ATTESA_BLOCCO_MS", "200");
+    {
+        QSqlDatabase altro =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("altro"));
+        altro.setDatabaseName(percorso);
+        ASSERT_TRUE(altro.open());
+        QSqlQuery q(altro);
+        ASSERT_TRUE(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        test::Clicca(avvio.get(), QStringLiteral("CmdProcedi"));
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("altro"));
+    qunsetenv("STROVEL_ATTESA_BLOCCO_MS");
+    EXPECT_EQ(dialoghi.Messaggi().back().titolo, QStringLiteral("Avviso"));
+    EXPECT_TRUE(test::Trova<QLabel>(avvio.get(), QStringLiteral("LblMotivo"))
+                    ->text()
+                    .contains(QStringLiteral("in uso da un altro programma")));
+    // Once the other program has finished, PROCEDI goes through.
+    QSignalSpy caricato(avvio.get(), &FinestraAvvio::Caricato);
+    test::Clicca(avvio.get(), QStringLiteral("CmdProcedi"));
+    EXPECT_EQ(caricato.count(), 1);
+}
+
+TEST_F(Avvio, SceltaNonSalvabileDettaAllUtente) {
+    Impostazioni(QString(), QStringLiteral("1"));
+    // The program folder cannot take the choice: its text file is held by a folder.
+    QDir(casa.path()).mkdir(QStringLiteral("PercorsoDatabase.txt"));
+    Avvia();
+    dialoghi.Azzera();
+    dialoghi.Rispondi(casa.filePath(QStringLiteral("scelto.mdb")));
+    test::Clicca(avvio.get(), QStringLiteral("CmdSelezioneArchivio"));
+    ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
+    EXPECT_TRUE(dialoghi.Messaggi()[0].testo.contains(QStringLiteral("non può essere salvata")));
+    EXPECT_TRUE(Testo(avvio.get(), "LblArchivio").isEmpty());
 }
 
 TEST_F(Avvio, ParametriIlleggibiliAnomalia) {
