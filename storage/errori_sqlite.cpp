@@ -89,7 +89,9 @@ QString MessaggioCausa(CausaErrore causa, const QString& percorso) {
     case CausaErrore::Altro:
         break;
     }
-    return QStringLiteral("Errore imprevisto del database %1.").arg(file);
+    return QStringLiteral("Operazione non riuscita sul database %1: la sua struttura non è "
+                          "quella attesa dal programma.")
+        .arg(file);
 }
 
 bool CausaDelFile(CausaErrore causa) {

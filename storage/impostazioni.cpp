@@ -90,6 +90,9 @@ bool DatabaseImpostazioni::CreaNuovo(const QString& percorso, QString* errore) {
     {
         Connessione c;
         if (!c.Crea(temporaneo, TestoConnessione(), errore)) {
+            if (errore) {
+                errore->replace(temporaneo, percorso);
+            }
             return false;
         }
         QSqlDatabase db = c.Db();
@@ -112,8 +115,9 @@ bool DatabaseImpostazioni::CreaNuovo(const QString& percorso, QString* errore) {
         ok = ok && db.commit();
         if (!ok) {
             if (errore) {
-                *errore = QStringLiteral("Impossibile creare il database delle impostazioni: %1")
-                              .arg(q.lastError().text());
+                // Named by its real path: the temporary file is of no use to the user.
+                *errore = QStringLiteral("Impossibile creare il database delle impostazioni. ") +
+                          MessaggioCausa(CausaSqlite(q.lastError()), percorso);
             }
             db.rollback();
             q = QSqlQuery();
@@ -164,8 +168,8 @@ bool DatabaseImpostazioni::LeggiParametro(const QString& nome, QString& valore,
     q.addBindValue(nome);
     if (!ok || !q.exec()) {
         if (errore) {
-            *errore = QStringLiteral("Lettura del parametro %1 non riuscita: %2")
-                          .arg(nome, q.lastError().text());
+            *errore = QStringLiteral("Lettura del parametro %1 non riuscita. %2")
+                          .arg(nome, MessaggioCausa(CausaSqlite(q.lastError()), percorso_));
         }
         return false;
     }

@@ -445,7 +445,7 @@ TEST_F(FinestraArchivioTest, SalvataggioConArchivioInUso) {
     ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
     EXPECT_EQ(dialoghi.Messaggi()[0].titolo, QStringLiteral("Anomalia archivio"));
     EXPECT_TRUE(dialoghi.Messaggi()[0].testo.contains(QStringLiteral("in uso da un altro "
-                                                                    "programma")))
+                                                                     "programma")))
         << dialoghi.Messaggi()[0].testo.toStdString();
     EXPECT_EQ(db.NumeroRighe(), 30);
 }
