@@ -70,8 +70,14 @@ TEST_F(StrovelCli, IngressoErratoMessaggioItalianoENessunFile) {
     EXPECT_NE(Cli({QStringLiteral("info"), File("manca.mdb")}).codice, 0);
     EXPECT_FALSE(QFileInfo::exists(File("manca.mdb")));
     EXPECT_NE(Cli({QStringLiteral("sconosciuto")}).codice, 0);
-    EXPECT_NE(Cli({QStringLiteral("demo-archivio"), File("d.mdb"), QStringLiteral("--estrazioni"),
-                   QStringLiteral("10000")})
+    for (const char* fuori : {"0", "10000"}) {
+        EXPECT_NE(Cli({QStringLiteral("demo-archivio"), File("d.mdb"),
+                       QStringLiteral("--estrazioni"), QString::fromLatin1(fuori)})
+                      .codice,
+                  0);
+    }
+    EXPECT_EQ(Cli({QStringLiteral("demo-archivio"), File("uno.mdb"), QStringLiteral("--estrazioni"),
+                   QStringLiteral("1")})
                   .codice,
               0);
     EXPECT_NE(Cli({QStringLiteral("crea-archivio"), File("e.mdb")}).codice, 0);

@@ -1,6 +1,8 @@
 #pragma once
 // Helpers of the window tests: find a control by name, click it, type into it.
 
+#include "ui/aiuto.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
@@ -33,6 +35,17 @@ template <typename T> int ContaFinestre() {
         }
     }
     return n;
+}
+
+/// The topic the help window shows now (0 when no help window is open); unlike
+/// FinestraAiuto::Apri it changes nothing.
+inline int ArgomentoAiutoAperto() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* aiuto = qobject_cast<FinestraAiuto*>(w); aiuto && aiuto->isVisible()) {
+            return aiuto->Argomento();
+        }
+    }
+    return 0;
 }
 
 } // namespace strovel::test

@@ -7,6 +7,7 @@
 #include "storage/impostazioni.h"
 #include "tests/gui/aiuti.h"
 #include "tests/support/supporto.h"
+#include "ui/aiuto.h"
 #include "ui/dialoghi.h"
 
 #include <QCalendarWidget>
@@ -424,6 +425,17 @@ TEST_F(FinestraArchivioTest, AggiornamentoDaFile) {
     EXPECT_EQ(r.ruote[7], "90-80-70-60-50");
 }
 
+TEST_F(FinestraArchivioTest, PagineDiAiuto) {
+    const std::pair<const char*, int> pulsanti[] = {
+        {"CmDHelp", 320}, {"Command22", 330}, {"Command23", 340}, {"Command25", 350}};
+    for (const auto& [nome, argomento] : pulsanti) {
+        EXPECT_TRUE(EsisteArgomento(argomento)) << argomento;
+        Clicca(nome);
+        EXPECT_EQ(test::ArgomentoAiutoAperto(), argomento) << nome;
+    }
+    FinestraAiuto::Apri(320)->close();
+}
+
 TEST_F(FinestraArchivioTest, SalvataggioConArchivioInUso) {
     Trova<QCalendarWidget>(QStringLiteral("MonthView1"))->setSelectedDate(QDate(2000, 2, 5));
     qputenv("STROVEL_ATTESA_BLOCCO_MS", "200");
@@ -604,6 +616,10 @@ TEST_F(FinestraArchivioTest, ControlloDalSito) {
               QStringLiteral(
                   "Attenzione qualcosa è andato strorto nella procedura Collegamento al sito"));
     EXPECT_EQ(dialoghi.Messaggi()[0].icona, Icona::Critica);
+    // The reason goes to the list, below what was there.
+    auto* list4 = Trova<QListWidget>(QStringLiteral("List4"));
+    EXPECT_EQ(list4->item(list4->count() - 1)->text(),
+              QStringLiteral("Motivo: il sito ha risposto con l'errore HTTP 500"));
     // The rows already loaded stay.
     EXPECT_EQ(Trova<QTableWidget>(QStringLiteral("FgImporta"))->rowCount(), 1);
 }

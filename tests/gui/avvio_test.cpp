@@ -158,6 +158,9 @@ TEST_F(Avvio, EstrazioneInizialeZeroFaFallireProcedi) {
     // After the message, the reason in plain words and the offer to mend it (declined here).
     auto* motivo = test::Trova<QLabel>(avvio.get(), QStringLiteral("LblMotivo"));
     EXPECT_TRUE(motivo->isVisible());
+    // Laid out under the archive path, not over it.
+    auto* percorso = test::Trova<QLabel>(avvio.get(), QStringLiteral("LblArchivio"));
+    EXPECT_GT(motivo->geometry().top(), percorso->geometry().bottom());
     EXPECT_TRUE(motivo->text().contains(QStringLiteral("EstrazioneIniziale delle impostazioni "
                                                        "vale 0")))
         << motivo->text().toStdString();

@@ -280,8 +280,12 @@ TEST_F(Strovel, PagineDiAiuto) {
     for (int argomento : {250, 380, 390, 400}) {
         EXPECT_TRUE(EsisteArgomento(argomento)) << argomento;
     }
-    Clicca("Command21");
-    EXPECT_EQ(FinestraAiuto::Apri(380)->Argomento(), 380);
+    const std::pair<const char*, int> pulsanti[] = {
+        {"CmDHelp", 250}, {"Command19", 400}, {"Command20", 390}, {"Command21", 380}};
+    for (const auto& [nome, argomento] : pulsanti) {
+        Clicca(nome);
+        EXPECT_EQ(test::ArgomentoAiutoAperto(), argomento) << nome;
+    }
     FinestraAiuto::Apri(380)->close();
 }
 

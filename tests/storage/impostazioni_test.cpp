@@ -178,6 +178,11 @@ TEST(CartellaProgramma, VariabileDambienteEFilePercorso) {
 namespace strovel {
 namespace {
 
+TEST(ImpostazioniChiuse, ScritturaSenzaDatabaseNonRiesce) {
+    DatabaseImpostazioni chiuso;
+    EXPECT_FALSE(chiuso.ScriviParametro(QStringLiteral("EstrazioneIniziale"), QStringLiteral("1")));
+}
+
 TEST_F(Impostazioni, SceltaDellArchivio) {
     QString corrente;
     QString etichetta;

@@ -9,6 +9,7 @@
 #include "storage/testo_storico.h"
 #include "tests/support/supporto.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -180,7 +181,8 @@ TEST_F(Robustezza, FileDiIngressoLimitatiPerTipoEDimensione) {
         ASSERT_TRUE(f.resize(DimensioneMassimaIngresso + 1));
     }
     EXPECT_FALSE(LeggiFileIngresso(grande, contenuto, &errore));
-    EXPECT_TRUE(errore.contains(QStringLiteral("troppo grande"))) << errore.toStdString();
+    EXPECT_TRUE(errore.endsWith(QStringLiteral("è troppo grande (65 MB): il massimo è 64 MB.")))
+        << errore.toStdString();
     EXPECT_TRUE(contenuto.isEmpty());
     test::ScriviFile(grande, "12345");
     EXPECT_FALSE(LeggiFileIngresso(grande, contenuto, &errore, 4));
@@ -200,6 +202,13 @@ TEST_F(Robustezza, ErroreDiCreazioneNonNominaIlFileTemporaneo) {
     EXPECT_TRUE(errore.contains(inCartellaMancante)) << errore.toStdString();
     EXPECT_FALSE(errore.contains(QStringLiteral(".parziale")));
     EXPECT_FALSE(errore.contains(QStringLiteral("unable")));
+    // A failure half-way (a date twice) leaves neither the archive nor its temporary file.
+    const auto righe = test::RigheConsecutive(3);
+    EXPECT_FALSE(
+        CreaArchivioDaRighe(percorso, {righe[0], righe[1], righe[1]}, test::Adesso(), &errore));
+    EXPECT_TRUE(errore.contains(QStringLiteral("02/01/2000"))) << errore.toStdString();
+    EXPECT_FALSE(errore.contains(QStringLiteral(".parziale")));
+    EXPECT_TRUE(QDir(cartella.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST(TestiDiIngresso, ByteOrderMarkSaltatoERigaDiSoliSpaziSegnalata) {
