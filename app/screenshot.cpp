@@ -77,6 +77,11 @@ int main(int argc, char* argv[]) {
     strovel::FinestraPrincipale* principale = nullptr;
     QObject::connect(avvio, &strovel::FinestraAvvio::Caricato,
                      [&] { principale = new strovel::FinestraPrincipale(contesto); });
+    // A load refused for its first draw: the reason under the path (the offer is declined).
+    contesto.estrazioneIniziale = 0;
+    avvio->Procedi();
+    ok &= Salva(avvio, uscita, QStringLiteral("01_avvio_motivo"));
+    contesto.estrazioneIniziale = 1;
     avvio->Procedi();
     if (principale == nullptr) {
         std::fprintf(stderr, "Caricamento dell'archivio dimostrativo non riuscito\n");
@@ -142,6 +147,10 @@ int main(int argc, char* argv[]) {
         }
         ok &= Salva(principale, uscita, QString::fromLatin1(schede[t]));
     }
+    // The update tab on the smallest screen the program supports.
+    principale->resize(1366, 768);
+    ok &= Salva(principale, uscita, QStringLiteral("09_archivio_aggiornamenti_1366"));
+    principale->resize(1680, 1050);
     principale->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     for (QMdiSubWindow* f : principale->findChildren<QMdiSubWindow*>()) {
         if (f->widget()->objectName() == QStringLiteral("Estrazioni_minielenco")) {

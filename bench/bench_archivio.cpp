@@ -55,6 +55,20 @@ void BM_CaricaArchivioAvvio(benchmark::State& state) {
 }
 BENCHMARK(BM_CaricaArchivioAvvio)->Unit(benchmark::kMillisecond);
 
+// Opening the archive database: connection, SQLite's quick check of every page and the
+// password record, as at start-up and at every command of strovel-cli.
+void BM_ApriArchivio(benchmark::State& state) {
+    const QString percorso = ArchivioReale();
+    for (auto _ : state) {
+        strovel::DatabaseArchivio db;
+        if (!db.ApriArchivio(percorso, nullptr)) {
+            state.SkipWithError("apertura fallita");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_ApriArchivio)->Unit(benchmark::kMillisecond);
+
 // crea-archivio: read the text archive, check it and write a new database in one transaction.
 void BM_CreaArchivioDaTesto(benchmark::State& state) {
     const QString destinazione = cartella->filePath(QStringLiteral("nuovo.mdb"));
