@@ -172,6 +172,19 @@ TEST_F(Aggiornamento, RecordMalformatiSegnalatiESaltati) {
                                      QString::fromStdString(doppia.ruote[10])));
 }
 
+TEST_F(Aggiornamento, StessaDataDueVolteNelFileAggiuntaUnaVolta) {
+    const RigaEstrazione nuova = test::Riga("10/01/2023", 4);
+    auto c = Candidate(Record(nuova) + Record(test::Riga("10/01/2023", 5)));
+    ConfrontoArchivio(db, c);
+    ASSERT_TRUE(c[0].daImportare && c[1].daImportare);
+    const EsitoApplicazione a = AggiornamentoArchivio(db, c, false, test::Adesso());
+    EXPECT_TRUE(a.errore.isEmpty()) << a.errore.toStdString();
+    EXPECT_EQ(a.aggiunte, 1);
+    RigaEstrazione scritta;
+    ASSERT_EQ(db.CercaData(QStringLiteral("10/01/2023"), &scritta), EsitoRicerca::Trovata);
+    EXPECT_EQ(scritta, nuova); // the first in file order
+}
+
 TEST(FileAggiornamento, LettoControllatoOppureRifiutato) {
     QTemporaryDir cartella;
     const QString buono = cartella.filePath(QStringLiteral("buono.txt"));

@@ -80,7 +80,12 @@ TEST_F(StrovelCli, IngressoErratoMessaggioItalianoENessunFile) {
                    QStringLiteral("1")})
                   .codice,
               0);
-    EXPECT_NE(Cli({QStringLiteral("crea-archivio"), File("e.mdb")}).codice, 0);
+    // A command without its required option is a usage error: code 2 and the usage text.
+    const Esito uso = Cli({QStringLiteral("crea-archivio"), File("e.mdb")});
+    EXPECT_EQ(uso.codice, 2);
+    EXPECT_TRUE(uso.errori.startsWith(QStringLiteral("Uso:")));
+    EXPECT_EQ(Cli({QStringLiteral("aggiorna"), File("e.mdb")}).codice, 2);
+    EXPECT_EQ(Cli({QStringLiteral("esporta"), File("e.mdb")}).codice, 2);
 }
 
 TEST_F(StrovelCli, ArchivioRealeDaTesto) {

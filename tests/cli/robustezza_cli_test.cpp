@@ -47,6 +47,16 @@ TEST_F(StrovelCli, RecordMalformatiSaltatiSalvoRichiesta) {
     ASSERT_EQ(e.codice, 0) << e.errori.toStdString();
     EXPECT_TRUE(e.errori.isEmpty());
     EXPECT_TRUE(e.uscita.endsWith(QStringLiteral("Estrazioni aggiunte: 1, modificate: 0\n")));
+    // A date that is no date stops the check: nothing is written and the exit code says so.
+    righe[4].data = "31/02/2000";
+    test::ScriviFile(File("agg.txt"), TestoColonne(righe));
+    const QString prima = test::ImprontaArchivio(File("a.mdb"));
+    e = Cli(Aggiorna(File("a.mdb"), File("agg.txt")) << QStringLiteral("--anche-malformati"));
+    EXPECT_EQ(e.codice, 1);
+    EXPECT_EQ(e.errori, QStringLiteral("Attenzione qualcosa è andato strorto nella procedura "
+                                       "Controllo estrazioni mancanti (la data \"31/02/2000\" "
+                                       "della riga 5 non è valida)\n"));
+    EXPECT_EQ(test::ImprontaArchivio(File("a.mdb")), prima);
 }
 
 TEST_F(StrovelCli, EsportazioneMaiSopraUnArchivioEMaiAMeta) {
