@@ -184,15 +184,26 @@ RichiestaFile FinestraAvvio::RichiestaArchivio(const QString& nomeFile,
     r.nomeFile = nomeFile;
     r.filtro = QStringLiteral("File di archivio (*.Mdb)");
     r.estensione = estensione;
+    // The settings database lives in the same folder with the same extension: it is no archive.
+    r.escludi = {DatabaseImpostazioni::NomeFile()};
     return r;
 }
 
 void FinestraAvvio::SelezionaArchivio() {
     const auto scelto = c_.dialoghi.ApriFile(
         this, RichiestaArchivio(QStringLiteral("*.mdb"), QStringLiteral("Mdb")));
-    if (scelto) {
-        RendiCorrente(*scelto);
+    if (!scelto) {
+        return;
     }
+    if (QFileInfo(*scelto) == QFileInfo(c_.impostazioni.Percorso())) {
+        c_.dialoghi.Messaggio(this, Icona::Avviso, QStringLiteral("Selezionare Archivio"),
+                              QStringLiteral("%1 è il database delle impostazioni del programma, "
+                                             "non un archivio delle estrazioni: scegliere un "
+                                             "altro file.")
+                                  .arg(QDir::toNativeSeparators(*scelto)));
+        return;
+    }
+    RendiCorrente(*scelto);
 }
 
 void FinestraAvvio::CreaArchivioDaTesto() {

@@ -5,11 +5,11 @@
 #include "app/finestra_principale.h"
 #include "storage/cartella_programma.h"
 #include "ui/dialoghi.h"
+#include "ui/traduzioni.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPointer>
 #include <QUrl>
 
@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strovel2026"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    strovel::CaricaTraduzioniQt();
 
     strovel::DialoghiQt dialoghi;
     strovel::Contesto contesto(dialoghi);
@@ -30,7 +31,8 @@ int main(int argc, char* argv[]) {
     QString errore;
     if (!avvio->Avvia(&errore)) {
         // Without the settings database the program cannot start.
-        QMessageBox::critical(nullptr, strovel::Contesto::TitoloAvvio(), errore);
+        dialoghi.Messaggio(nullptr, strovel::Icona::Critica, strovel::Contesto::TitoloAvvio(),
+                           errore);
         delete avvio;
         return 1;
     }

@@ -10,6 +10,7 @@
 #include "storage/crea_archivio.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/traduzioni.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strovel2026"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    strovel::CaricaTraduzioniQt();
     if (argc < 2) {
         std::fprintf(stderr, "Uso: strovel-screenshot CARTELLA\n");
         return 2;

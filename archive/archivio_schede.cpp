@@ -240,7 +240,9 @@ QWidget* FinestraArchivio::CreaSalvataggi() {
 
 void FinestraArchivio::Esporta(const std::function<bool()>& scrivi) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    scrivi();
+    if (scrivi()) {
+        s_.pb1.Completa();
+    }
     QApplication::restoreOverrideCursor();
 }
 
@@ -426,6 +428,7 @@ void FinestraArchivio::CaricaEConfronta(const QByteArray& contenuto) {
                 s_.pb1.valore(valore);
             }
         });
+    s_.pb1.Completa();
     MostraTabella(fgImporta_, TabellaCandidate(candidate));
     list4_->addItems(esito.messaggi);
     if (!esito.passoFallito.isEmpty()) {

@@ -431,7 +431,9 @@ void FinestraArchivio::CercaData() {
 // --- Reloads and status -------------------------------------------------------------------------
 
 void FinestraArchivio::Ricarica() {
-    if (const auto errore = CaricaArchivioExNovo(*s_.db, *s_.archivio, s_.pb1)) {
+    const auto errore = CaricaArchivioExNovo(*s_.db, *s_.archivio, s_.pb1);
+    s_.pb1.Completa();
+    if (errore) {
         // The archive in memory stays as it was; the change is in the database.
         s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Anomalia archivio"),
                                QStringLiteral("L'archivio non è stato ricaricato: ") +

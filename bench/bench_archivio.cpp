@@ -43,7 +43,7 @@ void BM_CaricaArchivioAvvio(benchmark::State& state) {
     db.ApriArchivio(ArchivioReale(), nullptr);
     auto archivio = std::make_unique<strovel::Archivio>();
     int ultimo = 0;
-    strovel::Progresso progresso{[](int) {}, [&](int v) { ultimo = v; }};
+    strovel::Progresso progresso{[](int) {}, [&](int v) { ultimo = v; }, {}};
     for (auto _ : state) {
         if (strovel::CaricaArchivioAvvio(db, 1, *archivio, progresso)) {
             state.SkipWithError("caricamento fallito");

@@ -118,6 +118,7 @@ void FinestraStrovel::Elabora() {
         pb1_.massimo(89);
     }
     Accogli(ElaboraStrovel(archivio_, p, perRitardo_->isChecked(), pb1_.valore));
+    pb1_.Completa();
 }
 
 void FinestraStrovel::EsaminaTutte() {
@@ -130,6 +131,7 @@ void FinestraStrovel::EsaminaTutte() {
         pb1_.massimo(89);
     }
     EsitoStrovel e = EsaminaTutteLeOperazioni(archivio_, p, perRitardo_->isChecked(), pb1_.valore);
+    pb1_.Completa();
     // The operation list ends on the last operation, as after running them in turn.
     operatore_->setCurrentIndex(operatore_->count() - 1);
     DipingiCiclo(e.parametri.durata, e.parametri.considera);
@@ -285,6 +287,7 @@ void FinestraStrovel::Accoppiamenti_() {
         pb1_.massimo(esito_.parametri.elenco);
     }
     coppie_ = Accoppiamenti(archivio_, esito_.parametri, esito_.cicli, esito_.formule, pb1_.valore);
+    pb1_.Completa();
     Mostra(fgC_, TabellaAccoppiamenti(coppie_));
     schede_->setCurrentIndex(2);
 }

@@ -30,10 +30,19 @@ struct ErroreCaricamento {
     QString dettaglio;
 };
 
-/// Progress of a load: the maximum is set once, then the value as rows are decoded.
+/// Progress of a long job: the maximum is set once, then the value as the job goes;
+/// `completo` shows the end (the value steps only every 10th or 50th row, so without it a
+/// finished job would stay at 96-99%).
 struct Progresso {
     std::function<void(int)> massimo;
     std::function<void(int)> valore;
+    std::function<void()> completo;
+
+    void Completa() const {
+        if (completo) {
+            completo();
+        }
+    }
 };
 
 /// Start-up load: draws, dates, progressive numbers, NumEstrazioniAnalisi and the model list

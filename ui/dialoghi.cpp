@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 
 namespace strovel {
 
@@ -36,7 +37,28 @@ QString FiltroQt(const RichiestaFile& r) {
     return filtro;
 }
 
+/// Hides the files of `escludi` from a file dialog's list.
+class SenzaEsclusi : public QSortFilterProxyModel {
+public:
+    SenzaEsclusi(QStringList escludi, QObject* padre)
+        : QSortFilterProxyModel(padre), escludi_(std::move(escludi)) {}
+
+protected:
+    bool filterAcceptsRow(int riga, const QModelIndex& genitore) const override {
+        const QString nome = sourceModel()->index(riga, 0, genitore).data().toString();
+        return !escludi_.contains(nome, Qt::CaseInsensitive);
+    }
+
+private:
+    QStringList escludi_;
+};
+
 void Prepara(QFileDialog& dialogo, const RichiestaFile& r) {
+    if (!r.escludi.isEmpty()) {
+        // The platform's own dialog cannot hide single files; Qt's can.
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        dialogo.setProxyModel(new SenzaEsclusi(r.escludi, &dialogo));
+    }
     dialogo.setDirectory(r.cartella.isEmpty() ? QDir::homePath() : r.cartella);
     dialogo.setNameFilter(FiltroQt(r));
     dialogo.setDefaultSuffix(r.estensione);

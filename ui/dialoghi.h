@@ -21,10 +21,11 @@ enum class Predefinito { Si, No };
 
 /// What a file dialog shows.
 struct RichiestaFile {
-    QString cartella;   ///< starting folder
-    QString nomeFile;   ///< proposed file name, for example "*.mdb"
-    QString filtro;     ///< file-type text, for example "File di archivio (*.Mdb)"
-    QString estensione; ///< default extension without the dot
+    QString cartella;    ///< starting folder
+    QString nomeFile;    ///< proposed file name, for example "*.mdb"
+    QString filtro;      ///< file-type text, for example "File di archivio (*.Mdb)"
+    QString estensione;  ///< default extension without the dot
+    QStringList escludi; ///< file names the dialog does not list (any letter case)
 };
 
 class Dialoghi {

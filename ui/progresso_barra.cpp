@@ -17,6 +17,11 @@ Progresso ProgressoSuBarra(QProgressBar* barra) {
                          if (p) {
                              p->setValue(std::min(valore, p->maximum()));
                          }
+                     },
+                     [p] {
+                         if (p) {
+                             p->setValue(p->maximum());
+                         }
                      }};
 }
 

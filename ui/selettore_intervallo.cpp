@@ -164,10 +164,14 @@ void SelettoreIntervallo::AggiornaArchivio() {
 }
 
 void SelettoreIntervallo::ImpostaFine(int posizione) {
+    // The archive may have grown since the last move: the new maximum first, or the value
+    // would be clamped to the old one.
+    AggiornaArchivio();
     barraFine_->setValue(posizione);
 }
 
 void SelettoreIntervallo::ImpostaInizio(int posizione) {
+    AggiornaArchivio();
     if (barraInizio_) {
         barraInizio_->setValue(posizione);
     }

@@ -9,6 +9,7 @@
 #include "tests/support/supporto.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/progresso_barra.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -16,6 +17,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -48,6 +51,7 @@ protected:
     std::unique_ptr<Archivio> archivio = std::make_unique<Archivio>();
     QString indirizzo = QStringLiteral("http://127.0.0.1:1");
     int ricariche = 0;
+    QProgressBar barra;
     QStringList aperti;
     std::unique_ptr<FinestraArchivio> w;
 
@@ -68,6 +72,7 @@ protected:
         s.dialoghi = &dialoghi;
         s.cartellaProgramma = casa.path();
         s.indirizzoInternet = &indirizzo;
+        s.pb1 = ProgressoSuBarra(&barra);
         s.dopoRicarica = [this] { ++ricariche; };
         s.adesso = [] { return test::Adesso(); };
         s.apriIndirizzo = [this](const QString& i) { aperti << i; };
@@ -190,6 +195,9 @@ TEST_F(FinestraArchivioTest, SalvaModificaElimina) {
     EXPECT_EQ(Testo("pAN_DC"), QStringLiteral("31"));
     EXPECT_EQ(Testo("Label2"), QStringLiteral("31"));
     EXPECT_GE(ricariche, 1);
+    // The reload moves the bar every 50th draw; at its end the bar is full.
+    EXPECT_EQ(barra.maximum(), 32);
+    EXPECT_EQ(barra.value(), 32);
 
     // The same date again: refused, nothing written.
     dialoghi.Azzera();
@@ -622,6 +630,28 @@ TEST_F(FinestraArchivioTest, ControlloDalSito) {
               QStringLiteral("Motivo: il sito ha risposto con l'errore HTTP 500"));
     // The rows already loaded stay.
     EXPECT_EQ(Trova<QTableWidget>(QStringLiteral("FgImporta"))->rowCount(), 1);
+}
+
+TEST_F(FinestraArchivioTest, FinestraApertaSegueLArchivioRicaricato) {
+    FinestraMiniElenco mini(*archivio, dialoghi);
+    const auto pulsanti = mini.findChildren<QPushButton*>(QStringLiteral("Command42"));
+    ASSERT_EQ(pulsanti.size(), 2);
+    auto data = [&] { return test::Trova<QLabel>(&mini, QStringLiteral("LblData"))->text(); };
+    // A draw added from the archive window while the mini list is open.
+    Trova<QCalendarWidget>(QStringLiteral("MonthView1"))->setSelectedDate(QDate(2000, 2, 5));
+    dialoghi.RispondiSi();
+    Clicca("CmdSalva");
+    ASSERT_EQ(archivio->TotEstrazioni, 31);
+    // Reached by its index and by its date.
+    dialoghi.Rispondi(QStringLiteral("31"));
+    QTest::mouseClick(pulsanti[0], Qt::LeftButton);
+    EXPECT_EQ(data(), QStringLiteral("05/02/2000"));
+    dialoghi.Rispondi(QStringLiteral("1"));
+    QTest::mouseClick(pulsanti[0], Qt::LeftButton);
+    EXPECT_EQ(data(), QStringLiteral("01/01/2000"));
+    dialoghi.Rispondi(QStringLiteral("05/02/2000"));
+    QTest::mouseClick(pulsanti[1], Qt::LeftButton);
+    EXPECT_EQ(data(), QStringLiteral("05/02/2000"));
 }
 
 TEST(MiniElenco, EstrazioneEColori) {

@@ -4,10 +4,13 @@
 #include "tests/gui/aiuti.h"
 #include "tests/support/supporto.h"
 #include "ui/dialoghi.h"
+#include "ui/traduzioni.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -208,6 +211,34 @@ TEST_F(Avvio, ArchivioInUsoDettoNelMotivo) {
     QSignalSpy caricato(avvio.get(), &FinestraAvvio::Caricato);
     test::Clicca(avvio.get(), QStringLiteral("CmdProcedi"));
     EXPECT_EQ(caricato.count(), 1);
+}
+
+TEST_F(Avvio, LaSceltaNonOffreNeAccettaLeImpostazioni) {
+    const QString percorso = Archivio(20);
+    Impostazioni(percorso, QStringLiteral("1"));
+    Avvia();
+    dialoghi.Azzera();
+    dialoghi.Rispondi(casa.filePath(QStringLiteral("DbStrovel.mdb")));
+    test::Clicca(avvio.get(), QStringLiteral("CmdSelezioneArchivio"));
+    ASSERT_FALSE(dialoghi.Mostrati().empty());
+    EXPECT_EQ(dialoghi.Mostrati().front().file.escludi,
+              QStringList{QStringLiteral("DbStrovel.mdb")});
+    ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
+    EXPECT_TRUE(
+        dialoghi.Messaggi()[0].testo.contains(QStringLiteral("database delle impostazioni")));
+    EXPECT_EQ(contesto->percorsoArchivio, percorso);
+}
+
+TEST(Traduzioni, DialoghiDiQtInItaliano) {
+    ASSERT_TRUE(CaricaTraduzioniQt()) << "manca il pacchetto qt6-translations-l10n";
+    QDialogButtonBox pulsanti(QDialogButtonBox::Open | QDialogButtonBox::Save |
+                              QDialogButtonBox::Cancel);
+    EXPECT_EQ(pulsanti.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')),
+              QStringLiteral("Annulla"));
+    EXPECT_EQ(pulsanti.button(QDialogButtonBox::Open)->text().remove(QLatin1Char('&')),
+              QStringLiteral("Apri"));
+    EXPECT_EQ(pulsanti.button(QDialogButtonBox::Save)->text().remove(QLatin1Char('&')),
+              QStringLiteral("Salva"));
 }
 
 TEST_F(Avvio, SceltaNonSalvabileDettaAllUtente) {

@@ -33,7 +33,7 @@ protected:
     void SetUp() override {
         w = std::make_unique<FinestraStrovel>(
             *archivio, dialoghi, cartella.path(),
-            Progresso{[](int) {}, [this](int v) { avanzamento.push_back(v); }});
+            Progresso{[](int) {}, [this](int v) { avanzamento.push_back(v); }, {}});
         w->show();
     }
     template <typename T = QWidget> T* Trova(const char* nome) {

@@ -33,7 +33,7 @@ TEST_F(Caricamento, AvvioConEstrazioneIniziale) {
     Crea(test::RigheConsecutive(1000));
     std::vector<int> valori;
     int massimo = 0;
-    Progresso avanzamento{[&](int m) { massimo = m; }, [&](int v) { valori.push_back(v); }};
+    Progresso avanzamento{[&](int m) { massimo = m; }, [&](int v) { valori.push_back(v); }, {}};
     ASSERT_FALSE(CaricaArchivioAvvio(db, 101, archivio, avanzamento).has_value());
     EXPECT_EQ(archivio.TotEstrazioni, 1000);
     EXPECT_EQ(archivio.NumEstrazioniAnalisi, 1000);
@@ -66,7 +66,7 @@ TEST_F(Caricamento, RicaricaCompletaRiportaIlModelloAllIntero) {
     Crea(test::RigheConsecutive(4000));
     ASSERT_FALSE(CaricaArchivioAvvio(db, 101, archivio).has_value());
     std::vector<int> valori;
-    Progresso p{[](int) {}, [&](int v) { valori.push_back(v); }};
+    Progresso p{[](int) {}, [&](int v) { valori.push_back(v); }, {}};
     ASSERT_FALSE(CaricaArchivioExNovo(db, archivio, p).has_value());
     EXPECT_EQ(archivio.TotEstrazioni, 4000);
     EXPECT_EQ(archivio.UltimaEstrazione, 4000);
