@@ -41,6 +41,8 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 stato=0
 for b in "${bersagli[@]}"; do
+    # Only this run's crashes are copied below.
+    rm -rf "$build/crash/$b"
     mkdir -p "$corpus/$b" "$build/crash/$b"
     echo "== $b: $secondi s"
     # Hand-made seeds and earlier crashes join the real-data seeds.
