@@ -7,13 +7,13 @@
 #include "core/colori.h"
 #include "cycles/strovel_window.h"
 #include "ui/aiuto.h"
+#include "ui/flusso_layout.h"
 #include "ui/griglia.h"
 #include "ui/progresso_barra.h"
 
 #include <QApplication>
 #include <QDockWidget>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
@@ -26,20 +26,6 @@
 namespace strovel {
 
 namespace {
-
-struct PulsanteModulo {
-    const char* nome;
-    const char* suggerimento;
-};
-
-// In the order of the button bar. The buttons of windows not built yet are disabled.
-const PulsanteModulo Moduli[] = {
-    {"Command1", "Gestione archivio"},    {"Command2", "Mini elenco estrazioni"},
-    {"Command10", "Modulo cicli"},        {"Command3", "Modulo cicli"},
-    {"Command4", "Sequenza dei ritardi"}, {"Command5", "Metodo Ambata dinamica"},
-    {"Command6", "La cinquina spiona"},   {"Command7", "Gli ambi nei cicli"},
-    {"Command8", "Il metodo di Valdimo"}, {"Command9", "Il Quadrato Maltese"},
-};
 
 QLabel* Etichetta(QWidget* padre, const QString& nome, const QString& suggerimento) {
     auto* l = new QLabel(padre);
@@ -98,55 +84,51 @@ FinestraPrincipale::FinestraPrincipale(Contesto& contesto, QWidget* padre)
 }
 
 QWidget* FinestraPrincipale::CreaBarraPulsanti() {
+    // One row per button, in the order of the bar: name, tooltip, caption, the kind of its
+    // window and the function that creates it. A window not built yet has no function and its
+    // button stays disabled.
+    struct VoceModulo {
+        const char* nome;
+        const char* suggerimento;
+        const char* didascalia;
+        const char* tipo;
+        QWidget* (FinestraPrincipale::*crea)();
+    };
+    static const VoceModulo moduli[] = {
+        {"Command1", "Gestione archivio", "Gestione archivio", "archivio",
+         &FinestraPrincipale::CreaArchivio},
+        {"Command2", "Mini elenco estrazioni", "Mini elenco estrazioni", "Estrazioni_minielenco",
+         &FinestraPrincipale::CreaMiniElenco},
+        // The two cycle modules share their tooltip; the captions tell them apart.
+        {"Command10", "Modulo cicli", "Strovel: Modulo cicli", "Strovel",
+         &FinestraPrincipale::CreaStrovel},
+        {"Command3", "Modulo cicli", "Strovel: Modulo 2", "Ciclo2", nullptr},
+        {"Command4", "Sequenza dei ritardi", "Sequenza dei ritardi", "RitardiSequenza", nullptr},
+        {"Command5", "Metodo Ambata dinamica", "Metodo Ambata dinamica", "MetodoAmbata", nullptr},
+        {"Command6", "La cinquina spiona", "La cinquina spiona", "TerzineSpione", nullptr},
+        {"Command7", "Gli ambi nei cicli", "Gli ambi nei cicli", "CicliAMbi", nullptr},
+        {"Command8", "Il metodo di Valdimo", "Il metodo di Valdimo", "AmboOltreFrm", nullptr},
+        {"Command9", "Il Quadrato Maltese", "Il Quadrato Maltese", "Metodi_QuadratoMaltese",
+         nullptr},
+    };
     auto* barra = new QWidget(this);
     barra->setObjectName(QStringLiteral("BarraPulsanti"));
-    auto* layout = new QHBoxLayout(barra);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    for (const PulsanteModulo& m : Moduli) {
-        auto* b = new QPushButton(QString::fromUtf8(m.suggerimento), barra);
+    // The row wraps on a narrow screen instead of pushing "?" and FINE out of sight.
+    auto* layout = new FlussoLayout(barra);
+    for (const VoceModulo& m : moduli) {
+        auto* b = new QPushButton(QString::fromUtf8(m.didascalia), barra);
         b->setObjectName(QString::fromLatin1(m.nome));
         b->setToolTip(QString::fromUtf8(m.suggerimento));
-        b->setEnabled(false);
+        b->setEnabled(m.crea != nullptr);
+        if (m.crea != nullptr) {
+            const QString tipo = QString::fromLatin1(m.tipo);
+            const auto crea = m.crea;
+            connect(b, &QPushButton::clicked, this, [this, tipo, crea] {
+                ApriFinestra(tipo, [this, crea] { return (this->*crea)(); });
+            });
+        }
         layout->addWidget(b);
     }
-    // The windows built so far.
-    auto* archivio = barra->findChild<QPushButton*>(QStringLiteral("Command1"));
-    archivio->setEnabled(true);
-    connect(archivio, &QPushButton::clicked, this, [this] {
-        ApriFinestra(QStringLiteral("archivio"), [this] {
-            ServiziArchivio s;
-            s.archivio = c_.archivio.get();
-            s.db = &c_.archivioDb;
-            s.impostazioni = &c_.impostazioni;
-            s.dialoghi = &c_.dialoghi;
-            s.cartellaProgramma = c_.cartellaProgramma;
-            s.indirizzoInternet = &c_.indirizzoInternet;
-            s.pb1 = ProgressoSuBarra(pb1_);
-            s.adesso = c_.adesso;
-            s.apriIndirizzo = c_.apriIndirizzo;
-            s.dopoRicarica = [this] {
-                AggiornaEtichetteModello();
-                AggiornaGrigliaIndici();
-            };
-            return new FinestraArchivio(std::move(s));
-        });
-    });
-    auto* mini = barra->findChild<QPushButton*>(QStringLiteral("Command2"));
-    mini->setEnabled(true);
-    connect(mini, &QPushButton::clicked, this, [this] {
-        ApriFinestra(QStringLiteral("Estrazioni_minielenco"),
-                     [this] { return new FinestraMiniElenco(*c_.archivio, c_.dialoghi); });
-    });
-    auto* strovel = barra->findChild<QPushButton*>(QStringLiteral("Command10"));
-    strovel->setEnabled(true);
-    connect(strovel, &QPushButton::clicked, this, [this] {
-        ApriFinestra(QStringLiteral("Strovel"), [this] {
-            return new FinestraStrovel(*c_.archivio, c_.dialoghi, c_.cartellaProgramma,
-                                       ProgressoSuBarra(pb1_));
-        });
-    });
-    layout->addStretch(1);
     auto* aiuto = new QPushButton(QStringLiteral("?"), barra);
     aiuto->setObjectName(QStringLiteral("CmDHelp"));
     aiuto->setToolTip(QStringLiteral("Help in linea"));
@@ -159,6 +141,33 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
     connect(fine, &QPushButton::clicked, this, &FinestraPrincipale::Fine);
     layout->addWidget(fine);
     return barra;
+}
+
+QWidget* FinestraPrincipale::CreaArchivio() {
+    ServiziArchivio s;
+    s.archivio = c_.archivio.get();
+    s.db = &c_.archivioDb;
+    s.impostazioni = &c_.impostazioni;
+    s.dialoghi = &c_.dialoghi;
+    s.cartellaProgramma = c_.cartellaProgramma;
+    s.indirizzoInternet = &c_.indirizzoInternet;
+    s.pb1 = ProgressoSuBarra(pb1_);
+    s.adesso = c_.adesso;
+    s.apriIndirizzo = c_.apriIndirizzo;
+    s.dopoRicarica = [this] {
+        AggiornaEtichetteModello();
+        AggiornaGrigliaIndici();
+    };
+    return new FinestraArchivio(std::move(s));
+}
+
+QWidget* FinestraPrincipale::CreaMiniElenco() {
+    return new FinestraMiniElenco(*c_.archivio, c_.dialoghi);
+}
+
+QWidget* FinestraPrincipale::CreaStrovel() {
+    return new FinestraStrovel(*c_.archivio, c_.dialoghi, c_.cartellaProgramma,
+                               ProgressoSuBarra(pb1_));
 }
 
 QWidget* FinestraPrincipale::CreaStrisciaEtichette() {

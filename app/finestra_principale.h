@@ -43,6 +43,10 @@ public:
 private:
     QWidget* CreaBarraPulsanti();
     QWidget* CreaStrisciaEtichette();
+    // The windows built so far, one function each.
+    QWidget* CreaArchivio();
+    QWidget* CreaMiniElenco();
+    QWidget* CreaStrovel();
 
     Contesto& c_;
     QMdiArea* area_;

@@ -39,6 +39,16 @@ bool Salva(QWidget* w, const QString& cartella, const QString& nome) {
     return ok;
 }
 
+/// The main window with what it shows, on the smallest supported screen and on a large one.
+bool SalvaDueSchermi(QWidget* w, const QString& cartella, const QString& nome) {
+    bool ok = true;
+    for (const QSize schermo : {QSize(1366, 768), QSize(1920, 1080)}) {
+        w->resize(schermo);
+        ok &= Salva(w, cartella, nome + QStringLiteral("_%1").arg(schermo.width()));
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,8 +100,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     delete avvio;
-    principale->resize(1680, 1050);
-    ok &= Salva(principale, uscita, QStringLiteral("02_principale"));
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("02_principale"));
 
     // The Strovel cycle window after a run on every wheel.
     principale->findChild<QPushButton*>(QStringLiteral("Command10"))->click();
@@ -101,10 +110,10 @@ int main(int argc, char* argv[]) {
         strovel->findChild<QPushButton*>(QString::fromLatin1(nome))->click();
     }
     strovel->Elabora();
-    ok &= Salva(principale, uscita, QStringLiteral("04_strovel"));
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("04_strovel"));
     strovel->findChild<QTableWidget*>(QStringLiteral("FgY"))->setCurrentCell(0, 1);
     strovel->Statistica();
-    ok &= Salva(principale, uscita, QStringLiteral("05_strovel_statistica"));
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("05_strovel_statistica"));
     // The archive window, each tab, and the small draw list.
     principale->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     auto* archivio = principale->findChild<strovel::FinestraArchivio*>();
@@ -147,12 +156,8 @@ int main(int argc, char* argv[]) {
             dialoghi.Rispondi(file);
             archivio->AggiornaDaFile();
         }
-        ok &= Salva(principale, uscita, QString::fromLatin1(schede[t]));
+        ok &= SalvaDueSchermi(principale, uscita, QString::fromLatin1(schede[t]));
     }
-    // The update tab on the smallest screen the program supports.
-    principale->resize(1366, 768);
-    ok &= Salva(principale, uscita, QStringLiteral("09_archivio_aggiornamenti_1366"));
-    principale->resize(1680, 1050);
     principale->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     for (QMdiSubWindow* f : principale->findChildren<QMdiSubWindow*>()) {
         if (f->widget()->objectName() == QStringLiteral("Estrazioni_minielenco")) {

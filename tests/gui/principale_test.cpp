@@ -37,6 +37,27 @@ protected:
     }
 };
 
+TEST_F(Principale, SchermoDa1366x768) {
+    // The button row wraps: everything stays on a 1366x768 screen, and on a large one the
+    // row is a single line.
+    finestra->resize(1366, 768);
+    QApplication::processEvents();
+    EXPECT_LE(finestra->width(), 1366);
+    const QRect visibile = finestra->rect();
+    for (const char* nome : {"Command1", "Command9", "CmDHelp", "Command45", "pb1"}) {
+        auto* w = test::Trova<QWidget>(finestra.get(), QString::fromLatin1(nome));
+        const QRect r(w->mapTo(finestra.get(), QPoint(0, 0)), w->size());
+        EXPECT_TRUE(visibile.contains(r)) << nome;
+    }
+    finestra->resize(1920, 1080);
+    QApplication::processEvents();
+    EXPECT_EQ(test::Trova<QWidget>(finestra.get(), QStringLiteral("Command1"))->y(),
+              test::Trova<QWidget>(finestra.get(), QStringLiteral("Command45"))->y());
+    // The two cycle buttons share their tooltip but not their caption.
+    EXPECT_NE(test::Trova<QPushButton>(finestra.get(), QStringLiteral("Command10"))->text(),
+              test::Trova<QPushButton>(finestra.get(), QStringLiteral("Command3"))->text());
+}
+
 TEST_F(Principale, PulsantiEdEtichette) {
     EXPECT_EQ(finestra->windowTitle(), QStringLiteral("Strovel"));
     const std::pair<const char*, const char*> pulsanti[] = {
