@@ -195,6 +195,26 @@ bool Intero(const Argomenti& a, const char* nome, int minimo, int massimo, int& 
     return true;
 }
 
+/// An option whose value must be one of a window list's items; `valore` keeps its default
+/// when absent.
+bool DallaLista(const Argomenti& a, const char* nome, const ListaValori& lista, int& valore,
+                QTextStream& errori) {
+    const auto testo = a.Opzione(QString::fromLatin1(nome));
+    if (!testo) {
+        return true;
+    }
+    bool ok = false;
+    const int v = testo->toInt(&ok);
+    if (!ok || !lista.Ammesso(v)) {
+        errori << QStringLiteral("Valore non valido per --%1: %2 (%3).\n")
+                      .arg(QString::fromLatin1(nome), *testo,
+                           QString::fromStdString(lista.Descrizione()));
+        return false;
+    }
+    valore = v;
+    return true;
+}
+
 /// Wheels as comma-separated codes, or TU for all.
 bool Ruote(const Argomenti& a, const char* nome, std::array<bool, 11>& ruote, QTextStream& errori) {
     const QString testo = a.Opzione(QString::fromLatin1(nome)).value_or(QStringLiteral("TU"));
@@ -241,14 +261,15 @@ int Cicli(const Argomenti& a, QTextStream& uscita, QTextStream& errori) {
     }
     ParametriStrovel p;
     p.riferimento = archivio->TotEstrazioni;
-    const bool ok =
-        Intero(a, "riferimento", 1, archivio->TotEstrazioni, p.riferimento, errori) &&
-        Intero(a, "cicli", 1, 50, p.cicli, errori) &&
-        Intero(a, "durata", 1, 60, p.durata, errori) &&
-        Intero(a, "considera", 1, 100, p.considera, errori) &&
-        Intero(a, "salto", 0, 18, p.salto, errori) && Intero(a, "colpi", 1, 18, p.colpi, errori) &&
-        Intero(a, "elenco", 20, 100, p.elenco, errori) &&
-        Ruote(a, "rilevazione", p.rilevazione, errori) && Ruote(a, "gioco", p.gioco, errori);
+    const bool ok = Intero(a, "riferimento", 1, archivio->TotEstrazioni, p.riferimento, errori) &&
+                    DallaLista(a, "cicli", liste_strovel::Cicli, p.cicli, errori) &&
+                    DallaLista(a, "durata", liste_strovel::Durata, p.durata, errori) &&
+                    DallaLista(a, "considera", liste_strovel::Considera, p.considera, errori) &&
+                    DallaLista(a, "salto", liste_strovel::Salto, p.salto, errori) &&
+                    DallaLista(a, "colpi", liste_strovel::Colpi, p.colpi, errori) &&
+                    DallaLista(a, "elenco", liste_strovel::Elenco, p.elenco, errori) &&
+                    Ruote(a, "rilevazione", p.rilevazione, errori) &&
+                    Ruote(a, "gioco", p.gioco, errori);
     if (!ok) {
         return 2;
     }

@@ -4,6 +4,7 @@
 // render the results.
 
 #include "core/aritmetica.h"
+#include "core/lista_valori.h"
 
 #include <array>
 #include <cstdint>
@@ -15,15 +16,26 @@ namespace strovel {
 
 class Archivio;
 
+/// The parameter lists of the Strovel window, shared with the command line.
+namespace liste_strovel {
+inline constexpr ListaValori Cicli{1, 50, 1, 15};      ///< Combo_Cicli
+inline constexpr ListaValori Durata{1, 60, 1, 18};     ///< Combo_Durata
+inline constexpr ListaValori Considera{1, 100, 1, 18}; ///< ComboConsidera
+inline constexpr ListaValori Salto{0, 18, 1, 0};       ///< ComboSalto
+inline constexpr ListaValori Colpi{1, 18, 1, 9};       ///< ComboColpi
+inline constexpr ListaValori Elenco{20, 100, 10, 30};  ///< ComboElenco
+inline constexpr ListaValori Retro{0, 20, 1, 10};      ///< ComboRetro
+} // namespace liste_strovel
+
 struct ParametriStrovel {
-    int riferimento = 0; ///< ref: the most recent draw the cycles may reach
-    int cicli = 15;      ///< C
-    int durata = 18;     ///< D
-    int considera = 18;  ///< K (lowered to D when larger)
-    int salto = 0;       ///< S
-    int colpi = 9;       ///< length of the play window
-    int elenco = 30;     ///< E: rows of the formula list
-    int retro = 10;      ///< depth of "ULTIME PRESENZE"
+    int riferimento = 0;                                  ///< ref: the most recent draw reached
+    int cicli = liste_strovel::Cicli.predefinito;         ///< C
+    int durata = liste_strovel::Durata.predefinito;       ///< D
+    int considera = liste_strovel::Considera.predefinito; ///< K (lowered to D when larger)
+    int salto = liste_strovel::Salto.predefinito;         ///< S
+    int colpi = liste_strovel::Colpi.predefinito;         ///< length of the play window
+    int elenco = liste_strovel::Elenco.predefinito;       ///< E: rows of the formula list
+    int retro = liste_strovel::Retro.predefinito;         ///< depth of "ULTIME PRESENZE"
     Operazione operazione = Operazione::Somma;
     std::array<bool, 11> rilevazione{}; ///< detection wheels R1
     std::array<bool, 11> gioco{};       ///< play wheels R2

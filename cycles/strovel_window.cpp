@@ -32,13 +32,13 @@ namespace strovel {
 
 namespace {
 
-QComboBox* Lista(QWidget* padre, const char* nome, int da, int a, int passo, int predefinito) {
+QComboBox* Lista(QWidget* padre, const char* nome, const ListaValori& lista) {
     auto* c = new QComboBox(padre);
     c->setObjectName(QString::fromLatin1(nome));
-    for (int v = da; v <= a; v += passo) {
+    for (const int v : lista.Voci()) {
         c->addItem(QString::number(v));
     }
-    c->setCurrentIndex((predefinito - da) / passo);
+    c->setCurrentIndex(lista.IndicePredefinito());
     c->setMaxVisibleItems(20);
     return c;
 }
@@ -81,13 +81,13 @@ FinestraStrovel::FinestraStrovel(const Archivio& archivio, Dialoghi& dialoghi,
 QWidget* FinestraStrovel::CreaParametri() {
     auto* gruppo = new QGroupBox(QStringLiteral("Parametri"), this);
     auto* g = new QGridLayout(gruppo);
-    cicli_ = Lista(gruppo, "Combo_Cicli", 1, 50, 1, 15);
-    durata_ = Lista(gruppo, "Combo_Durata", 1, 60, 1, 18);
-    considera_ = Lista(gruppo, "ComboConsidera", 1, 100, 1, 18);
-    salto_ = Lista(gruppo, "ComboSalto", 0, 18, 1, 0);
-    colpi_ = Lista(gruppo, "ComboColpi", 1, 18, 1, 9);
-    elenco_ = Lista(gruppo, "ComboElenco", 20, 100, 10, 30);
-    retro_ = Lista(gruppo, "ComboRetro", 0, 20, 1, 10);
+    cicli_ = Lista(gruppo, "Combo_Cicli", liste_strovel::Cicli);
+    durata_ = Lista(gruppo, "Combo_Durata", liste_strovel::Durata);
+    considera_ = Lista(gruppo, "ComboConsidera", liste_strovel::Considera);
+    salto_ = Lista(gruppo, "ComboSalto", liste_strovel::Salto);
+    colpi_ = Lista(gruppo, "ComboColpi", liste_strovel::Colpi);
+    elenco_ = Lista(gruppo, "ComboElenco", liste_strovel::Elenco);
+    retro_ = Lista(gruppo, "ComboRetro", liste_strovel::Retro);
     operatore_ = new QComboBox(gruppo);
     operatore_->setObjectName(QStringLiteral("ComboOP"));
     for (const auto voce : VociOperazione) {

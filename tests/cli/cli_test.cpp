@@ -140,6 +140,16 @@ TEST_F(StrovelCli, CicliStampaLElencoFormule) {
                    QStringLiteral("61")})
                   .codice,
               0);
+    // Only the items the window offers: the list length goes 20, 30, ..., 100.
+    const Esito elenco = Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--elenco"),
+                              QStringLiteral("25")});
+    EXPECT_EQ(elenco.codice, 2);
+    EXPECT_EQ(elenco.errori,
+              QStringLiteral("Valore non valido per --elenco: 25 (20, 30, ..., 100).\n"));
+    EXPECT_EQ(Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--elenco"),
+                   QStringLiteral("100"), QStringLiteral("--considera"), QStringLiteral("100")})
+                  .codice,
+              0);
     const Esito ruota = Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--gioco"),
                              QStringLiteral("BA,XX")});
     EXPECT_NE(ruota.codice, 0);

@@ -55,3 +55,21 @@ TEST(Decimale, ArrotondamentoSulQuozienteEsatto) {
 
 } // namespace
 } // namespace strovel
+
+#include "core/lista_valori.h"
+
+namespace strovel {
+namespace {
+
+TEST(ListaValori, VociAmmesseEDescrizione) {
+    constexpr ListaValori elenco{20, 100, 10, 30};
+    EXPECT_EQ(elenco.Voci(), (std::vector<int>{20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    EXPECT_TRUE(elenco.Ammesso(20) && elenco.Ammesso(100) && elenco.Ammesso(30));
+    EXPECT_FALSE(elenco.Ammesso(25) || elenco.Ammesso(10) || elenco.Ammesso(110));
+    EXPECT_EQ(elenco.IndicePredefinito(), 1);
+    EXPECT_EQ(elenco.Descrizione(), "20, 30, ..., 100");
+    EXPECT_EQ((ListaValori{1, 50, 1, 15}).Descrizione(), "da 1 a 50");
+}
+
+} // namespace
+} // namespace strovel
