@@ -88,6 +88,7 @@ TEST(Aritmetica, NomiEFormule) {
         {"- Sottrae", "Sottrazione", 3, 88, "ABS (3 - 88)"},
         {"X Moltiplica", "Moltiplicazione", 9, 10, "9 X 10"},
         {"F Somma + Figura", "Somma + Figura", 90, 90, "90 + 90 +9"},
+        {"F Somma + Figura", "Somma + Figura", 1, 90, "1 + 90 +1"}, // the first number too
         {"C Somma + Cadenza", "Somma + Cadenza", 17, 3, "17 + 3 +7"},
         {"V Somma + Vertibile", "Somma + Vertibile", 89, 1, "89 + 1 +98"},
     };

@@ -207,6 +207,9 @@ TEST(Presenze, ConteggiEColonnaUp) {
     const Tabella y = TabellaFormule(righe);
     EXPECT_EQ(y.righe[0][21].testo, "3");
     EXPECT_EQ(y.righe[0][21].stile.sfondo, ColorePresenze(3));
+    // A row without presence data keeps a plain "UP" cell.
+    EXPECT_EQ(y.righe[2][21].testo, "");
+    EXPECT_FALSE(y.righe[2][21].stile.sfondo.has_value());
     EXPECT_NE(ColorePresenze(1), ColorePresenze(2));
     EXPECT_NE(ColorePresenze(3), ColorePresenze(4));
     EXPECT_EQ(ColorePresenze(4), ColorePresenze(9));
@@ -240,11 +243,18 @@ TEST(Accoppiamenti, OgniCoppiaUnaVolta) {
         EXPECT_LT(c.i, c.j);
         const auto ei = StatisticaFormula(*a, e.parametri, e.cicli,
                                           e.formule[static_cast<std::size_t>(c.i - 1)]);
-        const int pi = static_cast<int>(
-            std::count_if(ei.begin(), ei.end(), [](const EsitoCiclo& x) { return x.positivo; }));
-        EXPECT_GE(c.presenti, pi);
+        const auto ej = StatisticaFormula(*a, e.parametri, e.cicli,
+                                          e.formule[static_cast<std::size_t>(c.j - 1)]);
+        // Every cycle counts, the first one included: positive for either formula.
+        int presenti = 0;
+        int ambata = 0;
+        for (std::size_t k = 0; k < ei.size(); ++k) {
+            presenti += (ei[k].positivo || ej[k].positivo) ? 1 : 0;
+            ambata += (ei[k].ambata || ej[k].ambata) ? 1 : 0;
+        }
+        EXPECT_EQ(c.presenti, presenti) << c.i << "-" << c.j;
+        EXPECT_EQ(c.ambata, ambata) << c.i << "-" << c.j;
         EXPECT_LE(c.presenti, 12);
-        EXPECT_LE(c.ambata, c.presenti);
     }
     EXPECT_EQ(TabellaAccoppiamenti(coppie).righe.size(), coppie.size());
     const auto e1 = StatisticaFormula(*a, e.parametri, e.cicli, e.formule[0]);
@@ -259,6 +269,58 @@ TEST(Accoppiamenti, OgniCoppiaUnaVolta) {
     EXPECT_EQ(fg7.righe[5][1].testo, "12");
     EXPECT_EQ(fg7.righe[5][2].testo, "100.0");
     EXPECT_EQ(std::stoi(fg7.righe[6][1].testo) + std::stoi(fg7.righe[7][1].testo), 12);
+}
+
+TEST(Riepilogo, ContaOgniSorteDeiCicli) {
+    // Five cycles made by hand: every row of the summary counts its own cases.
+    std::vector<EsitoCiclo> esiti(5);
+    const int quartine[] = {2, 3, 3, 4, 0};
+    for (std::size_t k = 0; k < esiti.size(); ++k) {
+        esiti[k].quartina = quartine[k];
+        esiti[k].positivo = k < 4;
+        esiti[k].ambata = k < 3;
+    }
+    esiti[0].ambo1 = true;
+    esiti[1].ambo2 = true;
+    const Tabella t = Riepilogo(esiti);
+    const std::vector<std::pair<std::string, std::string>> attese = {
+        {"1", "3"},   {"2", "2"},     {"Q-2", "1"}, {"Q-3", "2"},
+        {"Q-4", "1"}, {"Cicli", "5"}, {"Pos", "4"}, {"Neg", "1"}};
+    ASSERT_EQ(t.righe.size(), attese.size());
+    for (std::size_t r = 0; r < attese.size(); ++r) {
+        EXPECT_EQ(t.righe[r][0].testo, attese[r].first);
+        EXPECT_EQ(t.righe[r][1].testo, attese[r].second) << attese[r].first;
+    }
+    EXPECT_EQ(t.righe[3][2].testo, "40.0");
+}
+
+TEST(Statistica, CellaVuotaMaiUscita) {
+    // A formula whose companions are empty: only its ambata can come out. (An empty cell is
+    // number 0, never a Lotto number, whatever the presence bits around it hold.)
+    auto a = test::ArchivioCasuale(500, 21);
+    ParametriStrovel p;
+    p.riferimento = 480;
+    p.cicli = 20;
+    p.elenco = 20;
+    p.rilevazione.fill(true);
+    p.gioco.fill(true);
+    const EsitoStrovel e = ElaboraStrovel(*a, p);
+    int positivi = 0;
+    for (RigaFormula r : e.formule) {
+        if (!r.formula) {
+            continue;
+        }
+        r.numeri[1].reset();
+        r.numeri[2].reset();
+        r.numeri[3].reset();
+        for (const EsitoCiclo& x : StatisticaFormula(*a, e.parametri, e.cicli, r)) {
+            positivi += x.positivo ? 1 : 0;
+            EXPECT_EQ(x.positivo, x.ambata);
+            EXPECT_FALSE(x.usciti[1] || x.usciti[2] || x.usciti[3]);
+            EXPECT_EQ(x.quartina, 0);
+        }
+    }
+    EXPECT_GT(positivi, 0);
 }
 
 } // namespace

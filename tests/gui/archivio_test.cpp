@@ -256,6 +256,13 @@ TEST_F(FinestraArchivioTest, Incolla) {
     }
     w->IncollaEstrazione(lungo);
     EXPECT_EQ(Box(55)->text(), QStringLiteral("56"));
+    // Separators of two characters are still one separator: no zeros in between.
+    w->IncollaEstrazione(QStringLiteral("12, 34,  56;\r\n78"));
+    EXPECT_EQ(Box(1)->text(), QStringLiteral("12"));
+    EXPECT_EQ(Box(2)->text(), QStringLiteral("34"));
+    EXPECT_EQ(Box(3)->text(), QStringLiteral("56"));
+    EXPECT_EQ(Box(4)->text(), QStringLiteral("78"));
+    EXPECT_EQ(Box(5)->text(), QStringLiteral("00"));
 }
 
 TEST_F(FinestraArchivioTest, NavigazioneERicerche) {
@@ -431,6 +438,23 @@ TEST_F(FinestraArchivioTest, AggiornamentoDaFile) {
     RigaEstrazione r;
     db.CercaData(QStringLiteral("05/01/2000"), &r);
     EXPECT_EQ(r.ruote[7], "90-80-70-60-50");
+}
+
+TEST_F(FinestraArchivioTest, ComandiInDueColonne) {
+    // SALVA and MODIFICA side by side, ELIMINA and AZZERA GRID under them: none covers another.
+    auto posizione = [&](const char* nome) {
+        auto* b = Trova<QPushButton>(QString::fromLatin1(nome));
+        return QRect(b->mapTo(w.get(), QPoint(0, 0)), b->size());
+    };
+    const QRect salva = posizione("CmdSalva");
+    const QRect modifica = posizione("CmdModifica");
+    const QRect elimina = posizione("CmdElimina");
+    const QRect azzera = posizione("CmdAzzera");
+    EXPECT_EQ(salva.top(), modifica.top());
+    EXPECT_EQ(elimina.top(), azzera.top());
+    EXPECT_GT(elimina.top(), salva.bottom());
+    EXPECT_LT(salva.right(), modifica.left());
+    EXPECT_FALSE(salva.intersects(elimina) || modifica.intersects(azzera));
 }
 
 TEST_F(FinestraArchivioTest, PagineDiAiuto) {

@@ -1,11 +1,15 @@
 #include "app/contesto.h"
 #include "app/finestra_principale.h"
+#include "archive/archivio_window.h"
 #include "core/data_testo.h"
 #include "cycles/strovel_window.h"
+#include "storage/caricamento.h"
 #include "tests/gui/aiuti.h"
+#include "tests/support/supporto.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
 
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -147,6 +151,38 @@ TEST_F(Principale, AiutoDueVolteUnaSolaFinestra) {
     aiuto->MostraArgomento(200);
     EXPECT_EQ(aiuto->Titolo(), QStringLiteral("Finestra di avvio"));
     aiuto->close();
+}
+
+TEST(PrincipaleConArchivio, GrigliaDegliIndiciSegueLeModifiche) {
+    QTemporaryDir casa;
+    DialoghiScriptati dialoghi;
+    Contesto contesto{dialoghi};
+    contesto.cartellaProgramma = casa.path();
+    contesto.adesso = [] { return test::Adesso(); };
+    const QString percorso = casa.filePath(QStringLiteral("a.mdb"));
+    test::CreaArchivio(percorso, test::RigheConsecutive(30));
+    ASSERT_TRUE(contesto.impostazioni.ApriDatabaseImpostazioni(casa.path(), nullptr));
+    ASSERT_TRUE(contesto.archivioDb.ApriArchivio(percorso, nullptr));
+    ASSERT_FALSE(CaricaArchivioAvvio(contesto.archivioDb, 1, *contesto.archivio).has_value());
+    auto finestra = std::make_unique<FinestraPrincipale>(contesto);
+    auto* griglia = test::Trova<QTableView>(finestra.get(), QStringLiteral("GrigliaIndici"));
+    ASSERT_EQ(griglia->model()->rowCount(), 30);
+    test::Clicca(finestra.get(), QStringLiteral("Command1"));
+    auto* archivio = finestra->findChild<FinestraArchivio*>();
+    ASSERT_NE(archivio, nullptr);
+    // A draw added, then one deleted: the grid and the labels follow each reload.
+    archivio->findChild<QCalendarWidget*>(QStringLiteral("MonthView1"))
+        ->setSelectedDate(QDate(2000, 2, 5));
+    dialoghi.RispondiSi();
+    archivio->SalvaEstrazione();
+    EXPECT_EQ(griglia->model()->rowCount(), 31);
+    EXPECT_EQ(test::Trova<QLabel>(finestra.get(), QStringLiteral("Lbl_Ev"))->text(),
+              QStringLiteral("31"));
+    dialoghi.RispondiSi();
+    archivio->EliminaEstrazione();
+    EXPECT_EQ(griglia->model()->rowCount(), 30);
+    finestra.reset();
+    contesto.ChiudiTutto();
 }
 
 } // namespace

@@ -79,6 +79,18 @@ TEST(Storico, RaggruppaPerDataERuoteMancantiAZero) {
     EXPECT_EQ(righe[1].ruote[0], "01-02-03-04-05");
 }
 
+TEST(Storico, SigleDelProgrammaAccettate) {
+    // RO and NZ, the program's own codes, stand for Roma and Nazionale as RM and RN do.
+    std::vector<RigaEstrazione> righe;
+    ErroreTesto e;
+    ASSERT_TRUE(
+        LeggiStorico("2023/01/03\tRO\t1\t2\t3\t4\t5\n2023/01/03\tNZ\t6\t7\t8\t9\t10\n", righe, &e))
+        << e.motivo.toStdString();
+    EXPECT_EQ(righe.at(0).ruote[7], "01-02-03-04-05");
+    EXPECT_EQ(righe.at(0).ruote[8], "00-00-00-00-00");
+    EXPECT_EQ(righe.at(0).ruote[10], "06-07-08-09-10");
+}
+
 TEST(Storico, RigheErrateIndicanoLaRiga) {
     struct Caso {
         QByteArray testo;
