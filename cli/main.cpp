@@ -1,6 +1,6 @@
 // strovel-cli: scripting and batch access to the archive databases.
 
-#include "cli/comandi.h"
+#include "cli/registro.h"
 
 #include <QCoreApplication>
 

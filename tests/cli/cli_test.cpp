@@ -242,5 +242,35 @@ TEST_F(StrovelCli, EsportaNeiTreFormati) {
               0);
 }
 
+TEST_F(StrovelCli, AiutoVersioneEUsoInItaliano) {
+    const Esito aiuto = Cli({QStringLiteral("--help")});
+    EXPECT_EQ(aiuto.codice, 0);
+    // Every command of the table, with its usage line.
+    for (const char* comando :
+         {"crea-archivio", "info", "demo-archivio", "aggiorna", "esporta", "cicli"}) {
+        EXPECT_TRUE(aiuto.uscita.contains(
+            QStringLiteral("strovel-cli %1 ARCHIVIO.mdb").arg(QString::fromLatin1(comando))))
+            << comando;
+    }
+    const Esito cicli = Cli({QStringLiteral("cicli"), QStringLiteral("--help")});
+    EXPECT_EQ(cicli.codice, 0);
+    EXPECT_TRUE(cicli.uscita.contains(QStringLiteral("--elenco E\n      Elenco: 20, 30, ..., "
+                                                     "100.")))
+        << cicli.uscita.toStdString();
+    EXPECT_TRUE(cicli.uscita.contains(QStringLiteral("--ritardo-ambata")));
+    EXPECT_TRUE(
+        Cli({QStringLiteral("--version")}).uscita.startsWith(QStringLiteral("strovel-cli ")));
+
+    const Esito sconosciuta =
+        Cli({QStringLiteral("info"), File("a.mdb"), QStringLiteral("--pippo")});
+    EXPECT_EQ(sconosciuta.codice, 2);
+    EXPECT_EQ(sconosciuta.errori, QStringLiteral("Opzione sconosciuta: --pippo\n"));
+    const Esito senzaValore =
+        Cli({QStringLiteral("aggiorna"), File("a.mdb"), QStringLiteral("--da")});
+    EXPECT_EQ(senzaValore.codice, 2);
+    EXPECT_EQ(senzaValore.errori, QStringLiteral("L'opzione --da richiede un valore.\n"));
+    EXPECT_EQ(Cli({QStringLiteral("info")}).codice, 2); // no archive named
+}
+
 } // namespace
 } // namespace strovel

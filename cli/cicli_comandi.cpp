@@ -1,0 +1,137 @@
+// The cycle commands of strovel-cli: the Strovel module's formula list.
+
+#include "cli/comando.h"
+#include "core/archivio.h"
+#include "core/ruote.h"
+#include "cycles/strovel.h"
+#include "cycles/strovel_tabelle.h"
+#include "storage/archivio_db.h"
+
+namespace strovel::cli {
+
+namespace {
+
+/// Wheels as comma-separated codes, or TU for all.
+bool Ruote(const Chiamata& c, const QString& nome, std::array<bool, 11>& ruote) {
+    const QString testo = c.Valore(nome).value_or(QStringLiteral("TU"));
+    ruote.fill(false);
+    for (const QString& parte : testo.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        std::string codice = parte.trimmed().toStdString();
+        const int r = CercaRuota(codice);
+        if (codice == "TU") {
+            ruote.fill(true);
+        } else if (r >= 0 && codice.size() == 2) {
+            ruote[static_cast<std::size_t>(r)] = true;
+        } else {
+            c.errori << QStringLiteral("Ruota sconosciuta in --%1: %2 (BA CA FI GE MI NA PA RO TO "
+                                       "VE NZ oppure TU).\n")
+                            .arg(nome, parte);
+            return false;
+        }
+    }
+    return true;
+}
+
+QString Voci(const ListaValori& l) {
+    return QString::fromStdString(l.Descrizione());
+}
+
+class ComandoCicli : public Comando {
+public:
+    QString Nome() const override { return QStringLiteral("cicli"); }
+    QString Descrizione() const override {
+        return QStringLiteral("Il modulo cicli Strovel: ELABORA (o \"esamina tutte le ruote\") e "
+                              "il suo elenco di formule, colonne 0..20.");
+    }
+    QList<QCommandLineOption> Opzioni() const override {
+        namespace l = liste_strovel;
+        const QString n = QStringLiteral("N");
+        return {
+            ConValore(QStringLiteral("riferimento"),
+                      QStringLiteral("L'estrazione di riferimento (predefinita l'ultima)."), n),
+            ConValore(QStringLiteral("cicli"), QStringLiteral("N° Cicli: %1.").arg(Voci(l::Cicli)),
+                      QStringLiteral("C")),
+            ConValore(QStringLiteral("durata"), QStringLiteral("Durata: %1.").arg(Voci(l::Durata)),
+                      QStringLiteral("D")),
+            ConValore(QStringLiteral("considera"),
+                      QStringLiteral("Considera: %1.").arg(Voci(l::Considera)),
+                      QStringLiteral("K")),
+            ConValore(QStringLiteral("salto"), QStringLiteral("Salto: %1.").arg(Voci(l::Salto)),
+                      QStringLiteral("S")),
+            ConValore(QStringLiteral("colpi"), QStringLiteral("Colpi: %1.").arg(Voci(l::Colpi)), n),
+            ConValore(QStringLiteral("elenco"), QStringLiteral("Elenco: %1.").arg(Voci(l::Elenco)),
+                      QStringLiteral("E")),
+            ConValore(QStringLiteral("operatore"),
+                      QStringLiteral("Operatore: + Somma, - Sottrae, X Moltiplica, F Somma + "
+                                     "Figura, C Somma + Cadenza, V Somma + Vertibile."),
+                      QStringLiteral("+ - X F C V")),
+            ConValore(QStringLiteral("rilevazione"),
+                      QStringLiteral("Ruote di rilevazione, sigle separate da virgole o TU."),
+                      QStringLiteral("BA,CA,..|TU")),
+            ConValore(QStringLiteral("gioco"),
+                      QStringLiteral("Ruote di gioco, sigle separate da virgole o TU."),
+                      QStringLiteral("BA,CA,..|TU")),
+            Interruttore(QStringLiteral("stop"), QStringLiteral("Stop riferimento.")),
+            Interruttore(QStringLiteral("ritardo-ambata"),
+                         QStringLiteral("Ritardo ambata: elenco ordinato per ritardo.")),
+            Interruttore(QStringLiteral("tutte-operazioni"),
+                         QStringLiteral("\"esamina tutte le ruote\": tutte le operazioni.")),
+            Interruttore(QStringLiteral("csv"),
+                         QStringLiteral("Valori separati da virgole invece che da tabulazioni.")),
+        };
+    }
+    int Esegui(const Chiamata& c) const override {
+        DatabaseArchivio db;
+        auto archivio = std::make_unique<Archivio>();
+        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+            return CodiceErrore;
+        }
+        ParametriStrovel p;
+        p.riferimento = archivio->TotEstrazioni;
+        namespace l = liste_strovel;
+        const bool ok =
+            Intero(c, QStringLiteral("riferimento"), 1, archivio->TotEstrazioni, p.riferimento) &&
+            DallaLista(c, QStringLiteral("cicli"), l::Cicli, p.cicli) &&
+            DallaLista(c, QStringLiteral("durata"), l::Durata, p.durata) &&
+            DallaLista(c, QStringLiteral("considera"), l::Considera, p.considera) &&
+            DallaLista(c, QStringLiteral("salto"), l::Salto, p.salto) &&
+            DallaLista(c, QStringLiteral("colpi"), l::Colpi, p.colpi) &&
+            DallaLista(c, QStringLiteral("elenco"), l::Elenco, p.elenco) &&
+            Ruote(c, QStringLiteral("rilevazione"), p.rilevazione) &&
+            Ruote(c, QStringLiteral("gioco"), p.gioco);
+        if (!ok) {
+            return CodiceUso;
+        }
+        if (const auto op = c.Valore(QStringLiteral("operatore"))) {
+            const auto operazione = OperazioneDaVoce(op->toStdString());
+            if (op->size() != 1 || !operazione) {
+                c.errori
+                    << QStringLiteral("Operatore non valido: %1 (uno tra + - X F C V).\n").arg(*op);
+                return CodiceUso;
+            }
+            p.operazione = *operazione;
+        }
+        p.stop = c.Presente(QStringLiteral("stop"));
+        const bool perRitardo = c.Presente(QStringLiteral("ritardo-ambata"));
+        const EsitoStrovel e = c.Presente(QStringLiteral("tutte-operazioni"))
+                                   ? EsaminaTutteLeOperazioni(*archivio, p, perRitardo)
+                                   : ElaboraStrovel(*archivio, p, perRitardo);
+        if (e.mancanoRuote) {
+            c.errori << QStringLiteral("Attenzione si deve selezionare almeno una ruota di "
+                                       "rilevazione ed una su cui giocare\n");
+            return CodiceErrore;
+        }
+        ScriviTabella(TabellaFormule(e.formule, 21), c.Presente(QStringLiteral("csv")), c.uscita);
+        return CodiceOk;
+    }
+};
+
+} // namespace
+
+std::vector<std::unique_ptr<Comando>> ComandiCicli() {
+    std::vector<std::unique_ptr<Comando>> comandi;
+    comandi.push_back(std::make_unique<ComandoCicli>());
+    return comandi;
+}
+
+} // namespace strovel::cli

@@ -1,0 +1,103 @@
+#include "cli/comando.h"
+
+#include "core/lista_valori.h"
+#include "core/tabella.h"
+#include "storage/archivio_db.h"
+#include "storage/caricamento.h"
+
+namespace strovel::cli {
+
+std::optional<QString> Chiamata::Valore(const QString& nome) const {
+    if (!parser.isSet(nome)) {
+        return std::nullopt;
+    }
+    return parser.value(nome);
+}
+
+QString Comando::RigaUso() const {
+    QString riga = QStringLiteral("strovel-cli ") + Nome();
+    if (!Posizionali().isEmpty()) {
+        riga += QLatin1Char(' ') + Posizionali();
+    }
+    const QStringList obbligatorie = Obbligatorie();
+    for (const QCommandLineOption& o : Opzioni()) {
+        const QString nome = o.names().constFirst();
+        QString voce = QStringLiteral("--") + nome;
+        if (!o.valueName().isEmpty()) {
+            voce += QLatin1Char(' ') + o.valueName();
+        }
+        riga += obbligatorie.contains(nome) ? QLatin1Char(' ') + voce
+                                            : QStringLiteral(" [") + voce + QLatin1Char(']');
+    }
+    return riga;
+}
+
+QCommandLineOption Interruttore(const QString& nome, const QString& descrizione) {
+    return QCommandLineOption(nome, descrizione);
+}
+
+QCommandLineOption ConValore(const QString& nome, const QString& descrizione,
+                             const QString& nomeValore) {
+    return QCommandLineOption(nome, descrizione, nomeValore);
+}
+
+bool Intero(const Chiamata& c, const QString& nome, int minimo, int massimo, int& valore) {
+    const auto testo = c.Valore(nome);
+    if (!testo) {
+        return true;
+    }
+    bool ok = false;
+    const int v = testo->toInt(&ok);
+    if (!ok || v < minimo || v > massimo) {
+        c.errori << QStringLiteral("Valore non valido per --%1: %2 (da %3 a %4).\n")
+                        .arg(nome, *testo)
+                        .arg(minimo)
+                        .arg(massimo);
+        return false;
+    }
+    valore = v;
+    return true;
+}
+
+bool DallaLista(const Chiamata& c, const QString& nome, const ListaValori& lista, int& valore) {
+    const auto testo = c.Valore(nome);
+    if (!testo) {
+        return true;
+    }
+    bool ok = false;
+    const int v = testo->toInt(&ok);
+    if (!ok || !lista.Ammesso(v)) {
+        c.errori << QStringLiteral("Valore non valido per --%1: %2 (%3).\n")
+                        .arg(nome, *testo, QString::fromStdString(lista.Descrizione()));
+        return false;
+    }
+    valore = v;
+    return true;
+}
+
+bool Apri(const QString& percorso, DatabaseArchivio& db, QTextStream& errori) {
+    QString errore;
+    if (!db.ApriArchivio(percorso, &errore)) {
+        errori << errore << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool CaricaArchivio(const QString& percorso, DatabaseArchivio& db, Archivio& archivio,
+                    QTextStream& errori) {
+    if (!Apri(percorso, db, errori)) {
+        return false;
+    }
+    if (const auto e = CaricaArchivioExNovo(db, archivio)) {
+        errori << QStringLiteral("Archivio %1 non caricato: %2\n").arg(percorso, e->dettaglio);
+        return false;
+    }
+    return true;
+}
+
+void ScriviTabella(const Tabella& t, bool csv, QTextStream& uscita) {
+    uscita << QString::fromStdString(csv ? t.Csv() : t.Tsv());
+}
+
+} // namespace strovel::cli

@@ -1,0 +1,88 @@
+#pragma once
+// One command of strovel-cli: its name, what it does, its positional arguments and its options
+// (QCommandLineOption, Italian help texts, choices taken from the same lists as the windows).
+// The table of commands (registro.h) builds the parser, prints the help and runs them.
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace strovel {
+class Archivio;
+class DatabaseArchivio;
+class Tabella;
+struct ListaValori;
+} // namespace strovel
+
+namespace strovel::cli {
+
+/// Exit codes: 0 done, 1 the work failed (message on stderr), 2 wrong usage.
+inline constexpr int CodiceOk = 0;
+inline constexpr int CodiceErrore = 1;
+inline constexpr int CodiceUso = 2;
+
+/// What a command receives: the parsed options, its positional arguments and the two streams.
+struct Chiamata {
+    const QCommandLineParser& parser;
+    QStringList posizionali;
+    QTextStream& uscita;
+    QTextStream& errori;
+
+    bool Presente(const QString& nome) const { return parser.isSet(nome); }
+    std::optional<QString> Valore(const QString& nome) const;
+};
+
+class Comando {
+public:
+    virtual ~Comando() = default;
+    virtual QString Nome() const = 0;
+    /// One line for the list of commands and the command's help.
+    virtual QString Descrizione() const = 0;
+    /// The positional arguments as the usage line shows them, for example "ARCHIVIO.mdb".
+    virtual QString Posizionali() const { return QStringLiteral("ARCHIVIO.mdb"); }
+    /// How many positional arguments the command takes.
+    virtual int NumeroPosizionali() const { return 1; }
+    /// The options in the order the help lists them.
+    virtual QList<QCommandLineOption> Opzioni() const = 0;
+    /// Options a command cannot run without.
+    virtual QStringList Obbligatorie() const { return {}; }
+    virtual int Esegui(const Chiamata& c) const = 0;
+
+    /// "strovel-cli NOME POSIZIONALI [--opzione VALORE] ...".
+    QString RigaUso() const;
+};
+
+// Helpers shared by the commands.
+
+/// A switch (no value).
+QCommandLineOption Interruttore(const QString& nome, const QString& descrizione);
+/// An option with a value.
+QCommandLineOption ConValore(const QString& nome, const QString& descrizione,
+                             const QString& nomeValore);
+
+/// An integer option within minimo..massimo; `valore` keeps its default when absent.
+bool Intero(const Chiamata& c, const QString& nome, int minimo, int massimo, int& valore);
+/// An option whose value must be one of a window list's items.
+bool DallaLista(const Chiamata& c, const QString& nome, const ListaValori& lista, int& valore);
+
+/// Opens an archive database, telling why on stderr when it cannot.
+bool Apri(const QString& percorso, DatabaseArchivio& db, QTextStream& errori);
+/// Opens and loads an archive database into `archivio`.
+bool CaricaArchivio(const QString& percorso, DatabaseArchivio& db, Archivio& archivio,
+                    QTextStream& errori);
+/// Writes a grid as TSV, or CSV with `csv`: the one writer of every grid command.
+void ScriviTabella(const Tabella& t, bool csv, QTextStream& uscita);
+
+/// The archive commands: crea-archivio, info, demo-archivio, aggiorna, esporta.
+std::vector<std::unique_ptr<Comando>> ComandiArchivio();
+/// The cycle commands: cicli.
+std::vector<std::unique_ptr<Comando>> ComandiCicli();
+
+} // namespace strovel::cli

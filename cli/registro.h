@@ -1,0 +1,15 @@
+#pragma once
+// The table of strovel-cli's commands: each feature adds its own (archivio_comandi.cpp,
+// cicli_comandi.cpp, ...). Runs one command line: the program's and each command's --help,
+// --version, Italian messages for wrong usage.
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace strovel::cli {
+
+/// Runs `argomenti` (without the program name). Results go to `uscita`, Italian error messages
+/// to `errori`; the result is the exit code (0 done, 1 failed, 2 wrong usage).
+int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori);
+
+} // namespace strovel::cli
