@@ -143,31 +143,34 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
     return barra;
 }
 
-QWidget* FinestraPrincipale::CreaArchivio() {
-    ServiziArchivio s;
+ServiziFinestra FinestraPrincipale::Servizi() {
+    ServiziFinestra s;
     s.archivio = c_.archivio.get();
     s.db = &c_.archivioDb;
     s.impostazioni = &c_.impostazioni;
     s.dialoghi = &c_.dialoghi;
     s.cartellaProgramma = c_.cartellaProgramma;
-    s.indirizzoInternet = &c_.indirizzoInternet;
     s.pb1 = ProgressoSuBarra(pb1_);
     s.adesso = c_.adesso;
+    s.indirizzoInternet = &c_.indirizzoInternet;
     s.apriIndirizzo = c_.apriIndirizzo;
     s.dopoRicarica = [this] {
         AggiornaEtichetteModello();
         AggiornaGrigliaIndici();
     };
-    return new FinestraArchivio(std::move(s));
+    return s;
+}
+
+QWidget* FinestraPrincipale::CreaArchivio() {
+    return new FinestraArchivio(Servizi());
 }
 
 QWidget* FinestraPrincipale::CreaMiniElenco() {
-    return new FinestraMiniElenco(*c_.archivio, c_.dialoghi);
+    return new FinestraMiniElenco(Servizi());
 }
 
 QWidget* FinestraPrincipale::CreaStrovel() {
-    return new FinestraStrovel(*c_.archivio, c_.dialoghi, c_.cartellaProgramma,
-                               ProgressoSuBarra(pb1_));
+    return new FinestraStrovel(Servizi());
 }
 
 QWidget* FinestraPrincipale::CreaStrisciaEtichette() {

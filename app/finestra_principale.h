@@ -2,6 +2,8 @@
 // The main window: a multiple-document frame with one button per window, the labels of the
 // model list's range, the draw index grid and the program-wide progress bar pb1.
 
+#include "ui/servizi.h"
+
 #include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -43,6 +45,8 @@ public:
 private:
     QWidget* CreaBarraPulsanti();
     QWidget* CreaStrisciaEtichette();
+    /// What every window receives.
+    ServiziFinestra Servizi();
     // The windows built so far, one function each.
     QWidget* CreaArchivio();
     QWidget* CreaMiniElenco();

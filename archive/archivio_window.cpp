@@ -68,7 +68,7 @@ QDate DataQt(const std::string& testo) {
 
 } // namespace
 
-FinestraArchivio::FinestraArchivio(ServiziArchivio servizi, QWidget* padre)
+FinestraArchivio::FinestraArchivio(ServiziFinestra servizi, QWidget* padre)
     : QWidget(padre), s_(std::move(servizi)) {
     setObjectName(QStringLiteral("archivio"));
     setWindowTitle(QStringLiteral("Gestione archivio"));

@@ -6,6 +6,7 @@
 #include "archive/aggiornamento.h"
 #include "storage/caricamento.h"
 #include "storage/errori_sqlite.h"
+#include "ui/servizi.h"
 
 #include <QDateTime>
 #include <QWidget>
@@ -33,29 +34,10 @@ class DatabaseImpostazioni;
 class Dialoghi;
 class ModelloElenco;
 
-/// What the archive window needs from the program.
-struct ServiziArchivio {
-    Archivio* archivio = nullptr;
-    DatabaseArchivio* db = nullptr;
-    DatabaseImpostazioni* impostazioni = nullptr;
-    Dialoghi* dialoghi = nullptr;
-    QString cartellaProgramma;
-    /// The "IndirizzoInternet" parameter read at start-up; the window keeps it current.
-    QString* indirizzoInternet = nullptr;
-    Progresso pb1;
-    /// After every full reload: the main window's range labels and draw grid.
-    std::function<void()> dopoRicarica;
-    std::function<QDateTime()> adesso = [] { return QDateTime::currentDateTime(); };
-    /// The page a web address opens in the desktop's browser (tests record it instead).
-    std::function<void(const QString&)> apriIndirizzo;
-    /// Where the weekday calendar's year list ends.
-    int annoCorrente = QDate::currentDate().year();
-};
-
 class FinestraArchivio : public QWidget {
     Q_OBJECT
 public:
-    FinestraArchivio(ServiziArchivio servizi, QWidget* padre = nullptr);
+    FinestraArchivio(ServiziFinestra servizi, QWidget* padre = nullptr);
 
     // Tab 0: the current draw.
     void MostraEstrazione(int indice);
@@ -108,7 +90,7 @@ private:
     std::vector<Candidata> CandidateDallaGriglia() const;
     void Esporta(const std::function<bool()>& scrivi);
 
-    ServiziArchivio s_;
+    ServiziFinestra s_;
     int corrente_ = 0;
 
     QTabWidget* schede_ = nullptr;

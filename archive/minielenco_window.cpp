@@ -13,8 +13,9 @@
 
 namespace strovel {
 
-FinestraMiniElenco::FinestraMiniElenco(const Archivio& archivio, Dialoghi& dialoghi, QWidget* padre)
-    : QWidget(padre), archivio_(archivio) {
+FinestraMiniElenco::FinestraMiniElenco(const ServiziFinestra& servizi, QWidget* padre)
+    : QWidget(padre), archivio_(*servizi.archivio) {
+    Dialoghi& dialoghi = *servizi.dialoghi;
     setObjectName(QStringLiteral("Estrazioni_minielenco"));
     setWindowTitle(QStringLiteral("Mini elenco"));
     griglia_ = new QTableWidget(11, 6, this);

@@ -2,6 +2,8 @@
 // The small draw window: one draw at a time as an 11 x 5 table, chosen with a scroll bar, by
 // index or by date; number cells can be highlighted by a click.
 
+#include "ui/servizi.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -16,7 +18,7 @@ class SelettoreIntervallo;
 class FinestraMiniElenco : public QWidget {
     Q_OBJECT
 public:
-    FinestraMiniElenco(const Archivio& archivio, Dialoghi& dialoghi, QWidget* padre = nullptr);
+    FinestraMiniElenco(const ServiziFinestra& servizi, QWidget* padre = nullptr);
 
     void MostraEstrazione(int posizione);
     void ResettaColorazione();

@@ -45,10 +45,9 @@ QComboBox* Lista(QWidget* padre, const char* nome, const ListaValori& lista) {
 
 } // namespace
 
-FinestraStrovel::FinestraStrovel(const Archivio& archivio, Dialoghi& dialoghi,
-                                 QString cartellaProgramma, Progresso pb1, QWidget* padre)
-    : QWidget(padre), archivio_(archivio), dialoghi_(dialoghi),
-      cartella_(std::move(cartellaProgramma)), pb1_(std::move(pb1)) {
+FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
+    : QWidget(padre), archivio_(*servizi.archivio), dialoghi_(*servizi.dialoghi),
+      cartella_(servizi.cartellaProgramma), pb1_(servizi.pb1) {
     setObjectName(QStringLiteral("Strovel"));
     setWindowTitle(QStringLiteral("Strovel"));
 

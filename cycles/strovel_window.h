@@ -5,6 +5,7 @@
 #include "cycles/strovel.h"
 #include "cycles/strovel_comandi.h"
 #include "storage/caricamento.h"
+#include "ui/servizi.h"
 
 #include <QWidget>
 
@@ -30,8 +31,7 @@ class SelettoreIntervallo;
 class FinestraStrovel : public QWidget {
     Q_OBJECT
 public:
-    FinestraStrovel(const Archivio& archivio, Dialoghi& dialoghi, QString cartellaProgramma,
-                    Progresso pb1, QWidget* padre = nullptr);
+    explicit FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre = nullptr);
 
     // Commands (each also behind its button).
     void Elabora();

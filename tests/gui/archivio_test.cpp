@@ -65,7 +65,7 @@ protected:
     }
     void TearDown() override { w.reset(); }
     void Apri() {
-        ServiziArchivio s;
+        ServiziFinestra s;
         s.archivio = archivio.get();
         s.db = &db;
         s.impostazioni = &impostazioni;
@@ -657,7 +657,10 @@ TEST_F(FinestraArchivioTest, ControlloDalSito) {
 }
 
 TEST_F(FinestraArchivioTest, FinestraApertaSegueLArchivioRicaricato) {
-    FinestraMiniElenco mini(*archivio, dialoghi);
+    ServiziFinestra servizi;
+    servizi.archivio = archivio.get();
+    servizi.dialoghi = &dialoghi;
+    FinestraMiniElenco mini(servizi);
     const auto pulsanti = mini.findChildren<QPushButton*>(QStringLiteral("Command42"));
     ASSERT_EQ(pulsanti.size(), 2);
     auto data = [&] { return test::Trova<QLabel>(&mini, QStringLiteral("LblData"))->text(); };
@@ -693,7 +696,10 @@ TEST(MiniElenco, EstrazioneEColori) {
     a->CalcolaProgressivi();
     a->ModelloIdentita();
     DialoghiScriptati dialoghi;
-    FinestraMiniElenco m(*a, dialoghi);
+    ServiziFinestra servizi;
+    servizi.archivio = a.get();
+    servizi.dialoghi = &dialoghi;
+    FinestraMiniElenco m(servizi);
     auto* g = test::Trova<QTableWidget>(&m, QStringLiteral("FgMini"));
     EXPECT_EQ(test::Trova<QLabel>(&m, QStringLiteral("LblData"))->text(),
               QStringLiteral("03/02/2000"));

@@ -31,9 +31,12 @@ protected:
     std::unique_ptr<FinestraStrovel> w;
 
     void SetUp() override {
-        w = std::make_unique<FinestraStrovel>(
-            *archivio, dialoghi, cartella.path(),
-            Progresso{[](int) {}, [this](int v) { avanzamento.push_back(v); }, {}});
+        ServiziFinestra s;
+        s.archivio = archivio.get();
+        s.dialoghi = &dialoghi;
+        s.cartellaProgramma = cartella.path();
+        s.pb1 = Progresso{[](int) {}, [this](int v) { avanzamento.push_back(v); }, {}};
+        w = std::make_unique<FinestraStrovel>(s);
         w->show();
     }
     template <typename T = QWidget> T* Trova(const char* nome) {
