@@ -5,8 +5,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QStringList>
+#include <QTableWidget>
 #include <QTest>
 #include <QWidget>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +30,43 @@ inline void Clicca(QWidget* radice, const QString& nome) {
     ASSERT_NE(b, nullptr);
     ASSERT_TRUE(b->isEnabled()) << nome.toStdString();
     QTest::mouseClick(b, Qt::LeftButton);
+}
+
+/// The text of the label named `nome`.
+inline QString Etichetta(QWidget* radice, const QString& nome) {
+    auto* l = Trova<QLabel>(radice, nome);
+    return l ? l->text() : QString();
+}
+
+/// The text of cell (riga, colonna) of the grid named `griglia`; empty when there is no item.
+inline QString Cella(QWidget* radice, const QString& griglia, int riga, int colonna) {
+    auto* g = Trova<QTableWidget>(radice, griglia);
+    const QTableWidgetItem* i = g ? g->item(riga, colonna) : nullptr;
+    return i ? i->text() : QString();
+}
+
+/// The header texts of the grid named `griglia`.
+inline QStringList Intestazioni(QWidget* radice, const QString& griglia) {
+    QStringList t;
+    auto* g = Trova<QTableWidget>(radice, griglia);
+    for (int c = 0; g && c < g->columnCount(); ++c) {
+        const QTableWidgetItem* i = g->horizontalHeaderItem(c);
+        t << (i ? i->text() : QString());
+    }
+    return t;
+}
+
+/// Processes events until `condizione` holds or `ms` pass; whether it held.
+inline bool AttendiFinche(const std::function<bool()>& condizione, int ms = 5000) {
+    QElapsedTimer orologio;
+    orologio.start();
+    while (!condizione()) {
+        if (orologio.elapsed() > ms) {
+            return false;
+        }
+        QTest::qWait(10);
+    }
+    return true;
 }
 
 /// Every top-level widget of class T.

@@ -85,7 +85,7 @@ protected:
     template <typename T = QWidget> T* Trova(const QString& nome) {
         return test::Trova<T>(w.get(), nome);
     }
-    QString Testo(const char* nome) { return Trova<QLabel>(QString::fromLatin1(nome))->text(); }
+    QString Testo(const char* nome) { return test::Etichetta(w.get(), QString::fromLatin1(nome)); }
     QLineEdit* Box(int k) { return Trova<QLineEdit>(QStringLiteral("txtin%1").arg(k)); }
     void Clicca(const char* nome) { test::Clicca(w.get(), QString::fromLatin1(nome)); }
     QString Focus() {
@@ -463,7 +463,9 @@ TEST_F(FinestraArchivioTest, PagineDiAiuto) {
     for (const auto& [nome, argomento] : pulsanti) {
         EXPECT_TRUE(EsisteArgomento(argomento)) << argomento;
         Clicca(nome);
-        EXPECT_EQ(test::ArgomentoAiutoAperto(), argomento) << nome;
+        EXPECT_TRUE(
+            test::AttendiFinche([&] { return test::ArgomentoAiutoAperto() == argomento; }, 1000))
+            << nome;
     }
     FinestraAiuto::Apri(320)->close();
 }

@@ -56,7 +56,7 @@ protected:
         ASSERT_TRUE(avvio->Avvia(&errore)) << errore.toStdString();
     }
     QString Testo(QWidget* radice, const char* nome) {
-        return test::Trova<QLabel>(radice, QString::fromLatin1(nome))->text();
+        return test::Etichetta(radice, QString::fromLatin1(nome));
     }
 };
 

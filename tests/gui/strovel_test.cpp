@@ -51,16 +51,10 @@ protected:
                           g->visualItemRect(g->item(0, r)).center());
     }
     QString Cella(const char* griglia, int riga, int colonna) {
-        QTableWidgetItem* i = Griglia(griglia)->item(riga, colonna);
-        return i ? i->text() : QString();
+        return test::Cella(w.get(), QString::fromLatin1(griglia), riga, colonna);
     }
     QStringList Intestazioni(const char* griglia) {
-        QStringList t;
-        auto* g = Griglia(griglia);
-        for (int c = 0; c < g->columnCount(); ++c) {
-            t << g->horizontalHeaderItem(c)->text();
-        }
-        return t;
+        return test::Intestazioni(w.get(), QString::fromLatin1(griglia));
     }
     void SelezionaRiga(const char* griglia, int riga) {
         auto* g = Griglia(griglia);
