@@ -3,6 +3,7 @@
 #include "ui/aiuto.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 namespace strovel {
@@ -28,6 +29,12 @@ QHBoxLayout* PulsantiAiuto(QWidget* padre,
         riga->addWidget(b);
     }
     return riga;
+}
+
+QLabel* Nota(QWidget* padre, const QString& testo) {
+    auto* l = new QLabel(testo, padre);
+    l->setWordWrap(true);
+    return l;
 }
 
 } // namespace strovel
