@@ -46,8 +46,8 @@ QComboBox* Lista(QWidget* padre, const char* nome, const ListaValori& lista) {
 } // namespace
 
 FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
-    : QWidget(padre), archivio_(*servizi.archivio), dialoghi_(*servizi.dialoghi),
-      cartella_(servizi.cartellaProgramma), pb1_(servizi.pb1) {
+    : QWidget(padre), archivio_(*servizi.archivio), sessione_(*servizi.archivio),
+      dialoghi_(*servizi.dialoghi), cartella_(servizi.cartellaProgramma), pb1_(servizi.pb1) {
     setObjectName(QStringLiteral("Strovel"));
     setWindowTitle(QStringLiteral("Strovel"));
 
@@ -418,30 +418,12 @@ QTabWidget* FinestraStrovel::CreaRisultati() {
 
     connect(fgX_, &QTableWidget::cellClicked, this, [this](int riga, int) { MostraCiclo(riga); });
     connect(fgC_, &QTableWidget::cellClicked, this, [this](int riga, int) {
-        if (riga < 0 || riga >= static_cast<int>(coppie_.size()) || !eseguito_) {
+        if (riga < 0 || riga >= sessione_.NumeroCoppie() || !sessione_.Eseguito()) {
             return;
         }
-        const Accoppiamento& c = coppie_[static_cast<std::size_t>(riga)];
-        const auto ei = StatisticaFormula(archivio_, esito_.parametri, esito_.cicli,
-                                          esito_.formule[static_cast<std::size_t>(c.i - 1)]);
-        const auto ej = StatisticaFormula(archivio_, esito_.parametri, esito_.cicli,
-                                          esito_.formule[static_cast<std::size_t>(c.j - 1)]);
         // Fg2: the second formula; Fg3: the two side by side.
-        Mostra(fg2_, TabellaStatistica(archivio_, ej));
-        Tabella sx = TabellaStatistica(archivio_, ei);
-        const Tabella dx = TabellaStatistica(archivio_, ej);
-        Tabella affiancate(std::string(IntestazioneStatistica) + "||||" + IntestazioneStatistica);
-        for (std::size_t k = 0; k < std::max(sx.righe.size(), dx.righe.size()); ++k) {
-            auto& r = affiancate.AggiungiRiga();
-            for (std::size_t c2 = 0; c2 < 14; ++c2) {
-                if (k < sx.righe.size()) {
-                    r[c2] = sx.righe[k][c2];
-                }
-                if (k < dx.righe.size()) {
-                    r[c2 + 17] = dx.righe[k][c2];
-                }
-            }
-        }
+        const auto [seconda, affiancate] = sessione_.Coppia(riga);
+        Mostra(fg2_, seconda);
         Mostra(fg3_, affiancate);
     });
     return schede_;

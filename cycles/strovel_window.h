@@ -4,6 +4,7 @@
 
 #include "cycles/strovel.h"
 #include "cycles/strovel_comandi.h"
+#include "cycles/strovel_sessione.h"
 #include "storage/caricamento.h"
 #include "ui/servizi.h"
 
@@ -61,7 +62,7 @@ public:
 
     /// The parameters as the controls show them now.
     ParametriStrovel LeggiParametri() const;
-    const EsitoStrovel& UltimoEsito() const { return esito_; }
+    const EsitoStrovel& UltimoEsito() const { return sessione_.Esito(); }
 
 private:
     QWidget* CreaParametri();
@@ -80,10 +81,12 @@ private:
     /// The formula row selected in FgY, or -1 after telling the user.
     int RigaSelezionata();
     /// The pair selected in FgC, or nothing after telling the user.
-    std::optional<Accoppiamento> CoppiaSelezionata();
+    /// The selected row of the pair list, or -1 (with a message) when there is none.
+    int CoppiaSelezionata();
     void Avviso(const QString& testo);
 
     const Archivio& archivio_;
+    SessioneStrovel sessione_;
     Dialoghi& dialoghi_;
     QString cartella_;
     Progresso pb1_;
@@ -130,13 +133,6 @@ private:
     QTableWidget* fgRit_ = nullptr;
     QTableWidget* fg5R_ = nullptr;
     QTableWidget* fgPres_ = nullptr;
-
-    EsitoStrovel esito_;
-    bool eseguito_ = false;
-    std::vector<Quartina> quartine_;
-    std::vector<Accoppiamento> coppie_;
-    Presenze presenze_{};
-    bool presenzeContate_ = false;
 };
 
 } // namespace strovel

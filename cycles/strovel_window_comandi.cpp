@@ -63,15 +63,15 @@ void FinestraStrovel::AggiungiOra() {
 }
 
 void FinestraStrovel::MostraFormule() {
-    Mostra(fgY_, TabellaFormule(esito_.formule));
-    Mostra(fg4_, TabellaPrevisioniStrovel(esito_.previsioni));
+    Mostra(fgY_, sessione_.Formule());
+    Mostra(fg4_, sessione_.Previsioni());
 }
 
 bool FinestraStrovel::Eseguito() {
-    if (!eseguito_) {
+    if (!sessione_.Eseguito()) {
         Avviso(QStringLiteral("Eseguire prima ELABORA."));
     }
-    return eseguito_;
+    return sessione_.Eseguito();
 }
 
 int FinestraStrovel::RigaSelezionata() {
@@ -79,28 +79,26 @@ int FinestraStrovel::RigaSelezionata() {
         return -1;
     }
     const int riga = fgY_->currentRow();
-    if (riga < 0 || riga >= static_cast<int>(esito_.formule.size()) ||
-        !esito_.formule[static_cast<std::size_t>(riga)].formula) {
+    if (!sessione_.FormulaValida(riga)) {
         Avviso(QStringLiteral("Selezionare una formula dell'elenco."));
         return -1;
     }
     return riga;
 }
 
-std::optional<Accoppiamento> FinestraStrovel::CoppiaSelezionata() {
+int FinestraStrovel::CoppiaSelezionata() {
     const int riga = fgC_->currentRow();
-    if (riga < 0 || riga >= static_cast<int>(coppie_.size())) {
+    if (riga < 0 || riga >= sessione_.NumeroCoppie()) {
         Avviso(QStringLiteral("Eseguire ACCOPPIAMENTI e selezionare una coppia."));
-        return std::nullopt;
+        return -1;
     }
-    return coppie_[static_cast<std::size_t>(riga)];
+    return riga;
 }
 
 // --- The run ----------------------------------------------------------------------------------
 
 void FinestraStrovel::Elabora() {
     // 1. Lists of the earlier run that no longer apply.
-    coppie_.clear();
     Mostra(fg9_, Tabella(IntestazioneAccorpato));
     Mostra(fgC_, Tabella(IntestazioneAccoppiamenti));
     Mostra(fG7_, Riepilogo({}));
@@ -141,33 +139,20 @@ void FinestraStrovel::EsaminaTutte() {
 void FinestraStrovel::Accogli(EsitoStrovel e) {
     Mostra(fgX_, TabellaCicli(archivio_, e.cicli));
     // Both wheel lists are needed; the cycle list stays filled all the same.
-    if (e.mancanoRuote) {
+    if (!sessione_.Accogli(std::move(e))) {
         dialoghi_.Messaggio(this, Icona::Nessuna, QStringLiteral("Avviso"),
                             QStringLiteral("Attenzione si deve selezionare almeno una ruota di "
                                            "rilevazione ed una su cui giocare"));
         return;
     }
-    esito_ = std::move(e);
-    eseguito_ = true;
     MostraFormule();
-    std::array<int, 91> compagni{};
-    if (!esito_.formule.empty() && esito_.formule.front().formula) {
-        compagni = ConteggiCompagni(archivio_, esito_.parametri, esito_.cicli,
-                                    *esito_.formule.front().formula);
-    }
-    Tabella s("|");
-    for (int n = 1; n <= 90; ++n) {
-        s.AggiungiRiga({std::to_string(n), std::to_string(compagni[static_cast<std::size_t>(n)])});
-    }
-    Mostra(fgS_, s);
-    if (!esito_.cicli.empty()) {
+    Mostra(fgS_, sessione_.Compagni());
+    if (!sessione_.Esito().cicli.empty()) {
         MostraCiclo(0);
     }
-    quartine_.clear();
-    Mostra(fg13_, TabellaQuartine(quartine_));
+    Mostra(fg13_, sessione_.Quartine());
     Mostra(fgPres_, Tabella(IntestazionePresenze));
     Mostra(fgRit_, Tabella(IntestazioneRitardi));
-    presenzeContate_ = false;
     AggiungiOra();
     schede_->setCurrentIndex(0);
 }
@@ -177,20 +162,8 @@ void FinestraStrovel::MostraCiclo(int riga) {
         return;
     }
     const int considerata = fgX_->item(riga, 5)->text().toInt();
-    Tabella t("Ruota|1|2|3|4|5");
-    for (int w = 0; w < NumRuote; ++w) {
-        std::vector<std::string> testi = {std::string(SigleRuote[static_cast<std::size_t>(w)])};
-        for (int q = 1; q <= 5; ++q) {
-            testi.push_back(std::to_string(archivio_.Estratti(considerata, w, q)));
-        }
-        t.AggiungiRiga(testi);
-    }
-    Mostra(fgE_, t);
-    label2_->setText(
-        QStringLiteral("%1 del %2")
-            .arg(considerata)
-            .arg(QString::fromStdString(archivio_.DateEstrazioni[static_cast<std::size_t>(
-                std::clamp<int>(considerata, 0, archivio_.TotEstrazioni))])));
+    Mostra(fgE_, sessione_.EstrattiCiclo(considerata));
+    label2_->setText(QString::fromStdString(sessione_.DidascaliaCiclo(considerata)));
     fgX_->selectRow(riga);
 }
 
@@ -201,7 +174,7 @@ void FinestraStrovel::PrevisioniUnaRuota_() {
     if (!Eseguito()) {
         return;
     }
-    PrevisioniUnaRuota(archivio_, esito_.parametri, esito_.cicli, esito_.formule);
+    sessione_.PrevisioniUnaRuota();
     MostraFormule();
 }
 
@@ -209,7 +182,7 @@ void FinestraStrovel::ContaP2() {
     if (!Eseguito()) {
         return;
     }
-    ContaPositivi(archivio_, esito_.parametri, esito_.cicli, esito_.formule);
+    sessione_.ContaP2();
     MostraFormule();
 }
 
@@ -217,8 +190,7 @@ void FinestraStrovel::TallyPrevisioni() {
     if (!Eseguito()) {
         return;
     }
-    esito_.previsioni = TabellaPrevisioni(esito_.formule);
-    RitardiPrevisioni(esito_.formule, esito_.previsioni);
+    sessione_.Tally();
     MostraFormule();
 }
 
@@ -227,10 +199,7 @@ void FinestraStrovel::RitardiCorrenti() {
         return;
     }
     // The delays are taken at the reference the scroll bar shows now.
-    ParametriStrovel p = esito_.parametri;
-    p.riferimento = archivio_.IndiceModello(selettore_->Fine());
-    CalcolaRitardi(archivio_, p, esito_.formule);
-    RitardiPrevisioni(esito_.formule, esito_.previsioni);
+    sessione_.RitardiCorrenti(archivio_.IndiceModello(selettore_->Fine()));
     MostraFormule();
 }
 
@@ -242,10 +211,9 @@ void FinestraStrovel::Statistica() {
     if (riga < 0) {
         return;
     }
-    const auto esiti = StatisticaFormula(archivio_, esito_.parametri, esito_.cicli,
-                                         esito_.formule[static_cast<std::size_t>(riga)]);
-    Mostra(fg1_, TabellaStatistica(archivio_, esiti));
-    Mostra(fgSt1_, TabellaRiepilogoStatistica(esiti, esito_.parametri.cicli));
+    const auto [statistica, riepilogo] = sessione_.Statistica(riga);
+    Mostra(fg1_, statistica);
+    Mostra(fgSt1_, riepilogo);
     schede_->setCurrentIndex(1);
 }
 
@@ -266,15 +234,7 @@ void FinestraStrovel::EvidenziaUltimeNegative() {
                             QStringLiteral("Attenzione valore inserito non coerente."));
         return;
     }
-    std::vector<EsitoCiclo> ultimi;
-    for (RigaFormula& r : esito_.formule) {
-        if (!r.formula) {
-            continue;
-        }
-        ultimi = StatisticaFormula(archivio_, esito_.parametri, esito_.cicli, r);
-        r.negativaEvidenziata = UltimeNegative(ultimi, n);
-    }
-    Mostra(fg1_, TabellaStatistica(archivio_, ultimi));
+    Mostra(fg1_, sessione_.UltimeNegative(n));
     MostraFormule();
 }
 
@@ -284,24 +244,20 @@ void FinestraStrovel::Accoppiamenti_() {
     }
     AggiungiOra();
     if (pb1_.massimo) {
-        pb1_.massimo(esito_.parametri.elenco);
+        pb1_.massimo(sessione_.Esito().parametri.elenco);
     }
-    coppie_ = Accoppiamenti(archivio_, esito_.parametri, esito_.cicli, esito_.formule, pb1_.valore);
+    const Tabella coppie = sessione_.Accoppia(pb1_.valore);
     pb1_.Completa();
-    Mostra(fgC_, TabellaAccoppiamenti(coppie_));
+    Mostra(fgC_, coppie);
     schede_->setCurrentIndex(2);
 }
 
 void FinestraStrovel::ElencoAccorpato_() {
-    const auto coppia = CoppiaSelezionata();
-    if (!coppia) {
+    const int coppia = CoppiaSelezionata();
+    if (coppia < 0) {
         return;
     }
-    const auto ei = StatisticaFormula(archivio_, esito_.parametri, esito_.cicli,
-                                      esito_.formule[static_cast<std::size_t>(coppia->i - 1)]);
-    const auto ej = StatisticaFormula(archivio_, esito_.parametri, esito_.cicli,
-                                      esito_.formule[static_cast<std::size_t>(coppia->j - 1)]);
-    Mostra(fg9_, ElencoAccorpato(archivio_, ei, coppia->i, ej, coppia->j));
+    Mostra(fg9_, sessione_.Accorpato(coppia));
 }
 
 void FinestraStrovel::Riepilogo_() {
@@ -309,8 +265,7 @@ void FinestraStrovel::Riepilogo_() {
     if (riga < 0) {
         return;
     }
-    Mostra(fG7_, Riepilogo(StatisticaFormula(archivio_, esito_.parametri, esito_.cicli,
-                                             esito_.formule[static_cast<std::size_t>(riga)])));
+    Mostra(fG7_, sessione_.Riepilogo(riga));
     schede_->setCurrentIndex(1);
 }
 
@@ -320,12 +275,11 @@ void FinestraStrovel::Evidenzia_() {
         return;
     }
     // The draw: the considered draw of the cycle selected in the cycle list.
-    const int ciclo = std::max(0, fgX_->currentRow());
-    if (ciclo >= static_cast<int>(esito_.cicli.size())) {
+    const auto t = sessione_.Evidenzia(riga, std::max(0, fgX_->currentRow()));
+    if (!t) {
         return;
     }
-    Mostra(fgTr_, Evidenzia(archivio_, *esito_.formule[static_cast<std::size_t>(riga)].formula,
-                            esito_.cicli[static_cast<std::size_t>(ciclo)].considerata));
+    Mostra(fgTr_, *t);
     schede_->setCurrentIndex(1);
 }
 
@@ -337,36 +291,29 @@ void FinestraStrovel::SpostaNumero() {
     if (riga < 0) {
         return;
     }
-    if (chX_->isChecked()) {
-        quartine_.clear();
-    }
-    AggiungiQuartina(quartine_, esito_.formule[static_cast<std::size_t>(riga)]);
-    Mostra(fg13_, TabellaQuartine(quartine_));
+    sessione_.AggiungiQuartina(riga, chX_->isChecked());
+    Mostra(fg13_, sessione_.Quartine());
     VerificaQuartine_();
 }
 
 void FinestraStrovel::EliminaQuartina() {
-    const int riga = fg13_->currentRow();
-    if (riga < 0 || riga >= static_cast<int>(quartine_.size())) {
-        return;
+    if (sessione_.EliminaQuartina(fg13_->currentRow())) {
+        Mostra(fg13_, sessione_.Quartine());
     }
-    quartine_.erase(quartine_.begin() + riga);
-    Mostra(fg13_, TabellaQuartine(quartine_));
 }
 
 void FinestraStrovel::VerificaQuartine_() {
-    if (quartine_.empty() || !eseguito_) {
+    if (!sessione_.HaQuartine() || !sessione_.Eseguito()) {
         return;
     }
     const SceltaVerifica scelta{chAmbata_->isChecked(), chAmbi_->isChecked(),
                                 chQuartina_->isChecked()};
-    Mostra(fgUU_, VerificaQuartine(archivio_, archivio_.IndiceModello(selettore_->Fine()),
-                                   esito_.parametri.colpi, quartine_, scelta));
+    Mostra(fgUU_, sessione_.VerificaQuartine(archivio_.IndiceModello(selettore_->Fine()), scelta));
     schede_->setCurrentIndex(3);
 }
 
 void FinestraStrovel::Verifica2() {
-    if (quartine_.empty() || !eseguito_) {
+    if (!sessione_.HaQuartine() || !sessione_.Eseguito()) {
         return;
     }
     const auto gioco = Selezione(fgG_);
@@ -376,8 +323,7 @@ void FinestraStrovel::Verifica2() {
                                            "una sola ruota"));
         return;
     }
-    Mostra(fgUU_, VerificaPrimiNumeri(archivio_, archivio_.IndiceModello(selettore_->Fine()),
-                                      esito_.parametri.colpi, quartine_));
+    Mostra(fgUU_, sessione_.VerificaPrimiNumeri(archivio_.IndiceModello(selettore_->Fine())));
     schede_->setCurrentIndex(3);
 }
 
@@ -388,7 +334,7 @@ void FinestraStrovel::Ritardi() {
     if (!Eseguito()) {
         return;
     }
-    Mostra(fgRit_, TallyRitardi(esito_.formule));
+    Mostra(fgRit_, sessione_.Ritardi());
     schede_->setCurrentIndex(4);
 }
 
@@ -400,12 +346,9 @@ void FinestraStrovel::UltimiCinqueRitardi_() {
 }
 
 void FinestraStrovel::UltimePresenze() {
-    presenze_ = ContaPresenze(archivio_, archivio_.IndiceModello(selettore_->Fine()),
-                              retro_->currentText().toInt());
-    presenzeContate_ = true;
-    Mostra(fgPres_, TabellaPresenze(presenze_));
-    if (eseguito_) {
-        SegnaPresenze(esito_.formule, presenze_);
+    Mostra(fgPres_, sessione_.UltimePresenze(archivio_.IndiceModello(selettore_->Fine()),
+                                             retro_->currentText().toInt()));
+    if (sessione_.Eseguito()) {
         MostraFormule();
     }
     schede_->setCurrentIndex(5);
@@ -415,10 +358,8 @@ void FinestraStrovel::FiltraAmbate_() {
     if (!Eseguito()) {
         return;
     }
-    if (!presenzeContate_) {
-        UltimePresenze();
-    }
-    Mostra(fgPres_, FiltraAmbate(presenze_, esito_.formule));
+    Mostra(fgPres_, sessione_.Filtra(archivio_.IndiceModello(selettore_->Fine()),
+                                     retro_->currentText().toInt()));
     schede_->setCurrentIndex(5);
 }
 
