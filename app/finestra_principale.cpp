@@ -10,6 +10,7 @@
 #include "ui/flusso_layout.h"
 #include "ui/griglia.h"
 #include "ui/progresso_barra.h"
+#include "ui/selettore_intervallo.h"
 
 #include <QApplication>
 #include <QDockWidget>
@@ -157,6 +158,10 @@ ServiziFinestra FinestraPrincipale::Servizi() {
     s.dopoRicarica = [this] {
         AggiornaEtichetteModello();
         AggiornaGrigliaIndici();
+        // The open windows show the draw their next command will use.
+        for (SelettoreIntervallo* selettore : area_->findChildren<SelettoreIntervallo*>()) {
+            selettore->Ricaricato();
+        }
     };
     return s;
 }

@@ -163,6 +163,14 @@ void SelettoreIntervallo::AggiornaArchivio() {
     }
 }
 
+void SelettoreIntervallo::Ricaricato() {
+    AggiornaArchivio();
+    QuandoCambiaFine(barraFine_->value());
+    if (barraInizio_) {
+        QuandoCambiaInizio(barraInizio_->value());
+    }
+}
+
 void SelettoreIntervallo::ImpostaFine(int posizione) {
     // The archive may have grown since the last move: the new maximum first, or the value
     // would be clamped to the old one.

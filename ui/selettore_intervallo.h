@@ -85,6 +85,9 @@ public:
 
     /// Follows a reload: bar maxima from the archive's current size.
     void AggiornaArchivio();
+    /// After a reload of the archive (a draw added or deleted): new maxima, and the labels and
+    /// signals of both bars again, since a position may now stand for another draw.
+    void Ricaricato();
 
     QScrollBar* BarraFine() const { return barraFine_; }
     QScrollBar* BarraInizio() const { return barraInizio_; }

@@ -178,9 +178,16 @@ TEST(PrincipaleConArchivio, GrigliaDegliIndiciSegueLeModifiche) {
     EXPECT_EQ(griglia->model()->rowCount(), 31);
     EXPECT_EQ(test::Trova<QLabel>(finestra.get(), QStringLiteral("Lbl_Ev"))->text(),
               QStringLiteral("31"));
+    // The mini list, open on the new last draw, follows its deletion.
+    test::Clicca(finestra.get(), QStringLiteral("Command2"));
+    auto* mini = finestra->findChild<QWidget*>(QStringLiteral("Estrazioni_minielenco"));
+    ASSERT_NE(mini, nullptr);
+    EXPECT_EQ(test::Etichetta(mini, QStringLiteral("LblData")), QStringLiteral("05/02/2000"));
+    archivio->MostraEstrazione(31);
     dialoghi.RispondiSi();
     archivio->EliminaEstrazione();
     EXPECT_EQ(griglia->model()->rowCount(), 30);
+    EXPECT_EQ(test::Etichetta(mini, QStringLiteral("LblData")), QStringLiteral("30/01/2000"));
     finestra.reset();
     contesto.ChiudiTutto();
 }
