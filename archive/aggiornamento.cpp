@@ -111,7 +111,7 @@ std::vector<Candidata> Candidate(const QByteArray& contenuto) {
 }
 
 EsitoControllo ConfrontoArchivio(const DatabaseArchivio& db, std::vector<Candidata>& candidate,
-                                 const std::function<void(int, int)>& progresso) {
+                                 const Progresso& progresso) {
     EsitoControllo esito;
     if (candidate.empty()) {
         return esito;
@@ -124,10 +124,9 @@ EsitoControllo ConfrontoArchivio(const DatabaseArchivio& db, std::vector<Candida
     }
     int errori = 0;
     const int n = static_cast<int>(candidate.size());
+    progresso.Massimo(n);
     for (int r = n - 1; r >= 0; --r) {
-        if (progresso) {
-            progresso(n, n - 1 - r);
-        }
+        progresso.Valore(n - 1 - r);
         Candidata& c = candidate[static_cast<std::size_t>(r)];
         const QString chiave = Chiave(c.riga.data);
         if (chiave.isEmpty()) {

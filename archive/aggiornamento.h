@@ -2,6 +2,7 @@
 // Bringing the archive up to date from a text archive of draws: the check that marks every
 // candidate draw against the archive, and the apply that writes the marked ones.
 
+#include "core/progresso.h"
 #include "core/tabella.h"
 #include "storage/testo_aggiornamento.h"
 
@@ -70,9 +71,9 @@ std::vector<Candidata> Candidate(const QByteArray& contenuto);
 
 /// ConfrontoArchivio: marks every candidate, from the last to the first, against the archive.
 /// A date the archive cannot convert stops the check there; the marks already set stay.
-/// `progresso(massimo, valore)` follows the rows.
+/// `progresso` follows the rows: maximum N, value N - r at row r.
 EsitoControllo ConfrontoArchivio(const DatabaseArchivio& db, std::vector<Candidata>& candidate,
-                                 const std::function<void(int, int)>& progresso = {});
+                                 const Progresso& progresso = {});
 
 struct EsitoApplicazione {
     QStringList messaggi; ///< the List4 lines, in file order

@@ -82,15 +82,7 @@ void FinestraArchivio::CaricaEConfronta(const QByteArray& contenuto) {
         return; // no usable line: no message, List4 as it was
     }
     list4_->clear();
-    const EsitoControllo esito =
-        ConfrontoArchivio(*s_.db, candidate, [this](int massimo, int valore) {
-            if (s_.pb1.massimo) {
-                s_.pb1.massimo(massimo);
-            }
-            if (s_.pb1.valore) {
-                s_.pb1.valore(valore);
-            }
-        });
+    const EsitoControllo esito = ConfrontoArchivio(*s_.db, candidate, s_.pb1);
     s_.pb1.Completa();
     MostraTabella(fgImporta_, TabellaCandidate(candidate));
     list4_->addItems(esito.messaggi);

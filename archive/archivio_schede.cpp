@@ -248,26 +248,11 @@ void FinestraArchivio::DestinazioneRifiutata(const QString& motivo) {
     s_.dialoghi->Messaggio(this, Icona::Critica, QStringLiteral("Esportazione"), motivo);
 }
 
-namespace {
-
-ProgressoEsportazione SuBarra(const Progresso& pb1) {
-    return [pb1](int massimo, int valore) {
-        if (pb1.massimo) {
-            pb1.massimo(massimo);
-        }
-        if (pb1.valore) {
-            pb1.valore(valore);
-        }
-    };
-}
-
-} // namespace
-
 void FinestraArchivio::SalvaTrindolo() {
     Esporta([this] {
         const QString percorso = PercorsoTrindolo();
         const EsitoEsportazione esito =
-            ScriviFileTesto(percorso, TestoTrindolo(*s_.archivio, SuBarra(s_.pb1)), FileProtetti());
+            ScriviFileTesto(percorso, TestoTrindolo(*s_.archivio, s_.pb1), FileProtetti());
         if (esito.rifiutata) {
             DestinazioneRifiutata(esito.errore);
             return false;
@@ -297,7 +282,7 @@ void FinestraArchivio::SalvaPelvano() {
             return false; // a cancelled dialog ends silently
         }
         const EsitoEsportazione esito =
-            ScriviPelvano(*s_.archivio, *scelto, FileProtetti(), SuBarra(s_.pb1));
+            ScriviPelvano(*s_.archivio, *scelto, FileProtetti(), s_.pb1);
         if (esito.rifiutata) {
             DestinazioneRifiutata(esito.errore);
         }
@@ -321,7 +306,7 @@ void FinestraArchivio::SalvaNazionale() {
             return false;
         }
         const EsitoEsportazione esito =
-            ScriviFileTesto(*scelto, TestoNazionale(*s_.archivio, SuBarra(s_.pb1)), FileProtetti());
+            ScriviFileTesto(*scelto, TestoNazionale(*s_.archivio, s_.pb1), FileProtetti());
         if (esito.rifiutata) {
             DestinazioneRifiutata(esito.errore);
         }

@@ -34,9 +34,13 @@ QByteArray UltimeDue(const std::string& data) {
     return data.size() >= 2 ? QByteArray(data.data() + data.size() - 2, 2) : QByteArray();
 }
 
-void Avanza(const ProgressoEsportazione& progresso, int tot, int i) {
-    if (progresso && i % 10 == 0) {
-        progresso(tot, i);
+/// Maximum at the first draw, then the value at every tenth.
+void Avanza(const Progresso& progresso, int tot, int i) {
+    if (i == 1) {
+        progresso.Massimo(tot);
+    }
+    if (i % 10 == 0) {
+        progresso.Valore(i);
     }
 }
 
@@ -48,7 +52,7 @@ void Intero16(char* p, int v) {
 
 } // namespace
 
-QByteArray TestoTrindolo(const Archivio& a, const ProgressoEsportazione& progresso) {
+QByteArray TestoTrindolo(const Archivio& a, const Progresso& progresso) {
     QByteArray out;
     out.reserve(a.TotEstrazioni * 120);
     for (int i = 1; i <= a.TotEstrazioni; ++i) {
@@ -90,8 +94,7 @@ QByteArray RecordPelvano(const Archivio& a, int i) {
 }
 
 EsitoEsportazione ScriviPelvano(const Archivio& a, const QString& percorso,
-                                const QStringList& protetti,
-                                const ProgressoEsportazione& progresso) {
+                                const QStringList& protetti, const Progresso& progresso) {
     EsitoEsportazione esito;
     if (!DestinazioneAmmessa(percorso, protetti, &esito.errore)) {
         esito.rifiutata = true;
@@ -114,7 +117,7 @@ EsitoEsportazione ScriviPelvano(const Archivio& a, const QString& percorso,
     return ScriviFileTesto(percorso, contenuto, protetti);
 }
 
-QByteArray TestoNazionale(const Archivio& a, const ProgressoEsportazione& progresso) {
+QByteArray TestoNazionale(const Archivio& a, const Progresso& progresso) {
     QByteArray out;
     for (int i = 1; i <= a.TotEstrazioni; ++i) {
         Avanza(progresso, a.TotEstrazioni, i);

@@ -135,8 +135,7 @@ void ListaFormule::Proponi(const FormulaStrovel& f, int colpi) {
 
 std::vector<RigaFormula> CercaFormule(const Archivio& a, const ParametriStrovel& p,
                                       const std::vector<Ciclo>& cicli,
-                                      std::vector<RigaFormula> lista,
-                                      const std::function<void(int)>& progresso) {
+                                      std::vector<RigaFormula> lista, const Progresso& progresso) {
     const std::size_t nc = cicli.size();
     // uscite[r2][c][n] = 1 when number n comes out on wheel r2 anywhere in the play window of
     // cycle c: a formula hits a cycle when its ambata is one of them.
@@ -206,10 +205,9 @@ std::vector<RigaFormula> CercaFormule(const Archivio& a, const ParametriStrovel&
     }
     // ... then offered to the ranked list in the loop order F, R1, p, R2.
     ListaFormule elenco(std::move(lista), p.elenco);
+    progresso.Massimo(89);
     for (int f = 0; f <= 89; ++f) {
-        if (progresso) {
-            progresso(f);
-        }
+        progresso.Valore(f);
         for (std::size_t i1 = 0; i1 < nr1; ++i1) {
             for (int pos = 1; pos <= 5; ++pos) {
                 for (std::size_t i2 = 0; i2 < nr2; ++i2) {
@@ -412,7 +410,7 @@ bool RuoteScelte(const ParametriStrovel& p) {
 }
 
 /// One search with its follow-ups up to the tally; the delays are left to the caller.
-void Passo(const Archivio& a, EsitoStrovel& e, const std::function<void(int)>& progresso) {
+void Passo(const Archivio& a, EsitoStrovel& e, const Progresso& progresso) {
     e.formule = CercaFormule(a, e.parametri, e.cicli, std::move(e.formule), progresso);
     for (std::size_t r = 0; r < e.formule.size(); ++r) {
         e.formule[r].rango = static_cast<int>(r) + 1;
@@ -425,7 +423,7 @@ void Passo(const Archivio& a, EsitoStrovel& e, const std::function<void(int)>& p
 } // namespace
 
 EsitoStrovel ElaboraStrovel(const Archivio& a, const ParametriStrovel& parametri,
-                            bool ordinaPerRitardo, const std::function<void(int)>& progresso) {
+                            bool ordinaPerRitardo, const Progresso& progresso) {
     EsitoStrovel e;
     e.parametri = Effettivi(a, parametri);
     const ParametriStrovel& p = e.parametri;
@@ -444,8 +442,7 @@ EsitoStrovel ElaboraStrovel(const Archivio& a, const ParametriStrovel& parametri
 }
 
 EsitoStrovel EsaminaTutteLeOperazioni(const Archivio& a, const ParametriStrovel& parametri,
-                                      bool ordinaPerRitardo,
-                                      const std::function<void(int)>& progresso) {
+                                      bool ordinaPerRitardo, const Progresso& progresso) {
     EsitoStrovel e;
     e.parametri = Effettivi(a, parametri);
     e.cicli = CostruisciCicli(e.parametri.riferimento, e.parametri.cicli, e.parametri.durata,

@@ -5,6 +5,7 @@
 
 #include "core/aritmetica.h"
 #include "core/lista_valori.h"
+#include "core/progresso.h"
 
 #include <array>
 #include <cstdint>
@@ -134,14 +135,13 @@ private:
 /// forecast tally, delays with the after-reference check and the "Rit" column), then, with
 /// `ordinaPerRitardo` (Check1), the list sorted by the ambata's delay. `progresso` gets F.
 EsitoStrovel ElaboraStrovel(const Archivio& a, const ParametriStrovel& p,
-                            bool ordinaPerRitardo = false,
-                            const std::function<void(int)>& progresso = {});
+                            bool ordinaPerRitardo = false, const Progresso& progresso = {});
 
 /// "esamina tutte le ruote": the six operations in list order compete for one list, each row
 /// keeping its own operation; then the delays and the "Rit" column.
 EsitoStrovel EsaminaTutteLeOperazioni(const Archivio& a, const ParametriStrovel& p,
                                       bool ordinaPerRitardo = false,
-                                      const std::function<void(int)>& progresso = {});
+                                      const Progresso& progresso = {});
 
 // --- The steps, also commands of their own --------------------------------------------------
 
@@ -149,7 +149,7 @@ EsitoStrovel EsaminaTutteLeOperazioni(const Archivio& a, const ParametriStrovel&
 std::vector<RigaFormula> CercaFormule(const Archivio& a, const ParametriStrovel& p,
                                       const std::vector<Ciclo>& cicli,
                                       std::vector<RigaFormula> lista,
-                                      const std::function<void(int)>& progresso = {});
+                                      const Progresso& progresso = {});
 /// Companion counts of one formula (the work grid FgS): for every cycle whose ambata comes
 /// out, +1 to each other number of the play wheel in that draw.
 std::array<int, 91> ConteggiCompagni(const Archivio& a, const ParametriStrovel& p,

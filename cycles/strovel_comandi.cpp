@@ -146,7 +146,7 @@ bool UltimeNegative(const std::vector<EsitoCiclo>& esiti, int n) {
 std::vector<Accoppiamento> Accoppiamenti(const Archivio& a, const ParametriStrovel& p,
                                          const std::vector<Ciclo>& cicli,
                                          const std::vector<RigaFormula>& righe,
-                                         const std::function<void(int)>& progresso) {
+                                         const Progresso& progresso) {
     std::vector<std::vector<EsitoCiclo>> esiti;
     std::vector<int> numeriRiga;
     for (std::size_t r = 0; r < righe.size(); ++r) {
@@ -156,10 +156,9 @@ std::vector<Accoppiamento> Accoppiamenti(const Archivio& a, const ParametriStrov
         }
     }
     std::vector<Accoppiamento> coppie;
+    progresso.Massimo(p.elenco);
     for (std::size_t i = 0; i + 1 < esiti.size(); ++i) {
-        if (progresso) {
-            progresso(numeriRiga[i]);
-        }
+        progresso.Valore(numeriRiga[i]);
         for (std::size_t j = i + 1; j < esiti.size(); ++j) {
             Accoppiamento c;
             c.i = numeriRiga[i];

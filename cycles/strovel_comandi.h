@@ -60,7 +60,7 @@ struct Accoppiamento {
 std::vector<Accoppiamento> Accoppiamenti(const Archivio& a, const ParametriStrovel& p,
                                          const std::vector<Ciclo>& cicli,
                                          const std::vector<RigaFormula>& righe,
-                                         const std::function<void(int)>& progresso = {});
+                                         const Progresso& progresso = {});
 inline constexpr const char* IntestazioneAccoppiamenti = " |1   |2   |Pre |A   |2   |Q   ";
 Tabella TabellaAccoppiamenti(const std::vector<Accoppiamento>& coppie);
 

@@ -106,7 +106,7 @@ Tabella SessioneStrovel::UltimeNegative(int n) {
     return TabellaStatistica(a_, ultimi);
 }
 
-Tabella SessioneStrovel::Accoppia(const std::function<void(int)>& progresso) {
+Tabella SessioneStrovel::Accoppia(const Progresso& progresso) {
     coppie_ = Accoppiamenti(a_, esito_.parametri, esito_.cicli, esito_.formule, progresso);
     return TabellaAccoppiamenti(coppie_);
 }

@@ -48,7 +48,7 @@ public:
     /// Marks the formulas whose last `n` cycles were all negative; Fg1 of the last formula.
     Tabella UltimeNegative(int n);
     /// ACCOPPIAMENTI over the formula list; FgC.
-    Tabella Accoppia(const std::function<void(int)>& progresso = {});
+    Tabella Accoppia(const Progresso& progresso = {});
     int NumeroCoppie() const { return static_cast<int>(coppie_.size()); }
     /// Fg9: the merged list of pair `coppia`.
     Tabella Accorpato(int coppia) const;

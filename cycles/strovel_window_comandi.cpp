@@ -112,10 +112,7 @@ void FinestraStrovel::Elabora() {
     // 4-5. Cycles and the shape of a cycle.
     Mostra(fgUU_, Tabella(IntestazioneVerifica));
     DipingiCiclo(p.durata, p.considera);
-    if (pb1_.massimo) {
-        pb1_.massimo(89);
-    }
-    Accogli(ElaboraStrovel(archivio_, p, perRitardo_->isChecked(), pb1_.valore));
+    Accogli(ElaboraStrovel(archivio_, p, perRitardo_->isChecked(), pb1_));
     pb1_.Completa();
 }
 
@@ -125,10 +122,7 @@ void FinestraStrovel::EsaminaTutte() {
     if (p.durata < p.considera) {
         considera_->setCurrentIndex(p.durata - 1);
     }
-    if (pb1_.massimo) {
-        pb1_.massimo(89);
-    }
-    EsitoStrovel e = EsaminaTutteLeOperazioni(archivio_, p, perRitardo_->isChecked(), pb1_.valore);
+    EsitoStrovel e = EsaminaTutteLeOperazioni(archivio_, p, perRitardo_->isChecked(), pb1_);
     pb1_.Completa();
     // The operation list ends on the last operation, as after running them in turn.
     operatore_->setCurrentIndex(operatore_->count() - 1);
@@ -243,10 +237,7 @@ void FinestraStrovel::Accoppiamenti_() {
         return;
     }
     AggiungiOra();
-    if (pb1_.massimo) {
-        pb1_.massimo(sessione_.Esito().parametri.elenco);
-    }
-    const Tabella coppie = sessione_.Accoppia(pb1_.valore);
+    const Tabella coppie = sessione_.Accoppia(pb1_);
     pb1_.Completa();
     Mostra(fgC_, coppie);
     schede_->setCurrentIndex(2);

@@ -5,6 +5,7 @@
 // rewritten, so a failed load leaves the previous archive in memory as it was.
 
 #include "core/archivio.h"
+#include "core/progresso.h"
 
 #include <QString>
 
@@ -30,20 +31,6 @@ struct ErroreCaricamento {
     QString dettaglio;
 };
 
-/// Progress of a long job: the maximum is set once, then the value as the job goes;
-/// `completo` shows the end (the value steps only every 10th or 50th row, so without it a
-/// finished job would stay at 96-99%).
-struct Progresso {
-    std::function<void(int)> massimo;
-    std::function<void(int)> valore;
-    std::function<void()> completo;
-
-    void Completa() const {
-        if (completo) {
-            completo();
-        }
-    }
-};
 
 /// Start-up load: draws, dates, progressive numbers, NumEstrazioniAnalisi and the model list
 /// from `estrazioneIniziale`. Progress maximum R + 1, value r before each row.

@@ -50,10 +50,11 @@ TEST_F(Aggiornamento, SegniEMessaggiDalFondo) {
                             Record(test::Riga("12/01/2023", 9));
     auto c = Candidate(file);
     ASSERT_EQ(c.size(), 4u);
-    std::vector<std::pair<int, int>> avanzamento;
-    const EsitoControllo e = ConfrontoArchivio(db, c, [&](int m, int v) {
-        avanzamento.push_back({m, v});
-    });
+    int massimo = 0;
+    std::vector<int> avanzamento;
+    const EsitoControllo e = ConfrontoArchivio(
+        db, c,
+        Progresso{[&](int m) { massimo = m; }, [&](int v) { avanzamento.push_back(v); }, {}});
     EXPECT_TRUE(e.passoFallito.isEmpty());
     EXPECT_EQ(e.messaggi, (QStringList{QStringLiteral("Manca estrazione del: 12/01/2023"),
                                        QStringLiteral("Manca estrazione del: 10/01/2023"),
@@ -64,8 +65,8 @@ TEST_F(Aggiornamento, SegniEMessaggiDalFondo) {
     EXPECT_EQ(std::count(c[1].uguali.begin(), c[1].uguali.end(), true), 10);
     EXPECT_FALSE(c[1].uguali[4]);
     EXPECT_TRUE(c[2].daImportare && c[3].daImportare);
-    EXPECT_EQ(avanzamento.front(), std::make_pair(4, 0));
-    EXPECT_EQ(avanzamento.back(), std::make_pair(4, 3));
+    EXPECT_EQ(massimo, 4);
+    EXPECT_EQ(avanzamento, (std::vector<int>{0, 1, 2, 3}));
     const Tabella t = TabellaCandidate(c);
     EXPECT_EQ(t.righe[1][1].stile.segno, Segno::ConErrori);
     EXPECT_EQ(t.righe[2][1].stile.segno, Segno::DaImportare);

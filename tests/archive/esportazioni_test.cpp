@@ -46,18 +46,21 @@ QString DatoTest(const char* nome) {
 
 TEST(Esportazioni, TrindoloByteByByte) {
     const auto a = Archivio2023();
-    std::vector<std::pair<int, int>> avanzamento;
-    const QByteArray testo = TestoTrindolo(*a, [&](int m, int v) {
-        avanzamento.push_back({m, v});
-    });
+    int massimo = 0;
+    std::vector<int> avanzamento;
+    const QByteArray testo = TestoTrindolo(
+        *a, Progresso{[&](int m) { massimo = m; }, [&](int v) { avanzamento.push_back(v); }, {}});
     EXPECT_EQ(testo, test::LeggiFile(DatoTest("atteso_trindolo.txt")));
     // 3 January 2023, first of its month and year, ends in 2301030101.
     EXPECT_TRUE(testo.startsWith("\"") && testo.left(112).endsWith("2301030101\""));
     // From the 100th draw of a year on the annual progressive has three digits.
     const QList<QByteArray> righe = testo.split('\n');
     EXPECT_EQ(righe[98].size() + 1, righe[104].size()); // 99th against 105th
+    // The maximum once, the value at every tenth draw.
+    EXPECT_EQ(massimo, 105);
     ASSERT_EQ(avanzamento.size(), 10u);
-    EXPECT_EQ(avanzamento.front(), std::make_pair(105, 10));
+    EXPECT_EQ(avanzamento.front(), 10);
+    EXPECT_EQ(avanzamento.back(), 100);
 }
 
 TEST(Esportazioni, PelvanoSenzaTroncareUnFilePiuLungo) {

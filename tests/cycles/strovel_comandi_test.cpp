@@ -235,8 +235,11 @@ TEST(Accoppiamenti, OgniCoppiaUnaVolta) {
     p.gioco[1] = true;
     const EsitoStrovel e = ElaboraStrovel(*a, p);
     std::vector<int> avanzamento;
-    const auto coppie = Accoppiamenti(*a, e.parametri, e.cicli, e.formule,
-                                      [&](int i) { avanzamento.push_back(i); });
+    int massimo = 0;
+    const auto coppie = Accoppiamenti(
+        *a, e.parametri, e.cicli, e.formule,
+        Progresso{[&](int m) { massimo = m; }, [&](int i) { avanzamento.push_back(i); }, {}});
+    EXPECT_EQ(massimo, 20);
     EXPECT_EQ(coppie.size(), 20u * 19u / 2u);
     EXPECT_EQ(avanzamento.size(), 19u);
     for (const Accoppiamento& c : coppie) {
