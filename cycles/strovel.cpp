@@ -1,6 +1,7 @@
 #include "cycles/strovel.h"
 
 #include "core/archivio.h"
+#include "core/insieme90.h"
 #include "core/ruote.h"
 
 #include <algorithm>
@@ -9,41 +10,6 @@
 namespace strovel {
 
 namespace {
-
-/// A 90-bit set of numbers: bit n - 1 for number n.
-struct Insieme {
-    std::uint64_t basso = 0;
-    std::uint64_t alto = 0;
-    void Aggiungi(int n) {
-        if (n >= 1 && n <= 64) {
-            basso |= std::uint64_t{1} << (n - 1);
-        } else if (n >= 65 && n <= 90) {
-            alto |= std::uint64_t{1} << (n - 65);
-        }
-    }
-    bool Contiene(int n) const {
-        if (n >= 1 && n <= 64) {
-            return ((basso >> (n - 1)) & 1u) != 0;
-        }
-        if (n >= 65 && n <= 90) {
-            return ((alto >> (n - 65)) & 1u) != 0;
-        }
-        return false;
-    }
-    Insieme& operator|=(const Insieme& o) {
-        basso |= o.basso;
-        alto |= o.alto;
-        return *this;
-    }
-    int ComuniCon(const Insieme& o) const {
-        return std::popcount(basso & o.basso) + std::popcount(alto & o.alto);
-    }
-};
-
-Insieme Estrazione(const Archivio& a, int k, int r) {
-    const auto m = a.Maschera(k, r);
-    return Insieme{m[0], m[1] & ((std::uint64_t{1} << 26) - 1)};
-}
 
 /// First draw of the window where `n` comes out on `r`, or 0.
 int PrimaUscita(const Archivio& a, const Finestra& w, int r, int n) {
@@ -278,22 +244,21 @@ void ContaPositivi(const Archivio& a, const ParametriStrovel& p, const std::vect
             continue;
         }
         const FormulaStrovel& f = *riga.formula;
-        Insieme compagni;
+        Insieme90 compagni;
         for (int j = 1; j <= 3; ++j) {
             compagni.Aggiungi(riga.numeri[static_cast<std::size_t>(j)].value_or(0));
         }
         int negativi = 0;
         for (const Ciclo& c : cicli) {
             const int ambata = AmbataStrovel(a, f, c.considerata);
-            Insieme quartina = compagni;
+            Insieme90 quartina = compagni;
             quartina.Aggiungi(ambata);
             const Finestra w = FinestraDiGioco(c, p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
             bool positivo = false;
             for (int k = w.prima; k <= w.ultima && !positivo; ++k) {
-                const Insieme uscita = Estrazione(a, k, f.r2);
-                // Ambata, or two members of the quartina (membership by number: a repeated
-                // number is one member).
-                positivo = uscita.Contiene(ambata) || uscita.ComuniCon(quartina) >= 2;
+                const Insieme90 uscita = Uscita(a, k, f.r2);
+                // Membership by number: a repeated number is one member.
+                positivo = Positivo(uscita, ambata, quartina);
             }
             negativi += positivo ? 0 : 1;
         }
@@ -339,13 +304,7 @@ void CalcolaRitardi(const Archivio& a, const ParametriStrovel& p, std::vector<Ri
         }
         int& m = memo[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)];
         if (m == -2) {
-            m = -1;
-            for (int k = std::min<int>(p.riferimento, a.TotEstrazioni); k >= 1; --k) {
-                if (a.Presente(k, r, n)) {
-                    m = p.riferimento - k;
-                    break;
-                }
-            }
+            m = Ritardo(a, p.riferimento, r, n);
         }
         return m;
     };
@@ -355,9 +314,9 @@ void CalcolaRitardi(const Archivio& a, const ParametriStrovel& p, std::vector<Ri
             continue;
         }
         const int r2 = riga.formula->r2;
-        Insieme dopo;
+        Insieme90 dopo;
         for (int k = p.riferimento + 1; k <= ultimoDopo; ++k) {
-            dopo |= Estrazione(a, k, r2);
+            dopo |= Uscita(a, k, r2);
         }
         int somma = 0;
         for (std::size_t j = 0; j < 4; ++j) {

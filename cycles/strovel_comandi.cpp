@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "core/formato.h"
+#include "core/insieme90.h"
 #include "core/ruote.h"
 
 #include <algorithm>
@@ -53,10 +54,6 @@ void StileEsito(std::vector<Cella>& riga, const EsitoCiclo& e) {
     }
 }
 
-bool Contiene(const Archivio& a, int k, int r, int n) {
-    return n >= 1 && n <= 90 && k >= 1 && k <= a.TotEstrazioni && a.Presente(k, r, n);
-}
-
 } // namespace
 
 // --- STATISTICA ----------------------------------------------------------------------------------
@@ -75,20 +72,23 @@ std::vector<EsitoCiclo> StatisticaFormula(const Archivio& a, const ParametriStro
         e.numeri = {AmbataStrovel(a, f, c.considerata), r.numeri[1].value_or(0),
                     r.numeri[2].value_or(0), r.numeri[3].value_or(0)};
         const Finestra w = FinestraDiGioco(c, p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
+        Insieme90 quartina; // the quartina as a set of numbers: a repeated one counts once
+        for (const int n : e.numeri) {
+            quartina.Aggiungi(n);
+        }
         for (int k = w.prima; k <= w.ultima && !e.positivo; ++k) {
-            std::array<bool, 4> usciti{};
-            std::vector<int> membri; // the quartina as a set of numbers
-            for (std::size_t j = 0; j < 4; ++j) {
-                usciti[j] = Contiene(a, k, f.r2, e.numeri[j]);
-                if (usciti[j] &&
-                    std::find(membri.begin(), membri.end(), e.numeri[j]) == membri.end()) {
-                    membri.push_back(e.numeri[j]);
-                }
-            }
-            const int insieme = static_cast<int>(membri.size());
-            if (!usciti[0] && insieme < 2) {
+            if (k < 1 || k > a.TotEstrazioni) {
                 continue;
             }
+            const Insieme90 uscita = Uscita(a, k, f.r2);
+            if (!Positivo(uscita, e.numeri[0], quartina)) {
+                continue;
+            }
+            std::array<bool, 4> usciti{};
+            for (std::size_t j = 0; j < 4; ++j) {
+                usciti[j] = uscita.Contiene(e.numeri[j]);
+            }
+            const int insieme = uscita.ComuniCon(quartina);
             e.positivo = true;
             e.colpo = k - c.inizioGioco + 1;
             e.estrazione = k;
