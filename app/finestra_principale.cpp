@@ -253,6 +253,15 @@ QMdiSubWindow* FinestraPrincipale::ApriFinestra(const QString& tipo,
         QMdiSubWindow* sotto = area_->addSubWindow(finestra);
         sotto->setObjectName(QStringLiteral("Finestra_") + tipo);
         sotto->setAttribute(Qt::WA_DeleteOnClose);
+        // A new window opens inside the frame and no larger than it.
+        const QSize spazio = area_->viewport()->size();
+        if (spazio.isValid() && !spazio.isEmpty()) {
+            sotto->resize(sotto->sizeHint()
+                              .boundedTo(spazio)
+                              .expandedTo(sotto->minimumSizeHint())
+                              .boundedTo(spazio));
+            sotto->move(0, 0);
+        }
         it = finestre_.insert_or_assign(tipo, QPointer<QMdiSubWindow>(sotto)).first;
     }
     it->second->show();

@@ -64,11 +64,15 @@ FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
     scorrimento->setWidget(sinistra);
     scorrimento->setWidgetResizable(true);
     scorrimento->setFrameShape(QFrame::NoFrame);
-    scorrimento->setMinimumWidth(sinistra->sizeHint().width() + 20);
+    // Both panels can be narrowed with the divider; what does not fit scrolls.
+    scorrimento->setMinimumWidth(240);
     auto* divisore = new QSplitter(Qt::Horizontal, this);
+    divisore->setObjectName(QStringLiteral("DivisoreStrovel"));
+    divisore->setChildrenCollapsible(false);
     divisore->addWidget(scorrimento);
     divisore->addWidget(CreaRisultati());
     divisore->setStretchFactor(1, 1);
+    divisore->setSizes({sinistra->sizeHint().width() + 20, 600});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);

@@ -62,6 +62,20 @@ TEST_F(Principale, SchermoDa1366x768) {
               test::Trova<QPushButton>(finestra.get(), QStringLiteral("Command3"))->text());
 }
 
+TEST_F(Principale, FinestreDentroLaCornice) {
+    // On a 1366x768 screen every window opens inside the frame and fits it.
+    finestra->resize(1366, 768);
+    QApplication::processEvents();
+    for (const char* pulsante : {"Command10", "Command2"}) {
+        test::Clicca(finestra.get(), QString::fromLatin1(pulsante));
+        QApplication::processEvents();
+        QMdiSubWindow* sotto = finestra->Area()->activeSubWindow();
+        ASSERT_NE(sotto, nullptr) << pulsante;
+        EXPECT_TRUE(finestra->Area()->viewport()->rect().contains(sotto->geometry()))
+            << pulsante << ": " << sotto->width() << "x" << sotto->height();
+    }
+}
+
 TEST_F(Principale, PulsantiEdEtichette) {
     EXPECT_EQ(finestra->windowTitle(), QStringLiteral("Strovel"));
     const std::pair<const char*, const char*> pulsanti[] = {
