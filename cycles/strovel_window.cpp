@@ -70,7 +70,12 @@ FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
     divisore->setObjectName(QStringLiteral("DivisoreStrovel"));
     divisore->setChildrenCollapsible(false);
     divisore->addWidget(scorrimento);
-    divisore->addWidget(CreaRisultati());
+    auto* risultati = new QScrollArea(this);
+    risultati->setWidget(CreaRisultati());
+    risultati->setWidgetResizable(true);
+    risultati->setFrameShape(QFrame::NoFrame);
+    risultati->setMinimumWidth(320);
+    divisore->addWidget(risultati);
     divisore->setStretchFactor(1, 1);
     divisore->setSizes({sinistra->sizeHint().width() + 20, 600});
 

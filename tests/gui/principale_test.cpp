@@ -73,6 +73,11 @@ TEST_F(Principale, FinestreDentroLaCornice) {
         ASSERT_NE(sotto, nullptr) << pulsante;
         EXPECT_TRUE(finestra->Area()->viewport()->rect().contains(sotto->geometry()))
             << pulsante << ": " << sotto->width() << "x" << sotto->height();
+        // Maximized, it still fits: nothing of it lies beyond the frame.
+        sotto->showMaximized();
+        QApplication::processEvents();
+        EXPECT_LE(sotto->width(), finestra->Area()->viewport()->width()) << pulsante;
+        sotto->showNormal();
     }
 }
 
