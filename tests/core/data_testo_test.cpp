@@ -40,6 +40,27 @@ TEST(DataTesto, TestiEGiorni) {
 namespace strovel {
 namespace {
 
+TEST(DataTesto, NumeroDelGiornoAvantiEIndietro) {
+    // Every day from 1600 to 2400, leap years and centuries included.
+    Data attesa{1, 1, 1600};
+    const std::int64_t primo = NumeroGiorno(attesa);
+    for (std::int64_t g = primo; g < primo + 292200; ++g) {
+        const Data d = DataDaNumeroGiorno(g);
+        ASSERT_EQ(d, attesa) << g;
+        ASSERT_EQ(NumeroGiorno(d), g);
+        // The next calendar day.
+        attesa.giorno += 1;
+        if (!DataValida(attesa)) {
+            attesa.giorno = 1;
+            attesa.mese += 1;
+            if (attesa.mese > 12) {
+                attesa.mese = 1;
+                attesa.anno += 1;
+            }
+        }
+    }
+}
+
 TEST(DataTesto, OrdineDelCalendario) {
     // Year first, then month, then day: 31/07/1993 comes before 07/08/1993.
     EXPECT_LT((Data{31, 7, 1993}), (Data{7, 8, 1993}));

@@ -207,6 +207,13 @@ TEST(Presenze, ConteggiEColonnaUp) {
     const Tabella y = TabellaFormule(righe);
     EXPECT_EQ(y.righe[0][21].testo, "3");
     EXPECT_EQ(y.righe[0][21].stile.sfondo, ColorePresenze(3));
+    // A number out after the reference is green and bold, the fourth (ABQ) too.
+    std::vector<RigaFormula> verdi = {Riga(5, 0)};
+    verdi[0].uscitoDopo = {false, false, false, true};
+    const Tabella v = TabellaFormule(verdi);
+    EXPECT_EQ(v.righe[0][15].stile.sfondo, ColoreVerdeChiaro);
+    EXPECT_TRUE(v.righe[0][15].stile.grassetto);
+    EXPECT_FALSE(v.righe[0][12].stile.sfondo.has_value());
     // A row without presence data keeps a plain "UP" cell.
     EXPECT_EQ(y.righe[2][21].testo, "");
     EXPECT_FALSE(y.righe[2][21].stile.sfondo.has_value());

@@ -182,14 +182,27 @@ TEST_F(Strovel, ElaboraDaCapoAFondo) {
 
     // Every command once, on the first formula.
     SelezionaRiga("FgY", 0);
+    auto* schede = Trova<QTabWidget>("SchedeRisultati");
+    schede->setCurrentIndex(0);
     Clicca("Command1");
+    EXPECT_EQ(schede->currentIndex(), 1); // the statistics tab comes to the front
     EXPECT_EQ(Griglia("Fg1")->rowCount(), 15);
     EXPECT_EQ(Cella("FgSt1", 0, 0), QStringLiteral("N° Cicli"));
     EXPECT_EQ(Cella("FgSt1", 0, 2), QStringLiteral("100.0"));
+    schede->setCurrentIndex(0);
     Clicca("Command7");
+    EXPECT_EQ(schede->currentIndex(), 1);
     EXPECT_EQ(Cella("fG7", 5, 1), QStringLiteral("15"));
+    schede->setCurrentIndex(0);
     Clicca("Command13");
+    EXPECT_EQ(schede->currentIndex(), 1);
     EXPECT_EQ(Cella("FgTr", 4, 0), QStringLiteral("Risultato"));
+    // Fg1's numbers: the ambata and the three companions of each cycle.
+    const auto esiti = StatisticaFormula(*archivio, w->UltimoEsito().parametri,
+                                         w->UltimoEsito().cicli, w->UltimoEsito().formule[0]);
+    for (int j = 0; j < 4; ++j) {
+        EXPECT_EQ(Cella("Fg1", 0, 6 + j).toInt(), esiti[0].numeri[static_cast<std::size_t>(j)]);
+    }
     Clicca("Command6");
     EXPECT_EQ(Griglia("FgC")->rowCount(), 30 * 29 / 2);
     SelezionaRiga("FgC", 0);

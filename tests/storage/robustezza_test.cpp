@@ -154,6 +154,9 @@ TEST_F(Robustezza, CapienzaDi9999EstrazioniSuOgniScrittura) {
     EXPECT_FALSE(db.Aggiungi(test::Riga("03/01/1990"), test::Adesso(), &errore, &causa));
     EXPECT_EQ(causa, CausaErrore::Capienza);
     EXPECT_TRUE(errore.contains(QStringLiteral("ne possono entrare ancora 0")));
+    // A full archive can still be corrected: a modification adds nothing.
+    RigaEstrazione corretta = test::Riga("03/01/2000", 7);
+    EXPECT_TRUE(db.Modifica(corretta, test::Adesso(), &errore)) << errore.toStdString();
     // The full archive still loads.
     Archivio archivio;
     EXPECT_FALSE(CaricaArchivioExNovo(db, archivio).has_value());
