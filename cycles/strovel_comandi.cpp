@@ -378,66 +378,28 @@ Tabella UltimiCinqueRitardi(const Archivio& a, int riferimento, const std::array
     for (int n = 1; n <= 90; ++n) {
         auto& riga = t.AggiungiRiga();
         riga[0].testo = std::to_string(n);
-        int f = 0;
-        int d = -1;
-        std::array<int, 6> ritardi{};
-        for (int k = std::min<int>(riferimento, a.TotEstrazioni); k >= 1 && f < 5; --k) {
-            ++d;
-            bool inQuestaEstrazione = false;
-            for (int w = 0; w < NumRuote; ++w) {
-                if (!ruote[static_cast<std::size_t>(w)]) {
-                    continue;
-                }
-                for (int p = 1; p <= 5; ++p) {
-                    if (a.Estratti(k, w, p) != n) {
-                        continue;
-                    }
-                    if (!inQuestaEstrazione) {
-                        inQuestaEstrazione = true;
-                        ++f;
-                        ritardi[static_cast<std::size_t>(f)] = d;
-                        riga[static_cast<std::size_t>(f)].testo = std::to_string(d);
-                        d = -1;
-                    } else {
-                        // Out again in the same draw, on another wheel.
-                        riga[static_cast<std::size_t>(f)].stile.testo = ColoreRosso;
-                        riga[static_cast<std::size_t>(f)].stile.grassetto = true;
-                    }
-                }
-            }
-        }
+        const UltimiRitardi u = CalcolaUltimiRitardi(a, riferimento, ruote, n);
         int somma = 0;
-        for (int c = 1; c <= f; ++c) {
-            somma += ritardi[static_cast<std::size_t>(c)];
+        for (int c = 1; c <= u.trovati; ++c) {
+            const auto j = static_cast<std::size_t>(c - 1);
+            riga[static_cast<std::size_t>(c)].testo = std::to_string(u.ritardi[j]);
+            somma += u.ritardi[j];
+            // Out again in the same draw, on another wheel.
+            if (u.piuRuote[j]) {
+                riga[static_cast<std::size_t>(c)].stile.testo = ColoreRosso;
+                riga[static_cast<std::size_t>(c)].stile.grassetto = true;
+            }
         }
         riga[6].testo = Decimale(somma, 5);
         riga[7].testo = std::to_string(somma + 4);
         // IC = column 1 / ((S + 4) / 5), from the integers.
-        riga[8].testo = Decimale(ritardi[1] * 5LL, somma + 4);
+        riga[8].testo = Decimale((u.trovati > 0 ? u.ritardi[0] : 0) * 5LL, somma + 4);
     }
     return t;
 }
 
 // --- ULTIME PRESENZE
 // -------------------------------------------------------------------------------
-
-Presenze ContaPresenze(const Archivio& a, int riferimento, int retro) {
-    Presenze conteggi{};
-    for (int k = riferimento; k >= riferimento - retro && k >= 1; --k) {
-        if (k > a.TotEstrazioni) {
-            continue;
-        }
-        for (int w = 0; w < NumRuote; ++w) {
-            for (int p = 1; p <= 5; ++p) {
-                const int n = a.Estratti(k, w, p);
-                if (n >= 1 && n <= 90) {
-                    ++conteggi[static_cast<std::size_t>(n)][static_cast<std::size_t>(w)];
-                }
-            }
-        }
-    }
-    return conteggi;
-}
 
 Tabella TabellaPresenze(const Presenze& presenze) {
     Tabella t(IntestazionePresenze);

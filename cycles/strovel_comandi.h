@@ -2,6 +2,7 @@
 // The Strovel module's commands after a run: statistics of a formula, pairs, summaries, the
 // verification of quartine, delays and recent presences. Each returns what its grid shows.
 
+#include "core/presenze.h"
 #include "core/tabella.h"
 #include "cycles/strovel.h"
 
@@ -126,8 +127,6 @@ Tabella UltimiCinqueRitardi(const Archivio& a, int riferimento, const std::array
 // --- "ULTIME PRESENZE" and the ambata filter ---------------------------------------------------
 
 /// Presences of every number on every wheel in the draws ref - retro .. ref.
-using Presenze = std::array<std::array<int, 11>, 91>;
-Presenze ContaPresenze(const Archivio& a, int riferimento, int retro);
 inline constexpr const char* IntestazionePresenze = "Num|BA|CA|FI|GE|MI|NA|PA|RO|TO|VE|NZ";
 /// FgPres: the numbers that came out, with their count on each wheel.
 Tabella TabellaPresenze(const Presenze& presenze);
