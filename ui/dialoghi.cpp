@@ -37,6 +37,8 @@ QString FiltroQt(const RichiestaFile& r) {
     return filtro;
 }
 
+} // namespace
+
 /// Hides the files of `escludi` from a file dialog's list.
 class SenzaEsclusi : public QSortFilterProxyModel {
 public:
@@ -53,11 +55,17 @@ private:
     QStringList escludi_;
 };
 
+QSortFilterProxyModel* ModelloSenzaEsclusi(const QStringList& escludi, QObject* padre) {
+    return new SenzaEsclusi(escludi, padre);
+}
+
+namespace {
+
 void Prepara(QFileDialog& dialogo, const RichiestaFile& r) {
     if (!r.escludi.isEmpty()) {
         // The platform's own dialog cannot hide single files; Qt's can.
         dialogo.setOption(QFileDialog::DontUseNativeDialog);
-        dialogo.setProxyModel(new SenzaEsclusi(r.escludi, &dialogo));
+        dialogo.setProxyModel(ModelloSenzaEsclusi(r.escludi, &dialogo));
     }
     dialogo.setDirectory(r.cartella.isEmpty() ? QDir::homePath() : r.cartella);
     dialogo.setNameFilter(FiltroQt(r));

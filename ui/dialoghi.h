@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+class QObject;
+class QSortFilterProxyModel;
 class QWidget;
 
 namespace strovel {
@@ -49,6 +51,9 @@ public:
     /// File-save dialog; nothing when cancelled.
     virtual std::optional<QString> SalvaFile(QWidget* padre, const RichiestaFile& richiesta) = 0;
 };
+
+/// The filter a file dialog uses to leave out the names of `escludi` (any letter case).
+QSortFilterProxyModel* ModelloSenzaEsclusi(const QStringList& escludi, QObject* padre);
 
 /// The real dialogs.
 class DialoghiQt : public Dialoghi {

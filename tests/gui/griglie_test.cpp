@@ -1,9 +1,15 @@
 #include "tests/gui/aiuti.h"
+#include "ui/dialoghi.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 
 #include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStringListModel>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace strovel {
 namespace {
@@ -69,6 +75,34 @@ TEST(MostraTabella, IntestazioniTestiESegni) {
     MostraTabella(&g, Tabella("Solo"));
     EXPECT_EQ(g.columnCount(), 1);
     EXPECT_EQ(g.rowCount(), 0);
+}
+
+TEST(DialoghiQt, DomandaConRispostaProposta) {
+    // The real question box proposes the answer asked for: Enter gives it.
+    DialoghiQt dialoghi;
+    for (const Predefinito p : {Predefinito::Si, Predefinito::No}) {
+        QString proposta;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            proposta = box->defaultButton()->text();
+            box->defaultButton()->click();
+        });
+        const bool si =
+            dialoghi.Domanda(nullptr, QStringLiteral("Titolo"), QStringLiteral("Testo"), p);
+        EXPECT_EQ(proposta, p == Predefinito::Si ? QStringLiteral("Sì") : QStringLiteral("No"));
+        EXPECT_EQ(si, p == Predefinito::Si);
+    }
+}
+
+TEST(DialoghiQt, FileEsclusiNonElencati) {
+    QStringListModel nomi({QStringLiteral("Archivio.mdb"), QStringLiteral("dbstrovel.MDB"),
+                           QStringLiteral("Altro.mdb")});
+    QSortFilterProxyModel* filtro = ModelloSenzaEsclusi({QStringLiteral("DbStrovel.mdb")}, &nomi);
+    filtro->setSourceModel(&nomi);
+    ASSERT_EQ(filtro->rowCount(), 2);
+    EXPECT_EQ(filtro->index(0, 0).data().toString(), QStringLiteral("Archivio.mdb"));
+    EXPECT_EQ(filtro->index(1, 0).data().toString(), QStringLiteral("Altro.mdb"));
 }
 
 } // namespace

@@ -178,17 +178,24 @@ TEST(PrincipaleConArchivio, GrigliaDegliIndiciSegueLeModifiche) {
     Contesto contesto{dialoghi};
     contesto.cartellaProgramma = casa.path();
     contesto.adesso = [] { return test::Adesso(); };
+    QStringList aperti;
+    contesto.apriIndirizzo = [&](const QString& indirizzo) { aperti << indirizzo; };
+    contesto.indirizzoInternet = QStringLiteral("https://sito.esempio");
     const QString percorso = casa.filePath(QStringLiteral("a.mdb"));
     test::CreaArchivio(percorso, test::RigheConsecutive(30));
     ASSERT_TRUE(contesto.impostazioni.ApriDatabaseImpostazioni(casa.path(), nullptr));
     ASSERT_TRUE(contesto.archivioDb.ApriArchivio(percorso, nullptr));
     ASSERT_FALSE(CaricaArchivioAvvio(contesto.archivioDb, 1, *contesto.archivio).has_value());
     auto finestra = std::make_unique<FinestraPrincipale>(contesto);
+    finestra->show();
     auto* griglia = test::Trova<QTableView>(finestra.get(), QStringLiteral("GrigliaIndici"));
     ASSERT_EQ(griglia->model()->rowCount(), 30);
     test::Clicca(finestra.get(), QStringLiteral("Command1"));
     auto* archivio = finestra->findChild<FinestraArchivio*>();
     ASSERT_NE(archivio, nullptr);
+    // The archive window reaches the browser through the program's services.
+    test::Clicca(archivio, QStringLiteral("CmdCollega"));
+    EXPECT_EQ(aperti, QStringList{QStringLiteral("https://sito.esempio")});
     // A draw added, then one deleted: the grid and the labels follow each reload.
     archivio->findChild<QCalendarWidget*>(QStringLiteral("MonthView1"))
         ->setSelectedDate(QDate(2000, 2, 5));
