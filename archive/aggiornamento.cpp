@@ -62,11 +62,9 @@ std::array<bool, 11> RuoteMalformate(const RigaAggiornamento& riga) {
 
 QString MotivoMalformato(const RigaAggiornamento& riga) {
     if (!LeggiData(S(riga.data))) {
-        const bool soloSpazi = riga.data.trimmed().isEmpty() &&
-                               std::all_of(riga.ruote.begin(), riga.ruote.end(),
-                                           [](const QString& w) { return w.trimmed().isEmpty(); });
-        return soloSpazi ? QStringLiteral("la riga contiene solo spazi")
-                         : QStringLiteral("la data \"%1\" non è una data valida").arg(riga.data);
+        return SoloSpazi(riga)
+                   ? QStringLiteral("la riga contiene solo spazi")
+                   : QStringLiteral("la data \"%1\" non è una data valida").arg(riga.data);
     }
     for (std::size_t w = 0; w < 11; ++w) {
         if (const auto motivo = ErroreTestoRuota(S(riga.ruote[w]))) {

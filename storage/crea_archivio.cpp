@@ -29,10 +29,7 @@ bool LeggiColonne(const QByteArray& contenuto, std::vector<RigaEstrazione>& righ
     std::vector<std::pair<Data, RigaEstrazione>> lette;
     std::set<Data> viste;
     for (const RigaAggiornamento& r : CaricaRigheAggiornamento(contenuto)) {
-        const bool soloSpazi = r.data.trimmed().isEmpty() &&
-                               std::all_of(r.ruote.begin(), r.ruote.end(),
-                                           [](const QString& w) { return w.trimmed().isEmpty(); });
-        if (soloSpazi) {
+        if (SoloSpazi(r)) {
             return Fallisci(errore, r.riga, QStringLiteral("la riga contiene solo spazi"));
         }
         const auto data = LeggiData(S(r.data));

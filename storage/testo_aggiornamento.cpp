@@ -1,5 +1,7 @@
 #include "storage/testo_aggiornamento.h"
 
+#include <algorithm>
+
 namespace strovel {
 
 QByteArray SenzaBom(const QByteArray& contenuto) {
@@ -37,6 +39,12 @@ QList<RecordTesto> DividiRecord(const QByteArray& contenuto) {
 
 bool PrimoRecordValido(const QString& primoRecord) {
     return primoRecord.size() == 178 && primoRecord.endsWith(QStringLiteral("pr"));
+}
+
+bool SoloSpazi(const RigaAggiornamento& riga) {
+    return riga.data.trimmed().isEmpty() &&
+           std::all_of(riga.ruote.begin(), riga.ruote.end(),
+                       [](const QString& w) { return w.trimmed().isEmpty(); });
 }
 
 RigaAggiornamento LeggiRecordAggiornamento(const RecordTesto& record) {

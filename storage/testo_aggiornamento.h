@@ -37,6 +37,9 @@ struct RigaAggiornamento {
     int riga = 0;
 };
 
+/// Whether a row holds nothing but blanks (a draw most likely lost in editing).
+bool SoloSpazi(const RigaAggiornamento& riga);
+
 /// Positions 1-10 and the eleven blocks of a record; a short record gives short or empty cells.
 RigaAggiornamento LeggiRecordAggiornamento(const RecordTesto& record);
 

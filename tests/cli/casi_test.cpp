@@ -25,9 +25,9 @@ TEST(CasiCli, OgniCasoDiOgniComando) {
         while (casi.hasNext()) {
             const QString caso = casi.next();
             SCOPED_TRACE(caso.toStdString());
-            QStringList righe = QString::fromUtf8(test::LeggiFile(caso + QStringLiteral(
-                                                                              "/argomenti")))
-                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QStringList righe =
+                QString::fromUtf8(test::LeggiFile(caso + QStringLiteral("/argomenti")))
+                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             ASSERT_FALSE(righe.isEmpty());
             const QStringList archivio = righe.takeFirst().split(QLatin1Char(' '));
             const QString percorso =

@@ -41,6 +41,13 @@ inline QByteArray TestoColonne(const std::vector<RigaEstrazione>& righe) {
     return t;
 }
 
+/// A demo archive of `estrazioni` draws at `percorso` (demo-archivio); fails the test otherwise.
+inline void CreaDemo(const QString& percorso, int estrazioni) {
+    const Esito e = Cli({QStringLiteral("demo-archivio"), percorso, QStringLiteral("--estrazioni"),
+                         QString::number(estrazioni)});
+    ASSERT_EQ(e.codice, 0) << e.errori.toStdString();
+}
+
 class StrovelCli : public ::testing::Test {
 protected:
     QTemporaryDir cartella;

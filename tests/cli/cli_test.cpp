@@ -104,10 +104,7 @@ namespace strovel {
 namespace {
 
 TEST_F(StrovelCli, CicliStampaLElencoFormule) {
-    ASSERT_EQ(Cli({QStringLiteral("demo-archivio"), File("demo.mdb"),
-                   QStringLiteral("--estrazioni"), QStringLiteral("600")})
-                  .codice,
-              0);
+    test::CreaDemo(File("demo.mdb"), 600);
     const Esito e =
         Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--elenco"),
              QStringLiteral("20"), QStringLiteral("--operatore"), QStringLiteral("F"),
@@ -223,10 +220,7 @@ TEST_F(StrovelCli, InterruzioneDuranteLaTransazioneNonCambiaLArchivio) {
 }
 
 TEST_F(StrovelCli, EsportaNeiTreFormati) {
-    ASSERT_EQ(Cli({QStringLiteral("demo-archivio"), File("d.mdb"), QStringLiteral("--estrazioni"),
-                   QStringLiteral("30")})
-                  .codice,
-              0);
+    test::CreaDemo(File("d.mdb"), 30);
     for (const char* formato : {"trindolo", "pelvano", "nazionale"}) {
         const QString uscita = File(formato);
         const Esito e = Cli({QStringLiteral("esporta"), File("d.mdb"), QStringLiteral("--formato"),

@@ -60,14 +60,8 @@ TEST_F(StrovelCli, RecordMalformatiSaltatiSalvoRichiesta) {
 }
 
 TEST_F(StrovelCli, EsportazioneMaiSopraUnArchivioEMaiAMeta) {
-    ASSERT_EQ(Cli({QStringLiteral("demo-archivio"), File("d.mdb"), QStringLiteral("--estrazioni"),
-                   QStringLiteral("10")})
-                  .codice,
-              0);
-    ASSERT_EQ(Cli({QStringLiteral("demo-archivio"), File("altro.dat"),
-                   QStringLiteral("--estrazioni"), QStringLiteral("10")})
-                  .codice,
-              0);
+    test::CreaDemo(File("d.mdb"), 10);
+    test::CreaDemo(File("altro.dat"), 10);
     const QByteArray archivio = test::LeggiFile(File("d.mdb"));
     const QByteArray altro = test::LeggiFile(File("altro.dat"));
     for (const char* destinazione : {"d.mdb", "altro.dat"}) {
@@ -102,10 +96,7 @@ TEST_F(StrovelCli, EsportazioneMaiSopraUnArchivioEMaiAMeta) {
 }
 
 TEST_F(StrovelCli, CapienzaRispettataDaAggiorna) {
-    ASSERT_EQ(Cli({QStringLiteral("demo-archivio"), File("pieno.mdb"),
-                   QStringLiteral("--estrazioni"), QString::number(Archivio::Capacita - 1)})
-                  .codice,
-              0);
+    test::CreaDemo(File("pieno.mdb"), Archivio::Capacita - 1);
     const QString prima = test::ImprontaArchivio(File("pieno.mdb"));
     test::ScriviFile(File("agg.txt"), TestoColonne(test::RigheConsecutive(3)));
     const Esito e = Cli(Aggiorna(File("pieno.mdb"), File("agg.txt")));
