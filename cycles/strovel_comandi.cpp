@@ -72,31 +72,22 @@ std::vector<EsitoCiclo> StatisticaFormula(const Archivio& a, const ParametriStro
         e.numeri = {AmbataStrovel(a, f, c.considerata), r.numeri[1].value_or(0),
                     r.numeri[2].value_or(0), r.numeri[3].value_or(0)};
         const Finestra w = FinestraDiGioco(c, p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
-        Insieme90 quartina; // the quartina as a set of numbers: a repeated one counts once
-        for (const int n : e.numeri) {
-            quartina.Aggiungi(n);
-        }
         for (int k = w.prima; k <= w.ultima && !e.positivo; ++k) {
             if (k < 1 || k > a.TotEstrazioni) {
                 continue;
             }
-            const Insieme90 uscita = Uscita(a, k, f.r2);
-            if (!Positivo(uscita, e.numeri[0], quartina)) {
+            const ControlloQuartina esito = Controlla(Uscita(a, k, f.r2), e.numeri);
+            if (!esito.positivo) {
                 continue;
             }
-            std::array<bool, 4> usciti{};
-            for (std::size_t j = 0; j < 4; ++j) {
-                usciti[j] = uscita.Contiene(e.numeri[j]);
-            }
-            const int insieme = uscita.ComuniCon(quartina);
             e.positivo = true;
             e.colpo = k - c.inizioGioco + 1;
             e.estrazione = k;
-            e.usciti = usciti;
-            e.ambata = usciti[0];
-            e.ambo1 = usciti[0] && usciti[1] && e.numeri[1] != e.numeri[0];
-            e.ambo2 = usciti[0] && usciti[2] && e.numeri[2] != e.numeri[0];
-            e.quartina = insieme >= 2 ? insieme : 0;
+            e.usciti = esito.usciti;
+            e.ambata = esito.ambata;
+            e.ambo1 = esito.ambo1;
+            e.ambo2 = esito.ambo2;
+            e.quartina = esito.insieme;
         }
         esiti.push_back(e);
     }
@@ -305,16 +296,9 @@ Tabella VerificaQuartine(const Archivio& a, int riferimento, int colpi,
     for (int k = riferimento + 1; k <= riferimento + colpi && k <= a.TotEstrazioni; ++k) {
         for (std::size_t r = 0; r < quartine.size(); ++r) {
             const Quartina& q = quartine[r];
-            auto contato = [&](int n) {
-                return n >= 1 && ((scelta.ambata && n == q.numeri[0]) ||
-                                  (scelta.ambi && (n == q.numeri[1] || n == q.numeri[2])) ||
-                                  (scelta.quartina && n == q.numeri[3]));
-            };
-            int quanti = 0;
-            for (int p = 1; p <= 5; ++p) {
-                quanti += contato(a.Estratti(k, q.ruota, p)) ? 1 : 0;
-            }
-            if (quanti > 0) {
+            const Insieme90 contati = NumeriContati(q, scelta);
+            auto contato = [&](int n) { return contati.Contiene(n); };
+            if (Uscita(a, k, q.ruota).ComuniCon(contati) > 0) {
                 RigaVerifica(t, a, std::to_string(r + 1), riferimento, k, q.ruota, contato);
             }
         }

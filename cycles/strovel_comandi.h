@@ -3,6 +3,7 @@
 // verification of quartine, delays and recent presences. Each returns what its grid shows.
 
 #include "core/presenze.h"
+#include "core/quartina.h"
 #include "core/tabella.h"
 #include "cycles/strovel.h"
 
@@ -85,11 +86,6 @@ Tabella Evidenzia(const Archivio& a, const FormulaStrovel& f, int estrazione);
 
 // --- Quartine to verify: "Sposta numero", "VERIFICA", "VERIFICA 2" ----------------------------
 
-struct Quartina {
-    std::array<int, 4> numeri{}; ///< N1 (ambata), N2, N3 (ambi), N4 (quartina)
-    int ruota = 0;
-    friend bool operator==(const Quartina&, const Quartina&) = default;
-};
 inline constexpr int MassimoQuartine = 10;
 /// "Sposta numero": adds the formula row's forecast; false when the list is full (10 rows),
 /// the row holds no formula or the same quartina on the same wheel is already there.
@@ -97,11 +93,6 @@ bool AggiungiQuartina(std::vector<Quartina>& quartine, const RigaFormula& r);
 inline constexpr const char* IntestazioneQuartine = "  |N1|N2|N3|N4|Ruota|RR";
 Tabella TabellaQuartine(const std::vector<Quartina>& quartine);
 
-struct SceltaVerifica {
-    bool ambata = true;
-    bool ambi = true;
-    bool quartina = true;
-};
 inline constexpr const char* IntestazioneVerifica =
     "N°P|Colpo|N° Est|Data Estraz   |Ruota|1|2|3|4|5";
 /// "VERIFICA": every draw after ref (up to ref + colpi, as long as it exists) in which a
