@@ -256,6 +256,8 @@ void FinestraAvvio::Procedi() {
         Q_EMIT Caricato();
         return;
     }
+    // Nothing was loaded: the bar goes back to empty rather than stopping near the end.
+    barra_->setValue(0);
     c_.dialoghi.Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
                           QStringLiteral("Attenzione, probabilmente è stato selezionato un "
                                          "altro archivio. Chiudere il programma e riavviarlo"));

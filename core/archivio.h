@@ -58,6 +58,12 @@ public:
     /// Wheel found by the last successful IndiceRuota.
     std::int16_t RuotaCorrente = 0;
 
+    /// The date of draw i as dd/mm/yyyy, or an empty text for an index outside the archive.
+    std::string Data(int i) const {
+        return i >= 1 && i <= TotEstrazioni ? DateEstrazioni[static_cast<std::size_t>(i)]
+                                            : std::string();
+    }
+
     /// Upper-cases `codice` in place; when its first two characters are a wheel code, stores
     /// that wheel in RuotaCorrente, otherwise leaves RuotaCorrente as it was.
     void IndiceRuota(std::string& codice);

@@ -25,6 +25,11 @@ inline constexpr std::array<std::string_view, 11> NomiRuote = {
 inline constexpr std::array<std::string_view, 11> ColonneRuote = {
     "Ba", "Ca", "Fi", "Ge", "Mi", "Na", "Pa", "Ro", "To", "Ve", "Nz"};
 
+/// The code of wheel r (0..10, or 11 for "TU") as a text.
+inline std::string Sigla(int r) {
+    return std::string(SigleRuote[static_cast<std::size_t>(r)]);
+}
+
 /// Upper-cases `codice` in place and returns the index 0..10 of the wheel whose code equals its
 /// first two characters, or -1 when none does ("TU" included).
 int CercaRuota(std::string& codice);

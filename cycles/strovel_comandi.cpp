@@ -12,15 +12,6 @@ namespace strovel {
 
 namespace {
 
-std::string Sigla(int r) {
-    return std::string(SigleRuote[static_cast<std::size_t>(r)]);
-}
-
-std::string Data(const Archivio& a, int i) {
-    return i >= 1 && i <= a.TotEstrazioni ? a.DateEstrazioni[static_cast<std::size_t>(i)]
-                                          : std::string();
-}
-
 std::string Numero(int n) {
     return n == 0 ? std::string() : std::to_string(n);
 }
@@ -30,7 +21,7 @@ std::vector<std::string> TestiEsito(const Archivio& a, const EsitoCiclo& e) {
     std::vector<std::string> t(14);
     t[1] = std::to_string(e.ciclo.numero);
     t[2] = std::to_string(e.ciclo.inizio);
-    t[3] = Data(a, e.ciclo.inizio);
+    t[3] = a.Data(e.ciclo.inizio);
     t[4] = e.positivo ? std::to_string(e.colpo) : std::string();
     t[5] = Sigla(e.ruota);
     for (std::size_t j = 0; j < 4; ++j) {
@@ -276,7 +267,7 @@ namespace {
 void RigaVerifica(Tabella& t, const Archivio& a, const std::string& numero, int riferimento, int k,
                   int w, const std::function<bool(int)>& contato) {
     std::vector<std::string> testi = {numero, std::to_string(k - riferimento), std::to_string(k),
-                                      Data(a, k), Sigla(w)};
+                                      a.Data(k), Sigla(w)};
     for (int q = 1; q <= 5; ++q) {
         testi.push_back(std::to_string(a.Estratti(k, w, q)));
     }

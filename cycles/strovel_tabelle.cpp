@@ -14,22 +14,14 @@ std::string Testo(const std::optional<int>& v) {
     return v ? std::to_string(*v) : std::string();
 }
 
-std::string Sigla(int r) {
-    return std::string(SigleRuote[static_cast<std::size_t>(r)]);
-}
-
 } // namespace
 
 Tabella TabellaCicli(const Archivio& a, const std::vector<Ciclo>& cicli) {
     Tabella t(IntestazioneCicli);
-    auto data = [&a](int i) {
-        return i >= 1 && i <= a.TotEstrazioni ? a.DateEstrazioni[static_cast<std::size_t>(i)]
-                                              : std::string();
-    };
     for (const Ciclo& c : cicli) {
-        t.AggiungiRiga({std::to_string(c.numero), std::to_string(c.inizio), data(c.inizio),
-                        std::to_string(c.fine), data(c.fine), std::to_string(c.considerata),
-                        data(c.considerata), std::to_string(c.inizioGioco)});
+        t.AggiungiRiga({std::to_string(c.numero), std::to_string(c.inizio), a.Data(c.inizio),
+                        std::to_string(c.fine), a.Data(c.fine), std::to_string(c.considerata),
+                        a.Data(c.considerata), std::to_string(c.inizioGioco)});
     }
     return t;
 }

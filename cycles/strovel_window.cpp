@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -52,6 +53,7 @@ FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
     setWindowTitle(QStringLiteral("Strovel"));
 
     auto* sinistra = new QWidget(this);
+    pannelloControlli_ = sinistra;
     auto* colonna = new QVBoxLayout(sinistra);
     colonna->setContentsMargins(0, 0, 0, 0);
     colonna->addWidget(CreaParametri());
@@ -70,20 +72,31 @@ FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
     divisore->setObjectName(QStringLiteral("DivisoreStrovel"));
     divisore->setChildrenCollapsible(false);
     divisore->addWidget(scorrimento);
-    auto* risultati = new QScrollArea(this);
-    risultati->setWidget(CreaRisultati());
-    risultati->setWidgetResizable(true);
-    risultati->setFrameShape(QFrame::NoFrame);
+    // The grids scroll by themselves and the tab bar gets arrows when narrow, so the results
+    // shrink with the window instead of scrolling sideways as a whole.
+    QTabWidget* risultati = CreaRisultati();
+    risultati->setUsesScrollButtons(true);
     risultati->setMinimumWidth(320);
     divisore->addWidget(risultati);
     divisore->setStretchFactor(1, 1);
-    divisore->setSizes({sinistra->sizeHint().width() + 20, 600});
-
+    divisore_ = divisore;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(divisore);
     DipingiCiclo(durata_->currentText().toInt(), considera_->currentText().toInt());
     resize(1280, 820);
+}
+
+void FinestraStrovel::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    if (!divisoreImpostato_ && width() > 0) {
+        // First layout: the controls take what they need, but never more than 45% of a
+        // narrow window, so that the results stay readable on a small screen.
+        const int controlli =
+            std::min(pannelloControlli_->sizeHint().width() + 20, width() * 45 / 100);
+        divisore_->setSizes({controlli, std::max(320, width() - controlli)});
+        divisoreImpostato_ = true;
+    }
 }
 
 QWidget* FinestraStrovel::CreaParametri() {

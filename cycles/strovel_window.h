@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QRadioButton;
+class QSplitter;
 class QTabWidget;
 class QTableWidget;
 
@@ -63,6 +64,9 @@ public:
     /// The parameters as the controls show them now.
     ParametriStrovel LeggiParametri() const;
     const EsitoStrovel& UltimoEsito() const { return sessione_.Esito(); }
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     QWidget* CreaParametri();
@@ -114,6 +118,9 @@ private:
     QTableWidget* fgCiclo_ = nullptr;
     QListWidget* list1_ = nullptr;
     QTabWidget* schede_ = nullptr;
+    QWidget* pannelloControlli_ = nullptr;
+    QSplitter* divisore_ = nullptr;
+    bool divisoreImpostato_ = false;
 
     QTableWidget* fgX_ = nullptr;
     QTableWidget* fgY_ = nullptr;

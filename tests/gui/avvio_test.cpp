@@ -169,6 +169,8 @@ TEST_F(Avvio, EstrazioneInizialeZeroFaFallireProcedi) {
         << motivo->text().toStdString();
     EXPECT_EQ(dialoghi.Mostrati().back().tipo, Tipo::Domanda);
     EXPECT_TRUE(dialoghi.Mostrati().back().testo.contains(QStringLiteral("Riportare")));
+    // Nothing was loaded: the bar does not stop near the end as if almost done.
+    EXPECT_EQ(test::Trova<QProgressBar>(avvio.get(), QStringLiteral("ProgressBar1"))->value(), 0);
 }
 
 TEST_F(Avvio, EstrazioneInizialeOltreLArchivioRiportataAUno) {

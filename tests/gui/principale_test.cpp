@@ -77,6 +77,14 @@ TEST_F(Principale, FinestreDentroLaCornice) {
         sotto->showMaximized();
         QApplication::processEvents();
         EXPECT_LE(sotto->width(), finestra->Area()->viewport()->width()) << pulsante;
+        if (QByteArray(pulsante) == "Command10") {
+            // The results keep at least half of the Strovel window and lie wholly inside it:
+            // only the grids scroll, not the whole results side.
+            auto* schede = test::Trova<QWidget>(sotto, QStringLiteral("SchedeRisultati"));
+            const QRect r(schede->mapTo(sotto, QPoint(0, 0)), schede->size());
+            EXPECT_TRUE(sotto->rect().contains(r));
+            EXPECT_GE(schede->width() * 2, sotto->width() - 40);
+        }
         sotto->showNormal();
     }
 }
