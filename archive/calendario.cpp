@@ -41,8 +41,8 @@ std::optional<Tabella> CalendarioAnno(const DatabaseArchivio& db, int anno, bool
     Tabella t(intestazione);
     for (const auto& [mese, valori] : mesi) {
         auto& riga = t.AggiungiRiga({"", std::to_string(anno), std::to_string(mese)});
-        riga[1].stile = {Segno::Nessuno, Colore{255, 255, 192}, std::nullopt, true};
-        riga[2].stile = {Segno::Nessuno, Colore{192, 255, 192}, std::nullopt, true};
+        riga[1].stile = {Segno::Nessuno, Colore{255, 255, 192}, std::nullopt, true, std::nullopt};
+        riga[2].stile = {Segno::Nessuno, Colore{192, 255, 192}, std::nullopt, true, std::nullopt};
         std::size_t c = 3;
         for (int g : giorni) {
             const auto it = valori.find(g);

@@ -24,12 +24,20 @@ enum class Segno : std::uint8_t {
     Malformato,    ///< update check: a record that a new archive would refuse
 };
 
+/// A proportional bar drawn across a cell: `permille` of its width, in `colore`.
+struct Barra {
+    int permille = 0;
+    Colore colore;
+    friend bool operator==(const Barra&, const Barra&) = default;
+};
+
 struct StileCella {
     Segno segno = Segno::Nessuno;
     /// Explicit colours, used where no mark applies.
     std::optional<Colore> sfondo;
     std::optional<Colore> testo;
     bool grassetto = false;
+    std::optional<Barra> barra;
     friend bool operator==(const StileCella&, const StileCella&) = default;
 };
 

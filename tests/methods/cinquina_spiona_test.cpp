@@ -1,0 +1,187 @@
+#include "methods/cinquina_spiona.h"
+#include "tests/methods/metodi_aiuti.h"
+#include "tests/oracoli/metodi_oracolo.h"
+#include "tests/support/archivio_casuale.h"
+#include "tests/support/supporto.h"
+
+#include <gtest/gtest.h>
+
+namespace strovel {
+namespace {
+
+using test::Metti;
+
+ParametriCinquina Parametri(const Archivio& a) {
+    ParametriCinquina p;
+    p.rilevazione = test::TutteLeRuote;
+    p.gioco = test::TutteLeRuote;
+    p.posizioni = test::TutteLePosizioni;
+    p.fine = a.TotEstrazioni;
+    return p;
+}
+
+/// The FgE row of number n.
+const std::vector<Cella>& RigaDi(const Tabella& t, int n) {
+    for (const auto& r : t.righe) {
+        if (r[0].testo == std::to_string(n)) {
+            return r;
+        }
+    }
+    throw std::runtime_error("numero assente");
+}
+
+void ConfrontaConOracolo(const Archivio& a, const ParametriCinquina& p) {
+    const EsitoCinquina e = ElaboraCinquina(a, p);
+    const auto o = oracolo::CinquinaSpiona(a, p);
+    ASSERT_EQ(static_cast<int>(e.casi.size()), o.casi);
+    EXPECT_EQ(e.span, o.span);
+    const Tabella t = TabellaNumeriCinquina(a, p, e);
+    ASSERT_EQ(t.righe.size(), 90u);
+    for (int n = 1; n <= 90; ++n) {
+        const auto& r = RigaDi(t, n);
+        const auto& atteso = o.numeri[static_cast<std::size_t>(n)];
+        ASSERT_EQ(r[1].testo, atteso[0]) << "CC di " << n;
+        ASSERT_EQ(r[2].testo, atteso[1]) << "Pres di " << n;
+        ASSERT_EQ(r[3].testo, atteso[2]) << "Delta di " << n;
+    }
+    // Sorted on "Pres", largest first, ties in number order.
+    for (std::size_t i = 1; i < t.righe.size(); ++i) {
+        const int x = std::stoi(t.righe[i - 1][2].testo);
+        const int y = std::stoi(t.righe[i][2].testo);
+        ASSERT_GE(x, y);
+        if (x == y) {
+            ASSERT_LT(std::stoi(t.righe[i - 1][0].testo), std::stoi(t.righe[i][0].testo));
+        }
+    }
+    // Verifying a number gives a hit in exactly its "CC" cases.
+    for (const int n : {1, 45, 90}) {
+        const auto v = VerificaNumero(a, p, e.casi, n);
+        const auto colpiti =
+            std::count_if(v.begin(), v.end(), [](const Giocata& g) { return g.colpo != 0; });
+        EXPECT_EQ(std::to_string(colpiti), RigaDi(t, n)[1].testo) << n;
+    }
+}
+
+TEST(CinquinaSpiona, UgualeAllOracoloSuArchiviCasuali) {
+    for (const std::uint64_t seme : {4u, 5u}) {
+        const auto a = test::ArchivioCasuale(600, seme);
+        for (int caso = 0; caso < 6; ++caso) {
+            ParametriCinquina p = Parametri(*a);
+            p.fine = a->TotEstrazioni - caso * 7;
+            p.presenze = 1 + caso * 19;
+            p.colpi = 1 + caso * 3;
+            p.rilevazione = caso % 2 == 0 ? test::TutteLeRuote : test::SoloRuote({0, 10});
+            p.gioco = caso % 3 == 0 ? test::TutteLeRuote : test::SoloRuote({2, 4, 10});
+            p.posizioni = {true, caso != 1, true, caso != 3, true};
+            ConfrontaConOracolo(*a, p);
+        }
+    }
+}
+
+TEST(CinquinaSpiona, UgualeAllOracoloSullArchivioReale) {
+    const Archivio* a = test::ArchivioReale();
+    if (a == nullptr) {
+        GTEST_SKIP() << "cartella dei dati reali assente";
+    }
+    ParametriCinquina p = Parametri(*a);
+    p.presenze = 100;
+    p.colpi = 20;
+    ConfrontaConOracolo(*a, p);
+    p.rilevazione = test::SoloRuote({0});
+    p.gioco = test::SoloRuote({0, 7});
+    p.fine = 5000;
+    ConfrontaConOracolo(*a, p);
+}
+
+TEST(CinquinaSpiona, CasiPresenzeEVerifica) {
+    auto a = test::ArchivioPiatto(40);
+    Metti(*a, 40, 1, {11, 12, 13, 14, 15}); // draw E on CA: the spies
+    Metti(*a, 30, 1, {11, 12, 60, 61, 62}); // two spies together: a case
+    Metti(*a, 25, 1, {13, 63, 64, 65, 66}); // a single spy: no case
+    Metti(*a, 20, 3, {14, 15, 67, 68, 69}); // on GE: not a detection wheel
+    Metti(*a, 31, 1, {70, 71, 72, 73, 74});
+    Metti(*a, 32, 1, {70, 75, 76, 77, 78}); // 70 twice in the case's window
+    Metti(*a, 32, 4, {75, 1, 2, 3, 4});     // 75 on CA and MI in the same draw
+    a->CostruisciPresenze();
+    ParametriCinquina p = Parametri(*a);
+    p.rilevazione = test::SoloRuote({1});
+    p.gioco = test::SoloRuote({1, 4});
+    p.colpi = 3;
+    const EsitoCinquina e = ElaboraCinquina(*a, p);
+    ASSERT_EQ(e.casi.size(), 2u); // draw E itself on CA, then draw 30 on CA
+    EXPECT_EQ(e.casi[0], (Caso{40, 1, {true, true, true, true, true}}));
+    EXPECT_EQ(e.casi[1], (Caso{30, 1, {true, true, false, false, false}}));
+    EXPECT_EQ(e.span, 11);
+    EXPECT_EQ(TestoSpan(e), "11");
+    EXPECT_EQ(e.presenze[70], 2);
+    EXPECT_EQ(e.casiCon[70], 1);
+    EXPECT_EQ(e.presenze[81], 3); // MI of draw 31, CA and MI of draw 33
+    const auto v = VerificaNumero(*a, p, e.casi, 75);
+    EXPECT_EQ(v[0].colpo, 0); // draw E is the last: its window is in the future
+    EXPECT_EQ(v[1].colpo, 2);
+    const Tabella casi = TabellaCasiCinquina(*a, p, e.casi, &v);
+    ASSERT_EQ(casi.intestazioni.size(), 15u);
+    EXPECT_EQ(casi.intestazioni.back(), "");
+    EXPECT_EQ(casi.righe[1][12].testo, "2");
+    EXPECT_EQ(casi.righe[1][13].testo, "CM");
+    EXPECT_EQ(casi.righe[0][12].testo, "");
+    EXPECT_EQ(casi.righe[1][7].stile.sfondo, ColoreCellaCaso);
+    EXPECT_EQ(casi.righe[1][9].stile.sfondo, std::nullopt);
+    // Companions of 75 in draw 32 on CA and MI.
+    const Tabella compagni = Compagni(*a, p, e.casi, v, 75);
+    ASSERT_EQ(compagni.righe.size(), 8u);
+    EXPECT_EQ(compagni.righe[0][0].testo, "1");
+    EXPECT_EQ(compagni.righe[0][1].testo, "1");
+
+    // A single selected position can never give two spies.
+    p.posizioni = {true, false, false, false, false};
+    EXPECT_TRUE(ElaboraCinquina(*a, p).casi.empty());
+}
+
+TEST(CinquinaSpiona, DeltaBarreEGiaUsciti) {
+    auto a = test::ArchivioPiatto(60);
+    Metti(*a, 50, 0, {11, 12, 13, 14, 15});
+    Metti(*a, 51, 0, {11, 40, 41, 42, 43}); // after the newest case: 11 is its own number
+    Metti(*a, 40, 0, {11, 12, 44, 45, 46});
+    a->CostruisciPresenze();
+    ParametriCinquina p = Parametri(*a);
+    p.rilevazione = test::SoloRuote({0});
+    p.gioco = test::SoloRuote({0});
+    p.fine = 50;
+    p.colpi = 2;
+    const EsitoCinquina e = ElaboraCinquina(*a, p);
+    ASSERT_EQ(e.casi.size(), 2u);
+    EXPECT_EQ(e.span, 11);
+    // 86 came out in every draw of the span but 40 and 50: f = 9, W = 1, S = 11.
+    // 9 - (11/18 - 11/9) = 9.6111 -> "9.6"; 11 came out twice: 2 - (11/18 - 11/2) = 6.888.
+    EXPECT_EQ(DeltaStatistico(e, 86), "9.6");
+    EXPECT_EQ(DeltaStatistico(e, 11), "6.9");
+    EXPECT_EQ(DeltaStatistico(e, 70), ""); // never out in the span
+    const Tabella t = TabellaNumeriCinquina(*a, p, e);
+    EXPECT_EQ(RigaDi(t, 70)[3].testo, "");
+    EXPECT_FALSE(RigaDi(t, 70)[3].stile.barra.has_value());
+    // The largest value has the full bar.
+    int massimo = 0;
+    for (const auto& r : t.righe) {
+        if (r[3].stile.barra) {
+            massimo = std::max(massimo, r[3].stile.barra->permille);
+        }
+    }
+    EXPECT_EQ(massimo, 1000);
+    EXPECT_EQ(RigaDi(t, 40)[0].stile.sfondo, ColoreArancioChiaro);    // out after the newest case
+    EXPECT_EQ(RigaDi(t, 11)[0].stile.sfondo, ColoreGiaUscitoNelCaso); // and one of its five
+    EXPECT_EQ(RigaDi(t, 12)[0].stile.sfondo, ColoreNumeroCinquina);
+    EXPECT_EQ(RigaDi(t, 12)[0].stile.testo, ColoreTestoNumeroCinquina);
+
+    // No play wheel: W = 0, every delta empty, no bar, nothing stops.
+    p.gioco = Ruote{};
+    const EsitoCinquina senza = ElaboraCinquina(*a, p);
+    const Tabella vuota = TabellaNumeriCinquina(*a, p, senza);
+    for (const auto& r : vuota.righe) {
+        ASSERT_EQ(r[3].testo, "");
+        ASSERT_FALSE(r[3].stile.barra.has_value());
+    }
+}
+
+} // namespace
+} // namespace strovel
