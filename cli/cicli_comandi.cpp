@@ -11,27 +11,6 @@ namespace strovel::cli {
 
 namespace {
 
-/// Wheels as comma-separated codes, or TU for all.
-bool Ruote(const Chiamata& c, const QString& nome, std::array<bool, 11>& ruote) {
-    const QString testo = c.Valore(nome).value_or(QStringLiteral("TU"));
-    ruote.fill(false);
-    for (const QString& parte : testo.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        std::string codice = parte.trimmed().toStdString();
-        const int r = CercaRuota(codice);
-        if (codice == "TU") {
-            ruote.fill(true);
-        } else if (r >= 0 && codice.size() == 2) {
-            ruote[static_cast<std::size_t>(r)] = true;
-        } else {
-            c.errori << QStringLiteral("Ruota sconosciuta in --%1: %2 (BA CA FI GE MI NA PA RO TO "
-                                       "VE NZ oppure TU).\n")
-                            .arg(nome, parte);
-            return false;
-        }
-    }
-    return true;
-}
-
 QString Voci(const ListaValori& l) {
     return QString::fromStdString(l.Descrizione());
 }
@@ -97,8 +76,8 @@ public:
             DallaLista(c, QStringLiteral("salto"), l::Salto, p.salto) &&
             DallaLista(c, QStringLiteral("colpi"), l::Colpi, p.colpi) &&
             DallaLista(c, QStringLiteral("elenco"), l::Elenco, p.elenco) &&
-            Ruote(c, QStringLiteral("rilevazione"), p.rilevazione) &&
-            Ruote(c, QStringLiteral("gioco"), p.gioco);
+            LeggiRuote(c, QStringLiteral("rilevazione"), p.rilevazione) &&
+            LeggiRuote(c, QStringLiteral("gioco"), p.gioco);
         if (!ok) {
             return CodiceUso;
         }

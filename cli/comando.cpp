@@ -1,6 +1,7 @@
 #include "cli/comando.h"
 
 #include "core/lista_valori.h"
+#include "core/ruote.h"
 #include "core/tabella.h"
 #include "storage/archivio_db.h"
 #include "storage/caricamento.h"
@@ -72,6 +73,42 @@ bool DallaLista(const Chiamata& c, const QString& nome, const ListaValori& lista
         return false;
     }
     valore = v;
+    return true;
+}
+
+bool LeggiRuote(const Chiamata& c, const QString& nome, std::array<bool, 11>& ruote) {
+    const QString testo = c.Valore(nome).value_or(QStringLiteral("TU"));
+    ruote.fill(false);
+    for (const QString& parte : testo.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        std::string codice = parte.trimmed().toStdString();
+        const int r = CercaRuota(codice);
+        if (codice == "TU") {
+            ruote.fill(true);
+        } else if (r >= 0 && codice.size() == 2) {
+            ruote[static_cast<std::size_t>(r)] = true;
+        } else {
+            c.errori << QStringLiteral("Ruota sconosciuta in --%1: %2 (BA CA FI GE MI NA PA RO TO "
+                                       "VE NZ oppure TU).\n")
+                            .arg(nome, parte);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool LeggiPosizioni(const Chiamata& c, const QString& nome, std::array<bool, 5>& posizioni) {
+    const QString testo = c.Valore(nome).value_or(QStringLiteral("1,2,3,4,5"));
+    posizioni.fill(false);
+    for (const QString& parte : testo.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int p = parte.trimmed().toInt(&ok);
+        if (!ok || p < 1 || p > 5) {
+            c.errori << QStringLiteral("Posizione non valida in --%1: %2 (da 1 a 5).\n")
+                            .arg(nome, parte);
+            return false;
+        }
+        posizioni[static_cast<std::size_t>(p - 1)] = true;
+    }
     return true;
 }
 

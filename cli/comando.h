@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -72,6 +73,11 @@ bool Intero(const Chiamata& c, const QString& nome, int minimo, int massimo, int
 /// An option whose value must be one of a window list's items.
 bool DallaLista(const Chiamata& c, const QString& nome, const ListaValori& lista, int& valore);
 
+/// Wheels as comma-separated codes (BA .. NZ) or TU for all; TU when the option is absent.
+bool LeggiRuote(const Chiamata& c, const QString& nome, std::array<bool, 11>& ruote);
+/// Positions as comma-separated digits 1..5; all five when the option is absent.
+bool LeggiPosizioni(const Chiamata& c, const QString& nome, std::array<bool, 5>& posizioni);
+
 /// Opens an archive database, telling why on stderr when it cannot.
 bool Apri(const QString& percorso, DatabaseArchivio& db, QTextStream& errori);
 /// Opens and loads an archive database into `archivio`.
@@ -84,5 +90,7 @@ void ScriviTabella(const Tabella& t, bool csv, QTextStream& uscita);
 std::vector<std::unique_ptr<Comando>> ComandiArchivio();
 /// The cycle commands: cicli.
 std::vector<std::unique_ptr<Comando>> ComandiCicli();
+/// The forecasting methods: ambata-dinamica, cinquina-spiona.
+std::vector<std::unique_ptr<Comando>> ComandiMetodi();
 
 } // namespace strovel::cli

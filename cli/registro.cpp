@@ -12,7 +12,7 @@ namespace {
 const std::vector<std::unique_ptr<Comando>>& Tabella() {
     static const std::vector<std::unique_ptr<Comando>> comandi = [] {
         std::vector<std::unique_ptr<Comando>> tutti;
-        for (auto* gruppo : {&ComandiArchivio, &ComandiCicli}) {
+        for (auto* gruppo : {&ComandiArchivio, &ComandiCicli, &ComandiMetodi}) {
             for (auto& c : gruppo()) {
                 tutti.push_back(std::move(c));
             }

@@ -20,7 +20,8 @@ TEST(CasiCli, OgniCasoDiOgniComando) {
     const QDir radice(qEnvironmentVariable("STROVEL_DATI_TEST"));
     QTemporaryDir cartella;
     int eseguiti = 0;
-    for (const QString& comando : {QStringLiteral("cicli")}) {
+    for (const QString& comando : {QStringLiteral("cicli"), QStringLiteral("ambata-dinamica"),
+                                   QStringLiteral("cinquina-spiona")}) {
         QDirIterator casi(radice.filePath(comando), QDir::Dirs | QDir::NoDotAndDotDot);
         while (casi.hasNext()) {
             const QString caso = casi.next();
@@ -57,7 +58,7 @@ TEST(CasiCli, OgniCasoDiOgniComando) {
             ++eseguiti;
         }
     }
-    EXPECT_GE(eseguiti, 3);
+    EXPECT_GE(eseguiti, 6);
 }
 
 } // namespace

@@ -1,0 +1,259 @@
+// The forecasting methods of strovel-cli: the dynamic ambata and the spy quintet.
+
+#include "cli/comando.h"
+#include "core/archivio.h"
+#include "core/ruote.h"
+#include "methods/ambata_dinamica.h"
+#include "methods/cinquina_spiona.h"
+#include "storage/archivio_db.h"
+
+namespace strovel::cli {
+
+namespace {
+
+QString Voci(const ListaValori& l) {
+    return QString::fromStdString(l.Descrizione());
+}
+
+/// The options both method commands share, in the order the window shows them.
+QList<QCommandLineOption> OpzioniComuni() {
+    return {
+        ConValore(QStringLiteral("rilevazione"),
+                  QStringLiteral("Ruote di rilevazione, sigle separate da virgole o TU "
+                                 "(predefinito TU)."),
+                  QStringLiteral("BA,CA,..|TU")),
+        ConValore(QStringLiteral("gioco"),
+                  QStringLiteral("Ruote di gioco, sigle separate da virgole o TU (predefinito "
+                                 "TU)."),
+                  QStringLiteral("BA,CA,..|TU")),
+        ConValore(QStringLiteral("posizioni"),
+                  QStringLiteral("Posizioni 1..5 separate da virgole (predefinito tutte)."),
+                  QStringLiteral("P")),
+        ConValore(QStringLiteral("presenze"),
+                  QStringLiteral("Presenze (numero di casi): %1.").arg(Voci(liste_casi::Presenze)),
+                  QStringLiteral("K")),
+        ConValore(QStringLiteral("colpi"),
+                  QStringLiteral("Colpi: %1.").arg(Voci(liste_casi::Colpi)), QStringLiteral("G")),
+    };
+}
+
+QCommandLineOption OpzioneFine() {
+    return ConValore(QStringLiteral("fine"),
+                     QStringLiteral("Fine dell'analisi, indice dell'estrazione (predefinita "
+                                    "l'ultima)."),
+                     QStringLiteral("E"));
+}
+
+QCommandLineOption OpzioneCsv() {
+    return Interruttore(QStringLiteral("csv"),
+                        QStringLiteral("Valori separati da virgole invece che da tabulazioni."));
+}
+
+/// At most one of `nomi` may be given.
+bool AlPiuUna(const Chiamata& c, const QStringList& nomi) {
+    int date = 0;
+    for (const QString& n : nomi) {
+        date += c.Presente(n) ? 1 : 0;
+    }
+    if (date > 1) {
+        c.errori << QStringLiteral("Le opzioni --%1 si escludono a vicenda.\n")
+                        .arg(nomi.join(QStringLiteral(", --")));
+        return false;
+    }
+    return true;
+}
+
+/// A number 1..90 from option `nome`.
+bool NumeroLotto(const Chiamata& c, const QString& nome, int& numero) {
+    return Intero(c, nome, 1, 90, numero);
+}
+
+/// "BA1,CA3": one reference row per item, wheel code then position, 1 to 5 rows.
+bool LeggiRiferimenti(const Chiamata& c, std::vector<Riferimento>& riferimenti) {
+    const auto testo = c.Valore(QStringLiteral("riferimenti"));
+    if (!testo) {
+        return true;
+    }
+    riferimenti.clear();
+    for (const QString& parte : testo->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString voce = parte.trimmed().toUpper();
+        std::string codice = voce.left(2).toStdString();
+        const int r = voce.size() == 3 ? CercaRuota(codice) : -1;
+        const int posizione = voce.size() == 3 ? voce.right(1).toInt() : 0;
+        if (r < 0 || posizione < 1 || posizione > 5) {
+            c.errori << QStringLiteral("Riferimento non valido in --riferimenti: %1 (una sigla "
+                                       "di ruota seguita dalla posizione 1..5, per esempio "
+                                       "BA1).\n")
+                            .arg(parte);
+            return false;
+        }
+        riferimenti.push_back({r, posizione});
+    }
+    if (riferimenti.empty() || static_cast<int>(riferimenti.size()) > MassimoRiferimenti) {
+        c.errori << QStringLiteral("--riferimenti vuole da 1 a %1 riferimenti.\n")
+                        .arg(MassimoRiferimenti);
+        return false;
+    }
+    return true;
+}
+
+const QString MessaggioConfigurazione = QStringLiteral("Attenzione ! manca una configurazione.");
+
+class ComandoAmbataDinamica : public Comando {
+public:
+    QString Nome() const override { return QStringLiteral("ambata-dinamica"); }
+    QString Descrizione() const override {
+        return QStringLiteral("L'ambata dinamica: RILEVAZIONE, CONFIGURA ed ELABORA, stampa la "
+                              "griglia dei casi (o il riepilogo, o MIGLIORI).");
+    }
+    QStringList Obbligatorie() const override { return {QStringLiteral("spia")}; }
+    QList<QCommandLineOption> Opzioni() const override {
+        QList<QCommandLineOption> o{ConValore(QStringLiteral("spia"),
+                                              QStringLiteral("Il numero spia, da 1 a 90."),
+                                              QStringLiteral("N"))};
+        o += OpzioniComuni();
+        o += {
+            ConValore(QStringLiteral("riferimenti"),
+                      QStringLiteral("Le righe di riferimento: sigla della ruota e posizione, "
+                                     "da 1 a 5 separate da virgole (predefinito BA1)."),
+                      QStringLiteral("BA1,CA3,..")),
+            Interruttore(QStringLiteral("somme"), QStringLiteral("Utilizza somme.")),
+            OpzioneFine(),
+            Interruttore(QStringLiteral("riepilogo"),
+                         QStringLiteral("Stampa il riepilogo (N° Casi, Positivi, Negativi, In "
+                                        "gioco) invece dei casi.")),
+            ConValore(QStringLiteral("migliori"),
+                      QStringLiteral("Stampa MIGLIORI per la riga di riferimento R invece dei "
+                                     "casi."),
+                      QStringLiteral("R")),
+            OpzioneCsv(),
+        };
+        return o;
+    }
+    int Esegui(const Chiamata& c) const override {
+        if (!AlPiuUna(c, {QStringLiteral("riepilogo"), QStringLiteral("migliori")})) {
+            return CodiceUso;
+        }
+        DatabaseArchivio db;
+        auto archivio = std::make_unique<Archivio>();
+        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+            return CodiceErrore;
+        }
+        const Archivio& a = *archivio;
+        ParametriAmbata p;
+        p.fine = a.TotEstrazioni;
+        const bool ok =
+            NumeroLotto(c, QStringLiteral("spia"), p.spia) &&
+            LeggiRuote(c, QStringLiteral("rilevazione"), p.rilevazione) &&
+            LeggiRuote(c, QStringLiteral("gioco"), p.gioco) &&
+            LeggiPosizioni(c, QStringLiteral("posizioni"), p.posizioni) &&
+            DallaLista(c, QStringLiteral("presenze"), liste_casi::Presenze, p.presenze) &&
+            DallaLista(c, QStringLiteral("colpi"), liste_casi::Colpi, p.colpi) &&
+            LeggiRiferimenti(c, p.riferimenti) &&
+            Intero(c, QStringLiteral("fine"), 1, std::max<int>(1, a.TotEstrazioni), p.fine);
+        int migliori = 0;
+        if (!ok || !Intero(c, QStringLiteral("migliori"), 1, static_cast<int>(p.riferimenti.size()),
+                           migliori)) {
+            return CodiceUso;
+        }
+        p.somme = c.Presente(QStringLiteral("somme"));
+        const bool csv = c.Presente(QStringLiteral("csv"));
+        const auto casi = RilevaCasi(a, p);
+        const auto piano = PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size()));
+        if (migliori > 0) {
+            ScriviTabella(TabellaMigliori(Migliori(a, p, casi, piano, migliori),
+                                          static_cast<int>(casi.size())),
+                          csv, c.uscita);
+            return CodiceOk;
+        }
+        const GiocateAmbata giocate = GiocaAmbate(a, p, casi, piano);
+        if (!c.Presente(QStringLiteral("riepilogo"))) {
+            ScriviTabella(TabellaEsitiAmbata(a, casi, p.colpi, giocate), csv, c.uscita);
+            return CodiceOk;
+        }
+        ScriviTabella(TabellaRiepilogo(RiepilogoAmbata(a, casi, p.colpi, giocate)), csv, c.uscita);
+        if (casi.empty()) {
+            // No percentage of no cases: the window's message, as its summary stops there.
+            c.errori << MessaggioConfigurazione << '\n';
+            return CodiceErrore;
+        }
+        return CodiceOk;
+    }
+};
+
+class ComandoCinquinaSpiona : public Comando {
+public:
+    QString Nome() const override { return QStringLiteral("cinquina-spiona"); }
+    QString Descrizione() const override {
+        return QStringLiteral("La cinquina spiona: ELABORA e la tabella dei numeri ordinata su "
+                              "Pres (o i casi, la verifica di un numero, i suoi compagni).");
+    }
+    QList<QCommandLineOption> Opzioni() const override {
+        QList<QCommandLineOption> o = OpzioniComuni();
+        o += {
+            OpzioneFine(),
+            Interruttore(QStringLiteral("casi"), QStringLiteral("Stampa la griglia dei casi.")),
+            ConValore(QStringLiteral("verifica"),
+                      QStringLiteral("Stampa la griglia dei casi dopo la verifica del numero N."),
+                      QStringLiteral("N")),
+            ConValore(QStringLiteral("compagni"),
+                      QStringLiteral("Stampa i numeri compagni di N nelle estrazioni vincenti."),
+                      QStringLiteral("N")),
+            OpzioneCsv(),
+        };
+        return o;
+    }
+    int Esegui(const Chiamata& c) const override {
+        if (!AlPiuUna(c, {QStringLiteral("casi"), QStringLiteral("verifica"),
+                          QStringLiteral("compagni")})) {
+            return CodiceUso;
+        }
+        DatabaseArchivio db;
+        auto archivio = std::make_unique<Archivio>();
+        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+            return CodiceErrore;
+        }
+        const Archivio& a = *archivio;
+        ParametriCinquina p;
+        p.fine = a.TotEstrazioni;
+        int verifica = 0;
+        int compagni = 0;
+        const bool ok =
+            LeggiRuote(c, QStringLiteral("rilevazione"), p.rilevazione) &&
+            LeggiRuote(c, QStringLiteral("gioco"), p.gioco) &&
+            LeggiPosizioni(c, QStringLiteral("posizioni"), p.posizioni) &&
+            DallaLista(c, QStringLiteral("presenze"), liste_casi::Presenze, p.presenze) &&
+            DallaLista(c, QStringLiteral("colpi"), liste_casi::Colpi, p.colpi) &&
+            Intero(c, QStringLiteral("fine"), 1, std::max<int>(1, a.TotEstrazioni), p.fine) &&
+            NumeroLotto(c, QStringLiteral("verifica"), verifica) &&
+            NumeroLotto(c, QStringLiteral("compagni"), compagni);
+        if (!ok) {
+            return CodiceUso;
+        }
+        const bool csv = c.Presente(QStringLiteral("csv"));
+        const EsitoCinquina e = ElaboraCinquina(a, p);
+        if (c.Presente(QStringLiteral("casi"))) {
+            ScriviTabella(TabellaCasiCinquina(a, p, e.casi), csv, c.uscita);
+        } else if (verifica > 0) {
+            const auto v = VerificaNumero(a, p, e.casi, verifica);
+            ScriviTabella(TabellaCasiCinquina(a, p, e.casi, &v), csv, c.uscita);
+        } else if (compagni > 0) {
+            const auto v = VerificaNumero(a, p, e.casi, compagni);
+            ScriviTabella(Compagni(a, p, e.casi, v, compagni), csv, c.uscita);
+        } else {
+            ScriviTabella(TabellaNumeriCinquina(a, p, e), csv, c.uscita);
+        }
+        return CodiceOk;
+    }
+};
+
+} // namespace
+
+std::vector<std::unique_ptr<Comando>> ComandiMetodi() {
+    std::vector<std::unique_ptr<Comando>> comandi;
+    comandi.push_back(std::make_unique<ComandoAmbataDinamica>());
+    comandi.push_back(std::make_unique<ComandoCinquinaSpiona>());
+    return comandi;
+}
+
+} // namespace strovel::cli

@@ -1,0 +1,87 @@
+// The method commands' options: what the window offers, nothing else, with Italian messages.
+
+#include "tests/cli/cli_aiuti.h"
+
+namespace strovel {
+namespace {
+
+using test::Cli;
+using test::Esito;
+
+class MetodiCli : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        cartella_ = new QTemporaryDir();
+        test::CreaDemo(Archivio(), 300);
+    }
+    static void TearDownTestSuite() { delete cartella_; }
+    static QString Archivio() { return cartella_->filePath(QStringLiteral("demo.mdb")); }
+    static Esito Esegui(const QString& comando, QStringList argomenti) {
+        return Cli(QStringList{comando, Archivio()} + argomenti);
+    }
+    static QTemporaryDir* cartella_;
+};
+QTemporaryDir* MetodiCli::cartella_ = nullptr;
+
+TEST_F(MetodiCli, OpzioniRifiutate) {
+    const QString ambata = QStringLiteral("ambata-dinamica");
+    const QString cinquina = QStringLiteral("cinquina-spiona");
+    const std::pair<QString, QStringList> sbagliati[] = {
+        {ambata, {}}, // no spy
+        {ambata, {QStringLiteral("--spia"), QStringLiteral("0")}},
+        {ambata, {QStringLiteral("--spia"), QStringLiteral("91")}},
+        {ambata,
+         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--gioco"),
+          QStringLiteral("BA,XY")}},
+        {ambata,
+         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--riferimenti"),
+          QStringLiteral("XX7")}},
+        {ambata,
+         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--riferimenti"),
+          QStringLiteral("BA6")}},
+        {ambata,
+         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--riferimenti"),
+          QStringLiteral("BA1,CA1,FI1,GE1,MI1,NA1")}},
+        {ambata,
+         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--migliori"),
+          QStringLiteral("2")}}, // one reference row only
+        {ambata,
+         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--riepilogo"),
+          QStringLiteral("--migliori"), QStringLiteral("1")}},
+        {ambata,
+         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--colpi"),
+          QStringLiteral("21")}},
+        {ambata,
+         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--presenze"),
+          QStringLiteral("101")}},
+        {cinquina, {QStringLiteral("--posizioni"), QStringLiteral("1,6")}},
+        {cinquina, {QStringLiteral("--verifica"), QStringLiteral("91")}},
+        {cinquina, {QStringLiteral("--fine"), QStringLiteral("301")}},
+        {cinquina, {QStringLiteral("--casi"), QStringLiteral("--compagni"), QStringLiteral("3")}},
+    };
+    for (const auto& [comando, argomenti] : sbagliati) {
+        const Esito e = Esegui(comando, argomenti);
+        EXPECT_NE(e.codice, 0) << argomenti.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(e.uscita.isEmpty()) << argomenti.join(QLatin1Char(' ')).toStdString();
+        EXPECT_FALSE(e.errori.isEmpty());
+    }
+    EXPECT_TRUE(Esegui(ambata, {QStringLiteral("--spia"), QStringLiteral("5"),
+                                QStringLiteral("--riferimenti"), QStringLiteral("XX7")})
+                    .errori.contains(QStringLiteral("Riferimento non valido")));
+}
+
+TEST_F(MetodiCli, RiepilogoSenzaCasi) {
+    // No position selected can give no case: the counts are 0, no percentage, the message.
+    const Esito e =
+        Esegui(QStringLiteral("ambata-dinamica"),
+               {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--rilevazione"),
+                QStringLiteral("BA"), QStringLiteral("--fine"), QStringLiteral("1"),
+                QStringLiteral("--riepilogo")});
+    EXPECT_EQ(e.codice, 1);
+    EXPECT_EQ(e.uscita, QStringLiteral("\tVal\tPercentuale\nN° Casi\t0\t\nPositivi\t0\t\n"
+                                       "Negativi\t0\t\nIn gioco\t0\t\n"));
+    EXPECT_EQ(e.errori.trimmed(), QStringLiteral("Attenzione ! manca una configurazione."));
+}
+
+} // namespace
+} // namespace strovel
