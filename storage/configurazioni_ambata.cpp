@@ -1,0 +1,125 @@
+#include "storage/configurazioni_ambata.h"
+
+#include "storage/connessione.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace strovel {
+
+QString QueryElencoAmbata() {
+    return QStringLiteral("SELECT Ambatadinamica.Denominazione, Ambatadinamica.Estrazione, "
+                          "Ambatadinamica.Ruotericavo, Ambatadinamica.Ruotegioco, ") +
+           QStringLiteral("Ambatadinamica.Posizioni, Ambatadinamica.Numerospia, "
+                          "Ambatadinamica.Presenze, Ambatadinamica.Colpi, "
+                          "Ambatadinamica.Matrice, ") +
+           QStringLiteral("Ambatadinamica.Utilizzasomme, Ambatadinamica.Riga1, "
+                          "Ambatadinamica.Riga2, Ambatadinamica.Riga3, Ambatadinamica.Riga4, "
+                          "Ambatadinamica.Riga5 ") +
+           QStringLiteral("FROM Ambatadinamica ") +
+           QStringLiteral("ORDER BY Ambatadinamica.Denominazione");
+}
+
+namespace {
+
+bool Fallito(QSqlDatabase db, const QSqlError& e, QString* errore) {
+    if (errore != nullptr) {
+        *errore = e.text();
+    }
+    db.rollback();
+    return false;
+}
+
+} // namespace
+
+bool SalvaConfigurazioneAmbata(const QSqlDatabase& db, const ConfigurazioneAmbata& c,
+                               QString* errore) {
+    QSqlDatabase d = db;
+    if (!d.transaction()) {
+        if (errore != nullptr) {
+            *errore = d.lastError().text();
+        }
+        return false;
+    }
+    QSqlQuery q(d);
+    q.prepare(QStringLiteral(
+        "INSERT INTO Ambatadinamica (Denominazione, Estrazione, Ruotericavo, Ruotegioco, "
+        "Posizioni, Numerospia, Presenze, Colpi, Matrice, Utilizzasomme, Riga1, Riga2, Riga3, "
+        "Riga4, Riga5) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant& v : {QVariant(c.denominazione), QVariant(c.estrazione),
+                              QVariant(c.ruotericavo), QVariant(c.ruotegioco),
+                              QVariant(c.posizioni), QVariant(c.numerospia), QVariant(c.presenze),
+                              QVariant(c.colpi), QVariant(c.matrice), QVariant(c.utilizzasomme)}) {
+        q.addBindValue(v);
+    }
+    for (int i = 0; i < 5; ++i) {
+        q.addBindValue(i < c.righe.size() ? QVariant(c.righe[i])
+                                          : QVariant(QMetaType::fromType<QString>()));
+    }
+    if (!q.exec()) {
+        return Fallito(d, q.lastError(), errore);
+    }
+    if (!d.commit()) {
+        return Fallito(d, d.lastError(), errore);
+    }
+    return true;
+}
+
+std::optional<QList<ConfigurazioneAmbata>> ElencoConfigurazioniAmbata(const QSqlDatabase& db,
+                                                                      QString* errore) {
+    QSqlQuery q(db);
+    if (!q.exec(PerSqlite(QueryElencoAmbata()))) {
+        if (errore != nullptr) {
+            *errore = q.lastError().text();
+        }
+        return std::nullopt;
+    }
+    QList<ConfigurazioneAmbata> elenco;
+    while (q.next()) {
+        ConfigurazioneAmbata c;
+        c.denominazione = q.value(0).toString();
+        c.estrazione = q.value(1).toInt();
+        c.ruotericavo = q.value(2).toString();
+        c.ruotegioco = q.value(3).toString();
+        c.posizioni = q.value(4).toString();
+        c.numerospia = q.value(5).toString();
+        c.presenze = q.value(6).toString();
+        c.colpi = q.value(7).toString();
+        c.matrice = q.value(8).toString();
+        c.utilizzasomme = q.value(9).toString();
+        for (int i = 10; i < 15; ++i) {
+            if (!q.value(i).isNull()) {
+                c.righe << q.value(i).toString();
+            }
+        }
+        elenco << c;
+    }
+    return elenco;
+}
+
+EsitoEliminazione EliminaConfigurazioneAmbata(const QSqlDatabase& db, const QString& nome,
+                                              QString* errore) {
+    QSqlDatabase d = db;
+    if (!d.transaction()) {
+        if (errore != nullptr) {
+            *errore = d.lastError().text();
+        }
+        return EsitoEliminazione::Errore;
+    }
+    QSqlQuery q(d);
+    q.prepare(QStringLiteral("DELETE FROM Ambatadinamica WHERE Denominazione = ?"));
+    q.addBindValue(nome);
+    if (!q.exec()) {
+        Fallito(d, q.lastError(), errore);
+        return EsitoEliminazione::Errore;
+    }
+    const int tolte = q.numRowsAffected();
+    if (!d.commit()) {
+        Fallito(d, d.lastError(), errore);
+        return EsitoEliminazione::Errore;
+    }
+    return tolte > 0 ? EsitoEliminazione::Eliminata : EsitoEliminazione::NonTrovata;
+}
+
+} // namespace strovel
