@@ -6,6 +6,8 @@
 #include "archive/minielenco_window.h"
 #include "core/colori.h"
 #include "cycles/strovel_window.h"
+#include "methods/ambata_window.h"
+#include "methods/cinquina_window.h"
 #include "ui/aiuto.h"
 #include "ui/flusso_layout.h"
 #include "ui/griglia.h"
@@ -105,8 +107,10 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
          &FinestraPrincipale::CreaStrovel},
         {"Command3", "Modulo cicli", "Strovel: Modulo 2", "Ciclo2", nullptr},
         {"Command4", "Sequenza dei ritardi", "Sequenza dei ritardi", "RitardiSequenza", nullptr},
-        {"Command5", "Metodo Ambata dinamica", "Metodo Ambata dinamica", "MetodoAmbata", nullptr},
-        {"Command6", "La cinquina spiona", "La cinquina spiona", "TerzineSpione", nullptr},
+        {"Command5", "Metodo Ambata dinamica", "Metodo Ambata dinamica", "MetodoAmbata",
+         &FinestraPrincipale::CreaAmbataDinamica},
+        {"Command6", "La cinquina spiona", "La cinquina spiona", "TerzineSpione",
+         &FinestraPrincipale::CreaCinquinaSpiona},
         {"Command7", "Gli ambi nei cicli", "Gli ambi nei cicli", "CicliAMbi", nullptr},
         {"Command8", "Il metodo di Valdimo", "Il metodo di Valdimo", "AmboOltreFrm", nullptr},
         {"Command9", "Il Quadrato Maltese", "Il Quadrato Maltese", "Metodi_QuadratoMaltese",
@@ -176,6 +180,14 @@ QWidget* FinestraPrincipale::CreaMiniElenco() {
 
 QWidget* FinestraPrincipale::CreaStrovel() {
     return new FinestraStrovel(Servizi());
+}
+
+QWidget* FinestraPrincipale::CreaAmbataDinamica() {
+    return new FinestraAmbataDinamica(Servizi());
+}
+
+QWidget* FinestraPrincipale::CreaCinquinaSpiona() {
+    return new FinestraCinquinaSpiona(Servizi());
 }
 
 QWidget* FinestraPrincipale::CreaStrisciaEtichette() {

@@ -51,6 +51,8 @@ private:
     QWidget* CreaArchivio();
     QWidget* CreaMiniElenco();
     QWidget* CreaStrovel();
+    QWidget* CreaAmbataDinamica();
+    QWidget* CreaCinquinaSpiona();
 
     Contesto& c_;
     QMdiArea* area_;

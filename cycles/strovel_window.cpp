@@ -9,6 +9,7 @@
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
 #include "ui/selettore_intervallo.h"
+#include "ui/selezioni_metodo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,21 +31,6 @@
 #include <QVBoxLayout>
 
 namespace strovel {
-
-namespace {
-
-QComboBox* Lista(QWidget* padre, const char* nome, const ListaValori& lista) {
-    auto* c = new QComboBox(padre);
-    c->setObjectName(QString::fromLatin1(nome));
-    for (const int v : lista.Voci()) {
-        c->addItem(QString::number(v));
-    }
-    c->setCurrentIndex(lista.IndicePredefinito());
-    c->setMaxVisibleItems(20);
-    return c;
-}
-
-} // namespace
 
 FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
     : QWidget(padre), archivio_(*servizi.archivio), sessione_(*servizi.archivio),
@@ -102,13 +88,13 @@ void FinestraStrovel::resizeEvent(QResizeEvent* evento) {
 QWidget* FinestraStrovel::CreaParametri() {
     auto* gruppo = new QGroupBox(QStringLiteral("Parametri"), this);
     auto* g = new QGridLayout(gruppo);
-    cicli_ = Lista(gruppo, "Combo_Cicli", liste_strovel::Cicli);
-    durata_ = Lista(gruppo, "Combo_Durata", liste_strovel::Durata);
-    considera_ = Lista(gruppo, "ComboConsidera", liste_strovel::Considera);
-    salto_ = Lista(gruppo, "ComboSalto", liste_strovel::Salto);
-    colpi_ = Lista(gruppo, "ComboColpi", liste_strovel::Colpi);
-    elenco_ = Lista(gruppo, "ComboElenco", liste_strovel::Elenco);
-    retro_ = Lista(gruppo, "ComboRetro", liste_strovel::Retro);
+    cicli_ = CreaLista(gruppo, "Combo_Cicli", liste_strovel::Cicli);
+    durata_ = CreaLista(gruppo, "Combo_Durata", liste_strovel::Durata);
+    considera_ = CreaLista(gruppo, "ComboConsidera", liste_strovel::Considera);
+    salto_ = CreaLista(gruppo, "ComboSalto", liste_strovel::Salto);
+    colpi_ = CreaLista(gruppo, "ComboColpi", liste_strovel::Colpi);
+    elenco_ = CreaLista(gruppo, "ComboElenco", liste_strovel::Elenco);
+    retro_ = CreaLista(gruppo, "ComboRetro", liste_strovel::Retro);
     operatore_ = new QComboBox(gruppo);
     operatore_->setObjectName(QStringLiteral("ComboOP"));
     for (const auto voce : VociOperazione) {
@@ -302,46 +288,30 @@ QWidget* FinestraStrovel::CreaComandi() {
     return gruppo;
 }
 
-QTableWidget* FinestraStrovel::Griglia(const QString& nome, const char* intestazione) {
-    auto* g = new QTableWidget(this);
-    g->setObjectName(nome);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->verticalHeader()->setVisible(false);
-    g->verticalHeader()->setDefaultSectionSize(22);
-    if (intestazione != nullptr) {
-        MostraTabella(g, Tabella(intestazione));
-    } else {
-        g->horizontalHeader()->setVisible(false);
-    }
-    return g;
-}
-
 QTabWidget* FinestraStrovel::CreaRisultati() {
     schede_ = new QTabWidget(this);
     schede_->setObjectName(QStringLiteral("SchedeRisultati"));
 
-    fgX_ = Griglia(QStringLiteral("FgX"), IntestazioneCicli);
-    fgY_ = Griglia(QStringLiteral("FgY"), IntestazioneFormule);
-    fg4_ = Griglia(QStringLiteral("Fg4"), IntestazionePrevisioni);
-    fgS_ = Griglia(QStringLiteral("FgS"), nullptr);
-    fgE_ = Griglia(QStringLiteral("FgE"), "Ruota|1|2|3|4|5");
-    fg1_ = Griglia(QStringLiteral("Fg1"), IntestazioneStatistica);
-    fg2_ = Griglia(QStringLiteral("Fg2"), IntestazioneStatistica);
+    fgX_ = CreaGrigliaRisultati(this, QStringLiteral("FgX"), IntestazioneCicli);
+    fgY_ = CreaGrigliaRisultati(this, QStringLiteral("FgY"), IntestazioneFormule);
+    fg4_ = CreaGrigliaRisultati(this, QStringLiteral("Fg4"), IntestazionePrevisioni);
+    fgS_ = CreaGrigliaRisultati(this, QStringLiteral("FgS"), nullptr);
+    fgE_ = CreaGrigliaRisultati(this, QStringLiteral("FgE"), "Ruota|1|2|3|4|5");
+    fg1_ = CreaGrigliaRisultati(this, QStringLiteral("Fg1"), IntestazioneStatistica);
+    fg2_ = CreaGrigliaRisultati(this, QStringLiteral("Fg2"), IntestazioneStatistica);
     const std::string doppia =
         std::string(IntestazioneStatistica) + "||||" + IntestazioneStatistica;
-    fg3_ = Griglia(QStringLiteral("Fg3"), doppia.c_str());
-    fg9_ = Griglia(QStringLiteral("Fg9"), IntestazioneAccorpato);
-    fgSt1_ = Griglia(QStringLiteral("FgSt1"), "|Valore|Percentuale");
-    fG7_ = Griglia(QStringLiteral("fG7"), "|Quant|Percento");
-    fgTr_ = Griglia(QStringLiteral("FgTr"), "Elemento|Valore");
-    fgC_ = Griglia(QStringLiteral("FgC"), IntestazioneAccoppiamenti);
-    fg13_ = Griglia(QStringLiteral("Fg13"), IntestazioneQuartine);
-    fgUU_ = Griglia(QStringLiteral("FgUU"), IntestazioneVerifica);
-    fgRit_ = Griglia(QStringLiteral("FgRit"), IntestazioneRitardi);
-    fg5R_ = Griglia(QStringLiteral("Fg5R"), IntestazioneUltimiRitardi);
-    fgPres_ = Griglia(QStringLiteral("FgPres"), IntestazionePresenze);
+    fg3_ = CreaGrigliaRisultati(this, QStringLiteral("Fg3"), doppia.c_str());
+    fg9_ = CreaGrigliaRisultati(this, QStringLiteral("Fg9"), IntestazioneAccorpato);
+    fgSt1_ = CreaGrigliaRisultati(this, QStringLiteral("FgSt1"), "|Valore|Percentuale");
+    fG7_ = CreaGrigliaRisultati(this, QStringLiteral("fG7"), "|Quant|Percento");
+    fgTr_ = CreaGrigliaRisultati(this, QStringLiteral("FgTr"), "Elemento|Valore");
+    fgC_ = CreaGrigliaRisultati(this, QStringLiteral("FgC"), IntestazioneAccoppiamenti);
+    fg13_ = CreaGrigliaRisultati(this, QStringLiteral("Fg13"), IntestazioneQuartine);
+    fgUU_ = CreaGrigliaRisultati(this, QStringLiteral("FgUU"), IntestazioneVerifica);
+    fgRit_ = CreaGrigliaRisultati(this, QStringLiteral("FgRit"), IntestazioneRitardi);
+    fg5R_ = CreaGrigliaRisultati(this, QStringLiteral("Fg5R"), IntestazioneUltimiRitardi);
+    fgPres_ = CreaGrigliaRisultati(this, QStringLiteral("FgPres"), IntestazionePresenze);
     fgCiclo_->setToolTip(QStringLiteral("Forma del ciclo: in giallo la durata, in verde "
                                         "l'estrazione considerata"));
     // The summaries keep their row titles even when empty.

@@ -73,7 +73,6 @@ private:
     QWidget* CreaRuote();
     QWidget* CreaComandi();
     QTabWidget* CreaRisultati();
-    QTableWidget* Griglia(const QString& nome, const char* intestazione);
     void Mostra(QTableWidget* griglia, const Tabella& t);
     void MostraFormule();
     /// Shows the result of a run ("ELABORA" or all operations).

@@ -2,9 +2,52 @@
 
 #include <QFont>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace strovel {
+
+namespace {
+
+constexpr int RuoloBarra = Qt::UserRole + 40;       // permille of the cell's width
+constexpr int RuoloColoreBarra = Qt::UserRole + 41; // its colour
+
+/// Paints a cell's proportional bar over its background, under its text.
+class DelegatoBarre : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* pittore, const QStyleOptionViewItem& opzioni,
+               const QModelIndex& indice) const override {
+        const QVariant permille = indice.data(RuoloBarra);
+        if (!permille.isValid()) {
+            QStyledItemDelegate::paint(pittore, opzioni, indice);
+            return;
+        }
+        QStyleOptionViewItem o = opzioni;
+        initStyleOption(&o, indice);
+        const QVariant sfondo = indice.data(Qt::BackgroundRole);
+        pittore->fillRect(o.rect, sfondo.isValid() ? sfondo.value<QBrush>() : QBrush(Qt::white));
+        QRect barra = o.rect.adjusted(1, 2, -1, -2);
+        barra.setWidth(barra.width() * std::clamp(permille.toInt(), 0, 1000) / 1000);
+        pittore->fillRect(barra, indice.data(RuoloColoreBarra).value<QColor>());
+        pittore->save();
+        const QVariant testo = indice.data(Qt::ForegroundRole);
+        pittore->setPen(testo.isValid() ? testo.value<QBrush>().color()
+                                        : o.palette.color(QPalette::Text));
+        pittore->setFont(o.font);
+        pittore->drawText(o.rect.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignRight, o.text);
+        pittore->restore();
+    }
+};
+
+} // namespace
+
+int PermilleBarra(const QTableWidgetItem* item) {
+    const QVariant v = item != nullptr ? item->data(RuoloBarra) : QVariant();
+    return v.isValid() ? v.toInt() : -1;
+}
 
 std::optional<Colore> SfondoDelSegno(Segno segno) {
     switch (segno) {
@@ -43,6 +86,7 @@ void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
     }
     griglia->setHorizontalHeaderLabels(intestazioni);
     griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    bool conBarre = false;
     for (int r = 0; r < static_cast<int>(tabella.righe.size()); ++r) {
         const auto& riga = tabella.righe[static_cast<std::size_t>(r)];
         for (int c = 0; c < static_cast<int>(riga.size()); ++c) {
@@ -58,6 +102,11 @@ void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
             if (testo) {
                 item->setForeground(ColoreQt(*testo));
             }
+            if (cella.stile.barra) {
+                item->setData(RuoloBarra, cella.stile.barra->permille);
+                item->setData(RuoloColoreBarra, ColoreQt(cella.stile.barra->colore));
+                conBarre = true;
+            }
             if (cella.stile.grassetto || cella.stile.segno == Segno::ConErrori) {
                 QFont f = item->font();
                 f.setBold(true);
@@ -65,6 +114,9 @@ void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
             }
             griglia->setItem(r, c, item);
         }
+    }
+    if (conBarre && dynamic_cast<DelegatoBarre*>(griglia->itemDelegate()) == nullptr) {
+        griglia->setItemDelegate(new DelegatoBarre(griglia));
     }
     griglia->resizeColumnsToContents();
     const int carattere = griglia->fontMetrics().horizontalAdvance(QLatin1Char('0'));

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace strovel {
 
@@ -23,5 +24,8 @@ std::optional<Colore> TestoDelSegno(Segno segno);
 /// Fills `griglia` with the Tabella: header texts, cell texts, backgrounds, text colours, bold
 /// and column widths. Cells are read-only.
 void MostraTabella(QTableWidget* griglia, const Tabella& tabella);
+
+/// The bar a cell shows, in permille of its width, or -1 when it has none.
+int PermilleBarra(const QTableWidgetItem* item);
 
 } // namespace strovel

@@ -1,0 +1,241 @@
+// The dynamic ambata and spy quintet windows driven through their controls, compared with the
+// computations they show.
+
+#include "core/archivio.h"
+#include "methods/ambata_window.h"
+#include "methods/cinquina_window.h"
+#include "storage/impostazioni.h"
+#include "tests/gui/aiuti.h"
+#include "tests/support/archivio_casuale.h"
+#include "ui/dialoghi.h"
+#include "ui/griglia.h"
+#include "ui/griglia_selezione.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace strovel {
+namespace {
+
+class Metodi : public ::testing::Test {
+protected:
+    QTemporaryDir cartella;
+    std::unique_ptr<Archivio> archivio = test::ArchivioCasuale(500, 31);
+    DatabaseImpostazioni impostazioni;
+    DialoghiScriptati dialoghi;
+
+    ServiziFinestra Servizi() {
+        EXPECT_TRUE(impostazioni.Aperto() ||
+                    impostazioni.ApriDatabaseImpostazioni(cartella.path(), nullptr));
+        ServiziFinestra s;
+        s.archivio = archivio.get();
+        s.impostazioni = &impostazioni;
+        s.dialoghi = &dialoghi;
+        s.cartellaProgramma = cartella.path();
+        return s;
+    }
+    static void ClickCella(QWidget* w, const char* griglia, int riga, int colonna) {
+        auto* g = test::Trova<QTableWidget>(w, QString::fromLatin1(griglia));
+        ASSERT_NE(g->item(riga, colonna), nullptr);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                          g->visualItemRect(g->item(riga, colonna)).center());
+    }
+    static void SelezionaTutto(QWidget* w) {
+        test::Clicca(w, QStringLiteral("LblSelTutti"));
+        for (int p = 0; p < 5; ++p) {
+            ClickCella(w, "Fgp", 0, p);
+        }
+    }
+};
+
+TEST_F(Metodi, AmbataDinamicaDaiControlli) {
+    FinestraAmbataDinamica w(Servizi());
+    w.show();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("L'ambata dinamica"));
+    EXPECT_EQ(test::Trova<QComboBox>(&w, QStringLiteral("ComboPres"))->currentText(),
+              QStringLiteral("9"));
+    EXPECT_EQ(test::Trova<QComboBox>(&w, QStringLiteral("ComboColpi"))->count(), 20);
+    // One reference row BA at position 1 by default; Matrice 3 adds CA1 and FI1.
+    auto* fgH = test::Trova<QTableWidget>(&w, QStringLiteral("FgH"));
+    EXPECT_EQ(fgH->rowCount(), 1);
+    ClickCella(&w, "fGm", 0, 2);
+    ASSERT_EQ(fgH->rowCount(), 3);
+    EXPECT_EQ(qobject_cast<QComboBox*>(fgH->cellWidget(2, 1))->currentText(), QStringLiteral("FI"));
+    EXPECT_TRUE(test::Trova<GrigliaSelezione>(&w, QStringLiteral("fGm"))->Selezionata(2));
+    EXPECT_FALSE(test::Trova<GrigliaSelezione>(&w, QStringLiteral("fGm"))->Selezionata(0));
+    qobject_cast<QComboBox*>(fgH->cellWidget(1, 2))->setCurrentIndex(3); // CA4
+
+    test::Trova<QLineEdit>(&w, QStringLiteral("TxtNumero"))->setText(QStringLiteral("27"));
+    SelezionaTutto(&w);
+    test::Trova<QCheckBox>(&w, QStringLiteral("Check1"))->setChecked(true);
+    // ELABORA before CONFIGURA: no plan, the message, nothing classified.
+    test::Clicca(&w, QStringLiteral("Command1"));
+    test::Clicca(&w, QStringLiteral("Command3"));
+    ASSERT_FALSE(dialoghi.Messaggi().empty());
+    EXPECT_EQ(dialoghi.Messaggi().back().testo,
+              QStringLiteral("Attenzione ! manca una configurazione."));
+    EXPECT_EQ(dialoghi.Messaggi().back().icona, Icona::Informazione);
+    EXPECT_EQ(dialoghi.Messaggi().back().titolo, QStringLiteral("Avviso"));
+    test::Clicca(&w, QStringLiteral("Command2"));
+    EXPECT_EQ(test::Cella(&w, QStringLiteral("FgRif"), 4, 1), QStringLiteral("2"));
+    EXPECT_EQ(test::Cella(&w, QStringLiteral("FgRif"), 4, 3), QStringLiteral("CA"));
+    EXPECT_EQ(test::Cella(&w, QStringLiteral("FgRif"), 4, 4), QStringLiteral("4"));
+    test::Clicca(&w, QStringLiteral("Command3"));
+
+    // What the window shows is the computation on the same inputs.
+    ParametriAmbata p;
+    p.spia = 27;
+    p.rilevazione.fill(true);
+    p.gioco.fill(true);
+    p.posizioni.fill(true);
+    p.somme = true;
+    p.riferimenti = {{0, 1}, {1, 4}, {2, 1}};
+    p.fine = archivio->TotEstrazioni;
+    const auto casi = RilevaCasi(*archivio, p);
+    const auto g = GiocaAmbate(*archivio, p, casi, PianoColpi(9, 3));
+    const Tabella atteso = TabellaEsitiAmbata(*archivio, casi, 9, g);
+    auto* fg1 = test::Trova<QTableWidget>(&w, QStringLiteral("Fg1"));
+    ASSERT_EQ(fg1->rowCount(), 9);
+    for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 35; ++c) {
+            ASSERT_EQ(fg1->item(r, c)->text().toStdString(),
+                      atteso.righe[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)].testo);
+        }
+    }
+    const RiepilogoEsiti riepilogo = RiepilogoAmbata(*archivio, casi, 9, g);
+    EXPECT_EQ(test::Cella(&w, QStringLiteral("FgStat2"), 1, 1),
+              QString::number(riepilogo.positivi));
+    EXPECT_GE(PermilleBarra(test::Trova<QTableWidget>(&w, QStringLiteral("FgStat2"))->item(1, 2)),
+              0);
+
+    // MIGLIORI on the second reference row.
+    fgH->selectRow(1);
+    test::Clicca(&w, QStringLiteral("Command4"));
+    const auto m = Migliori(*archivio, p, casi, PianoColpi(9, 3), 2);
+    EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgE"))->rowCount(), 55);
+    EXPECT_EQ(test::Cella(&w, QStringLiteral("FgE"), 0, 0),
+              QString::number(m.righe.front().positivi));
+
+    // The evolution of case 2.
+    fg1->selectRow(1);
+    test::Clicca(&w, QStringLiteral("Command5"));
+    EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblEvoluzione")),
+              QStringLiteral("RIFERIMENTO: RIGA 2"));
+}
+
+TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
+    FinestraAmbataDinamica w(Servizi());
+    w.show();
+    test::Trova<QLineEdit>(&w, QStringLiteral("TxtNumero"))->setText(QStringLiteral("5"));
+    SelezionaTutto(&w);
+    test::Trova<QComboBox>(&w, QStringLiteral("ComboColpi"))->setCurrentText(QStringLiteral("4"));
+    ClickCella(&w, "fGm", 0, 1);
+    test::Trova<QScrollBar>(&w, QStringLiteral("HsFine"))->setValue(400);
+    auto* nome = test::Trova<QLineEdit>(&w, QStringLiteral("Txt_Denominazione"));
+    nome->setText(QStringLiteral("Cinque"));
+    test::Clicca(&w, QStringLiteral("CmdSalva"));
+    EXPECT_EQ(dialoghi.Messaggi().back().testo,
+              QStringLiteral("Salvataggio effettuato, ricaricare l'elenco."));
+    EXPECT_EQ(dialoghi.Messaggi().back().titolo, QStringLiteral("Salvataggio"));
+    // The same name again is refused, nothing stored.
+    test::Clicca(&w, QStringLiteral("CmdSalva"));
+    EXPECT_EQ(dialoghi.Messaggi().back().testo,
+              QStringLiteral("Attenzione ! la configurazione non è stata salvata. Controllare i "
+                             "dati inseriti."));
+    test::Clicca(&w, QStringLiteral("CmdElenco"));
+    auto* memo = test::Trova<QTableWidget>(&w, QStringLiteral("FgMemo"));
+    ASSERT_EQ(memo->rowCount(), 1);
+    EXPECT_EQ(memo->item(0, 1)->text(), QStringLiteral("400"));
+    EXPECT_EQ(memo->item(0, 8)->text(), QStringLiteral("01000"));
+
+    // Another window loads it: the controls follow and RILEVAZIONE and CONFIGURA run.
+    FinestraAmbataDinamica altra(Servizi());
+    altra.show();
+    test::Clicca(&altra, QStringLiteral("CmdElenco"));
+    ClickCella(&altra, "FgMemo", 0, 0);
+    EXPECT_EQ(test::Trova<QScrollBar>(&altra, QStringLiteral("HsFine"))->value(), 400);
+    EXPECT_EQ(test::Trova<QLineEdit>(&altra, QStringLiteral("TxtNumero"))->text(),
+              QStringLiteral("5"));
+    EXPECT_EQ(test::Trova<QTableWidget>(&altra, QStringLiteral("FgH"))->rowCount(), 2);
+    EXPECT_EQ(test::Trova<QTableWidget>(&altra, QStringLiteral("FgRif"))->rowCount(), 4);
+    EXPECT_EQ(test::Trova<QTableWidget>(&altra, QStringLiteral("Fg1"))->rowCount(), 9);
+    EXPECT_LE(test::Cella(&altra, QStringLiteral("Fg1"), 0, 1).toInt(), 400);
+
+    // ELIMINA asks, and on No keeps the row.
+    memo = test::Trova<QTableWidget>(&altra, QStringLiteral("FgMemo"));
+    memo->selectRow(0);
+    dialoghi.Rispondi(std::nullopt);
+    test::Clicca(&altra, QStringLiteral("CmdElimina"));
+    EXPECT_EQ(dialoghi.Mostrati().back().titolo, QStringLiteral("Cancellazione record"));
+    EXPECT_EQ(dialoghi.Mostrati().back().testo,
+              QStringLiteral("Confermi la cancellazione della configurazione Cinque ?"));
+    EXPECT_EQ(memo->rowCount(), 1);
+    dialoghi.RispondiSi();
+    memo->selectRow(0);
+    test::Clicca(&altra, QStringLiteral("CmdElimina"));
+    EXPECT_EQ(memo->rowCount(), 0);
+}
+
+TEST_F(Metodi, CinquinaSpionaDaiControlli) {
+    FinestraCinquinaSpiona w(Servizi());
+    w.show();
+    ClickCella(&w, "FgR", 0, 0); // BA
+    test::Clicca(&w, QStringLiteral("LblSelTutti"));
+    test::Clicca(&w, QStringLiteral("LblDesel"));
+    ClickCella(&w, "FgR", 0, 0);
+    for (const int r : {0, 1, 2}) {
+        ClickCella(&w, "FgG", r, 0);
+    }
+    for (int p = 0; p < 5; ++p) {
+        ClickCella(&w, "Fgp", 0, p);
+    }
+    test::Trova<QComboBox>(&w, QStringLiteral("ComboPres"))->setCurrentText(QStringLiteral("30"));
+    test::Clicca(&w, QStringLiteral("Command1"));
+
+    ParametriCinquina p;
+    p.rilevazione[0] = true;
+    p.gioco = {true, true, true};
+    p.posizioni.fill(true);
+    p.presenze = 30;
+    p.fine = archivio->TotEstrazioni;
+    const EsitoCinquina e = ElaboraCinquina(*archivio, p);
+    const Tabella numeri = TabellaNumeriCinquina(*archivio, p, e);
+    auto* fgE = test::Trova<QTableWidget>(&w, QStringLiteral("FgE"));
+    ASSERT_EQ(fgE->rowCount(), 90);
+    for (int r = 0; r < 90; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            ASSERT_EQ(fgE->item(r, c)->text().toStdString(),
+                      numeri.righe[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)].testo);
+        }
+    }
+    EXPECT_EQ(test::Etichetta(&w, QStringLiteral("Label3")), QString::number(e.span));
+    EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("Fg1"))->rowCount(),
+              static_cast<int>(e.casi.size()));
+    EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgStat2"))->rowCount(), 0);
+
+    // Companions before any number was verified: a message.
+    test::Clicca(&w, QStringLiteral("Command2"));
+    EXPECT_EQ(dialoghi.Messaggi().back().titolo, QStringLiteral("Numeri compagni"));
+    // Selecting the first row verifies its number.
+    ClickCella(&w, "FgE", 0, 0);
+    const int n = fgE->item(0, 0)->text().toInt();
+    const auto v = VerificaNumero(*archivio, p, e.casi, n);
+    const Tabella casi = TabellaCasiCinquina(*archivio, p, e.casi, &v);
+    for (int r = 0; r < static_cast<int>(casi.righe.size()); ++r) {
+        EXPECT_EQ(test::Cella(&w, QStringLiteral("Fg1"), r, 12).toStdString(),
+                  casi.righe[static_cast<std::size_t>(r)][12].testo);
+        EXPECT_EQ(test::Cella(&w, QStringLiteral("Fg1"), r, 13).toStdString(),
+                  casi.righe[static_cast<std::size_t>(r)][13].testo);
+    }
+    test::Clicca(&w, QStringLiteral("Command2"));
+    const Tabella compagni = Compagni(*archivio, p, e.casi, v, n);
+    EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgSort"))->rowCount(),
+              static_cast<int>(compagni.righe.size()));
+}
+
+} // namespace
+} // namespace strovel

@@ -1,0 +1,118 @@
+#include "ui/selezioni_metodo.h"
+
+#include "core/lista_valori.h"
+#include "core/ruote.h"
+#include "core/tabella.h"
+#include "ui/griglia.h"
+#include "ui/griglia_selezione.h"
+#include "ui/pulsanti.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace strovel {
+
+namespace {
+
+template <std::size_t N> std::array<bool, N> Flag(const GrigliaSelezione* g) {
+    std::array<bool, N> v{};
+    for (std::size_t i = 0; i < N; ++i) {
+        v[i] = g->Selezionata(static_cast<int>(i));
+    }
+    return v;
+}
+
+GrigliaSelezione* Lista(QWidget* padre, const char* nome, const QStringList& voci, int colonne) {
+    auto* g = new GrigliaSelezione(padre);
+    g->setObjectName(QString::fromLatin1(nome));
+    g->Imposta(voci, colonne);
+    for (int c = 0; c < g->columnCount(); ++c) {
+        g->setColumnWidth(c, 34);
+    }
+    for (int r = 0; r < g->rowCount(); ++r) {
+        g->setRowHeight(r, 20);
+    }
+    g->setFixedSize(g->columnCount() * 34 + 4, g->rowCount() * 20 + 4);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return g;
+}
+
+} // namespace
+
+std::array<bool, 11> SelezioniMetodo::Rilevazione() const {
+    return Flag<11>(rilevazione);
+}
+std::array<bool, 11> SelezioniMetodo::Gioco() const {
+    return Flag<11>(gioco);
+}
+std::array<bool, 5> SelezioniMetodo::Posizioni() const {
+    return Flag<5>(posizioni);
+}
+
+SelezioniMetodo CreaSelezioniMetodo(QWidget* padre) {
+    SelezioniMetodo s;
+    auto* gruppo = new QGroupBox(QStringLiteral("Ruote e posizioni"), padre);
+    s.pannello = gruppo;
+    QStringList sigle;
+    for (int r = 0; r < NumRuote; ++r) {
+        sigle << QString::fromStdString(Sigla(r));
+    }
+    s.rilevazione = Lista(gruppo, "FgR", sigle, 1);
+    s.gioco = Lista(gruppo, "FgG", sigle, 1);
+    s.posizioni = Lista(gruppo, "Fgp",
+                        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                         QStringLiteral("4"), QStringLiteral("5")},
+                        5);
+    auto* tutti = CreaPulsante(gruppo, "LblSelTutti", QStringLiteral("Seleziona tutti"));
+    auto* nessuno = CreaPulsante(gruppo, "LblDesel", QStringLiteral("Deseleziona"));
+    for (GrigliaSelezione* g : {s.rilevazione, s.gioco}) {
+        QObject::connect(tutti, &QPushButton::clicked, g, &GrigliaSelezione::SelezionaTutti);
+        QObject::connect(nessuno, &QPushButton::clicked, g, &GrigliaSelezione::Deseleziona);
+    }
+    auto* g = new QGridLayout(gruppo);
+    g->addWidget(new QLabel(QStringLiteral("Rilevazione"), gruppo), 0, 0);
+    g->addWidget(new QLabel(QStringLiteral("Gioco"), gruppo), 0, 1);
+    g->addWidget(s.rilevazione, 1, 0, 3, 1);
+    g->addWidget(s.gioco, 1, 1, 3, 1);
+    g->addWidget(tutti, 1, 2);
+    g->addWidget(nessuno, 2, 2);
+    g->addWidget(new QLabel(QStringLiteral("Posizioni"), gruppo), 4, 0, 1, 2);
+    g->addWidget(s.posizioni, 5, 0, 1, 3);
+    g->setRowStretch(3, 1);
+    return s;
+}
+
+QComboBox* CreaLista(QWidget* padre, const char* nome, const ListaValori& lista) {
+    auto* c = new QComboBox(padre);
+    c->setObjectName(QString::fromLatin1(nome));
+    for (const int v : lista.Voci()) {
+        c->addItem(QString::number(v));
+    }
+    c->setCurrentIndex(lista.IndicePredefinito());
+    c->setMaxVisibleItems(20);
+    return c;
+}
+
+QTableWidget* CreaGrigliaRisultati(QWidget* padre, const QString& nome, const char* intestazione) {
+    auto* g = new QTableWidget(padre);
+    g->setObjectName(nome);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->verticalHeader()->setVisible(false);
+    g->verticalHeader()->setDefaultSectionSize(22);
+    if (intestazione != nullptr) {
+        MostraTabella(g, Tabella(intestazione));
+    } else {
+        g->horizontalHeader()->setVisible(false);
+    }
+    return g;
+}
+
+} // namespace strovel
