@@ -7,15 +7,19 @@
 #include "archive/archivio_window.h"
 #include "core/demo.h"
 #include "cycles/strovel_window.h"
+#include "methods/ambata_window.h"
+#include "methods/cinquina_window.h"
 #include "storage/crea_archivio.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/griglia_selezione.h"
 #include "ui/traduzioni.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -166,6 +170,50 @@ int main(int argc, char* argv[]) {
             ok &= Salva(f, uscita, QStringLiteral("10_minielenco"));
         }
     }
+
+    // The dynamic ambata on spy 27, every wheel and position, two references, then MIGLIORI.
+    auto massimizza = [&](QWidget* w) {
+        for (QMdiSubWindow* f : principale->findChildren<QMdiSubWindow*>()) {
+            if (f->widget() == w) {
+                f->showMaximized();
+            }
+        }
+    };
+    auto tutte = [](QWidget* w) {
+        w->findChild<QPushButton*>(QStringLiteral("LblSelTutti"))->click();
+        auto* posizioni = w->findChild<strovel::GrigliaSelezione*>(QStringLiteral("Fgp"));
+        for (int p = 0; p < 5; ++p) {
+            posizioni->ImpostaVoce(p, true);
+        }
+    };
+    principale->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+    auto* ambata = principale->findChild<strovel::FinestraAmbataDinamica*>();
+    massimizza(ambata);
+    ambata->findChild<QLineEdit*>(QStringLiteral("TxtNumero"))->setText(QStringLiteral("27"));
+    tutte(ambata);
+    ambata->ImpostaMatrice(2);
+    ambata->Rilevazione();
+    ambata->Configura();
+    ambata->Elabora();
+    ambata->findChild<QTableWidget*>(QStringLiteral("FgH"))->selectRow(0);
+    ambata->MiglioriRiferimenti();
+    ambata->findChild<QTableWidget*>(QStringLiteral("Fg1"))->selectRow(1);
+    ambata->VisualizzaEvoluzione();
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("11_ambata_dinamica"));
+    // The spy quintet on Bari, played on Bari, Cagliari and Firenze, its first number verified.
+    principale->findChild<QPushButton*>(QStringLiteral("Command6"))->click();
+    auto* cinquina = principale->findChild<strovel::FinestraCinquinaSpiona*>();
+    massimizza(cinquina);
+    tutte(cinquina);
+    cinquina->findChild<QComboBox*>(QStringLiteral("ComboPres"))
+        ->setCurrentText(QStringLiteral("30"));
+    auto* rilevazione = cinquina->findChild<strovel::GrigliaSelezione*>(QStringLiteral("FgR"));
+    rilevazione->Deseleziona();
+    rilevazione->ImpostaVoce(0, true);
+    cinquina->Elabora();
+    cinquina->VerificaRiga(0);
+    cinquina->NumeriCompagni();
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("12_cinquina_spiona"));
 
     auto* aiuto = strovel::FinestraAiuto::Apri(220);
     ok &= Salva(aiuto, uscita, QStringLiteral("03_aiuto"));

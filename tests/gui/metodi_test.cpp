@@ -125,6 +125,11 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     test::Clicca(&w, QStringLiteral("Command5"));
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblEvoluzione")),
               QStringLiteral("RIFERIMENTO: RIGA 2"));
+    EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgEvoluzione"))->rowCount(),
+              g.giocate[1].giocati);
+
+    test::Clicca(&w, QStringLiteral("Command31"));
+    EXPECT_EQ(test::ArgomentoAiutoAperto(), 370);
 }
 
 TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
@@ -235,6 +240,8 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     const Tabella compagni = Compagni(*archivio, p, e.casi, v, n);
     EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgSort"))->rowCount(),
               static_cast<int>(compagni.righe.size()));
+    test::Clicca(&w, QStringLiteral("CmDHelp"));
+    EXPECT_EQ(test::ArgomentoAiutoAperto(), 410);
 }
 
 } // namespace
