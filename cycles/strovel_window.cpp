@@ -5,6 +5,7 @@
 #include "cycles/strovel_tabelle.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -22,7 +23,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -39,7 +39,6 @@ FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
     setWindowTitle(QStringLiteral("Strovel"));
 
     auto* sinistra = new QWidget(this);
-    pannelloControlli_ = sinistra;
     auto* colonna = new QVBoxLayout(sinistra);
     colonna->setContentsMargins(0, 0, 0, 0);
     colonna->addWidget(CreaParametri());
@@ -47,42 +46,17 @@ FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
     colonna->addWidget(CreaComandi());
     colonna->addStretch(1);
 
-    // On small screens the controls scroll instead of being cut.
-    auto* scorrimento = new QScrollArea(this);
-    scorrimento->setWidget(sinistra);
-    scorrimento->setWidgetResizable(true);
-    scorrimento->setFrameShape(QFrame::NoFrame);
-    // Both panels can be narrowed with the divider; what does not fit scrolls.
-    scorrimento->setMinimumWidth(240);
-    auto* divisore = new QSplitter(Qt::Horizontal, this);
-    divisore->setObjectName(QStringLiteral("DivisoreStrovel"));
-    divisore->setChildrenCollapsible(false);
-    divisore->addWidget(scorrimento);
     // The grids scroll by themselves and the tab bar gets arrows when narrow, so the results
     // shrink with the window instead of scrolling sideways as a whole.
     QTabWidget* risultati = CreaRisultati();
     risultati->setUsesScrollButtons(true);
-    risultati->setMinimumWidth(320);
-    divisore->addWidget(risultati);
-    divisore->setStretchFactor(1, 1);
-    divisore_ = divisore;
+    auto* divisore = new DivisorePannelli(sinistra, risultati, this);
+    divisore->setObjectName(QStringLiteral("DivisoreStrovel"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(divisore);
     DipingiCiclo(durata_->currentText().toInt(), considera_->currentText().toInt());
     resize(1280, 820);
-}
-
-void FinestraStrovel::resizeEvent(QResizeEvent* evento) {
-    QWidget::resizeEvent(evento);
-    if (!divisoreImpostato_ && width() > 0) {
-        // First layout: the controls take what they need, but never more than 45% of a
-        // narrow window, so that the results stay readable on a small screen.
-        const int controlli =
-            std::min(pannelloControlli_->sizeHint().width() + 20, width() * 45 / 100);
-        divisore_->setSizes({controlli, std::max(320, width() - controlli)});
-        divisoreImpostato_ = true;
-    }
 }
 
 QWidget* FinestraStrovel::CreaParametri() {

@@ -65,9 +65,6 @@ public:
     ParametriStrovel LeggiParametri() const;
     const EsitoStrovel& UltimoEsito() const { return sessione_.Esito(); }
 
-protected:
-    void resizeEvent(QResizeEvent* evento) override;
-
 private:
     QWidget* CreaParametri();
     QWidget* CreaRuote();
@@ -117,9 +114,6 @@ private:
     QTableWidget* fgCiclo_ = nullptr;
     QListWidget* list1_ = nullptr;
     QTabWidget* schede_ = nullptr;
-    QWidget* pannelloControlli_ = nullptr;
-    QSplitter* divisore_ = nullptr;
-    bool divisoreImpostato_ = false;
 
     QTableWidget* fgX_ = nullptr;
     QTableWidget* fgY_ = nullptr;

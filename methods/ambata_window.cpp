@@ -3,6 +3,7 @@
 #include "core/archivio.h"
 #include "core/ruote.h"
 #include "ui/dialoghi.h"
+#include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -44,11 +45,6 @@ FinestraAmbataDinamica::FinestraAmbataDinamica(const ServiziFinestra& servizi, Q
     colonna->addWidget(CreaRiferimenti());
     colonna->addWidget(CreaComandi());
     colonna->addStretch(1);
-    auto* scorrimento = new QScrollArea(this);
-    scorrimento->setWidget(sinistra);
-    scorrimento->setWidgetResizable(true);
-    scorrimento->setFrameShape(QFrame::NoFrame);
-    scorrimento->setMinimumWidth(260);
 
     schede_ = new QTabWidget(this);
     schede_->setObjectName(QStringLiteral("SchedeAmbata"));
@@ -82,12 +78,7 @@ FinestraAmbataDinamica::FinestraAmbataDinamica(const ServiziFinestra& servizi, Q
     }
     schede_->addTab(CreaDatabase(), QStringLiteral("Database"));
 
-    auto* divisore = new QSplitter(Qt::Horizontal, this);
-    divisore->setChildrenCollapsible(false);
-    divisore->addWidget(scorrimento);
-    divisore->addWidget(schede_);
-    divisore->setStretchFactor(1, 1);
-    divisore->setSizes({360, 900});
+    auto* divisore = new DivisorePannelli(sinistra, schede_, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(divisore);

@@ -44,7 +44,7 @@ inline constexpr const char* IntestazioneNumeriCinquina = "Num|CC |Pres|Delta st
 inline constexpr Colore ColoreNumeroCinquina{255, 255, 0};
 inline constexpr Colore ColoreTestoNumeroCinquina{255, 0, 0};
 inline constexpr Colore ColoreGiaUscitoNelCaso{128, 255, 128};
-inline constexpr Colore ColoreBarraDelta{0, 0, 255};
+inline constexpr Colore ColoreBarraDelta{150, 190, 255};
 
 /// FgE: numbers 1..90 with "CC", "Pres" and "Delta statistico" (its bar a share of the largest
 /// value, at least 0), the numbers already out after the newest case marked, sorted on "Pres",

@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "ui/dialoghi.h"
+#include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -65,11 +66,6 @@ FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, Q
     c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 410}}), 2, 0, 1, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
-    auto* scorrimento = new QScrollArea(this);
-    scorrimento->setWidget(sinistra);
-    scorrimento->setWidgetResizable(true);
-    scorrimento->setFrameShape(QFrame::NoFrame);
-    scorrimento->setMinimumWidth(240);
 
     fg1_ = CreaGrigliaRisultati(this, QStringLiteral("Fg1"), IntestazioneCasiCinquina);
     fgE_ = CreaGrigliaRisultati(this, QStringLiteral("FgE"), IntestazioneNumeriCinquina);
@@ -95,12 +91,7 @@ FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, Q
     destra->setStretchFactor(0, 1);
     destra->setStretchFactor(1, 2);
 
-    auto* divisore = new QSplitter(Qt::Horizontal, this);
-    divisore->setChildrenCollapsible(false);
-    divisore->addWidget(scorrimento);
-    divisore->addWidget(destra);
-    divisore->setStretchFactor(1, 1);
-    divisore->setSizes({330, 900});
+    auto* divisore = new DivisorePannelli(sinistra, destra, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(divisore);

@@ -96,6 +96,7 @@ QComboBox* CreaLista(QWidget* padre, const char* nome, const ListaValori& lista)
     }
     c->setCurrentIndex(lista.IndicePredefinito());
     c->setMaxVisibleItems(20);
+    c->setMaximumWidth(100);
     return c;
 }
 

@@ -1,0 +1,159 @@
+// The dynamic ambata and the spy quintet on the real archive: every wheel and position, 100
+// cases, 20 colpi; and the spy quintet window from its ELABORA to the grids shown.
+
+#include "core/archivio.h"
+#include "methods/ambata_dinamica.h"
+#include "methods/ambata_window.h"
+#include "methods/cinquina_spiona.h"
+#include "methods/cinquina_window.h"
+#include "storage/archivio_db.h"
+#include "storage/caricamento.h"
+#include "storage/crea_archivio.h"
+#include "ui/dialoghi.h"
+#include "ui/griglia_selezione.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<strovel::Archivio> archivio;
+
+strovel::ParametriAmbata Ambata(int spia) {
+    strovel::ParametriAmbata p;
+    p.spia = spia;
+    p.rilevazione.fill(true);
+    p.gioco.fill(true);
+    p.posizioni.fill(true);
+    p.presenze = 100;
+    p.colpi = 20;
+    p.riferimenti = {{0, 1}, {4, 3}};
+    p.fine = archivio->TotEstrazioni;
+    return p;
+}
+
+// RILEVAZIONE + CONFIGURA + ELABORA for each spy 1..90 in turn (time per spy).
+void BM_AmbataPerSpia(benchmark::State& state) {
+    int spia = 0;
+    for (auto _ : state) {
+        const auto p = Ambata(spia % 90 + 1);
+        ++spia;
+        const auto casi = strovel::RilevaCasi(*archivio, p);
+        const auto piano = strovel::PianoColpi(p.colpi, 2);
+        const auto g = strovel::GiocaAmbate(*archivio, p, casi, piano);
+        benchmark::DoNotOptimize(strovel::RiepilogoAmbata(*archivio, casi, p.colpi, g));
+    }
+}
+BENCHMARK(BM_AmbataPerSpia)->Unit(benchmark::kMicrosecond);
+
+void BM_Migliori(benchmark::State& state) {
+    int spia = 0;
+    for (auto _ : state) {
+        const auto p = Ambata(spia % 90 + 1);
+        ++spia;
+        const auto casi = strovel::RilevaCasi(*archivio, p);
+        benchmark::DoNotOptimize(
+            strovel::Migliori(*archivio, p, casi, strovel::PianoColpi(p.colpi, 2), 1));
+    }
+}
+BENCHMARK(BM_Migliori)->Unit(benchmark::kMillisecond);
+
+void BM_CinquinaElabora(benchmark::State& state) {
+    strovel::ParametriCinquina p;
+    p.rilevazione.fill(true);
+    p.gioco.fill(true);
+    p.posizioni.fill(true);
+    p.presenze = 100;
+    p.colpi = 20;
+    p.fine = archivio->TotEstrazioni;
+    for (auto _ : state) {
+        const auto e = strovel::ElaboraCinquina(*archivio, p);
+        benchmark::DoNotOptimize(strovel::TabellaNumeriCinquina(*archivio, p, e));
+    }
+}
+BENCHMARK(BM_CinquinaElabora)->Unit(benchmark::kMillisecond);
+
+strovel::ServiziFinestra Servizi(strovel::Dialoghi& dialoghi) {
+    strovel::ServiziFinestra s;
+    s.archivio = archivio.get();
+    s.dialoghi = &dialoghi;
+    return s;
+}
+
+// From the click on ELABORA to the case grid, the numbers and the summary shown.
+void BM_FinestraCinquina(benchmark::State& state) {
+    strovel::DialoghiScriptati dialoghi;
+    strovel::FinestraCinquinaSpiona w(Servizi(dialoghi));
+    w.show();
+    w.findChild<QPushButton*>(QStringLiteral("LblSelTutti"))->click();
+    auto* posizioni = w.findChild<strovel::GrigliaSelezione*>(QStringLiteral("Fgp"));
+    for (int p = 0; p < 5; ++p) {
+        posizioni->ImpostaVoce(p, true);
+    }
+    w.findChild<QComboBox*>(QStringLiteral("ComboPres"))->setCurrentText(QStringLiteral("100"));
+    w.findChild<QComboBox*>(QStringLiteral("ComboColpi"))->setCurrentText(QStringLiteral("20"));
+    auto* elabora = w.findChild<QPushButton*>(QStringLiteral("Command1"));
+    for (auto _ : state) {
+        elabora->click();
+        w.repaint();
+    }
+}
+BENCHMARK(BM_FinestraCinquina)->Unit(benchmark::kMillisecond);
+
+void BM_FinestraAmbata(benchmark::State& state) {
+    strovel::DialoghiScriptati dialoghi;
+    strovel::FinestraAmbataDinamica w(Servizi(dialoghi));
+    w.show();
+    w.findChild<QPushButton*>(QStringLiteral("LblSelTutti"))->click();
+    auto* posizioni = w.findChild<strovel::GrigliaSelezione*>(QStringLiteral("Fgp"));
+    for (int p = 0; p < 5; ++p) {
+        posizioni->ImpostaVoce(p, true);
+    }
+    w.findChild<QLineEdit*>(QStringLiteral("TxtNumero"))->setText(QStringLiteral("45"));
+    w.findChild<QComboBox*>(QStringLiteral("ComboPres"))->setCurrentText(QStringLiteral("100"));
+    w.findChild<QComboBox*>(QStringLiteral("ComboColpi"))->setCurrentText(QStringLiteral("20"));
+    w.Rilevazione();
+    w.Configura();
+    auto* elabora = w.findChild<QPushButton*>(QStringLiteral("Command3"));
+    for (auto _ : state) {
+        elabora->click();
+        w.repaint();
+    }
+}
+BENCHMARK(BM_FinestraAmbata)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath(QStringLiteral("reale.mdb"));
+    QString errore;
+    if (!strovel::CreaArchivioDaTesto(
+            QDir(QStringLiteral(STROVEL_DATI_REALI)).filePath(QStringLiteral("archivio.txt")),
+            percorso, QDateTime::currentDateTime(), &errore)) {
+        std::fprintf(stderr, "%s\n", errore.toUtf8().constData());
+        return 1;
+    }
+    strovel::DatabaseArchivio db;
+    db.ApriArchivio(percorso, nullptr);
+    archivio = std::make_unique<strovel::Archivio>();
+    if (strovel::CaricaArchivioExNovo(db, *archivio)) {
+        std::fprintf(stderr, "caricamento non riuscito\n");
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
