@@ -62,6 +62,10 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     // One reference row BA at position 1 by default; Matrice 3 adds CA1 and FI1.
     auto* fgH = test::Trova<QTableWidget>(&w, QStringLiteral("FgH"));
     EXPECT_EQ(fgH->rowCount(), 1);
+    EXPECT_TRUE(fgH->isColumnHidden(3)); // the wheel index column
+    ClickCella(&w, "fGm", 0, 4);
+    EXPECT_EQ(fgH->rowCount(), 5);
+    EXPECT_EQ(w.LeggiStato().matrice, 5);
     ClickCella(&w, "fGm", 0, 2);
     ASSERT_EQ(fgH->rowCount(), 3);
     EXPECT_EQ(qobject_cast<QComboBox*>(fgH->cellWidget(2, 1))->currentText(), QStringLiteral("FI"));
@@ -221,6 +225,9 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("Fg1"))->rowCount(),
               static_cast<int>(e.casi.size()));
     EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgStat2"))->rowCount(), 0);
+    // The numbers lie under the line that names the verified number, not over it.
+    EXPECT_GT(fgE->geometry().top(),
+              test::Trova<QLabel>(&w, QStringLiteral("LblVerificato"))->geometry().bottom());
 
     // Companions before any number was verified: a message.
     test::Clicca(&w, QStringLiteral("Command2"));

@@ -138,6 +138,22 @@ TEST(CinquinaSpiona, CasiPresenzeEVerifica) {
     EXPECT_TRUE(ElaboraCinquina(*a, p).casi.empty());
 }
 
+TEST(CinquinaSpiona, IlPrimoCasoNellaPrimaEstrazione) {
+    // The oldest case in draw 1: the span and its frequencies start there.
+    auto a = test::ArchivioPiatto(10);
+    Metti(*a, 10, 0, {11, 12, 13, 14, 15});
+    Metti(*a, 1, 0, {11, 12, 60, 61, 62});
+    a->CostruisciPresenze();
+    ParametriCinquina p = Parametri(*a);
+    p.rilevazione = test::SoloRuote({0});
+    p.gioco = test::SoloRuote({0});
+    const EsitoCinquina e = ElaboraCinquina(*a, p);
+    ASSERT_EQ(e.casi.size(), 2u);
+    EXPECT_EQ(e.span, 10);
+    EXPECT_EQ(e.frequenza[11], 2);
+    EXPECT_EQ(e.frequenza[60], 1);
+}
+
 TEST(CinquinaSpiona, DeltaBarreEGiaUsciti) {
     auto a = test::ArchivioPiatto(60);
     Metti(*a, 50, 0, {11, 12, 13, 14, 15});
