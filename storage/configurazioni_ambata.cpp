@@ -1,6 +1,7 @@
 #include "storage/configurazioni_ambata.h"
 
 #include "storage/connessione.h"
+#include "storage/errori_sqlite.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -23,9 +24,14 @@ QString QueryElencoAmbata() {
 
 namespace {
 
+/// The reason of a database failure in Italian words, never the engine's English text.
+QString Italiano(const QSqlDatabase& db, const QSqlError& e) {
+    return MessaggioCausa(CausaSqlite(e), db.databaseName());
+}
+
 bool Fallito(QSqlDatabase db, const QSqlError& e, QString* errore) {
     if (errore != nullptr) {
-        *errore = e.text();
+        *errore = Italiano(db, e);
     }
     db.rollback();
     return false;
@@ -38,7 +44,7 @@ bool SalvaConfigurazioneAmbata(const QSqlDatabase& db, const ConfigurazioneAmbat
     QSqlDatabase d = db;
     if (!d.transaction()) {
         if (errore != nullptr) {
-            *errore = d.lastError().text();
+            *errore = Italiano(d, d.lastError());
         }
         return false;
     }
@@ -71,7 +77,7 @@ std::optional<QList<ConfigurazioneAmbata>> ElencoConfigurazioniAmbata(const QSql
     QSqlQuery q(db);
     if (!q.exec(PerSqlite(QueryElencoAmbata()))) {
         if (errore != nullptr) {
-            *errore = q.lastError().text();
+            *errore = Italiano(db, q.lastError());
         }
         return std::nullopt;
     }
@@ -103,7 +109,7 @@ EsitoEliminazione EliminaConfigurazioneAmbata(const QSqlDatabase& db, const QStr
     QSqlDatabase d = db;
     if (!d.transaction()) {
         if (errore != nullptr) {
-            *errore = d.lastError().text();
+            *errore = Italiano(d, d.lastError());
         }
         return EsitoEliminazione::Errore;
     }

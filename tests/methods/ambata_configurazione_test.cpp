@@ -91,6 +91,7 @@ TEST(ConfigurazioneAmbata, DatabaseSalvaElencaElimina) {
     EXPECT_FALSE(
         SalvaConfigurazioneAmbata(db, Configurazione(QStringLiteral("ZETA"), uno), &errore));
     EXPECT_FALSE(errore.isEmpty());
+    EXPECT_FALSE(errore.contains(QStringLiteral("UNIQUE"))) << errore.toStdString(); // Italian
     const auto elenco = ElencoConfigurazioniAmbata(db, &errore);
     ASSERT_TRUE(elenco.has_value());
     ASSERT_EQ(elenco->size(), 2);
