@@ -1,6 +1,7 @@
 // The dynamic ambata and the spy quintet on the real archive: every wheel and position, 100
 // cases, 20 colpi; and the spy quintet window from its ELABORA to the grids shown.
 
+#include "bench/archivio_reale.h"
 #include "core/archivio.h"
 #include "methods/ambata_dinamica.h"
 #include "methods/ambata_window.h"
@@ -137,19 +138,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir cartella;
-    const QString percorso = cartella.filePath(QStringLiteral("reale.mdb"));
-    QString errore;
-    if (!strovel::CreaArchivioDaTesto(
-            QDir(QStringLiteral(STROVEL_DATI_REALI)).filePath(QStringLiteral("archivio.txt")),
-            percorso, QDateTime::currentDateTime(), &errore)) {
-        std::fprintf(stderr, "%s\n", errore.toUtf8().constData());
-        return 1;
-    }
-    strovel::DatabaseArchivio db;
-    db.ApriArchivio(percorso, nullptr);
-    archivio = std::make_unique<strovel::Archivio>();
-    if (strovel::CaricaArchivioExNovo(db, *archivio)) {
-        std::fprintf(stderr, "caricamento non riuscito\n");
+    archivio = strovel::bench::ArchivioReale(cartella);
+    if (!archivio) {
         return 1;
     }
     benchmark::Initialize(&argc, argv);

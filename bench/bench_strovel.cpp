@@ -1,6 +1,7 @@
 // The Strovel cycle module on the real archive: reference at the last draw, all 11 x 11
 // wheels, N° Cicli 50, Durata 60, Considera 60, Colpi 18, Elenco 100.
 
+#include "bench/archivio_reale.h"
 #include "core/archivio.h"
 #include "cycles/strovel.h"
 #include "storage/archivio_db.h"
@@ -91,19 +92,8 @@ BENCHMARK(BM_ElaboraOracolo)->Unit(benchmark::kMillisecond)->Iterations(3);
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir cartella;
-    const QString percorso = cartella.filePath(QStringLiteral("reale.mdb"));
-    QString errore;
-    if (!strovel::CreaArchivioDaTesto(
-            QDir(QStringLiteral(STROVEL_DATI_REALI)).filePath(QStringLiteral("archivio.txt")),
-            percorso, QDateTime::currentDateTime(), &errore)) {
-        std::fprintf(stderr, "%s\n", errore.toUtf8().constData());
-        return 1;
-    }
-    strovel::DatabaseArchivio db;
-    db.ApriArchivio(percorso, nullptr);
-    archivio = std::make_unique<strovel::Archivio>();
-    if (strovel::CaricaArchivioAvvio(db, 1, *archivio)) {
-        std::fprintf(stderr, "caricamento non riuscito\n");
+    archivio = strovel::bench::ArchivioReale(cartella);
+    if (!archivio) {
         return 1;
     }
     benchmark::Initialize(&argc, argv);
