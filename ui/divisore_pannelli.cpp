@@ -19,16 +19,18 @@ DivisorePannelli::DivisorePannelli(QWidget* controlli, QWidget* risultati, QWidg
     risultati->setMinimumWidth(320);
     addWidget(risultati);
     setStretchFactor(1, 1);
+    // Once the user moves the divider, the position is theirs.
+    connect(this, &QSplitter::splitterMoved, this, [this] { spostatoDallUtente_ = true; });
 }
 
 void DivisorePannelli::resizeEvent(QResizeEvent* evento) {
     QSplitter::resizeEvent(evento);
-    if (!impostato_ && width() > 0) {
-        // First layout: the controls take what they need (and room for the scroll bar), but
-        // never more than 45% of a narrow window, so the results stay readable.
+    if (!spostatoDallUtente_ && width() > 0) {
+        // Until the user moves the divider: the controls take what they need (and room for
+        // the scroll bar), but never more than 45% of a narrow window, so the results stay
+        // readable, also after the window is maximized or shrunk.
         const int controlli = std::min(controlli_->sizeHint().width() + 24, width() * 45 / 100);
         setSizes({controlli, std::max(320, width() - controlli)});
-        impostato_ = true;
     }
 }
 

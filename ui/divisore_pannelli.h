@@ -16,7 +16,7 @@ protected:
 
 private:
     QWidget* controlli_;
-    bool impostato_ = false;
+    bool spostatoDallUtente_ = false;
 };
 
 } // namespace strovel

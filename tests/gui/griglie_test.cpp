@@ -1,5 +1,6 @@
 #include "tests/gui/aiuti.h"
 #include "ui/dialoghi.h"
+#include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 
@@ -103,6 +104,36 @@ TEST(DialoghiQt, FileEsclusiNonElencati) {
     ASSERT_EQ(filtro->rowCount(), 2);
     EXPECT_EQ(filtro->index(0, 0).data().toString(), QStringLiteral("Archivio.mdb"));
     EXPECT_EQ(filtro->index(1, 0).data().toString(), QStringLiteral("Altro.mdb"));
+}
+
+} // namespace
+} // namespace strovel
+
+namespace strovel {
+namespace {
+
+TEST(DivisorePannelli, ControlliAlPiuIl45PerCentoFinoAUnoSpostamento) {
+    // Controls that would like more than 45% of a small window.
+    auto* controlli = new QLabel(QString(150, QLatin1Char('x')));
+    ASSERT_GT(controlli->sizeHint().width(), 700);
+    auto* risultati = new QWidget();
+    DivisorePannelli d(controlli, risultati);
+    d.resize(1600, 600);
+    d.show();
+    QApplication::processEvents();
+    EXPECT_LE(d.sizes()[0], 1600 * 45 / 100 + 1);
+    EXPECT_GE(d.sizes()[0], 1600 * 45 / 100 - 1);
+    // Made smaller (a window maximized on a small screen): the rule holds again.
+    d.resize(1000, 600);
+    QApplication::processEvents();
+    EXPECT_LE(d.sizes()[0], 1000 * 45 / 100 + 1);
+    EXPECT_GE(d.sizes()[1], 540);
+    // After the user moves the divider, resizing keeps their choice.
+    d.setSizes({300, 700});
+    Q_EMIT d.splitterMoved(300, 1);
+    d.resize(1200, 600);
+    QApplication::processEvents();
+    EXPECT_NEAR(d.sizes()[0], 300, 60);
 }
 
 } // namespace
