@@ -5,6 +5,7 @@
 #include "archive/archivio_window.h"
 #include "archive/minielenco_window.h"
 #include "core/colori.h"
+#include "cycles/ciclo2_window.h"
 #include "cycles/strovel_window.h"
 #include "methods/ambata_window.h"
 #include "methods/cinquina_window.h"
@@ -105,7 +106,8 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
         // The two cycle modules share their tooltip; the captions tell them apart.
         {"Command10", "Modulo cicli", "Strovel: Modulo cicli", "Strovel",
          &FinestraPrincipale::CreaStrovel},
-        {"Command3", "Modulo cicli", "Strovel: Modulo 2", "Ciclo2", nullptr},
+        {"Command3", "Modulo cicli", "Strovel: Modulo 2", "Ciclo2",
+         &FinestraPrincipale::CreaCiclo2},
         {"Command4", "Sequenza dei ritardi", "Sequenza dei ritardi", "RitardiSequenza", nullptr},
         {"Command5", "Metodo Ambata dinamica", "Metodo Ambata dinamica", "MetodoAmbata",
          &FinestraPrincipale::CreaAmbataDinamica},
@@ -180,6 +182,10 @@ QWidget* FinestraPrincipale::CreaMiniElenco() {
 
 QWidget* FinestraPrincipale::CreaStrovel() {
     return new FinestraStrovel(Servizi());
+}
+
+QWidget* FinestraPrincipale::CreaCiclo2() {
+    return new FinestraCiclo2(Servizi());
 }
 
 QWidget* FinestraPrincipale::CreaAmbataDinamica() {

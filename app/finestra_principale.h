@@ -51,6 +51,7 @@ private:
     QWidget* CreaArchivio();
     QWidget* CreaMiniElenco();
     QWidget* CreaStrovel();
+    QWidget* CreaCiclo2();
     QWidget* CreaAmbataDinamica();
     QWidget* CreaCinquinaSpiona();
 

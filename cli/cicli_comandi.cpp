@@ -1,8 +1,11 @@
-// The cycle commands of strovel-cli: the Strovel module's formula list.
+// The cycle commands of strovel-cli: the Strovel module's formula list and the second cycle
+// module's cycles.
 
 #include "cli/comando.h"
 #include "core/archivio.h"
 #include "core/ruote.h"
+#include "cycles/ciclo2.h"
+#include "cycles/ciclo2_tabelle.h"
 #include "cycles/strovel.h"
 #include "cycles/strovel_tabelle.h"
 #include "storage/archivio_db.h"
@@ -105,11 +108,86 @@ public:
     }
 };
 
+class ComandoCicli2 : public Comando {
+public:
+    QString Nome() const override { return QStringLiteral("cicli2"); }
+    QString Descrizione() const override {
+        return QStringLiteral("Strovel: Modulo 2, RILEVA CICLI: i cicli con le presenze dei "
+                              "numeri (FgCicli), la distribuzione (FgMax) o il riepilogo per "
+                              "numero (FgB1).");
+    }
+    QList<QCommandLineOption> Opzioni() const override {
+        namespace l = liste_ciclo2;
+        return {
+            ConValore(QStringLiteral("ruote"),
+                      QStringLiteral("Ruote, sigle separate da virgole o TU (predefinito)."),
+                      QStringLiteral("BA,CA,..|TU")),
+            ConValore(QStringLiteral("posizioni"),
+                      QStringLiteral("Posizioni da 1 a 5 separate da virgole (predefinite tutte)."),
+                      QStringLiteral("P")),
+            ConValore(QStringLiteral("cicli"), QStringLiteral("N° Cicli: %1.").arg(Voci(l::Cicli)),
+                      QStringLiteral("C")),
+            ConValore(QStringLiteral("durata"), QStringLiteral("Durata: %1.").arg(Voci(l::Durata)),
+                      QStringLiteral("D")),
+            ConValore(QStringLiteral("salto"), QStringLiteral("Salto: %1.").arg(Voci(l::Salto)),
+                      QStringLiteral("S")),
+            ConValore(QStringLiteral("colpi"), QStringLiteral("Colpi: %1.").arg(Voci(l::Colpi)),
+                      QStringLiteral("G")),
+            ConValore(QStringLiteral("riferimento"),
+                      QStringLiteral("L'estrazione di riferimento (predefinita l'ultima)."),
+                      QStringLiteral("R")),
+            ConValore(QStringLiteral("griglia"),
+                      QStringLiteral("La griglia da scrivere: cicli (predefinita), "
+                                     "distribuzione o numeri."),
+                      QStringLiteral("cicli|distribuzione|numeri")),
+            Interruttore(QStringLiteral("csv"),
+                         QStringLiteral("Valori separati da virgole invece che da tabulazioni.")),
+        };
+    }
+    int Esegui(const Chiamata& c) const override {
+        const QString griglia =
+            c.Valore(QStringLiteral("griglia")).value_or(QStringLiteral("cicli"));
+        if (griglia != QStringLiteral("cicli") && griglia != QStringLiteral("distribuzione") &&
+            griglia != QStringLiteral("numeri")) {
+            c.errori << QStringLiteral("Griglia non valida: %1 (cicli, distribuzione o numeri).\n")
+                            .arg(griglia);
+            return CodiceUso;
+        }
+        DatabaseArchivio db;
+        auto archivio = std::make_unique<Archivio>();
+        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+            return CodiceErrore;
+        }
+        ParametriCiclo2 p;
+        p.riferimento = archivio->TotEstrazioni;
+        namespace l = liste_ciclo2;
+        const bool ok =
+            LeggiRuote(c, QStringLiteral("ruote"), p.ruote) &&
+            LeggiPosizioni(c, QStringLiteral("posizioni"), p.posizioni) &&
+            DallaLista(c, QStringLiteral("cicli"), l::Cicli, p.cicli) &&
+            DallaLista(c, QStringLiteral("durata"), l::Durata, p.durata) &&
+            DallaLista(c, QStringLiteral("salto"), l::Salto, p.salto) &&
+            DallaLista(c, QStringLiteral("colpi"), l::Colpi, p.colpi) &&
+            Intero(c, QStringLiteral("riferimento"), 1, archivio->TotEstrazioni, p.riferimento);
+        if (!ok) {
+            return CodiceUso;
+        }
+        const Rilevazione r = RilevaCicli(*archivio, p);
+        const Tabella t = griglia == QStringLiteral("cicli") ? TabellaCicli2(r)
+                          : griglia == QStringLiteral("distribuzione")
+                              ? TabellaDistribuzione(r)
+                              : TabellaNumeri(RiepilogoNumeri(r));
+        ScriviTabella(t, c.Presente(QStringLiteral("csv")), c.uscita);
+        return CodiceOk;
+    }
+};
+
 } // namespace
 
 std::vector<std::unique_ptr<Comando>> ComandiCicli() {
     std::vector<std::unique_ptr<Comando>> comandi;
     comandi.push_back(std::make_unique<ComandoCicli>());
+    comandi.push_back(std::make_unique<ComandoCicli2>());
     return comandi;
 }
 

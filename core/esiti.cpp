@@ -41,14 +41,20 @@ RiepilogoEsiti Riassumi(const std::vector<Classe>& classi) {
 }
 
 Tabella TabellaRiepilogo(const RiepilogoEsiti& r) {
+    return TabellaRiepilogo(r, "N° Casi", true);
+}
+
+Tabella TabellaRiepilogo(const RiepilogoEsiti& r, const char* titoloCasi, bool conInGioco) {
     Tabella t(IntestazioneRiepilogo);
-    t.AggiungiRiga({"N° Casi", std::to_string(r.casi)});
+    t.AggiungiRiga({titoloCasi, std::to_string(r.casi)});
     const std::pair<const char*, std::pair<int, Colore>> righe[] = {
         {"Positivi", {r.positivi, ColoreBarraPositivi}},
         {"Negativi", {r.negativi, ColoreBarraNegativi}},
         {"In gioco", {r.inGioco, ColoreArancio}},
     };
-    for (const auto& [titolo, voce] : righe) {
+    const std::size_t quante = conInGioco ? 3 : 2;
+    for (std::size_t i = 0; i < quante; ++i) {
+        const auto& [titolo, voce] = righe[i];
         auto& riga = t.AggiungiRiga(
             {titolo, std::to_string(voce.first), Decimale(std::int64_t{voce.first} * 100, r.casi)});
         if (r.casi > 0) {

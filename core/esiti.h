@@ -96,6 +96,9 @@ inline constexpr const char* IntestazioneRiepilogo = "|Val|Percentuale";
 /// Rows "N° Casi", "Positivi", "Negativi", "In gioco"; each percentage of "N° Casi" in "##0.0"
 /// with its bar. Without cases the counts are 0 and no percentage is shown.
 Tabella TabellaRiepilogo(const RiepilogoEsiti& r);
+/// The same with another caption for the first row, and without the "In gioco" row when the
+/// plays cannot be in progress (the cycle windows).
+Tabella TabellaRiepilogo(const RiepilogoEsiti& r, const char* titoloCasi, bool conInGioco);
 
 // --- The case grid -------------------------------------------------------------------------
 

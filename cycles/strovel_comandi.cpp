@@ -281,20 +281,28 @@ void RigaVerifica(Tabella& t, const Archivio& a, const std::string& numero, int 
 
 } // namespace
 
-Tabella VerificaQuartine(const Archivio& a, int riferimento, int colpi,
-                         const std::vector<Quartina>& quartine, const SceltaVerifica& scelta) {
+Tabella VerificaDopo(const Archivio& a, int riferimento, int colpi,
+                     const std::vector<GiocataDopo>& giocate) {
     Tabella t(IntestazioneVerifica);
     for (int k = riferimento + 1; k <= riferimento + colpi && k <= a.TotEstrazioni; ++k) {
-        for (std::size_t r = 0; r < quartine.size(); ++r) {
-            const Quartina& q = quartine[r];
-            const Insieme90 contati = NumeriContati(q, scelta);
-            auto contato = [&](int n) { return contati.Contiene(n); };
-            if (Uscita(a, k, q.ruota).ComuniCon(contati) > 0) {
-                RigaVerifica(t, a, std::to_string(r + 1), riferimento, k, q.ruota, contato);
+        for (const GiocataDopo& g : giocate) {
+            if (Uscita(a, k, g.ruota).ComuniCon(g.numeri) >= g.soglia) {
+                RigaVerifica(t, a, g.etichetta, riferimento, k, g.ruota,
+                             [&](int n) { return g.numeri.Contiene(n); });
             }
         }
     }
     return t;
+}
+
+Tabella VerificaQuartine(const Archivio& a, int riferimento, int colpi,
+                         const std::vector<Quartina>& quartine, const SceltaVerifica& scelta) {
+    std::vector<GiocataDopo> giocate;
+    for (std::size_t r = 0; r < quartine.size(); ++r) {
+        giocate.push_back(
+            {std::to_string(r + 1), NumeriContati(quartine[r], scelta), quartine[r].ruota, 1});
+    }
+    return VerificaDopo(a, riferimento, colpi, giocate);
 }
 
 Tabella VerificaPrimiNumeri(const Archivio& a, int riferimento, int colpi,
@@ -324,16 +332,22 @@ Tabella VerificaPrimiNumeri(const Archivio& a, int riferimento, int colpi,
 // --------------------------------------------------------------------
 
 Tabella TallyRitardi(const std::vector<RigaFormula>& righe) {
+    std::vector<std::pair<int, int>> ritardiRuote;
+    for (const RigaFormula& r : righe) {
+        if (r.formula) {
+            ritardiRuote.emplace_back(r.ritardi[0].value_or(0), r.formula->r2);
+        }
+    }
+    return TallyRitardi(ritardiRuote);
+}
+
+Tabella TallyRitardi(const std::vector<std::pair<int, int>>& ritardiRuote) {
     constexpr int MassimoRitardo = 400;
     std::vector<std::array<int, 11>> conteggi(MassimoRitardo + 1);
-    for (const RigaFormula& r : righe) {
-        if (!r.formula) {
-            continue;
-        }
-        const int d = r.ritardi[0].value_or(0);
-        // A delay above 400 has no place in the tally: the formula is left out.
+    for (const auto& [d, w] : ritardiRuote) {
+        // A delay above 400 has no place in the tally: it is left out.
         if (d >= 0 && d <= MassimoRitardo) {
-            ++conteggi[static_cast<std::size_t>(d)][static_cast<std::size_t>(r.formula->r2)];
+            ++conteggi[static_cast<std::size_t>(d)][static_cast<std::size_t>(w)];
         }
     }
     Tabella t(IntestazioneRitardi);

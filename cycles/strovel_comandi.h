@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace strovel {
@@ -95,6 +96,18 @@ Tabella TabellaQuartine(const std::vector<Quartina>& quartine);
 
 inline constexpr const char* IntestazioneVerifica =
     "N°P|Colpo|N° Est|Data Estraz   |Ruota|1|2|3|4|5";
+/// A play to verify after the reference: a row of FgUU whenever at least `soglia` positions of
+/// its wheel hold one of its numbers.
+struct GiocataDopo {
+    std::string etichetta; ///< the "N°P" text
+    Insieme90 numeri;
+    int ruota = 0;
+    int soglia = 1;
+};
+/// The draws ref + 1 .. ref + colpi that exist, each play in order; counted numbers on
+/// ColoreArancio.
+Tabella VerificaDopo(const Archivio& a, int riferimento, int colpi,
+                     const std::vector<GiocataDopo>& giocate);
 /// "VERIFICA": every draw after ref (up to ref + colpi, as long as it exists) in which a
 /// counted number of a quartina comes out on its wheel, one row per quartina.
 Tabella VerificaQuartine(const Archivio& a, int riferimento, int colpi,
@@ -110,6 +123,8 @@ inline constexpr const char* IntestazioneRitardi = " |Ruota|Rit  |Qu ";
 /// FgRit: formulas by the current delay of their ambata (0..400; larger delays are left out)
 /// and play wheel.
 Tabella TallyRitardi(const std::vector<RigaFormula>& righe);
+/// The same tally of (delay, wheel) pairs; negative delays and delays above 400 are left out.
+Tabella TallyRitardi(const std::vector<std::pair<int, int>>& ritardiRuote);
 
 inline constexpr const char* IntestazioneUltimiRitardi = "N° |1|2|3|4|5|Media|NE    |IC";
 /// Fg5R: the last five delays of every number up to ref on the wheels `ruote`.

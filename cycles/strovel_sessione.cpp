@@ -52,20 +52,11 @@ Tabella SessioneStrovel::Compagni() const {
 }
 
 Tabella SessioneStrovel::EstrattiCiclo(int considerata) const {
-    Tabella t("Ruota|1|2|3|4|5");
-    for (int w = 0; w < NumRuote; ++w) {
-        std::vector<std::string> testi = {std::string(SigleRuote[static_cast<std::size_t>(w)])};
-        for (int q = 1; q <= 5; ++q) {
-            testi.push_back(std::to_string(a_.Estratti(considerata, w, q)));
-        }
-        t.AggiungiRiga(testi);
-    }
-    return t;
+    return TabellaEstrazione(a_, considerata);
 }
 
 std::string SessioneStrovel::DidascaliaCiclo(int considerata) const {
-    const int i = std::clamp<int>(considerata, 0, a_.TotEstrazioni);
-    return std::to_string(considerata) + " del " + a_.DateEstrazioni[static_cast<std::size_t>(i)];
+    return DidascaliaEstrazione(a_, considerata);
 }
 
 void SessioneStrovel::PrevisioniUnaRuota() {

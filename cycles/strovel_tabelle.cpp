@@ -4,6 +4,7 @@
 #include "core/ruote.h"
 #include "cycles/strovel_comandi.h"
 
+#include <algorithm>
 #include <string>
 
 namespace strovel {
@@ -84,6 +85,23 @@ Tabella TabellaPrevisioniStrovel(const std::vector<RigaPrevisione>& previsioni) 
         }
     }
     return t;
+}
+
+Tabella TabellaEstrazione(const Archivio& a, int k) {
+    Tabella t("Ruota|1|2|3|4|5");
+    for (int w = 0; w < NumRuote; ++w) {
+        std::vector<std::string> testi = {Sigla(w)};
+        for (int q = 1; q <= 5; ++q) {
+            testi.push_back(std::to_string(a.Estratti(k, w, q)));
+        }
+        t.AggiungiRiga(testi);
+    }
+    return t;
+}
+
+std::string DidascaliaEstrazione(const Archivio& a, int k) {
+    const int i = std::clamp<int>(k, 0, a.TotEstrazioni);
+    return std::to_string(k) + " del " + a.DateEstrazioni[static_cast<std::size_t>(i)];
 }
 
 } // namespace strovel

@@ -4,6 +4,8 @@
 #include "core/tabella.h"
 #include "cycles/strovel.h"
 
+#include <string>
+
 namespace strovel {
 
 class Archivio;
@@ -20,6 +22,10 @@ Tabella TabellaCicli(const Archivio& a, const std::vector<Ciclo>& cicli);
 /// reference are marked. With `colonne` < 22 the last columns are left out.
 Tabella TabellaFormule(const std::vector<RigaFormula>& righe, int colonne = 22);
 /// Fg4: the forecast tally.
+/// FgE: the 55 numbers of draw k, a row per wheel.
+Tabella TabellaEstrazione(const Archivio& a, int k);
+/// "k del dd/mm/yyyy".
+std::string DidascaliaEstrazione(const Archivio& a, int k);
 Tabella TabellaPrevisioniStrovel(const std::vector<RigaPrevisione>& previsioni);
 
 } // namespace strovel

@@ -1,0 +1,137 @@
+#pragma once
+// The second cycle window ("Strovel: Modulo 2"): parameters, reference draw, positions and
+// wheels, and the commands of its three tabs. The computing is in ciclo2_sessione.h.
+
+#include "core/progresso.h"
+#include "cycles/ciclo2_sessione.h"
+#include "ui/servizi.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace strovel {
+
+class Archivio;
+class Dialoghi;
+class GrigliaSelezione;
+class SelettoreIntervallo;
+
+class FinestraCiclo2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit FinestraCiclo2(const ServiziFinestra& servizi, QWidget* padre = nullptr);
+
+    // Commands (each also behind its button).
+    void RilevaCicli_();
+    void Elabora();
+    void PresenzeNumeri();
+    void Serie(TipoClasse tipo);
+    void VerificaSerie();
+    void VerificaAmbetti();
+    void Ambi();
+    void Abbinamenti_();
+    void VerificaPrevisioni();
+    void VerificaAbbinamenti();
+    void Verifica1();
+    void Verifica2();
+    void EliminaQuartina();
+    void UltimePresenze();
+    void Ritardi();
+    /// Clicks on the grids.
+    void ScegliGruppo(int riga, int colonna);
+    void MostraCiclo(int riga);
+    void ScegliSerie(int colonna);
+    void ScegliAmbata(int riga);
+    void MostraAmbetto(int riga);
+
+    /// Row `riga` of FgH takes part or not (its first cell green or white).
+    void ImpostaPartecipa(int riga, bool partecipa);
+
+    ParametriCiclo2 LeggiParametri() const;
+    const SessioneCiclo2& Sessione() const { return sessione_; }
+
+private:
+    QWidget* CreaControlli();
+    QTabWidget* CreaRisultati();
+    QWidget* CreaSchedaFormazioni();
+    QWidget* CreaSchedaSerie();
+    QWidget* CreaSchedaAmbate();
+    void Mostra(QTableWidget* griglia, const Tabella& t);
+    void AggiungiOra();
+    bool Rilevato();
+    void Avviso(const QString& testo);
+    /// The taking-part rows of FgH, or nothing after telling the user what is wrong.
+    std::optional<std::vector<InsiemePrevisione>> Previsioni();
+    /// Whether any row of FgH takes part.
+    bool PrevisioniScelte() const;
+
+    int Riferimento() const;
+    void MostraInterna(QTableWidget* griglia);
+
+    const Archivio& archivio_;
+    SessioneCiclo2 sessione_;
+    Dialoghi& dialoghi_;
+    Progresso pb1_;
+    int ambataScelta_ = 0;
+
+    QComboBox* cicli_ = nullptr;
+    QComboBox* durata_ = nullptr;
+    QComboBox* considera_ = nullptr;
+    QComboBox* salto_ = nullptr;
+    QComboBox* colpi_ = nullptr;
+    QComboBox* retro_ = nullptr;
+    QComboBox* sorte_ = nullptr;
+    QComboBox* abbinamenti_ = nullptr;
+    QRadioButton* scoperti_ = nullptr;
+    QCheckBox* chAmbata_ = nullptr;
+    QCheckBox* chAmbi_ = nullptr;
+    QCheckBox* chQuartina_ = nullptr;
+    SelettoreIntervallo* selettore_ = nullptr;
+    QLabel* label15_ = nullptr;
+    QLabel* lblGruppo_ = nullptr;
+    QLabel* lblSerie_ = nullptr;
+    QLabel* lblAmbata_ = nullptr;
+    QLabel* lblEstrazione_ = nullptr;
+    GrigliaSelezione* fgPP_ = nullptr;
+    GrigliaSelezione* fgR_ = nullptr;
+    QListWidget* list1_ = nullptr;
+    QTabWidget* schede_ = nullptr;
+
+    QTableWidget* fgCicli_ = nullptr;
+    QTableWidget* fgMax_ = nullptr;
+    QTableWidget* fgB1_ = nullptr;
+    QTableWidget* fgB2_ = nullptr;
+    QTableWidget* fgB3_ = nullptr;
+    QTableWidget* fgH_ = nullptr;
+    QTableWidget* fgAA_ = nullptr;
+    QTableWidget* fgStat_ = nullptr;
+    QTableWidget* fg1_ = nullptr;
+    QTableWidget* fgStat2_ = nullptr;
+    QTableWidget* fgSerie_ = nullptr;
+    QTableWidget* fgN_ = nullptr;
+    QTableWidget* fg90_ = nullptr;
+    QTableWidget* fg91_ = nullptr;
+    QTableWidget* fgB4_ = nullptr;
+    QTableWidget* fgY_ = nullptr;
+    QTableWidget* fgA1_ = nullptr;
+    QTableWidget* fgAmbi_ = nullptr;
+    QTableWidget* fgEl_ = nullptr;
+    QTableWidget* fgK1_ = nullptr;
+    QTableWidget* fgK2_ = nullptr;
+    QTableWidget* fgK90_ = nullptr;
+    QTableWidget* fgx_ = nullptr;
+    QTableWidget* fg13_ = nullptr;
+    QTableWidget* fgUU_ = nullptr;
+    QTableWidget* fgPres_ = nullptr;
+    QTableWidget* fgRit_ = nullptr;
+    QTableWidget* fgE_ = nullptr;
+};
+
+} // namespace strovel

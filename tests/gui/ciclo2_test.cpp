@@ -1,0 +1,214 @@
+// The second cycle window driven through its controls, compared with the computations it shows.
+
+#include "core/archivio.h"
+#include "cycles/ciclo2_tabelle.h"
+#include "cycles/ciclo2_window.h"
+#include "storage/impostazioni.h"
+#include "tests/gui/aiuti.h"
+#include "tests/support/archivio_casuale.h"
+#include "ui/dialoghi.h"
+#include "ui/griglia_selezione.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace strovel {
+namespace {
+
+class Ciclo2Finestra : public ::testing::Test {
+protected:
+    QTemporaryDir cartella;
+    std::unique_ptr<Archivio> archivio = test::ArchivioCasuale(500, 17);
+    DatabaseImpostazioni impostazioni;
+    DialoghiScriptati dialoghi;
+    std::unique_ptr<FinestraCiclo2> w;
+
+    void SetUp() override {
+        ASSERT_TRUE(impostazioni.ApriDatabaseImpostazioni(cartella.path(), nullptr));
+        ServiziFinestra s;
+        s.archivio = archivio.get();
+        s.impostazioni = &impostazioni;
+        s.dialoghi = &dialoghi;
+        s.cartellaProgramma = cartella.path();
+        w = std::make_unique<FinestraCiclo2>(s);
+        w->show();
+    }
+    void Click(const char* griglia, int riga, int colonna) {
+        auto* g = test::Trova<QTableWidget>(w.get(), QString::fromLatin1(griglia));
+        ASSERT_NE(g->item(riga, colonna), nullptr) << griglia;
+        g->scrollToItem(g->item(riga, colonna));
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                          g->visualItemRect(g->item(riga, colonna)).center());
+    }
+    QString Cella(const char* griglia, int riga, int colonna) {
+        return test::Cella(w.get(), QString::fromLatin1(griglia), riga, colonna);
+    }
+    int Righe(const char* griglia) {
+        return test::Trova<QTableWidget>(w.get(), QString::fromLatin1(griglia))->rowCount();
+    }
+    QString UltimoMessaggio() {
+        const auto m = dialoghi.Messaggi();
+        return m.empty() ? QString() : m.back().testo;
+    }
+};
+
+TEST_F(Ciclo2Finestra, ListeESchede) {
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Strovel: Modulo 2"));
+    auto* schede = test::Trova<QTabWidget>(w.get(), QStringLiteral("SchedeRisultati"));
+    ASSERT_EQ(schede->count(), 3);
+    EXPECT_EQ(schede->tabText(0), QStringLiteral("Formazioni classiche"));
+    EXPECT_EQ(schede->tabText(1), QStringLiteral("Serie e ambetti"));
+    EXPECT_EQ(schede->tabText(2), QStringLiteral("Ambate + abbinamenti"));
+    const std::tuple<const char*, int, const char*, const char*> liste[] = {
+        {"Combo_Cicli", 100, "1", "15"},    {"Combo_Durata", 60, "1", "18"},
+        {"ComboConsidera", 100, "1", "18"}, {"ComboSalto", 19, "0", "0"},
+        {"ComboColpi", 60, "1", "9"},       {"ComboRetro", 21, "0", "10"},
+        {"ComboSorte", 5, "1", "2"},        {"Comboss", 5, "1", "2"}};
+    for (const auto& [nome, voci, prima, predefinita] : liste) {
+        auto* c = test::Trova<QComboBox>(w.get(), QString::fromLatin1(nome));
+        EXPECT_EQ(c->count(), voci) << nome;
+        EXPECT_EQ(c->itemText(0), QString::fromLatin1(prima)) << nome;
+        EXPECT_EQ(c->currentText(), QString::fromLatin1(predefinita)) << nome;
+    }
+    EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("FgAA")).join(QLatin1Char('|')),
+              QString::fromUtf8(IntestazioneVerificaInsiemi));
+    EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("Fg1")).join(QLatin1Char('|')),
+              QString::fromUtf8(IntestazioneEsitiCicli));
+    // Before the cycles are laid the commands only say so.
+    test::Clicca(w.get(), QStringLiteral("Command22"));
+    EXPECT_EQ(UltimoMessaggio(), QStringLiteral("Eseguire prima RILEVA CICLI."));
+}
+
+TEST_F(Ciclo2Finestra, RilevaGruppoEdElabora) {
+    // Only Bari and Cagliari, positions 1 and 2.
+    test::Clicca(w.get(), QStringLiteral("LblDesel"));
+    Click("FgR", 0, 0);
+    Click("FgR", 0, 1);
+    Click("FgPP", 0, 2);
+    Click("FgPP", 0, 3);
+    Click("FgPP", 0, 4);
+    test::Trova<QComboBox>(w.get(), QStringLiteral("ComboColpi"))
+        ->setCurrentText(QStringLiteral("12"));
+    const ParametriCiclo2 p = w->LeggiParametri();
+    EXPECT_EQ(p.riferimento, 500);
+    EXPECT_EQ(p.ruote, (std::array<bool, 11>{true, true}));
+    EXPECT_EQ(p.posizioni, (std::array<bool, 5>{true, true}));
+    test::Clicca(w.get(), QStringLiteral("Command12"));
+    const Rilevazione r = RilevaCicli(*archivio, p);
+    ASSERT_EQ(Righe("FgCicli"), 15);
+    EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("FgCicli")).size(), 94);
+    const Tabella cicli = TabellaCicli2(r);
+    for (int n = 1; n <= 90; ++n) {
+        EXPECT_EQ(Cella("FgCicli", 3, 3 + n).toStdString(), cicli.righe[3][3 + n].testo);
+    }
+    EXPECT_EQ(Cella("FgCicli", 0, 3), QStringLiteral("494"));
+    EXPECT_EQ(Righe("FgB1"), 90);
+
+    // The distribution click keeps the group and says which it is.
+    const int colonna = 4 + 1;
+    Click("FgMax", 2, colonna);
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblGruppo")),
+              QStringLiteral("Ciclo N° 3 Numeri con 1 presenze"));
+    EXPECT_EQ(w->Sessione().Gruppo(), NumeriConPresenze(r, 2, 1));
+    EXPECT_EQ(Righe("FgA1"), static_cast<int>(NumeriConPresenze(r, 2, 1).size()));
+
+    // A forecast row: three numbers, T 2, taking part after a click on its first cell.
+    auto* fgH = test::Trova<QTableWidget>(w.get(), QStringLiteral("FgH"));
+    const char* numeri[] = {"5", "17", "44"};
+    for (int c = 0; c < 3; ++c) {
+        fgH->setItem(1, 1 + c, new QTableWidgetItem(QString::fromLatin1(numeri[c])));
+    }
+    fgH->setItem(1, 11, new QTableWidgetItem(QStringLiteral("2")));
+    test::Clicca(w.get(), QStringLiteral("Command22"));
+    EXPECT_EQ(UltimoMessaggio(), QStringLiteral("Attenzione ! nessuna previsione scelta: fare clic "
+                                                "sulla prima cella di una riga per farla "
+                                                "partecipare."));
+    Click("FgH", 1, 0);
+    test::Clicca(w.get(), QStringLiteral("Command22"));
+    const std::vector<InsiemePrevisione> insiemi = {{2, {5, 17, 44}, 2}};
+    const VerificaInsiemi v = VerificaNeiCicli(*archivio, r, insiemi);
+    const Tabella aa = TabellaVerificaInsiemi(*archivio, v, insiemi);
+    ASSERT_EQ(Righe("FgAA"), static_cast<int>(aa.righe.size()));
+    for (int i = 0; i < Righe("FgAA"); ++i) {
+        EXPECT_EQ(Cella("FgAA", i, 4).toStdString(),
+                  aa.righe[static_cast<std::size_t>(i)][4].testo);
+    }
+    EXPECT_EQ(Righe("Fg1"), 15);
+    EXPECT_EQ(Cella("FgStat2", 1, 1).toStdString(),
+              TabellaRiepilogoCicli(EsitiPerCiclo(v)).righe[1][1].testo);
+    EXPECT_EQ(Cella("FgB3", 0, 0), QStringLiteral("5"));
+    // A second click takes the row out again.
+    Click("FgH", 1, 0);
+    test::Clicca(w.get(), QStringLiteral("CMD_CalcolaPresenzeNumeri"));
+    EXPECT_EQ(Righe("FgB2"), 90);
+    EXPECT_EQ(Righe("FgB3"), 0);
+
+    // The cycle row click shows the first draw of the cycle.
+    Click("FgCicli", 0, 0);
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("Label2")),
+              QStringLiteral("483 del ") + QString::fromStdString(archivio->Data(483)));
+}
+
+TEST_F(Ciclo2Finestra, SerieAmbettiAmbiEVerifiche) {
+    test::Clicca(w.get(), QStringLiteral("Command12"));
+    test::Clicca(w.get(), QStringLiteral("Command7"));
+    EXPECT_EQ(UltimoMessaggio(),
+              QStringLiteral("Attenzione ! scegliere una serie con un clic sulla sua colonna."));
+    test::Clicca(w.get(), QStringLiteral("Command19"));
+    ASSERT_EQ(Righe("FgSerie"), 15);
+    Click("FgSerie", 0, 4 + 7);
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblSerie")),
+              QStringLiteral("Serie scelta: Cadenza 7"));
+    test::Trova<QRadioButton>(w.get(), QStringLiteral("OptScoperti"))->setChecked(true);
+    test::Clicca(w.get(), QStringLiteral("Command7"));
+    const Rilevazione r = w->Sessione().Cicli();
+    const std::vector<int> scoperti = NumeriSerie(r, TipoClasse::Cadenza, 7, true);
+    if (scoperti.size() >= 2) {
+        const auto esiti = EsitiPerCiclo(VerificaNeiCicli(*archivio, r, {{1, scoperti, 2}}));
+        EXPECT_EQ(Cella("FgStat2", 1, 1).toStdString(),
+                  TabellaRiepilogoCicli(esiti).righe[1][1].testo);
+    }
+
+    test::Clicca(w.get(), QStringLiteral("Command4"));
+    EXPECT_EQ(UltimoMessaggio(),
+              QStringLiteral("Attenzione ! scegliere nella distribuzione un gruppo di almeno 2 "
+                             "numeri."));
+    Click("FgMax", 0, 4);
+    test::Clicca(w.get(), QStringLiteral("Command4"));
+    const int coppie =
+        static_cast<int>(w->Sessione().Gruppo().size() * (w->Sessione().Gruppo().size() - 1) / 2);
+    EXPECT_EQ(Righe("Fg90"), coppie);
+    EXPECT_EQ(Righe("Fg91"), coppie);
+    EXPECT_EQ(Righe("FgB4"), coppie);
+
+    test::Clicca(w.get(), QStringLiteral("Command23"));
+    EXPECT_GT(Righe("FgAmbi"), 0);
+    EXPECT_EQ(Righe("FgAmbi"), Righe("FgEl"));
+
+    Click("FgA1", 1, 0);
+    const int ambata = Cella("FgA1", 1, 0).toInt();
+    test::Clicca(w.get(), QStringLiteral("Command24"));
+    EXPECT_EQ(w->Sessione().Ambata(), ambata);
+    EXPECT_EQ(Righe("FgK2"), 2);
+    EXPECT_EQ(Righe("FGK90"), 89);
+    test::Clicca(w.get(), QStringLiteral("Command47"));
+    ASSERT_EQ(Righe("Fg13"), 10);
+    EXPECT_EQ(Cella("Fg13", 0, 1).toInt(), ambata);
+    test::Clicca(w.get(), QStringLiteral("Command10"));
+    EXPECT_EQ(UltimoMessaggio(),
+              QStringLiteral("Attenzione questa analisi può essere effettuata su una sola ruota"));
+    auto* fg13 = test::Trova<QTableWidget>(w.get(), QStringLiteral("Fg13"));
+    fg13->setCurrentCell(0, 0);
+    test::Clicca(w.get(), QStringLiteral("Cmd_Elimina"));
+    EXPECT_EQ(Righe("Fg13"), 9);
+
+    test::Clicca(w.get(), QStringLiteral("Command17"));
+    EXPECT_GT(Righe("FgPres"), 0);
+    test::Clicca(w.get(), QStringLiteral("Command11"));
+    EXPECT_GT(Righe("FgRit"), 0);
+}
+
+} // namespace
+} // namespace strovel
