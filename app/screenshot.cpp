@@ -6,6 +6,7 @@
 #include "app/finestra_principale.h"
 #include "archive/archivio_window.h"
 #include "core/demo.h"
+#include "cycles/ciclo2_window.h"
 #include "cycles/strovel_window.h"
 #include "methods/ambata_window.h"
 #include "methods/cinquina_window.h"
@@ -214,6 +215,29 @@ int main(int argc, char* argv[]) {
     cinquina->VerificaRiga(0);
     cinquina->NumeriCompagni();
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("12_cinquina_spiona"));
+
+    // The second cycle module: the distribution with a group chosen, then its ambi and pairings.
+    principale->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    auto* ciclo2 = principale->findChild<strovel::FinestraCiclo2*>();
+    massimizza(ciclo2);
+    ciclo2->RilevaCicli_();
+    ciclo2->ScegliGruppo(0, 5);
+    ciclo2->findChild<QTabWidget*>(QStringLiteral("SchedeFormazioni"))->setCurrentIndex(1);
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("13_ciclo2_distribuzione"));
+    auto* fgH = ciclo2->findChild<QTableWidget*>(QStringLiteral("FgH"));
+    const int previsione[] = {5, 17, 44, 61, 80};
+    for (int c = 0; c < 5; ++c) {
+        fgH->setItem(0, 1 + c, new QTableWidgetItem(QString::number(previsione[c])));
+    }
+    fgH->setItem(0, 11, new QTableWidgetItem(QStringLiteral("2")));
+    ciclo2->ImpostaPartecipa(0, true);
+    ciclo2->Elabora();
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("14_ciclo2_elabora"));
+    ciclo2->Ambi();
+    ciclo2->Abbinamenti_();
+    ciclo2->findChild<QTabWidget*>(QStringLiteral("SchedeRisultati"))->setCurrentIndex(2);
+    ciclo2->findChild<QTabWidget*>(QStringLiteral("SchedeAmbate"))->setCurrentIndex(0);
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("15_ciclo2_abbinamenti"));
 
     auto* aiuto = strovel::FinestraAiuto::Apri(220);
     ok &= Salva(aiuto, uscita, QStringLiteral("03_aiuto"));

@@ -127,11 +127,10 @@ QWidget* FinestraCiclo2::CreaControlli() {
     };
     connect(selettore_, &SelettoreIntervallo::FineCambiata, this, aggiorna15);
     aggiorna15(selettore_->Fine());
-    auto* riga = new QHBoxLayout();
-    riga->addWidget(selettore_, 1);
-    riga->addWidget(label15_);
-    g->addWidget(new QLabel(QStringLiteral("Estrazione di riferimento"), parametri), 4, 0, 1, 3);
-    g->addLayout(riga, 5, 0, 1, 3);
+    // The bar takes the whole width; the count of later draws sits beside its title.
+    g->addWidget(new QLabel(QStringLiteral("Estrazione di riferimento"), parametri), 4, 0, 1, 2);
+    g->addWidget(label15_, 4, 2, Qt::AlignRight);
+    g->addWidget(selettore_, 5, 0, 1, 3);
     colonna->addWidget(parametri);
 
     // Positions and wheels: a green cell is selected.
@@ -201,16 +200,14 @@ QWidget* FinestraCiclo2::CreaControlli() {
     chAmbi_->setObjectName(QStringLiteral("ChAmbi"));
     chQuartina_->setObjectName(QStringLiteral("ChQuartina"));
     c->addLayout(scelte, 3, 0, 1, 2);
-    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 270},
-                                         {"CmDHelp2", 280},
-                                         {"CmDHelp3", 290},
-                                         {"CmDHelp4", 300},
-                                         {"CmDHelp5", 310}}),
+    // The help pages, in two rows so that the panel stays narrow.
+    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 270}, {"CmDHelp2", 280}, {"CmDHelp3", 290}}),
                  4, 0, 1, 2);
+    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp4", 300}, {"CmDHelp5", 310}}), 5, 0, 1, 2);
     list1_ = new QListWidget(comandi);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMaximumHeight(60);
-    c->addWidget(list1_, 5, 0, 1, 2);
+    c->addWidget(list1_, 6, 0, 1, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
     return sinistra;

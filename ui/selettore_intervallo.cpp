@@ -118,10 +118,10 @@ QWidget* SelettoreIntervallo::CreaRiga(const ConfigurazioneBarra& c, QScrollBar*
     barra = new QScrollBar(Qt::Horizontal, riga);
     barra->setObjectName(c.nomeBarra);
     barra->setMinimum(1);
-    barra->setMinimumWidth(240);
+    barra->setMinimumWidth(100);
     etichetta = new QLabel(riga);
     etichetta->setObjectName(c.nomeEtichetta);
-    etichetta->setMinimumWidth(170);
+    etichetta->setMinimumWidth(150);
     etichetta->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(barra, 1);
     layout->addWidget(etichetta);

@@ -26,6 +26,7 @@ QTemporaryDir* MetodiCli::cartella_ = nullptr;
 TEST_F(MetodiCli, OpzioniRifiutate) {
     const QString ambata = QStringLiteral("ambata-dinamica");
     const QString cinquina = QStringLiteral("cinquina-spiona");
+    const QString cicli2 = QStringLiteral("cicli2");
     const std::pair<QString, QStringList> sbagliati[] = {
         {ambata, {}}, // no spy
         {ambata, {QStringLiteral("--spia"), QStringLiteral("0")}},
@@ -58,6 +59,14 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {cinquina, {QStringLiteral("--verifica"), QStringLiteral("91")}},
         {cinquina, {QStringLiteral("--fine"), QStringLiteral("301")}},
         {cinquina, {QStringLiteral("--casi"), QStringLiteral("--compagni"), QStringLiteral("3")}},
+        {cicli2, {QStringLiteral("--griglia"), QStringLiteral("ambi")}},
+        {cicli2, {QStringLiteral("--cicli"), QStringLiteral("101")}},
+        {cicli2, {QStringLiteral("--colpi"), QStringLiteral("61")}},
+        {cicli2, {QStringLiteral("--salto"), QStringLiteral("19")}},
+        {cicli2, {QStringLiteral("--posizioni"), QStringLiteral("0")}},
+        {cicli2, {QStringLiteral("--ruote"), QStringLiteral("BA,XX")}},
+        {cicli2, {QStringLiteral("--riferimento"), QStringLiteral("301")}},
+        {cicli2, {QStringLiteral("--considera"), QStringLiteral("5")}}, // not a choice of RILEVA
     };
     for (const auto& [comando, argomenti] : sbagliati) {
         const Esito e = Esegui(comando, argomenti);

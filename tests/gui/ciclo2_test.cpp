@@ -6,6 +6,7 @@
 #include "storage/impostazioni.h"
 #include "tests/gui/aiuti.h"
 #include "tests/support/archivio_casuale.h"
+#include "ui/aiuto.h"
 #include "ui/dialoghi.h"
 #include "ui/griglia_selezione.h"
 
@@ -208,6 +209,20 @@ TEST_F(Ciclo2Finestra, SerieAmbettiAmbiEVerifiche) {
     EXPECT_GT(Righe("FgPres"), 0);
     test::Clicca(w.get(), QStringLiteral("Command11"));
     EXPECT_GT(Righe("FgRit"), 0);
+}
+
+TEST_F(Ciclo2Finestra, PagineDiAiuto) {
+    const std::pair<const char*, int> pulsanti[] = {{"CmDHelp", 270},
+                                                    {"CmDHelp2", 280},
+                                                    {"CmDHelp3", 290},
+                                                    {"CmDHelp4", 300},
+                                                    {"CmDHelp5", 310}};
+    for (const auto& [nome, argomento] : pulsanti) {
+        EXPECT_TRUE(EsisteArgomento(argomento)) << argomento;
+        test::Clicca(w.get(), QString::fromLatin1(nome));
+        EXPECT_EQ(test::ArgomentoAiutoAperto(), argomento) << nome;
+    }
+    FinestraAiuto::Apri(270)->close();
 }
 
 } // namespace

@@ -14,6 +14,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace strovel {
@@ -66,7 +68,7 @@ TEST_F(Principale, FinestreDentroLaCornice) {
     // On a 1366x768 screen every window opens inside the frame and fits it.
     finestra->resize(1366, 768);
     QApplication::processEvents();
-    for (const char* pulsante : {"Command10", "Command2"}) {
+    for (const char* pulsante : {"Command10", "Command2", "Command3"}) {
         test::Clicca(finestra.get(), QString::fromLatin1(pulsante));
         QApplication::processEvents();
         QMdiSubWindow* sotto = finestra->Area()->activeSubWindow();
@@ -77,7 +79,13 @@ TEST_F(Principale, FinestreDentroLaCornice) {
         sotto->showMaximized();
         QApplication::processEvents();
         EXPECT_LE(sotto->width(), finestra->Area()->viewport()->width()) << pulsante;
-        if (QByteArray(pulsante) == "Command10") {
+        if (QByteArray(pulsante) == "Command3") {
+            // The controls of the second cycle window fit their side without scrolling sideways.
+            auto* controlli = sotto->findChild<QScrollArea*>();
+            ASSERT_NE(controlli, nullptr);
+            EXPECT_EQ(controlli->horizontalScrollBar()->maximum(), 0);
+        }
+        if (QByteArray(pulsante) == "Command10" || QByteArray(pulsante) == "Command3") {
             // The results keep at least half of the Strovel window and lie wholly inside it:
             // only the grids scroll, not the whole results side.
             auto* schede = test::Trova<QWidget>(sotto, QStringLiteral("SchedeRisultati"));
