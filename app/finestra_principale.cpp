@@ -5,6 +5,7 @@
 #include "archive/archivio_window.h"
 #include "archive/minielenco_window.h"
 #include "core/colori.h"
+#include "cycles/ambi_cicli_window.h"
 #include "cycles/ciclo2_window.h"
 #include "cycles/strovel_window.h"
 #include "methods/ambata_window.h"
@@ -113,7 +114,8 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
          &FinestraPrincipale::CreaAmbataDinamica},
         {"Command6", "La cinquina spiona", "La cinquina spiona", "TerzineSpione",
          &FinestraPrincipale::CreaCinquinaSpiona},
-        {"Command7", "Gli ambi nei cicli", "Gli ambi nei cicli", "CicliAMbi", nullptr},
+        {"Command7", "Gli ambi nei cicli", "Gli ambi nei cicli", "CicliAMbi",
+         &FinestraPrincipale::CreaAmbiCicli},
         {"Command8", "Il metodo di Valdimo", "Il metodo di Valdimo", "AmboOltreFrm", nullptr},
         {"Command9", "Il Quadrato Maltese", "Il Quadrato Maltese", "Metodi_QuadratoMaltese",
          nullptr},
@@ -186,6 +188,10 @@ QWidget* FinestraPrincipale::CreaStrovel() {
 
 QWidget* FinestraPrincipale::CreaCiclo2() {
     return new FinestraCiclo2(Servizi());
+}
+
+QWidget* FinestraPrincipale::CreaAmbiCicli() {
+    return new FinestraAmbiCicli(Servizi());
 }
 
 QWidget* FinestraPrincipale::CreaAmbataDinamica() {

@@ -52,6 +52,7 @@ private:
     QWidget* CreaMiniElenco();
     QWidget* CreaStrovel();
     QWidget* CreaCiclo2();
+    QWidget* CreaAmbiCicli();
     QWidget* CreaAmbataDinamica();
     QWidget* CreaCinquinaSpiona();
 

@@ -201,3 +201,130 @@ std::vector<AmboContato> AmbiCicli2(const Archivio& a, const ParametriCiclo2& p,
 }
 
 } // namespace strovel::oracolo
+
+namespace strovel::oracolo {
+
+Griglia ElaboraAmbiCicli(const Archivio& a, int riferimento, int cicli, int durata,
+                         const std::array<bool, 11>& ruote, const std::array<bool, 91>& scelti,
+                         bool decrescente) {
+    // Fg2: NC, Inizio, Fine.
+    std::vector<std::array<int, 3>> fg2;
+    int c = 0;
+    for (int i = riferimento; i >= 1; i -= durata) {
+        if (i - durata + 1 < 1) {
+            break;
+        }
+        c = c + 1;
+        fg2.push_back({c, i - durata + 1, i});
+        if (c >= cicli) {
+            break;
+        }
+    }
+    Griglia fg1;
+    std::vector<std::string> testata = {"  ", "N1 ", "N2 ", "CC", "NP"};
+    for (int k = 1; k <= cicli; ++k) {
+        testata.push_back(std::to_string(k));
+    }
+    fg1.push_back(testata);
+    int prog = 0;
+    for (int x = 1; x <= 89; ++x) {
+        for (int y = x + 1; y <= 90; ++y) {
+            if (!scelti[static_cast<std::size_t>(x)] || !scelti[static_cast<std::size_t>(y)]) {
+                continue;
+            }
+            std::vector<int> celle(static_cast<std::size_t>(cicli) + 1, 0);
+            for (const auto& [nc, inizio, fine] : fg2) {
+                for (int k = inizio; k <= fine; ++k) {
+                    for (int w = 0; w < 11; ++w) {
+                        if (!ruote[static_cast<std::size_t>(w)]) {
+                            continue;
+                        }
+                        int quanti = 0;
+                        for (int p = 1; p <= 5; ++p) {
+                            const int n = Numero(a, k, w, p);
+                            quanti += n == x || n == y ? 1 : 0;
+                        }
+                        if (quanti == 2) {
+                            celle[static_cast<std::size_t>(nc)] += 1;
+                        }
+                    }
+                }
+            }
+            std::vector<std::string> riga = {std::to_string(++prog), std::to_string(x),
+                                             std::to_string(y)};
+            int cc = 0, np = 0;
+            for (int k = 1; k <= cicli; ++k) {
+                cc += celle[static_cast<std::size_t>(k)] > 0 ? 1 : 0;
+                np += celle[static_cast<std::size_t>(k)];
+            }
+            riga.push_back(std::to_string(cc));
+            riga.push_back(std::to_string(np));
+            for (int k = 1; k <= cicli; ++k) {
+                const int v = celle[static_cast<std::size_t>(k)];
+                riga.push_back(v > 0 ? std::to_string(v) : std::string());
+            }
+            fg1.push_back(riga);
+        }
+    }
+    if (decrescente) {
+        std::stable_sort(fg1.begin() + 1, fg1.end(), [](const auto& r, const auto& s) {
+            return std::stoi(r[3]) > std::stoi(s[3]);
+        });
+    }
+    return fg1;
+}
+
+Griglia GruppiAmbiCicli(const Griglia& fg1, int membri) {
+    struct Riga {
+        std::vector<std::string> celle = std::vector<std::string>(7);
+        int cc = 0; ///< column 7, an empty cell counting 0
+    };
+    std::vector<Riga> fg9(200);
+    const int righe = static_cast<int>(fg1.size()) - 1;
+    const int L = righe <= (membri == 2 ? 150 : 60) ? righe : (membri == 2 ? 150 : 60);
+    const std::size_t colonne = fg1.front().size();
+    auto coperti = [&](std::initializer_list<int> gruppo) {
+        int n = 0;
+        for (std::size_t c = 5; c < colonne; ++c) {
+            bool uno = false;
+            for (int r : gruppo) {
+                uno = uno || Valore(fg1[static_cast<std::size_t>(r)][c]) > 0;
+            }
+            n += uno ? 1 : 0;
+        }
+        return n;
+    };
+    auto proponi = [&](std::initializer_list<int> gruppo, int conta) {
+        if (conta >= fg9.back().cc) {
+            Riga& ultima = fg9.back();
+            std::size_t k = 0;
+            for (int r : gruppo) {
+                ultima.celle[2 * k] = fg1[static_cast<std::size_t>(r)][1];
+                ultima.celle[2 * k + 1] = fg1[static_cast<std::size_t>(r)][2];
+                ++k;
+            }
+            ultima.celle[6] = std::to_string(conta);
+            ultima.cc = conta;
+            std::stable_sort(fg9.begin(), fg9.end(),
+                             [](const Riga& x, const Riga& y) { return x.cc > y.cc; });
+        }
+    };
+    for (int r1 = 1; r1 <= L; ++r1) {
+        for (int r2 = r1 + 1; r2 <= L; ++r2) {
+            if (membri == 2) {
+                proponi({r1, r2}, coperti({r1, r2}));
+                continue;
+            }
+            for (int r3 = r2 + 1; r3 <= L; ++r3) {
+                proponi({r1, r2, r3}, coperti({r1, r2, r3}));
+            }
+        }
+    }
+    Griglia g;
+    for (const Riga& r : fg9) {
+        g.push_back(r.celle);
+    }
+    return g;
+}
+
+} // namespace strovel::oracolo

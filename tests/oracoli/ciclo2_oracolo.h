@@ -32,3 +32,14 @@ std::vector<AmboContato> AmbiCicli2(const Archivio& a, const ParametriCiclo2& p,
                                     const Griglia& fgCicli, const std::vector<int>& numeri);
 
 } // namespace strovel::oracolo
+
+namespace strovel::oracolo {
+
+/// "ELABORA" of the ambo cycle window, step by step on a grid of texts: Fg1 (header first).
+Griglia ElaboraAmbiCicli(const Archivio& a, int riferimento, int cicli, int durata,
+                         const std::array<bool, 11>& ruote, const std::array<bool, 91>& scelti,
+                         bool decrescente);
+/// "Elabora 2 ambi" / "Elabora 3 ambi" over the Fg1 texts: FG9's columns 1..7 (no header).
+Griglia GruppiAmbiCicli(const Griglia& fg1, int membri);
+
+} // namespace strovel::oracolo

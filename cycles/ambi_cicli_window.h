@@ -1,0 +1,88 @@
+#pragma once
+// The ambo cycle window ("Gli ambi nei cicli"): the numbers and wheels chosen, the cycles, the
+// ambo grid and the groups of ambi; the second tab verifies chosen ambi. The computing is in
+// ambi_cicli_sessione.h.
+
+#include "core/progresso.h"
+#include "cycles/ambi_cicli_sessione.h"
+#include "ui/servizi.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QTabWidget;
+class QTableWidget;
+
+namespace strovel {
+
+class Archivio;
+class Dialoghi;
+class GrigliaSelezione;
+class SelettoreIntervallo;
+
+class FinestraAmbiCicli : public QWidget {
+    Q_OBJECT
+public:
+    explicit FinestraAmbiCicli(const ServiziFinestra& servizi, QWidget* padre = nullptr);
+
+    void Elabora();
+    void ElaboraDueElenchi();
+    void Gruppi(int membri);
+    void Formazioni();
+    void EvidenziaUltimeNegative();
+    void Elimina();
+    void Adatta();
+    void ElaboraSecondo();
+    void GruppiSecondo(int membri);
+    void Coperture();
+    void Capogioco_();
+    void MostraUscite(int riga);
+
+    ParametriAmbiCicli LeggiParametri() const;
+    NumeriScelti Scelti(const GrigliaSelezione* griglia) const;
+    const SessioneAmbiCicli& Sessione() const { return sessione_; }
+
+private:
+    QWidget* CreaControlli();
+    QWidget* CreaSchedaAmbi();
+    QWidget* CreaSchedaVerifica();
+    GrigliaSelezione* CreaNumeri(QWidget* padre, const char* nome);
+    void Mostra(QTableWidget* griglia, const Tabella& t);
+    void AggiungiOra();
+    void Avviso(const QString& testo);
+    bool Elaborato();
+    void MostraAmbi();
+
+    const Archivio& archivio_;
+    SessioneAmbiCicli sessione_;
+    Dialoghi& dialoghi_;
+    Progresso pb1_;
+
+    GrigliaSelezione* fg90_ = nullptr;
+    GrigliaSelezione* fg95_ = nullptr;
+    GrigliaSelezione* fgR_ = nullptr;
+    QComboBox* combo2_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QComboBox* cicli_ = nullptr;
+    QComboBox* durata_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QCheckBox* check2_ = nullptr;
+    QCheckBox* check3_ = nullptr;
+    SelettoreIntervallo* selettore_ = nullptr;
+    QListWidget* list1_ = nullptr;
+    QTabWidget* schede_ = nullptr;
+
+    QTableWidget* fg2_ = nullptr;
+    QTableWidget* fg1_ = nullptr;
+    QTableWidget* fg9_ = nullptr;
+    QTableWidget* fgRuote_ = nullptr;
+    QTableWidget* fgA_ = nullptr;
+    QTableWidget* fg5_ = nullptr;
+    QTableWidget* fg3_ = nullptr;
+    QTableWidget* fg6_ = nullptr;
+    QTableWidget* fgX_ = nullptr;
+};
+
+} // namespace strovel

@@ -1,0 +1,156 @@
+// The commands of the ambo cycle window: each reads the controls, asks the session and shows
+// its tables.
+
+#include "cycles/ambi_cicli_window.h"
+#include "ui/dialoghi.h"
+#include "ui/griglia.h"
+#include "ui/griglia_selezione.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTime>
+
+namespace strovel {
+
+void FinestraAmbiCicli::MostraAmbi() {
+    Mostra(fg2_, sessione_.Cicli());
+    Mostra(fg1_, sessione_.TabellaAmbi());
+    Mostra(fg9_, Tabella(IntestazioneGruppiAmbi));
+    Mostra(fgRuote_, Tabella(IntestazioneRuoteAmbo));
+    AggiungiOra();
+    schede_->setCurrentIndex(0);
+}
+
+void FinestraAmbiCicli::Elabora() {
+    const std::string errore =
+        sessione_.Elabora(LeggiParametri(), Scelti(fg90_), check1_->isChecked(), pb1_);
+    if (!errore.empty()) {
+        Avviso(QString::fromStdString(errore));
+        return;
+    }
+    MostraAmbi();
+}
+
+void FinestraAmbiCicli::ElaboraDueElenchi() {
+    const std::string errore = sessione_.ElaboraDueElenchi(
+        LeggiParametri(), Scelti(fg90_), Scelti(fg95_), check1_->isChecked(), pb1_);
+    if (!errore.empty()) {
+        Avviso(QString::fromStdString(errore));
+        return;
+    }
+    MostraAmbi();
+}
+
+void FinestraAmbiCicli::Gruppi(int membri) {
+    if (!Elaborato()) {
+        return;
+    }
+    Mostra(fg9_, sessione_.Gruppi(membri, pb1_));
+    AggiungiOra();
+}
+
+void FinestraAmbiCicli::EvidenziaUltimeNegative() {
+    if (!Elaborato()) {
+        return;
+    }
+    const auto risposta = dialoghi_.Input(
+        this, QStringLiteral("Inserimento esiti negativi consecutivi"),
+        QStringLiteral("Inserire ultime casistiche negative consecutive."), QString());
+    if (!risposta) {
+        return;
+    }
+    bool ok = false;
+    const int n = risposta->trimmed().toInt(&ok);
+    if (!ok) {
+        dialoghi_.Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
+                            QStringLiteral("Attenzione valore inserito non coerente."));
+        return;
+    }
+    sessione_.Evidenzia(n);
+    Mostra(fg1_, sessione_.TabellaAmbi());
+}
+
+void FinestraAmbiCicli::Elimina() {
+    const int riga = fg1_->currentRow();
+    if (sessione_.Elimina(riga)) {
+        Mostra(fg1_, sessione_.TabellaAmbi());
+        fg1_->setCurrentCell(std::min(riga, fg1_->rowCount() - 1), 0);
+    }
+}
+
+void FinestraAmbiCicli::Adatta() {
+    for (QTableWidget* g : {fg2_, fg1_, fg9_, fgRuote_, fg5_, fg3_, fg6_, fgX_}) {
+        g->resizeColumnsToContents();
+    }
+}
+
+void FinestraAmbiCicli::MostraUscite(int riga) {
+    Mostra(fgRuote_, sessione_.Uscite(riga));
+}
+
+void FinestraAmbiCicli::ElaboraSecondo() {
+    // The ambi typed in FgA: rows with two numbers; a half-filled row is an error.
+    std::vector<std::pair<int, int>> scritti;
+    for (int r = 0; r < fgA_->rowCount(); ++r) {
+        auto testo = [&](int c) {
+            const QTableWidgetItem* i = fgA_->item(r, c);
+            return i ? i->text().trimmed() : QString();
+        };
+        if (testo(0).isEmpty() && testo(1).isEmpty()) {
+            continue;
+        }
+        bool ok1 = false, ok2 = false;
+        const int x = testo(0).toInt(&ok1), y = testo(1).toInt(&ok2);
+        scritti.emplace_back(ok1 ? x : 0, ok2 ? y : 0);
+    }
+    const std::string errore = sessione_.ElaboraSecondo(LeggiParametri(), scritti,
+                                                        check2_->isChecked(), check3_->isChecked());
+    if (!errore.empty()) {
+        Avviso(QString::fromStdString(errore));
+        return;
+    }
+    Mostra(fg5_, sessione_.CicliSecondo());
+    Mostra(fg3_, sessione_.AmbiSecondo());
+    Mostra(fg6_, Tabella(IntestazioneGruppiAmbi));
+    Mostra(fgX_, Tabella(IntestazioneCapogioco));
+    // FgA shows the ambi examined.
+    fgA_->clearContents();
+    int r = 0;
+    for (const auto& [x, y] : sessione_.AmbiInEsame()) {
+        fgA_->setItem(r, 0, new QTableWidgetItem(QString::number(x)));
+        fgA_->setItem(r, 1, new QTableWidgetItem(QString::number(y)));
+        ++r;
+    }
+    AggiungiOra();
+    schede_->setCurrentIndex(1);
+}
+
+void FinestraAmbiCicli::GruppiSecondo(int membri) {
+    if (sessione_.Secondo().ambi.empty()) {
+        Avviso(QStringLiteral("Eseguire prima ELABORA della verifica ambi."));
+        return;
+    }
+    Mostra(fg6_, sessione_.GruppiSecondo(membri));
+    AggiungiOra();
+}
+
+void FinestraAmbiCicli::Coperture() {
+    if (!Elaborato()) {
+        return;
+    }
+    Mostra(fg6_, sessione_.Coperture(check3_->isChecked()));
+    AggiungiOra();
+    schede_->setCurrentIndex(1);
+}
+
+void FinestraAmbiCicli::Capogioco_() {
+    if (sessione_.Secondo().ambi.empty()) {
+        Avviso(QStringLiteral("Eseguire prima ELABORA della verifica ambi."));
+        return;
+    }
+    Mostra(fgX_, sessione_.Capigioco_());
+}
+
+} // namespace strovel
