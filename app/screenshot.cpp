@@ -6,6 +6,7 @@
 #include "app/finestra_principale.h"
 #include "archive/archivio_window.h"
 #include "core/demo.h"
+#include "cycles/ambi_cicli_window.h"
 #include "cycles/ciclo2_window.h"
 #include "cycles/strovel_window.h"
 #include "methods/ambata_window.h"
@@ -17,6 +18,7 @@
 #include "ui/traduzioni.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -238,6 +240,25 @@ int main(int argc, char* argv[]) {
     ciclo2->findChild<QTabWidget*>(QStringLiteral("SchedeRisultati"))->setCurrentIndex(2);
     ciclo2->findChild<QTabWidget*>(QStringLiteral("SchedeAmbate"))->setCurrentIndex(0);
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("15_ciclo2_abbinamenti"));
+
+    // The ambo cycles of the numbers 1..20 by CC, with the best pairs of ambi, then the second
+    // tab on the first rows.
+    principale->findChild<QPushButton*>(QStringLiteral("Command7"))->click();
+    auto* ambi = principale->findChild<strovel::FinestraAmbiCicli*>();
+    massimizza(ambi);
+    auto* fg90 = ambi->findChild<strovel::GrigliaSelezione*>(QStringLiteral("Fg90"));
+    for (int n = 1; n <= 20; ++n) {
+        fg90->ImpostaVoce((n - 1) * 2, true);
+    }
+    ambi->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
+    ambi->Elabora();
+    ambi->Gruppi(2);
+    ambi->MostraUscite(0);
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("16_ambi_cicli"));
+    ambi->ElaboraSecondo();
+    ambi->GruppiSecondo(3);
+    ambi->Capogioco_();
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("17_ambi_cicli_verifica"));
 
     auto* aiuto = strovel::FinestraAiuto::Apri(220);
     ok &= Salva(aiuto, uscita, QStringLiteral("03_aiuto"));

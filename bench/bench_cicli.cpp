@@ -1,12 +1,17 @@
 // The cycle modules on the real archive: the second cycle module's "RILEVA CICLI" with 100
-// cycles on every wheel and position, alone and from the click to the grids shown.
+// cycles on every wheel and position; the ambo cycles of all 90 numbers (4,005 ambi) over 100
+// cycles on every wheel, and "Elabora 3 ambi" (34,220 triples); each alone and from the click
+// to the grids shown.
 
 #include "bench/archivio_reale.h"
 #include "core/archivio.h"
+#include "cycles/ambi_cicli.h"
+#include "cycles/ambi_cicli_window.h"
 #include "cycles/ciclo2.h"
 #include "cycles/ciclo2_tabelle.h"
 #include "cycles/ciclo2_window.h"
 #include "ui/dialoghi.h"
+#include "ui/griglia_selezione.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -69,6 +74,60 @@ void BM_FinestraCiclo2(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FinestraCiclo2)->Unit(benchmark::kMillisecond);
+
+strovel::ParametriAmbiCicli Ambi() {
+    strovel::ParametriAmbiCicli p;
+    p.riferimento = archivio->TotEstrazioni;
+    p.cicli = 100;
+    p.ruote.fill(true);
+    return p;
+}
+
+strovel::NumeriScelti Tutti() {
+    strovel::NumeriScelti s{};
+    s.fill(true);
+    s[0] = false;
+    return s;
+}
+
+void BM_AmbiElabora(benchmark::State& state) {
+    const auto p = Ambi();
+    const auto ambi = strovel::AmbiDi(Tutti());
+    for (auto _ : state) {
+        auto e = strovel::ContaAmbi(*archivio, p, ambi);
+        strovel::OrdinaPerCC(e.ambi);
+        benchmark::DoNotOptimize(e);
+    }
+}
+BENCHMARK(BM_AmbiElabora)->Unit(benchmark::kMillisecond);
+
+void BM_Elabora3Ambi(benchmark::State& state) {
+    auto e = strovel::ContaAmbi(*archivio, Ambi(), strovel::AmbiDi(Tutti()));
+    strovel::OrdinaPerCC(e.ambi);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(strovel::MiglioriGruppi(e.ambi, 3));
+    }
+}
+BENCHMARK(BM_Elabora3Ambi)->Unit(benchmark::kMillisecond);
+
+void BM_FinestraAmbi(benchmark::State& state) {
+    strovel::DialoghiScriptati dialoghi;
+    strovel::FinestraAmbiCicli w(Servizi(dialoghi));
+    w.show();
+    w.findChild<QComboBox*>(QStringLiteral("Combo_Cicli"))->setCurrentText(QStringLiteral("100"));
+    w.findChild<QPushButton*>(QStringLiteral("LblSelTuttiN"))->click();
+    auto* pulsante =
+        w.findChild<QPushButton*>(QString::fromLatin1(state.range(0) == 0 ? "Command1" : "Cmd_33"));
+    if (state.range(0) == 1) {
+        w.Elabora();
+    }
+    for (auto _ : state) {
+        pulsante->click();
+        w.repaint();
+    }
+}
+// 0: ELABORA; 1: "Elabora 3 ambi".
+BENCHMARK(BM_FinestraAmbi)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

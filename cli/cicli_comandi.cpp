@@ -1,14 +1,17 @@
 // The cycle commands of strovel-cli: the Strovel module's formula list and the second cycle
-// module's cycles.
+// module's cycles and the ambo cycle module's grids.
 
 #include "cli/comando.h"
 #include "core/archivio.h"
 #include "core/ruote.h"
+#include "cycles/ambi_cicli.h"
 #include "cycles/ciclo2.h"
 #include "cycles/ciclo2_tabelle.h"
 #include "cycles/strovel.h"
 #include "cycles/strovel_tabelle.h"
 #include "storage/archivio_db.h"
+
+#include <algorithm>
 
 namespace strovel::cli {
 
@@ -182,12 +185,107 @@ public:
     }
 };
 
+class ComandoAmbiCicli : public Comando {
+public:
+    QString Nome() const override { return QStringLiteral("cicli-ambi"); }
+    QString Descrizione() const override {
+        return QStringLiteral("Gli ambi nei cicli: ELABORA e la griglia degli ambi (Fg1), dei "
+                              "cicli (Fg2) o dei gruppi di 2 o 3 ambi (FG9).");
+    }
+    QList<QCommandLineOption> Opzioni() const override {
+        namespace l = liste_ambi_cicli;
+        return {
+            ConValore(QStringLiteral("numeri"),
+                      QStringLiteral("I numeri scelti, da 1 a 90, separati da virgole."),
+                      QStringLiteral("N1,N2,..")),
+            ConValore(QStringLiteral("ruote"),
+                      QStringLiteral("Ruote, sigle separate da virgole o TU (predefinito)."),
+                      QStringLiteral("BA,CA,..|TU")),
+            ConValore(QStringLiteral("cicli"), QStringLiteral("N° Cicli: %1.").arg(Voci(l::Cicli)),
+                      QStringLiteral("C")),
+            ConValore(QStringLiteral("durata"), QStringLiteral("Durata: %1.").arg(Voci(l::Durata)),
+                      QStringLiteral("D")),
+            ConValore(QStringLiteral("riferimento"),
+                      QStringLiteral("L'estrazione di riferimento (predefinita l'ultima)."),
+                      QStringLiteral("R")),
+            Interruttore(QStringLiteral("decrescente"),
+                         QStringLiteral("Ordine decrescente: ambi ordinati per CC.")),
+            ConValore(QStringLiteral("griglia"),
+                      QStringLiteral("La griglia da scrivere: ambi (predefinita), cicli, gruppi2 "
+                                     "(Elabora 2 ambi) o gruppi3 (Elabora 3 ambi)."),
+                      QStringLiteral("ambi|cicli|gruppi2|gruppi3")),
+            Interruttore(QStringLiteral("csv"),
+                         QStringLiteral("Valori separati da virgole invece che da tabulazioni.")),
+        };
+    }
+    int Esegui(const Chiamata& c) const override {
+        const QString griglia =
+            c.Valore(QStringLiteral("griglia")).value_or(QStringLiteral("ambi"));
+        const QStringList griglie = {QStringLiteral("ambi"), QStringLiteral("cicli"),
+                                     QStringLiteral("gruppi2"), QStringLiteral("gruppi3")};
+        if (!griglie.contains(griglia)) {
+            c.errori << QStringLiteral("Griglia non valida: %1 (ambi, cicli, gruppi2 o gruppi3).\n")
+                            .arg(griglia);
+            return CodiceUso;
+        }
+        NumeriScelti scelti{};
+        for (const QString& parte : c.Valore(QStringLiteral("numeri"))
+                                        .value_or(QString())
+                                        .split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const int n = parte.trimmed().toInt(&ok);
+            if (!ok || n < 1 || n > 90) {
+                c.errori << QStringLiteral("Numero non valido in --numeri: %1 (da 1 a 90).\n")
+                                .arg(parte);
+                return CodiceUso;
+            }
+            scelti[static_cast<std::size_t>(n)] = true;
+        }
+        DatabaseArchivio db;
+        auto archivio = std::make_unique<Archivio>();
+        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+            return CodiceErrore;
+        }
+        ParametriAmbiCicli p;
+        p.riferimento = archivio->TotEstrazioni;
+        namespace l = liste_ambi_cicli;
+        const bool ok =
+            LeggiRuote(c, QStringLiteral("ruote"), p.ruote) &&
+            DallaLista(c, QStringLiteral("cicli"), l::Cicli, p.cicli) &&
+            DallaLista(c, QStringLiteral("durata"), l::Durata, p.durata) &&
+            Intero(c, QStringLiteral("riferimento"), 1, archivio->TotEstrazioni, p.riferimento);
+        if (!ok) {
+            return CodiceUso;
+        }
+        if (std::count(scelti.begin(), scelti.end(), true) < 2) {
+            c.errori << QStringLiteral("Attenzione ! bisogna selezionare almeno 2 numeri.\n");
+            return CodiceErrore;
+        }
+        ElaborazioneAmbi e = ContaAmbi(*archivio, p, AmbiDi(scelti));
+        if (c.Presente(QStringLiteral("decrescente"))) {
+            OrdinaPerCC(e.ambi);
+        }
+        Tabella t;
+        if (griglia == QStringLiteral("ambi")) {
+            t = TabellaAmbiCicli(e, true);
+        } else if (griglia == QStringLiteral("cicli")) {
+            t = TabellaCicliAmbi(*archivio, e.cicli);
+        } else {
+            const int membri = griglia == QStringLiteral("gruppi2") ? 2 : 3;
+            t = TabellaGruppi(e.ambi, MiglioriGruppi(e.ambi, membri));
+        }
+        ScriviTabella(t, c.Presente(QStringLiteral("csv")), c.uscita);
+        return CodiceOk;
+    }
+};
+
 } // namespace
 
 std::vector<std::unique_ptr<Comando>> ComandiCicli() {
     std::vector<std::unique_ptr<Comando>> comandi;
     comandi.push_back(std::make_unique<ComandoCicli>());
     comandi.push_back(std::make_unique<ComandoCicli2>());
+    comandi.push_back(std::make_unique<ComandoAmbiCicli>());
     return comandi;
 }
 

@@ -175,7 +175,7 @@ QWidget* FinestraAmbiCicli::CreaControlli() {
          [this] { Gruppi(2); }},
         {"Cmd_33", QStringLiteral("3 ambi"), QStringLiteral("Elabora 3 ambi"),
          [this] { Gruppi(3); }},
-        {"Command22", QStringLiteral("Negative"), QStringLiteral("Evidenzia ultime negative"),
+        {"Command22", QStringLiteral("Evidenzia"), QStringLiteral("Evidenzia ultime negative"),
          [this] { EvidenziaUltimeNegative(); }},
         {"Cmd_elimina", QStringLiteral("Elimina"), QStringLiteral("Elimina riga selezionata"),
          [this] { Elimina(); }},

@@ -87,6 +87,9 @@ void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
     griglia->setHorizontalHeaderLabels(intestazioni);
     griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
     bool conBarre = false;
+    // The view learns of the cells once, at the end: one change signal per cell costs more
+    // than the cells themselves on a grid of thousands of rows.
+    const bool bloccato = griglia->model()->blockSignals(true);
     for (int r = 0; r < static_cast<int>(tabella.righe.size()); ++r) {
         const auto& riga = tabella.righe[static_cast<std::size_t>(r)];
         for (int c = 0; c < static_cast<int>(riga.size()); ++c) {
@@ -115,9 +118,14 @@ void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
             griglia->setItem(r, c, item);
         }
     }
+    griglia->model()->blockSignals(bloccato);
+    Q_EMIT griglia->model()->layoutChanged();
     if (conBarre && dynamic_cast<DelegatoBarre*>(griglia->itemDelegate()) == nullptr) {
         griglia->setItemDelegate(new DelegatoBarre(griglia));
     }
+    // Column widths from the first rows: measuring every cell of a large grid costs more than
+    // filling it.
+    griglia->horizontalHeader()->setResizeContentsPrecision(300);
     griglia->resizeColumnsToContents();
     const int carattere = griglia->fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int c = 0; c < static_cast<int>(tabella.larghezze.size()) && c < tabella.Colonne(); ++c) {

@@ -21,7 +21,8 @@ TEST(CasiCli, OgniCasoDiOgniComando) {
     QTemporaryDir cartella;
     int eseguiti = 0;
     for (const QString& comando : {QStringLiteral("cicli"), QStringLiteral("ambata-dinamica"),
-                                   QStringLiteral("cinquina-spiona"), QStringLiteral("cicli2")}) {
+                                   QStringLiteral("cinquina-spiona"), QStringLiteral("cicli2"),
+                                   QStringLiteral("cicli-ambi")}) {
         QDirIterator casi(radice.filePath(comando), QDir::Dirs | QDir::NoDotAndDotDot);
         while (casi.hasNext()) {
             const QString caso = casi.next();

@@ -27,6 +27,8 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
     const QString ambata = QStringLiteral("ambata-dinamica");
     const QString cinquina = QStringLiteral("cinquina-spiona");
     const QString cicli2 = QStringLiteral("cicli2");
+    const QString ambi = QStringLiteral("cicli-ambi");
+    const QString due = QStringLiteral("1,2");
     const std::pair<QString, QStringList> sbagliati[] = {
         {ambata, {}}, // no spy
         {ambata, {QStringLiteral("--spia"), QStringLiteral("0")}},
@@ -67,6 +69,14 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {cicli2, {QStringLiteral("--ruote"), QStringLiteral("BA,XX")}},
         {cicli2, {QStringLiteral("--riferimento"), QStringLiteral("301")}},
         {cicli2, {QStringLiteral("--considera"), QStringLiteral("5")}}, // not a choice of RILEVA
+        {ambi, {}},
+        {ambi, {QStringLiteral("--numeri"), QStringLiteral("7")}},
+        {ambi, {QStringLiteral("--numeri"), QStringLiteral("7,7")}},
+        {ambi, {QStringLiteral("--numeri"), QStringLiteral("7,91")}},
+        {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--griglia"), QStringLiteral("x")}},
+        {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--cicli"), QStringLiteral("0")}},
+        {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--durata"), QStringLiteral("61")}},
+        {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--salto"), QStringLiteral("1")}},
     };
     for (const auto& [comando, argomenti] : sbagliati) {
         const Esito e = Esegui(comando, argomenti);
@@ -77,6 +87,9 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
     EXPECT_TRUE(Esegui(ambata, {QStringLiteral("--spia"), QStringLiteral("5"),
                                 QStringLiteral("--riferimenti"), QStringLiteral("XX7")})
                     .errori.contains(QStringLiteral("Riferimento non valido")));
+    const Esito uno = Esegui(ambi, {QStringLiteral("--numeri"), QStringLiteral("7")});
+    EXPECT_EQ(uno.codice, 1);
+    EXPECT_EQ(uno.errori, QStringLiteral("Attenzione ! bisogna selezionare almeno 2 numeri.\n"));
 }
 
 TEST_F(MetodiCli, RiepilogoSenzaCasi) {
