@@ -205,6 +205,11 @@ TEST(AmbiCicli, CopertureNegativeECapogioco) {
     std::vector<AmboNeiCicli> ambi = {Ambo(1, 2, {1, 2}), Ambo(1, 3, {3, 4, 5}),
                                       Ambo(2, 3, {1, 2, 3}), Ambo(4, 5, {6})};
     EXPECT_EQ(MiglioriCoperture(ambi), (std::vector<std::pair<int, int>>{{1, 3}, {0, 5}, {3, 6}}));
+    // Cycles past the 64th count as well as the first ones.
+    const std::vector<AmboNeiCicli> lunghi = {
+        Ambo(1, 2, {70, 71, 72}, 100), Ambo(1, 3, {70, 71, 72, 5}, 100), Ambo(2, 3, {80, 90}, 100)};
+    EXPECT_EQ(MiglioriCoperture(lunghi), (std::vector<std::pair<int, int>>{{1, 4}, {2, 6}}));
+    EXPECT_EQ(MiglioriGruppi(lunghi, 2)[0]->cc, 6);
     // The last negative cycles: cycles 1..n all 0, the oldest laid cycle never counted.
     EXPECT_TRUE(UltimeNegative(ambi[3], 5, 10));
     EXPECT_FALSE(UltimeNegative(ambi[3], 6, 10));

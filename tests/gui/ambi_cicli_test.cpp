@@ -121,8 +121,12 @@ TEST_F(AmbiCicliFinestra, ElaboraGruppiEvidenziaElimina) {
     ASSERT_EQ(Righe("FG9"), 200);
     const auto gruppi = MiglioriGruppi(e.ambi, 2);
     EXPECT_EQ(Cella("FG9", 0, 7).toInt(), gruppi[0]->cc);
+    avanzamento.clear();
     Clicca("Cmd_33");
     EXPECT_EQ(Cella("FG9", 0, 7).toInt(), MiglioriGruppi(e.ambi, 3)[0]->cc);
+    // The bar runs over the first member's row: 0 .. 44 for the 45 rows.
+    ASSERT_EQ(avanzamento.size(), 45u);
+    EXPECT_EQ(avanzamento.back(), 44);
 
     // The highlight asks for a count; a text that is no number is refused.
     dialoghi.Rispondi(QStringLiteral("tre"));
@@ -162,6 +166,10 @@ TEST_F(AmbiCicliFinestra, ElaboraGruppiEvidenziaElimina) {
     fgA->clearContents();
     fgA->setItem(0, 0, new QTableWidgetItem(QStringLiteral("50")));
     fgA->setItem(0, 1, new QTableWidgetItem(QStringLiteral("5")));
+    EXPECT_EQ(test::Trova<QCheckBox>(w.get(), QStringLiteral("Check2"))->toolTip(),
+              QStringLiteral("Ogni ambo contato ruota per ruota"));
+    EXPECT_EQ(test::Trova<QCheckBox>(w.get(), QStringLiteral("Check3"))->toolTip(),
+              QStringLiteral("Solo gli ambi evidenziati in rosso"));
     test::Trova<QCheckBox>(w.get(), QStringLiteral("Check2"))->setChecked(true);
     Clicca("Command6");
     ASSERT_EQ(Righe("Fg3"), 11);

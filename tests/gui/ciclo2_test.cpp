@@ -127,6 +127,9 @@ TEST_F(Ciclo2Finestra, RilevaGruppoEdElabora) {
                                                 "sulla prima cella di una riga per farla "
                                                 "partecipare."));
     Click("FgH", 1, 0);
+    // PRESENZE NUMERI alone reads the taking-part row too.
+    test::Clicca(w.get(), QStringLiteral("CMD_CalcolaPresenzeNumeri"));
+    EXPECT_EQ(Righe("FgB3"), 3);
     test::Clicca(w.get(), QStringLiteral("Command22"));
     const std::vector<InsiemePrevisione> insiemi = {{2, {5, 17, 44}, 2}};
     const VerificaInsiemi v = VerificaNeiCicli(*archivio, r, insiemi);
@@ -140,6 +143,9 @@ TEST_F(Ciclo2Finestra, RilevaGruppoEdElabora) {
     EXPECT_EQ(Cella("FgStat2", 1, 1).toStdString(),
               TabellaRiepilogoCicli(EsitiPerCiclo(v)).righe[1][1].testo);
     EXPECT_EQ(Cella("FgB3", 0, 0), QStringLiteral("5"));
+    std::vector<PresenzeNumero> perCicli = RiepilogoNumeri(r);
+    OrdinaPerCicli(perCicli);
+    EXPECT_EQ(Cella("FgB2", 0, 0).toInt(), perCicli[0].numero);
     // A second click takes the row out again.
     Click("FgH", 1, 0);
     test::Clicca(w.get(), QStringLiteral("CMD_CalcolaPresenzeNumeri"));
@@ -150,6 +156,8 @@ TEST_F(Ciclo2Finestra, RilevaGruppoEdElabora) {
     Click("FgCicli", 0, 0);
     EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("Label2")),
               QStringLiteral("483 del ") + QString::fromStdString(archivio->Data(483)));
+    ASSERT_EQ(Righe("FgE"), 11);
+    EXPECT_EQ(Cella("FgE", 10, 5).toInt(), archivio->Estratti(483, 10, 5));
 }
 
 TEST_F(Ciclo2Finestra, SerieAmbettiAmbiEVerifiche) {
