@@ -55,6 +55,19 @@ void BM_RilevaCicliConGriglie(benchmark::State& state) {
 }
 BENCHMARK(BM_RilevaCicliConGriglie)->Unit(benchmark::kMicrosecond);
 
+// VERIFICA AMBETTI at its largest: a group of all 90 numbers (4,005 pairs), 100 cycles
+// observed for 60 draws on every wheel.
+void BM_Ambetti90(benchmark::State& state) {
+    auto p = Cicli2();
+    p.colpi = 60;
+    const auto r = strovel::RilevaCicli(*archivio, p);
+    const auto tutti = strovel::NumeriInEsame({});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(strovel::VerificaAmbetti(*archivio, r, tutti));
+    }
+}
+BENCHMARK(BM_Ambetti90)->Unit(benchmark::kMillisecond);
+
 strovel::ServiziFinestra Servizi(strovel::Dialoghi& dialoghi) {
     strovel::ServiziFinestra s;
     s.archivio = archivio.get();

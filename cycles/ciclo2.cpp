@@ -442,19 +442,45 @@ bool Ambetto(const Insieme90& uscita, int n1, int n2) {
 std::vector<EsitoAmbetto> VerificaAmbetti(const Archivio& a, const Rilevazione& r,
                                           const std::vector<int>& numeri) {
     std::vector<EsitoAmbetto> esiti;
-    for (std::size_t i = 0; i < numeri.size(); ++i) {
-        for (std::size_t j = i + 1; j < numeri.size(); ++j) {
+    const auto m = numeri.size();
+    for (std::size_t i = 0; i < m; ++i) {
+        for (std::size_t j = i + 1; j < m; ++j) {
             esiti.push_back({numeri[i], numeri[j], 0, {}});
+        }
+    }
+    // Pair (i, j), i < j, sits at i * (2m - i - 1) / 2 + (j - i - 1).
+    auto coppia = [m](std::size_t i, std::size_t j) {
+        if (i > j) {
+            std::swap(i, j);
+        }
+        return i * (2 * m - i - 1) / 2 + (j - i - 1);
+    };
+    std::array<int, 91> posizione;
+    posizione.fill(-1);
+    for (std::size_t i = 0; i < m; ++i) {
+        if (numeri[i] >= 1 && numeri[i] <= 90) {
+            posizione[static_cast<std::size_t>(numeri[i])] = static_cast<int>(i);
         }
     }
     for (const CicloOsservato& c : r.cicli) {
         std::vector<bool> fatto(esiti.size(), false);
         PerOgniUscita(a, r, c, [&](int k, int w, const Insieme90& u) {
-            for (std::size_t e = 0; e < esiti.size(); ++e) {
-                if (!fatto[e] && Ambetto(u, esiti[e].n1, esiti[e].n2)) {
-                    fatto[e] = true;
-                    ++esiti[e].esiti;
-                    esiti[e].colpi.push_back({c, k - c.inizio + 1, k, w});
+            // An ambetto needs one of its two numbers out: only those pairs are checked.
+            for (int x = 1; x <= 90; ++x) {
+                const int i = posizione[static_cast<std::size_t>(x)];
+                if (i < 0 || !u.Contiene(x)) {
+                    continue;
+                }
+                for (std::size_t j = 0; j < m; ++j) {
+                    if (j == static_cast<std::size_t>(i)) {
+                        continue;
+                    }
+                    const std::size_t e = coppia(static_cast<std::size_t>(i), j);
+                    if (!fatto[e] && Ambetto(u, esiti[e].n1, esiti[e].n2)) {
+                        fatto[e] = true;
+                        ++esiti[e].esiti;
+                        esiti[e].colpi.push_back({c, k - c.inizio + 1, k, w});
+                    }
                 }
             }
         });

@@ -279,6 +279,9 @@ Tabella SessioneCiclo2::Ritardi(int riferimento) const {
 }
 
 std::pair<Tabella, std::string> SessioneCiclo2::EstrattiCiclo(int riga) const {
+    if (riga < 0 || riga >= static_cast<int>(r_.cicli.size())) {
+        return {Tabella("Ruota|1|2|3|4|5"), std::string()};
+    }
     const int k = r_.cicli[static_cast<std::size_t>(riga)].inizio;
     return {TabellaEstrazione(a_, k), DidascaliaEstrazione(a_, k)};
 }

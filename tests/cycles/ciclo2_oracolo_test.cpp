@@ -112,6 +112,53 @@ TEST(Ciclo2Oracolo, ArchiviCasuali) {
     }
 }
 
+TEST(Ciclo2Oracolo, AmbettiPrimoColpo) {
+    // Every pair checked in every draw and wheel of each window, in order.
+    const auto a = test::ArchivioCasuale(400, 9);
+    ParametriCiclo2 p;
+    p.riferimento = 390;
+    p.cicli = 20;
+    p.durata = 12;
+    p.colpi = 15;
+    p.ruote = {true, false, true, true};
+    p.posizioni = {true, true, false, true, true};
+    const Rilevazione r = RilevaCicli(*a, p);
+    const std::vector<int> numeri = {1, 2, 17, 18, 45, 89, 90, 60};
+    const std::vector<EsitoAmbetto> e = VerificaAmbetti(*a, r, numeri);
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < numeri.size(); ++i) {
+        for (std::size_t j = i + 1; j < numeri.size(); ++j, ++k) {
+            ASSERT_EQ(e[k].n1, numeri[i]);
+            ASSERT_EQ(e[k].n2, numeri[j]);
+            std::vector<std::array<int, 3>> attesi; // cycle, draw, wheel
+            for (const CicloOsservato& c : r.cicli) {
+                bool trovato = false;
+                for (int d = c.inizio; d <= c.gioco && !trovato; ++d) {
+                    for (int w = 0; w < 11 && !trovato; ++w) {
+                        Insieme90 u;
+                        for (int q = 1; q <= 5; ++q) {
+                            if (p.ruote[static_cast<std::size_t>(w)] &&
+                                p.posizioni[static_cast<std::size_t>(q - 1)]) {
+                                u.Aggiungi(a->Estratti(d, w, q));
+                            }
+                        }
+                        if (Ambetto(u, numeri[i], numeri[j])) {
+                            attesi.push_back({c.numero, d, w});
+                            trovato = true;
+                        }
+                    }
+                }
+            }
+            ASSERT_EQ(e[k].esiti, static_cast<int>(attesi.size())) << numeri[i] << "-" << numeri[j];
+            for (std::size_t x = 0; x < attesi.size(); ++x) {
+                EXPECT_EQ((std::array{e[k].colpi[x].ciclo.numero, e[k].colpi[x].estrazione,
+                                      e[k].colpi[x].ruota}),
+                          attesi[x]);
+            }
+        }
+    }
+}
+
 TEST(Ciclo2Oracolo, ArchivioReale) {
     const Archivio* a = test::ArchivioReale();
     if (a == nullptr) {
