@@ -114,11 +114,10 @@ QWidget* FinestraStrovel::CreaParametri() {
     };
     connect(selettore_, &SelettoreIntervallo::FineCambiata, this, aggiorna15);
     aggiorna15(selettore_->Fine());
-    auto* riga = new QHBoxLayout();
-    riga->addWidget(selettore_, 1);
-    riga->addWidget(label15_);
-    g->addWidget(new QLabel(QStringLiteral("Estrazione di riferimento"), gruppo), 5, 0, 1, 4);
-    g->addLayout(riga, 6, 0, 1, 4);
+    // The bar takes the whole width; the count of later draws sits beside its title.
+    g->addWidget(new QLabel(QStringLiteral("Estrazione di riferimento"), gruppo), 5, 0, 1, 3);
+    g->addWidget(label15_, 5, 3, Qt::AlignRight);
+    g->addWidget(selettore_, 6, 0, 1, 4);
 
     fgCiclo_ = new QTableWidget(1, 60, gruppo);
     fgCiclo_->setObjectName(QStringLiteral("FgCiclo"));
@@ -220,21 +219,22 @@ QWidget* FinestraStrovel::CreaComandi() {
     for (const Voce& v : voci) {
         auto* b = CreaPulsante(gruppo, v.nome, v.testo, v.suggerimento);
         connect(b, &QPushButton::clicked, this, v.azione);
-        g->addWidget(b, k / 3, k % 3);
+        g->addWidget(b, k / 2, k % 2);
         ++k;
     }
-    const int riga = (k + 2) / 3;
+    int riga = (k + 1) / 2;
     optRilevazione_ = new QRadioButton(QStringLiteral("Rilevazione"), gruppo);
     optRilevazione_->setObjectName(QStringLiteral("OptRilevazione"));
     auto* optGioco = new QRadioButton(QStringLiteral("Gioco"), gruppo);
     optGioco->setObjectName(QStringLiteral("OptGioco"));
     optGioco->setChecked(true);
-    g->addWidget(new QLabel(QStringLiteral("Ultimi 5 ritardi su:"), gruppo), riga, 0);
-    g->addWidget(optRilevazione_, riga, 1);
-    g->addWidget(optGioco, riga, 2);
+    g->addWidget(new QLabel(QStringLiteral("Ultimi 5 ritardi su:"), gruppo), riga++, 0, 1, 2);
+    g->addWidget(optRilevazione_, riga, 0);
+    g->addWidget(optGioco, riga, 1);
 
+    // The memories: their title above the ten buttons, which alone fill the width.
+    g->addWidget(new QLabel(QStringLiteral("Memorie:"), gruppo), ++riga, 0, 1, 2);
     auto* memo = new QHBoxLayout();
-    memo->addWidget(new QLabel(QStringLiteral("Memorie:"), gruppo));
     for (int n = 0; n < 5; ++n) {
         auto* salva = CreaPulsante(gruppo, "", QStringLiteral("M%1").arg(n + 1),
                                    QStringLiteral("Memorizza i parametri (Memo%1.Txt)").arg(n));
@@ -250,15 +250,16 @@ QWidget* FinestraStrovel::CreaComandi() {
         memo->addWidget(carica);
     }
     memo->addStretch(1);
-    g->addLayout(memo, riga + 1, 0, 1, 3);
+    g->addLayout(memo, riga + 1, 0, 1, 2);
 
-    auto* aiuti = PulsantiAiuto(
-        gruppo, {{"CmDHelp", 250}, {"Command19", 400}, {"Command20", 390}, {"Command21", 380}});
+    // The help pages in two rows, so that the controls side stays narrow.
+    g->addLayout(PulsantiAiuto(gruppo, {{"CmDHelp", 250}, {"Command19", 400}}), riga + 2, 0, 1, 2);
+    g->addLayout(PulsantiAiuto(gruppo, {{"Command20", 390}, {"Command21", 380}}), riga + 3, 0, 1,
+                 2);
     list1_ = new QListWidget(gruppo);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMaximumHeight(60);
-    g->addLayout(aiuti, riga + 2, 0, 1, 3);
-    g->addWidget(list1_, riga + 3, 0, 1, 3);
+    g->addWidget(list1_, riga + 4, 0, 1, 2);
     return gruppo;
 }
 

@@ -118,10 +118,10 @@ QWidget* SelettoreIntervallo::CreaRiga(const ConfigurazioneBarra& c, QScrollBar*
     barra = new QScrollBar(Qt::Horizontal, riga);
     barra->setObjectName(c.nomeBarra);
     barra->setMinimum(1);
-    barra->setMinimumWidth(100);
+    barra->setMinimumWidth(80);
     etichetta = new QLabel(riga);
     etichetta->setObjectName(c.nomeEtichetta);
-    etichetta->setMinimumWidth(150);
+    etichetta->setMinimumWidth(130);
     etichetta->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(barra, 1);
     layout->addWidget(etichetta);
