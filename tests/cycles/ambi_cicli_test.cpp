@@ -210,6 +210,12 @@ TEST(AmbiCicli, CopertureNegativeECapogioco) {
         Ambo(1, 2, {70, 71, 72}, 100), Ambo(1, 3, {70, 71, 72, 5}, 100), Ambo(2, 3, {80, 90}, 100)};
     EXPECT_EQ(MiglioriCoperture(lunghi), (std::vector<std::pair<int, int>>{{1, 4}, {2, 6}}));
     EXPECT_EQ(MiglioriGruppi(lunghi, 2)[0]->cc, 6);
+    const Tabella fg6 = TabellaCoperture(lunghi, MiglioriCoperture(lunghi));
+    ASSERT_EQ(fg6.righe.size(), 2u);
+    EXPECT_EQ(fg6.righe[0][0].testo, "1");
+    EXPECT_EQ(fg6.righe[0][2].testo, "3");
+    EXPECT_EQ(fg6.righe[1][1].testo, "2");
+    EXPECT_EQ(fg6.righe[1][7].testo, "6");
     // The last negative cycles: cycles 1..n all 0, the oldest laid cycle never counted.
     EXPECT_TRUE(UltimeNegative(ambi[3], 5, 10));
     EXPECT_FALSE(UltimeNegative(ambi[3], 6, 10));

@@ -283,6 +283,12 @@ TEST(Ciclo2Ambetti, PrimoColpoDiOgniCiclo) {
     EXPECT_EQ(Cella(fgY, 0, 8), "GE");
     EXPECT_EQ(Cella(fgY, 1, 7), "3");
     EXPECT_EQ(Cella(TabellaCoppie(e), 2, 1), "20-70");
+    EXPECT_EQ(Cella(TabellaCoppie(e), 0, 0), "1");
+    const Tabella fgN = TabellaNumeriAmbetti({10, 20, 70});
+    EXPECT_EQ(Cella(fgN, 0, 0), "1");
+    EXPECT_EQ(Cella(fgN, 2, 0), "3");
+    EXPECT_EQ(Cella(fgN, 2, 1), "70");
+    EXPECT_EQ(Cella(TabellaEsitiAmbetti(e), 0, 1), "2");
     EXPECT_EQ(OrdinaAmbetti(e)[0].n1, 10);
 }
 
@@ -300,6 +306,8 @@ TEST(Ciclo2Ambi, CicliRitardiEAbbinamenti) {
     EXPECT_EQ(ambi[1], (AmboCiclo{1, 8, 2, 3, 8, 5}));
     EXPECT_EQ(ambi[2], (AmboCiclo{1, 7, 1, 1, 8, 5}));
     EXPECT_EQ(ambi[3], (AmboCiclo{7, 8, 1, 1, 8, 5}));
+    // An ambo that only Bari brings out: its last outcome is on Bari, in the reference draw.
+    EXPECT_EQ(AmbiNeiCicli(*a, r, {86, 87}).at(0), (AmboCiclo{86, 87, 3, 15, 0, 0}));
     const std::vector<AmboCiclo> perRitardo = OrdinaPerRitardo(ambi);
     EXPECT_EQ(perRitardo[0].n1, 1);
     EXPECT_EQ(perRitardo[3].n1, 81);

@@ -91,4 +91,42 @@ inline int ArgomentoAiutoAperto() {
     return 0;
 }
 
+/// The visible controls under `radice` that overlap a visible sibling control: a control left
+/// out of its layout, or two laid in the same cell. Each pair as "name1 / name2".
+inline QStringList Sovrapposizioni(QWidget* radice) {
+    auto controllo = [](const QWidget* w) {
+        return w->isVisible() && (qobject_cast<const QAbstractButton*>(w) != nullptr ||
+                                  qobject_cast<const QLabel*>(w) != nullptr ||
+                                  qobject_cast<const QTableWidget*>(w) != nullptr ||
+                                  w->inherits("QGroupBox") || w->inherits("QComboBox"));
+    };
+    auto nome = [](const QWidget* w) {
+        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                         : w->objectName();
+    };
+    QStringList trovate;
+    QList<QWidget*> tutti = radice->findChildren<QWidget*>();
+    tutti.prepend(radice);
+    for (QWidget* padre : tutti) {
+        if (padre->inherits("QTabBar")) {
+            continue; // its scroll arrows lie one on the other by design
+        }
+        QList<QWidget*> figli;
+        for (QObject* o : padre->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w != nullptr && controllo(w) && !w->isWindow()) {
+                figli << w;
+            }
+        }
+        for (int i = 0; i < figli.size(); ++i) {
+            for (int j = i + 1; j < figli.size(); ++j) {
+                if (figli[i]->geometry().intersects(figli[j]->geometry())) {
+                    trovate << nome(figli[i]) + QStringLiteral(" / ") + nome(figli[j]);
+                }
+            }
+        }
+    }
+    return trovate;
+}
+
 } // namespace strovel::test

@@ -25,6 +25,7 @@ protected:
     DatabaseImpostazioni impostazioni;
     DialoghiScriptati dialoghi;
     std::vector<int> avanzamento;
+    int massimo = -1;
     std::unique_ptr<FinestraAmbiCicli> w;
 
     void SetUp() override {
@@ -35,6 +36,7 @@ protected:
         s.dialoghi = &dialoghi;
         s.cartellaProgramma = cartella.path();
         s.pb1.valore = [this](int v) { avanzamento.push_back(v); };
+        s.pb1.massimo = [this](int m) { massimo = m; };
         w = std::make_unique<FinestraAmbiCicli>(s);
         w->show();
     }
@@ -75,6 +77,7 @@ TEST_F(AmbiCicliFinestra, ListeENumeri) {
         EXPECT_EQ(c->itemText(0), QString::fromLatin1(prima)) << nome;
         EXPECT_EQ(c->currentText(), QString::fromLatin1(predefinita)) << nome;
     }
+    EXPECT_EQ(test::Sovrapposizioni(w.get()), QStringList());
     ClickNumero("Fg90", 7);
     Clicca("Command1");
     EXPECT_EQ(dialoghi.Messaggi().back().titolo, QStringLiteral("Avviso"));
@@ -127,6 +130,7 @@ TEST_F(AmbiCicliFinestra, ElaboraGruppiEvidenziaElimina) {
     // The bar runs over the first member's row: 0 .. 44 for the 45 rows.
     ASSERT_EQ(avanzamento.size(), 45u);
     EXPECT_EQ(avanzamento.back(), 44);
+    EXPECT_EQ(massimo, 44);
 
     // The highlight asks for a count; a text that is no number is refused.
     dialoghi.Rispondi(QStringLiteral("tre"));
@@ -153,13 +157,18 @@ TEST_F(AmbiCicliFinestra, ElaboraGruppiEvidenziaElimina) {
     Clicca("Cmd_elimina");
     EXPECT_EQ(Righe("Fg1"), 44);
     EXPECT_EQ(Cella("Fg1", 0, 1).toInt(), e.ambi[1].n1);
+    // The selection stays on the row that took the deleted one's place.
+    Clicca("Cmd_elimina");
+    EXPECT_EQ(Righe("Fg1"), 43);
+    EXPECT_EQ(Cella("Fg1", 0, 1).toInt(), e.ambi[2].n1);
     Clicca("Cmd_adatta");
 
     // The second tab: the highlighted ambi, each wheel alone.
     if (rossi > 0) {
         test::Trova<QCheckBox>(w.get(), QStringLiteral("Check3"))->setChecked(true);
         Clicca("Command6");
-        EXPECT_EQ(Righe("Fg3"), std::min(rossi - (evidenziati[0] ? 1 : 0), 15));
+        EXPECT_EQ(Righe("Fg3"),
+                  std::min(rossi - (evidenziati[0] ? 1 : 0) - (evidenziati[1] ? 1 : 0), 15));
         test::Trova<QCheckBox>(w.get(), QStringLiteral("Check3"))->setChecked(false);
     }
     auto* fgA = test::Trova<QTableWidget>(w.get(), QStringLiteral("FgA"));

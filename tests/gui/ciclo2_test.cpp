@@ -73,6 +73,13 @@ TEST_F(Ciclo2Finestra, ListeESchede) {
         EXPECT_EQ(c->itemText(0), QString::fromLatin1(prima)) << nome;
         EXPECT_EQ(c->currentText(), QString::fromLatin1(predefinita)) << nome;
     }
+    // Every control in its own place, at the window's default size and on a small screen.
+    EXPECT_EQ(test::Sovrapposizioni(w.get()), QStringList());
+    w->resize(900, 600);
+    QApplication::processEvents();
+    EXPECT_EQ(test::Sovrapposizioni(w.get()), QStringList());
+    EXPECT_EQ(test::Trova<QTableWidget>(w.get(), QStringLiteral("FgMax"))->selectionBehavior(),
+              QAbstractItemView::SelectItems); // a click chooses one cell, not the cycle
     EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("FgAA")).join(QLatin1Char('|')),
               QString::fromUtf8(IntestazioneVerificaInsiemi));
     EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("Fg1")).join(QLatin1Char('|')),
