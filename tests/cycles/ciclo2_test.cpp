@@ -176,6 +176,9 @@ TEST_F(Ciclo2Elabora, EsitiPerCicloERiepilogo) {
     EXPECT_EQ(Cella(fg1, 0, 5), "3"); // B: the best of the two sets on Bari
     EXPECT_EQ(Cella(fg1, 0, 6), "2"); // C
     EXPECT_EQ(Cella(fg1, 0, 7), "");
+    EXPECT_EQ(fg1.righe[0][5].stile.sfondo, ColoreVerdeChiaro);
+    EXPECT_EQ(fg1.righe[0][6].stile.sfondo, ColoreVerdeChiaro);
+    EXPECT_FALSE(fg1.righe[0][7].stile.sfondo.has_value());
     EXPECT_EQ(Cella(fg1, 0, 16), "Terno");
     EXPECT_EQ(fg1.righe[1][0].stile.segno, Segno::CicloNegativo);
     EXPECT_EQ(Cella(fg1, 1, 16), "");

@@ -94,12 +94,7 @@ inline int ArgomentoAiutoAperto() {
 /// The visible controls under `radice` that overlap a visible sibling control: a control left
 /// out of its layout, or two laid in the same cell. Each pair as "name1 / name2".
 inline QStringList Sovrapposizioni(QWidget* radice) {
-    auto controllo = [](const QWidget* w) {
-        return w->isVisible() && (qobject_cast<const QAbstractButton*>(w) != nullptr ||
-                                  qobject_cast<const QLabel*>(w) != nullptr ||
-                                  qobject_cast<const QTableWidget*>(w) != nullptr ||
-                                  w->inherits("QGroupBox") || w->inherits("QComboBox"));
-    };
+    auto controllo = [](const QWidget* w) { return w->isVisible() && !w->isWindow(); };
     auto nome = [](const QWidget* w) {
         return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
                                          : w->objectName();
@@ -108,13 +103,18 @@ inline QStringList Sovrapposizioni(QWidget* radice) {
     QList<QWidget*> tutti = radice->findChildren<QWidget*>();
     tutti.prepend(radice);
     for (QWidget* padre : tutti) {
-        if (padre->inherits("QTabBar")) {
-            continue; // its scroll arrows lie one on the other by design
+        // Qt's own composite widgets lay their parts as they like (the tab bar's arrows lie
+        // one on the other, a grid's headers on its frame): only the program's layouts count.
+        if (padre->inherits("QTabBar") || padre->inherits("QAbstractScrollArea") ||
+            padre->inherits("QComboBox") || padre->inherits("QAbstractSpinBox") ||
+            padre->inherits("QSplitter") || padre->inherits("QTabWidget") ||
+            padre->inherits("QStackedWidget") || padre->inherits("QMdiSubWindow")) {
+            continue;
         }
         QList<QWidget*> figli;
         for (QObject* o : padre->children()) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (w != nullptr && controllo(w) && !w->isWindow()) {
+            if (w != nullptr && controllo(w)) {
                 figli << w;
             }
         }
