@@ -10,6 +10,7 @@
 #include "cycles/strovel_window.h"
 #include "methods/ambata_window.h"
 #include "methods/cinquina_window.h"
+#include "methods/ritardi_window.h"
 #include "ui/aiuto.h"
 #include "ui/flusso_layout.h"
 #include "ui/griglia.h"
@@ -109,7 +110,8 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
          &FinestraPrincipale::CreaStrovel},
         {"Command3", "Modulo cicli", "Strovel: Modulo 2", "Ciclo2",
          &FinestraPrincipale::CreaCiclo2},
-        {"Command4", "Sequenza dei ritardi", "Sequenza dei ritardi", "RitardiSequenza", nullptr},
+        {"Command4", "Sequenza dei ritardi", "Sequenza dei ritardi", "RitardiSequenza",
+         &FinestraPrincipale::CreaRitardiSequenza},
         {"Command5", "Metodo Ambata dinamica", "Metodo Ambata dinamica", "MetodoAmbata",
          &FinestraPrincipale::CreaAmbataDinamica},
         {"Command6", "La cinquina spiona", "La cinquina spiona", "TerzineSpione",
@@ -192,6 +194,10 @@ QWidget* FinestraPrincipale::CreaCiclo2() {
 
 QWidget* FinestraPrincipale::CreaAmbiCicli() {
     return new FinestraAmbiCicli(Servizi());
+}
+
+QWidget* FinestraPrincipale::CreaRitardiSequenza() {
+    return new FinestraRitardiSequenza(Servizi());
 }
 
 QWidget* FinestraPrincipale::CreaAmbataDinamica() {

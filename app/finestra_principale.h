@@ -53,6 +53,7 @@ private:
     QWidget* CreaStrovel();
     QWidget* CreaCiclo2();
     QWidget* CreaAmbiCicli();
+    QWidget* CreaRitardiSequenza();
     QWidget* CreaAmbataDinamica();
     QWidget* CreaCinquinaSpiona();
 

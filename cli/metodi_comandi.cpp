@@ -5,6 +5,7 @@
 #include "core/ruote.h"
 #include "methods/ambata_dinamica.h"
 #include "methods/cinquina_spiona.h"
+#include "methods/ritardi_sequenza.h"
 #include "storage/archivio_db.h"
 
 namespace strovel::cli {
@@ -247,12 +248,80 @@ public:
     }
 };
 
+class ComandoRitardi : public Comando {
+public:
+    QString Nome() const override { return QStringLiteral("ritardi"); }
+    QString Descrizione() const override {
+        return QStringLiteral("Sequenza dei ritardi: PRESENZE (--presenze K) o PERIODO "
+                              "(--periodo) e la griglia dei ritardi (Fg2).");
+    }
+    QList<QCommandLineOption> Opzioni() const override {
+        return {
+            ConValore(QStringLiteral("inizio"),
+                      QStringLiteral("Inizio dell'intervallo (predefinito fine - 359, almeno 1)."),
+                      QStringLiteral("S")),
+            ConValore(QStringLiteral("fine"),
+                      QStringLiteral("Fine dell'intervallo (predefinita l'ultima estrazione)."),
+                      QStringLiteral("E")),
+            ConValore(QStringLiteral("ruote"),
+                      QStringLiteral("Ruote, sigle separate da virgole o TU (predefinita BA)."),
+                      QStringLiteral("BA,CA,..|TU")),
+            ConValore(QStringLiteral("posizioni"),
+                      QStringLiteral("Posizioni da 1 a 5 separate da virgole (predefinite tutte)."),
+                      QStringLiteral("P")),
+            ConValore(QStringLiteral("presenze"),
+                      QStringLiteral("PRESENZE: le uscite da cercare per ogni numero (0: fino "
+                                     "alla prima estrazione)."),
+                      QStringLiteral("K")),
+            Interruttore(QStringLiteral("periodo"), QStringLiteral("PERIODO: tutto l'intervallo.")),
+            Interruttore(QStringLiteral("csv"),
+                         QStringLiteral("Valori separati da virgole invece che da tabulazioni.")),
+        };
+    }
+    int Esegui(const Chiamata& c) const override {
+        const bool periodo = c.Presente(QStringLiteral("periodo"));
+        if (periodo == c.Valore(QStringLiteral("presenze")).has_value()) {
+            c.errori << QStringLiteral("Indicare --presenze K oppure --periodo (uno dei due).\n");
+            return CodiceUso;
+        }
+        DatabaseArchivio db;
+        auto archivio = std::make_unique<Archivio>();
+        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+            return CodiceErrore;
+        }
+        ParametriSequenza p;
+        const int ultima = archivio->TotEstrazioni;
+        p.fine = ultima;
+        int k = 0;
+        if (!Intero(c, QStringLiteral("fine"), 1, ultima, p.fine)) {
+            return CodiceUso;
+        }
+        p.inizio = std::max(1, p.fine - 359);
+        if (!c.Valore(QStringLiteral("ruote"))) {
+            p.ruote[0] = true;
+        } else if (!LeggiRuote(c, QStringLiteral("ruote"), p.ruote)) {
+            return CodiceUso;
+        }
+        const bool ok = Intero(c, QStringLiteral("inizio"), 1, p.fine, p.inizio) &&
+                        LeggiPosizioni(c, QStringLiteral("posizioni"), p.posizioni) &&
+                        Intero(c, QStringLiteral("presenze"), 0, 99999, k);
+        if (!ok) {
+            return CodiceUso;
+        }
+        const auto sequenze =
+            periodo ? SequenzaPeriodo(*archivio, p) : SequenzaPresenze(*archivio, p, k);
+        ScriviTabella(TabellaSequenze(sequenze), c.Presente(QStringLiteral("csv")), c.uscita);
+        return CodiceOk;
+    }
+};
+
 } // namespace
 
 std::vector<std::unique_ptr<Comando>> ComandiMetodi() {
     std::vector<std::unique_ptr<Comando>> comandi;
     comandi.push_back(std::make_unique<ComandoAmbataDinamica>());
     comandi.push_back(std::make_unique<ComandoCinquinaSpiona>());
+    comandi.push_back(std::make_unique<ComandoRitardi>());
     return comandi;
 }
 

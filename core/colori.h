@@ -26,6 +26,8 @@ inline constexpr Colore ColoreBianco{255, 255, 255};
 /// Wheel equal to the archive's in the update check; red text of a draw with errors.
 inline constexpr Colore ColoreVerdeChiaro{128, 255, 128};
 inline constexpr Colore ColoreRosso{255, 0, 0};
+/// The plain face of buttons and fixed cells.
+inline constexpr Colore ColoreBottone{240, 240, 240};
 /// Malformed record in the update check: a violet no other mark uses.
 inline constexpr Colore ColoreMalformato{216, 176, 255};
 

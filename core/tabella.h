@@ -38,6 +38,7 @@ struct StileCella {
     std::optional<Colore> testo;
     bool grassetto = false;
     std::optional<Barra> barra;
+    bool centrato = false;
     friend bool operator==(const StileCella&, const StileCella&) = default;
 };
 
@@ -59,6 +60,8 @@ public:
     std::vector<std::vector<Cella>> righe;
     /// Column widths in characters; empty or 0 means "fit the contents".
     std::vector<int> larghezze;
+    /// Background of a column's title; missing entries keep the plain look.
+    std::vector<std::optional<Colore>> sfondiIntestazioni;
 
     int Colonne() const { return static_cast<int>(intestazioni.size()); }
     /// A new row with one empty cell per column.

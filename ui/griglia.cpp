@@ -85,6 +85,12 @@ void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
         intestazioni << QString::fromStdString(testo);
     }
     griglia->setHorizontalHeaderLabels(intestazioni);
+    for (int c = 0;
+         c < static_cast<int>(tabella.sfondiIntestazioni.size()) && c < tabella.Colonne(); ++c) {
+        if (const auto& colore = tabella.sfondiIntestazioni[static_cast<std::size_t>(c)]) {
+            griglia->horizontalHeaderItem(c)->setBackground(ColoreQt(*colore));
+        }
+    }
     griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
     bool conBarre = false;
     // The view learns of the cells once, at the end: one change signal per cell costs more
@@ -104,6 +110,9 @@ void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
                 cella.stile.testo ? cella.stile.testo : TestoDelSegno(cella.stile.segno);
             if (testo) {
                 item->setForeground(ColoreQt(*testo));
+            }
+            if (cella.stile.centrato) {
+                item->setTextAlignment(Qt::AlignCenter);
             }
             if (cella.stile.barra) {
                 item->setData(RuoloBarra, cella.stile.barra->permille);

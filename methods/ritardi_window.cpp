@@ -1,0 +1,198 @@
+#include "methods/ritardi_window.h"
+
+#include "core/archivio.h"
+#include "core/ruote.h"
+#include "methods/ritardi_sequenza.h"
+#include "ui/dialoghi.h"
+#include "ui/divisore_pannelli.h"
+#include "ui/griglia.h"
+#include "ui/griglia_selezione.h"
+#include "ui/pulsanti.h"
+#include "ui/selettore_intervallo.h"
+#include "ui/selezioni_metodo.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace strovel {
+
+FinestraRitardiSequenza::FinestraRitardiSequenza(const ServiziFinestra& servizi, QWidget* padre)
+    : QWidget(padre), archivio_(*servizi.archivio), dialoghi_(*servizi.dialoghi), pb1_(servizi.pb1),
+      fg2Dati_(IntestazioneSequenze) {
+    setObjectName(QStringLiteral("RitardiSequenza"));
+    setWindowTitle(QStringLiteral("Sequenza dei ritardi"));
+
+    auto* sinistra = new QWidget(this);
+    auto* colonna = new QVBoxLayout(sinistra);
+    colonna->setContentsMargins(0, 0, 0, 0);
+
+    auto* intervallo = new QGroupBox(QStringLiteral("Intervallo di analisi"), sinistra);
+    auto* gi = new QGridLayout(intervallo);
+    selettore_ = new SelettoreIntervallo(archivio_, dialoghi_,
+                                         ConfigurazionePer(FinestraIntervallo::SequenzeRitardi,
+                                                           QStringLiteral("LblFine"),
+                                                           QStringLiteral("LblInizio")),
+                                         intervallo);
+    gi->addWidget(new QLabel(QStringLiteral("Inizio e fine"), intervallo), 0, 0, 1, 2);
+    gi->addWidget(selettore_, 1, 0, 1, 2);
+    txtUltime_ = new QLineEdit(intervallo);
+    txtUltime_->setObjectName(QStringLiteral("Txt_Ultime"));
+    txtUltime_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,5}")), txtUltime_));
+    txtUltime_->setMaximumWidth(70);
+    auto* ultime = CreaPulsante(intervallo, "CmdUltime",
+                                QStringLiteral("Imposta le ultime... N.. estrazioni"));
+    connect(ultime, &QPushButton::clicked, this, &FinestraRitardiSequenza::ImpostaUltime);
+    connect(txtUltime_, &QLineEdit::returnPressed, ultime, &QPushButton::click);
+    gi->addWidget(txtUltime_, 2, 0);
+    gi->addWidget(ultime, 2, 1);
+    colonna->addWidget(intervallo);
+
+    auto* selezioni = new QGroupBox(QStringLiteral("Ruote e posizioni"), sinistra);
+    auto* gs = new QGridLayout(selezioni);
+    fgR_ = new GrigliaSelezione(selezioni);
+    fgR_->setObjectName(QStringLiteral("FgR"));
+    QStringList sigle;
+    for (int r = 0; r < NumRuote; ++r) {
+        sigle << QString::fromStdString(Sigla(r));
+    }
+    fgR_->Imposta(sigle, 11);
+    fgR_->ImpostaVoce(0, true); // only Bari at opening
+    fgp_ = new GrigliaSelezione(selezioni);
+    fgp_->setObjectName(QStringLiteral("Fgp"));
+    fgp_->Imposta({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                   QStringLiteral("4"), QStringLiteral("5")},
+                  5);
+    fgp_->SelezionaTutti();
+    for (GrigliaSelezione* g : {fgR_, fgp_}) {
+        for (int c = 0; c < g->columnCount(); ++c) {
+            g->setColumnWidth(c, 30);
+        }
+        g->setFixedHeight(g->rowHeight(0) + 6);
+    }
+    auto* tutti = CreaPulsante(selezioni, "LblSelTutti", QStringLiteral("Seleziona tutti"));
+    auto* nessuno = CreaPulsante(selezioni, "LblDesel", QStringLiteral("Deseleziona"));
+    tutti->setFlat(true);
+    nessuno->setFlat(true);
+    connect(tutti, &QPushButton::clicked, fgR_, &GrigliaSelezione::SelezionaTutti);
+    connect(nessuno, &QPushButton::clicked, fgR_, &GrigliaSelezione::Deseleziona);
+    gs->addWidget(new QLabel(QStringLiteral("Ruote"), selezioni), 0, 0);
+    gs->addWidget(tutti, 0, 1);
+    gs->addWidget(nessuno, 0, 2);
+    gs->addWidget(fgR_, 1, 0, 1, 3);
+    gs->addWidget(new QLabel(QStringLiteral("Posizioni"), selezioni), 2, 0);
+    gs->addWidget(fgp_, 3, 0, 1, 3);
+    colonna->addWidget(selezioni);
+
+    auto* comandi = new QGroupBox(QStringLiteral("Comandi"), sinistra);
+    auto* gc = new QGridLayout(comandi);
+    txtPres_ = new QLineEdit(comandi);
+    txtPres_->setObjectName(QStringLiteral("TxtPres"));
+    txtPres_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), txtPres_));
+    txtPres_->setToolTip(QStringLiteral("Presenze da cercare (vuoto: fino alla prima estrazione)"));
+    txtPres_->setMaximumWidth(70);
+    auto* presenze = CreaPulsante(comandi, "SequenzaPresenze", QStringLiteral("PRESENZE"));
+    auto* periodo = CreaPulsante(comandi, "SequenzaPeriodo", QStringLiteral("PERIODO"));
+    connect(presenze, &QPushButton::clicked, this, &FinestraRitardiSequenza::Presenze);
+    connect(periodo, &QPushButton::clicked, this, &FinestraRitardiSequenza::Periodo);
+    gc->addWidget(new QLabel(QStringLiteral("Presenze"), comandi), 0, 0);
+    gc->addWidget(txtPres_, 0, 1);
+    gc->addWidget(presenze, 1, 0);
+    gc->addWidget(periodo, 1, 1);
+    const std::tuple<const char*, const char*, Andamento> andamenti[] = {
+        {"LblDecrescenti", "Evidenzia decrescenti", Andamento::Decrescenti},
+        {"LblUguali", "Evidenzia uguali", Andamento::Uguali},
+        {"LblCrescenti", "Evidenzia crescenti", Andamento::Crescenti}};
+    int riga = 2;
+    for (const auto& [nome, testo, andamento] : andamenti) {
+        auto* b = CreaPulsante(comandi, nome, QString::fromUtf8(testo));
+        connect(b, &QPushButton::clicked, this, [this, a = andamento] { Evidenzia(a); });
+        gc->addWidget(b, riga++, 0, 1, 2);
+    }
+    gc->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 360}}), riga, 0, 1, 2);
+    colonna->addWidget(comandi);
+    colonna->addStretch(1);
+
+    fg2_ = CreaGrigliaRisultati(this, QStringLiteral("Fg2"), IntestazioneSequenze);
+    fg2_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    connect(fg2_, &QTableWidget::cellClicked, this, [this](int, int c) { ClicColonna(c); });
+    connect(fg2_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &FinestraRitardiSequenza::ClicColonna);
+
+    auto* divisore = new DivisorePannelli(sinistra, fg2_, this);
+    divisore->setObjectName(QStringLiteral("DivisoreRitardi"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(divisore);
+    resize(1180, 760);
+}
+
+ParametriSequenza FinestraRitardiSequenza::LeggiParametri() const {
+    ParametriSequenza p;
+    p.inizio = selettore_->Inizio();
+    p.fine = selettore_->Fine();
+    const std::vector<bool> r = fgR_->Selezione();
+    const std::vector<bool> q = fgp_->Selezione();
+    for (std::size_t i = 0; i < 11 && i < r.size(); ++i) {
+        p.ruote[i] = r[i];
+    }
+    for (std::size_t i = 0; i < 5 && i < q.size(); ++i) {
+        p.posizioni[i] = q[i];
+    }
+    return p;
+}
+
+int FinestraRitardiSequenza::LeggiK() const {
+    // The value of the leading digits, as a number typed with a decimal comma reads.
+    const QString testo = txtPres_->text().section(QLatin1Char(','), 0, 0);
+    bool ok = false;
+    const int k = testo.left(6).toInt(&ok);
+    return ok ? k : 0;
+}
+
+void FinestraRitardiSequenza::Mostra() {
+    MostraTabella(fg2_, fg2Dati_);
+}
+
+void FinestraRitardiSequenza::Presenze() {
+    fg2Dati_ = TabellaSequenze(SequenzaPresenze(archivio_, LeggiParametri(), LeggiK(), pb1_));
+    Mostra();
+}
+
+void FinestraRitardiSequenza::Periodo() {
+    fg2Dati_ = TabellaSequenze(SequenzaPeriodo(archivio_, LeggiParametri(), pb1_));
+    Mostra();
+}
+
+void FinestraRitardiSequenza::Evidenzia(Andamento andamento) {
+    EvidenziaAndamento(fg2Dati_, andamento);
+    Mostra();
+}
+
+void FinestraRitardiSequenza::ClicColonna(int colonna) {
+    if (SommaRitardi(fg2Dati_, colonna)) {
+        Mostra();
+    }
+}
+
+void FinestraRitardiSequenza::ImpostaUltime() {
+    bool ok = false;
+    const int n = txtUltime_->text().toInt(&ok);
+    if (!ok) {
+        return;
+    }
+    if (const int inizio = InizioUltime(selettore_->Fine(), n); inizio > 0) {
+        selettore_->ImpostaInizio(inizio);
+    }
+}
+
+} // namespace strovel
