@@ -11,6 +11,8 @@
 #include "cycles/strovel_window.h"
 #include "methods/ambata_window.h"
 #include "methods/cinquina_window.h"
+#include "methods/ritardi_sequenza.h"
+#include "methods/ritardi_window.h"
 #include "storage/crea_archivio.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
@@ -259,6 +261,16 @@ int main(int argc, char* argv[]) {
     ambi->GruppiSecondo(3);
     ambi->Capogioco_();
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("17_ambi_cicli_verifica"));
+
+    // The delay sequences of the last 360 draws on Bari, the first five delays summed and the
+    // growing delays marked.
+    principale->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    auto* ritardi = principale->findChild<strovel::FinestraRitardiSequenza*>();
+    massimizza(ritardi);
+    ritardi->Periodo();
+    ritardi->ClicColonna(11);
+    ritardi->Evidenzia(strovel::Andamento::Crescenti);
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("18_sequenza_ritardi"));
 
     auto* aiuto = strovel::FinestraAiuto::Apri(220);
     ok &= Salva(aiuto, uscita, QStringLiteral("03_aiuto"));

@@ -1,5 +1,7 @@
 // The dynamic ambata and the spy quintet on the real archive: every wheel and position, 100
-// cases, 20 colpi; and the spy quintet window from its ELABORA to the grids shown.
+// cases, 20 colpi; and the spy quintet window from its ELABORA to the grids shown. The delay
+// sequences: PERIODO over the whole archive on every wheel and position, and the window from
+// the click to the grid shown.
 
 #include "bench/archivio_reale.h"
 #include "core/archivio.h"
@@ -7,11 +9,14 @@
 #include "methods/ambata_window.h"
 #include "methods/cinquina_spiona.h"
 #include "methods/cinquina_window.h"
+#include "methods/ritardi_sequenza.h"
+#include "methods/ritardi_window.h"
 #include "storage/archivio_db.h"
 #include "storage/caricamento.h"
 #include "storage/crea_archivio.h"
 #include "ui/dialoghi.h"
 #include "ui/griglia_selezione.h"
+#include "ui/selettore_intervallo.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -131,6 +136,33 @@ void BM_FinestraAmbata(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FinestraAmbata)->Unit(benchmark::kMillisecond);
+
+void BM_PeriodoArchivio(benchmark::State& state) {
+    strovel::ParametriSequenza p;
+    p.inizio = 1;
+    p.fine = archivio->TotEstrazioni;
+    p.ruote.fill(true);
+    p.posizioni.fill(true);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(strovel::SequenzaPeriodo(*archivio, p));
+    }
+}
+BENCHMARK(BM_PeriodoArchivio)->Unit(benchmark::kMicrosecond);
+
+// From the click on PERIODO (whole archive, every wheel) to the grid shown.
+void BM_FinestraRitardi(benchmark::State& state) {
+    strovel::DialoghiScriptati dialoghi;
+    strovel::FinestraRitardiSequenza w(Servizi(dialoghi));
+    w.show();
+    w.findChild<QPushButton*>(QStringLiteral("LblSelTutti"))->click();
+    w.findChild<strovel::SelettoreIntervallo*>()->ImpostaInizio(1);
+    auto* periodo = w.findChild<QPushButton*>(QStringLiteral("SequenzaPeriodo"));
+    for (auto _ : state) {
+        periodo->click();
+        w.repaint();
+    }
+}
+BENCHMARK(BM_FinestraRitardi)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

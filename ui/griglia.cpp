@@ -132,15 +132,21 @@ void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
     if (conBarre && dynamic_cast<DelegatoBarre*>(griglia->itemDelegate()) == nullptr) {
         griglia->setItemDelegate(new DelegatoBarre(griglia));
     }
-    // Column widths from the first rows: measuring every cell of a large grid costs more than
-    // filling it.
+    // Column widths from the first rows (measuring every cell of a large grid costs more than
+    // filling it); a column with a width of its own is not measured at all.
     griglia->horizontalHeader()->setResizeContentsPrecision(300);
-    griglia->resizeColumnsToContents();
     const int carattere = griglia->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    for (int c = 0; c < static_cast<int>(tabella.larghezze.size()) && c < tabella.Colonne(); ++c) {
-        const int larghezza = tabella.larghezze[static_cast<std::size_t>(c)];
+    if (tabella.larghezze.empty()) {
+        griglia->resizeColumnsToContents();
+    }
+    for (int c = 0; c < tabella.Colonne() && !tabella.larghezze.empty(); ++c) {
+        const int larghezza = c < static_cast<int>(tabella.larghezze.size())
+                                  ? tabella.larghezze[static_cast<std::size_t>(c)]
+                                  : 0;
         if (larghezza > 0) {
             griglia->setColumnWidth(c, larghezza * carattere + 12);
+        } else {
+            griglia->resizeColumnToContents(c);
         }
     }
     griglia->setUpdatesEnabled(true);

@@ -22,7 +22,7 @@ TEST(CasiCli, OgniCasoDiOgniComando) {
     int eseguiti = 0;
     for (const QString& comando : {QStringLiteral("cicli"), QStringLiteral("ambata-dinamica"),
                                    QStringLiteral("cinquina-spiona"), QStringLiteral("cicli2"),
-                                   QStringLiteral("cicli-ambi")}) {
+                                   QStringLiteral("cicli-ambi"), QStringLiteral("ritardi")}) {
         QDirIterator casi(radice.filePath(comando), QDir::Dirs | QDir::NoDotAndDotDot);
         while (casi.hasNext()) {
             const QString caso = casi.next();

@@ -29,6 +29,8 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
     const QString cicli2 = QStringLiteral("cicli2");
     const QString ambi = QStringLiteral("cicli-ambi");
     const QString due = QStringLiteral("1,2");
+    const QString ritardi = QStringLiteral("ritardi");
+    const QString periodo = QStringLiteral("--periodo");
     const std::pair<QString, QStringList> sbagliati[] = {
         {ambata, {}}, // no spy
         {ambata, {QStringLiteral("--spia"), QStringLiteral("0")}},
@@ -77,6 +79,15 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--cicli"), QStringLiteral("0")}},
         {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--durata"), QStringLiteral("61")}},
         {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--salto"), QStringLiteral("1")}},
+        {ritardi, {}}, // neither PRESENZE nor PERIODO
+        {ritardi, {periodo, QStringLiteral("--presenze"), QStringLiteral("3")}},
+        {ritardi, {periodo, QStringLiteral("--fine"), QStringLiteral("301")}},
+        {ritardi,
+         {periodo, QStringLiteral("--fine"), QStringLiteral("200"), QStringLiteral("--inizio"),
+          QStringLiteral("201")}},
+        {ritardi, {periodo, QStringLiteral("--ruote"), QStringLiteral("XX")}},
+        {ritardi, {periodo, QStringLiteral("--posizioni"), QStringLiteral("6")}},
+        {ritardi, {QStringLiteral("--presenze"), QStringLiteral("-1")}},
     };
     for (const auto& [comando, argomenti] : sbagliati) {
         const Esito e = Esegui(comando, argomenti);

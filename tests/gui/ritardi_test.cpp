@@ -1,0 +1,111 @@
+// The delay sequences window driven through its controls.
+
+#include "core/archivio.h"
+#include "methods/ritardi_sequenza.h"
+#include "methods/ritardi_window.h"
+#include "storage/impostazioni.h"
+#include "tests/gui/aiuti.h"
+#include "tests/support/archivio_casuale.h"
+#include "ui/aiuto.h"
+#include "ui/dialoghi.h"
+#include "ui/griglia_selezione.h"
+#include "ui/selettore_intervallo.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+namespace strovel {
+namespace {
+
+class RitardiFinestra : public ::testing::Test {
+protected:
+    QTemporaryDir cartella;
+    std::unique_ptr<Archivio> archivio = test::ArchivioCasuale(800, 5);
+    DatabaseImpostazioni impostazioni;
+    DialoghiScriptati dialoghi;
+    std::unique_ptr<FinestraRitardiSequenza> w;
+
+    void SetUp() override {
+        ASSERT_TRUE(impostazioni.ApriDatabaseImpostazioni(cartella.path(), nullptr));
+        ServiziFinestra s;
+        s.archivio = archivio.get();
+        s.impostazioni = &impostazioni;
+        s.dialoghi = &dialoghi;
+        s.cartellaProgramma = cartella.path();
+        w = std::make_unique<FinestraRitardiSequenza>(s);
+        w->show();
+    }
+    QTableWidget* Fg2() { return test::Trova<QTableWidget>(w.get(), QStringLiteral("Fg2")); }
+    void Clicca(const char* nome) { test::Clicca(w.get(), QString::fromLatin1(nome)); }
+};
+
+TEST_F(RitardiFinestra, ApreSceglieEScandisce) {
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Sequenza dei ritardi"));
+    ParametriSequenza p = w->LeggiParametri();
+    EXPECT_EQ(p.ruote, (std::array<bool, 11>{true}));
+    EXPECT_EQ(p.posizioni, (std::array<bool, 5>{true, true, true, true, true}));
+    EXPECT_EQ(p.fine, 800);
+    EXPECT_EQ(p.inizio, 800 - 359);
+    EXPECT_EQ(test::Sovrapposizioni(w.get()), QStringList());
+
+    // TxtPres takes digits and commas only; the digits before the comma count.
+    auto* pres = test::Trova<QLineEdit>(w.get(), QStringLiteral("TxtPres"));
+    QTest::keyClicks(pres, QStringLiteral("1x2,7"));
+    EXPECT_EQ(pres->text(), QStringLiteral("12,7"));
+    EXPECT_EQ(w->LeggiK(), 12);
+    Clicca("SequenzaPresenze");
+    ASSERT_EQ(Fg2()->rowCount(), 90);
+    const auto attese = SequenzaPresenze(*archivio, p, 12);
+    EXPECT_EQ(Fg2()->columnCount(), 7 + 12);
+    for (int n = 0; n < 90; ++n) {
+        EXPECT_EQ(Fg2()->item(n, 1)->text().toInt(), attese[static_cast<std::size_t>(n)].presenze);
+        EXPECT_EQ(Fg2()->item(n, 4)->text().toInt(), attese[static_cast<std::size_t>(n)].esaminate);
+    }
+    EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("Fg2")).mid(6, 3),
+              (QStringList{QStringLiteral("URIT"), QStringLiteral("1"), QStringLiteral("2")}));
+
+    // A click on delay column 3 sums the first three delays into URIT; the title turns orange.
+    const QRect cella = Fg2()->visualItemRect(Fg2()->item(0, 9));
+    QTest::mouseClick(Fg2()->viewport(), Qt::LeftButton, {}, cella.center());
+    const auto& d = attese[0].ritardi;
+    EXPECT_EQ(Fg2()->item(0, 6)->text().toInt(), d[0] + d[1] + d[2]);
+    EXPECT_EQ(Fg2()->horizontalHeaderItem(9)->background().color(), QColor(255, 128, 0));
+    EXPECT_EQ(Fg2()->item(0, 0)->background().color(), QColor(240, 240, 240));
+    // A click on a summary column changes nothing.
+    QTest::mouseClick(Fg2()->viewport(), Qt::LeftButton, {},
+                      Fg2()->visualItemRect(Fg2()->item(0, 2)).center());
+    EXPECT_EQ(Fg2()->item(0, 6)->text().toInt(), d[0] + d[1] + d[2]);
+
+    Clicca("LblCrescenti");
+    Tabella t = TabellaSequenze(attese);
+    EvidenziaAndamento(t, Andamento::Crescenti);
+    for (int c = 7; c < Fg2()->columnCount(); ++c) {
+        EXPECT_EQ(Fg2()->item(4, c)->background().color() == QColor(128, 255, 128),
+                  t.righe[4][static_cast<std::size_t>(c)].stile.sfondo == ColoreVerdeChiaro)
+            << c;
+    }
+
+    // PERIODO on every wheel over the range.
+    Clicca("LblSelTutti");
+    Clicca("SequenzaPeriodo");
+    p = w->LeggiParametri();
+    EXPECT_EQ(Fg2()->item(0, 4)->text().toInt(), p.fine - p.inizio + 1);
+    EXPECT_EQ(Fg2()->item(0, 1)->text().toInt(), SequenzaPeriodo(*archivio, p)[0].presenze);
+}
+
+TEST_F(RitardiFinestra, UltimeNEstrazioniEAiuto) {
+    auto* ultime = test::Trova<QLineEdit>(w.get(), QStringLiteral("Txt_Ultime"));
+    ultime->setText(QStringLiteral("500"));
+    QTest::keyClick(ultime, Qt::Key_Return);
+    EXPECT_EQ(w->LeggiParametri().inizio, 301);
+    ultime->setText(QStringLiteral("750")); // 800 - 750 is not above 100: nothing changes
+    QTest::keyClick(ultime, Qt::Key_Return);
+    EXPECT_EQ(w->LeggiParametri().inizio, 301);
+    Clicca("CmDHelp");
+    EXPECT_EQ(test::ArgomentoAiutoAperto(), 360);
+    FinestraAiuto::Apri(360)->close();
+}
+
+} // namespace
+} // namespace strovel
