@@ -1,12 +1,13 @@
 // The dynamic ambata and the spy quintet on the real archive: every wheel and position, 100
 // cases, 20 colpi; and the spy quintet window from its ELABORA to the grids shown. The delay
 // sequences: PERIODO over the whole archive on every wheel and position, and the window from
-// the click to the grid shown.
+// the click to the grid shown. The search of the ambo by sums and differences.
 
 #include "bench/archivio_reale.h"
 #include "core/archivio.h"
 #include "methods/ambata_dinamica.h"
 #include "methods/ambata_window.h"
+#include "methods/ambo_somme.h"
 #include "methods/cinquina_spiona.h"
 #include "methods/cinquina_window.h"
 #include "methods/ritardi_sequenza.h"
@@ -136,6 +137,15 @@ void BM_FinestraAmbata(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FinestraAmbata)->Unit(benchmark::kMillisecond);
+
+// "Ambo uguale su 2 ruote" over the whole archive with every class and relation allowed.
+void BM_AmboSommeRicerca(benchmark::State& state) {
+    const strovel::FiltroAmbo f = strovel::FiltroAmbo::Tutto();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(strovel::CercaAmbi(*archivio, f, 1, archivio->TotEstrazioni));
+    }
+}
+BENCHMARK(BM_AmboSommeRicerca)->Unit(benchmark::kMillisecond);
 
 void BM_PeriodoArchivio(benchmark::State& state) {
     strovel::ParametriSequenza p;
