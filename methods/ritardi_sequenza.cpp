@@ -53,7 +53,15 @@ std::vector<SequenzaNumero> Cammina(const Archivio& a, const ParametriSequenza& 
         std::all_of(p.posizioni.begin(), p.posizioni.end(), [](bool x) { return x; });
     int attivi = 90;
     progresso.Massimo(90);
+    // The bar runs to 90 as the walk goes back; it is told only when its value changes.
+    const int lunghezza = std::max(p.fine - ultima + 1, 1);
+    int mostrato = 0;
     for (int i = p.fine; i >= ultima && attivi > 0; --i) {
+        const int valore = (p.fine - i) * 90 / lunghezza;
+        if (valore != mostrato) {
+            mostrato = valore;
+            progresso.Valore(valore);
+        }
         const Insieme90Bit u = Usciti(a, i, p, tutte);
         for (std::size_t parola = 0; parola < 2; ++parola) {
             for (std::uint64_t bit = u[parola]; bit != 0; bit &= bit - 1) {

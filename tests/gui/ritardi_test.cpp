@@ -25,6 +25,8 @@ protected:
     DatabaseImpostazioni impostazioni;
     DialoghiScriptati dialoghi;
     std::unique_ptr<FinestraRitardiSequenza> w;
+    std::vector<int> avanzamento;
+    int massimo = -1;
 
     void SetUp() override {
         ASSERT_TRUE(impostazioni.ApriDatabaseImpostazioni(cartella.path(), nullptr));
@@ -33,6 +35,8 @@ protected:
         s.impostazioni = &impostazioni;
         s.dialoghi = &dialoghi;
         s.cartellaProgramma = cartella.path();
+        s.pb1.valore = [this](int v) { avanzamento.push_back(v); };
+        s.pb1.massimo = [this](int m) { massimo = m; };
         w = std::make_unique<FinestraRitardiSequenza>(s);
         w->show();
     }
@@ -86,9 +90,14 @@ TEST_F(RitardiFinestra, ApreSceglieEScandisce) {
             << c;
     }
 
-    // PERIODO on every wheel over the range.
+    // PERIODO on every wheel over the range; the main window's bar runs up to 90.
     Clicca("LblSelTutti");
+    avanzamento.clear();
     Clicca("SequenzaPeriodo");
+    EXPECT_EQ(massimo, 90);
+    ASSERT_GE(avanzamento.size(), 80u);
+    EXPECT_TRUE(std::is_sorted(avanzamento.begin(), avanzamento.end()));
+    EXPECT_EQ(avanzamento.back(), 90);
     p = w->LeggiParametri();
     EXPECT_EQ(Fg2()->item(0, 4)->text().toInt(), p.fine - p.inizio + 1);
     EXPECT_EQ(Fg2()->item(0, 1)->text().toInt(), SequenzaPeriodo(*archivio, p)[0].presenze);
