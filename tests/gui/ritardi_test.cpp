@@ -12,6 +12,7 @@
 #include "ui/selettore_intervallo.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -55,6 +56,11 @@ TEST_F(RitardiFinestra, ApreSceglieEScandisce) {
 
     // TxtPres takes digits and commas only; the digits before the comma count.
     auto* pres = test::Trova<QLineEdit>(w.get(), QStringLiteral("TxtPres"));
+    QStringList etichette;
+    for (const QLabel* l : w->findChildren<QLabel*>()) {
+        etichette << l->text();
+    }
+    EXPECT_TRUE(etichette.contains(QStringLiteral("Presenze")));
     QTest::keyClicks(pres, QStringLiteral("1x2,7"));
     EXPECT_EQ(pres->text(), QStringLiteral("12,7"));
     EXPECT_EQ(w->LeggiK(), 12);

@@ -99,6 +99,12 @@ TEST(Ritardi, ConteggiSuEstrazioniScelte) {
     EXPECT_EQ(uno[1].stile.sfondo, (Colore{192, 255, 192}));
     EXPECT_EQ(uno[6].stile.sfondo, (Colore{192, 255, 255}));
     EXPECT_TRUE(uno[4].stile.centrato);
+    // The summary columns fit their contents; the delay columns are narrow, the first wider.
+    ASSERT_EQ(t.larghezze.size(), 103u);
+    EXPECT_EQ(t.larghezze[3], 0);
+    EXPECT_EQ(t.larghezze[6], 0);
+    EXPECT_EQ(t.larghezze[7], 4);
+    EXPECT_EQ(t.larghezze[8], 3);
 }
 
 TEST(Ritardi, AndamentiESomme) {
