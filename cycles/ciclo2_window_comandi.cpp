@@ -103,6 +103,10 @@ std::optional<std::vector<InsiemePrevisione>> FinestraCiclo2::Previsioni() {
 // --- Tab one ----------------------------------------------------------------------------------
 
 void FinestraCiclo2::RilevaCicli_() {
+    // Considera never above Durata: the list shows the value used.
+    if (considera_->currentText().toInt() > durata_->currentText().toInt()) {
+        considera_->setCurrentIndex(durata_->currentText().toInt() - 1);
+    }
     sessione_.Rileva(LeggiParametri());
     Mostra(fgCicli_, sessione_.TabellaCicli());
     Mostra(fgMax_, sessione_.TabellaDistribuzione());

@@ -99,11 +99,16 @@ TEST_F(Ciclo2Finestra, RilevaGruppoEdElabora) {
     Click("FgPP", 0, 4);
     test::Trova<QComboBox>(w.get(), QStringLiteral("ComboColpi"))
         ->setCurrentText(QStringLiteral("12"));
+    test::Trova<QComboBox>(w.get(), QStringLiteral("ComboConsidera"))
+        ->setCurrentText(QStringLiteral("40"));
     const ParametriCiclo2 p = w->LeggiParametri();
     EXPECT_EQ(p.riferimento, 500);
     EXPECT_EQ(p.ruote, (std::array<bool, 11>{true, true}));
     EXPECT_EQ(p.posizioni, (std::array<bool, 5>{true, true}));
     test::Clicca(w.get(), QStringLiteral("Command12"));
+    // Considera above Durata is lowered to it.
+    EXPECT_EQ(test::Trova<QComboBox>(w.get(), QStringLiteral("ComboConsidera"))->currentText(),
+              QStringLiteral("18"));
     const Rilevazione r = RilevaCicli(*archivio, p);
     ASSERT_EQ(Righe("FgCicli"), 15);
     EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("FgCicli")).size(), 94);
