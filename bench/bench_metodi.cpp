@@ -1,7 +1,8 @@
 // The dynamic ambata and the spy quintet on the real archive: every wheel and position, 100
 // cases, 20 colpi; and the spy quintet window from its ELABORA to the grids shown. The delay
 // sequences: PERIODO over the whole archive on every wheel and position, and the window from
-// the click to the grid shown. The search of the ambo by sums and differences.
+// the click to the grid shown. The search of the ambo by sums and differences; the Maltese
+// square's first tab.
 
 #include "bench/archivio_reale.h"
 #include "core/archivio.h"
@@ -10,6 +11,7 @@
 #include "methods/ambo_somme.h"
 #include "methods/cinquina_spiona.h"
 #include "methods/cinquina_window.h"
+#include "methods/quadrato_maltese.h"
 #include "methods/ritardi_sequenza.h"
 #include "methods/ritardi_window.h"
 #include "storage/archivio_db.h"
@@ -146,6 +148,16 @@ void BM_AmboSommeRicerca(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AmboSommeRicerca)->Unit(benchmark::kMillisecond);
+
+// The Maltese square's first tab with 500 cases and 30 colpi.
+void BM_Maltese500(benchmark::State& state) {
+    const strovel::ParametriMaltese p{0, 500, 30, archivio->NumEstrazioniAnalisi};
+    for (auto _ : state) {
+        const auto casi = strovel::ElaboraMaltese(*archivio, p);
+        benchmark::DoNotOptimize(strovel::RiassumiMaltese(casi));
+    }
+}
+BENCHMARK(BM_Maltese500)->Unit(benchmark::kMicrosecond);
 
 void BM_PeriodoArchivio(benchmark::State& state) {
     strovel::ParametriSequenza p;

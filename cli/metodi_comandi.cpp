@@ -5,8 +5,11 @@
 #include "core/ruote.h"
 #include "methods/ambata_dinamica.h"
 #include "methods/cinquina_spiona.h"
+#include "methods/quadrato_maltese.h"
 #include "methods/ritardi_sequenza.h"
 #include "storage/archivio_db.h"
+
+#include <algorithm>
 
 namespace strovel::cli {
 
@@ -315,6 +318,82 @@ public:
     }
 };
 
+class ComandoMaltese : public Comando {
+public:
+    QString Nome() const override { return QStringLiteral("maltese"); }
+    QString Descrizione() const override {
+        return QStringLiteral("Il quadrato Maltese, versione semplificata per ambata: i casi "
+                              "(Fg1) o, con --riepilogo, le quattro righe del riepilogo.");
+    }
+    QList<QCommandLineOption> Opzioni() const override {
+        namespace l = liste_maltese;
+        return {
+            ConValore(QStringLiteral("ruota"), QStringLiteral("La ruota (predefinita BA)."),
+                      QStringLiteral("BA|CA|..")),
+            ConValore(QStringLiteral("casi"),
+                      QStringLiteral("N° casistiche: %1.")
+                          .arg(QString::fromStdString(l::Casi.Descrizione())),
+                      QStringLiteral("M")),
+            ConValore(
+                QStringLiteral("colpi"),
+                QStringLiteral("Colpi: %1.").arg(QString::fromStdString(l::Colpi.Descrizione())),
+                QStringLiteral("G")),
+            ConValore(QStringLiteral("fine"),
+                      QStringLiteral("La posizione della seconda estrazione del caso più recente "
+                                     "(predefinita l'ultima)."),
+                      QStringLiteral("e")),
+            Interruttore(QStringLiteral("riepilogo"),
+                         QStringLiteral("Le righe N° Casi, Positivi, Negativi, In gioco.")),
+            Interruttore(QStringLiteral("csv"),
+                         QStringLiteral("Valori separati da virgole invece che da tabulazioni.")),
+        };
+    }
+    int Esegui(const Chiamata& c) const override {
+        DatabaseArchivio db;
+        auto archivio = std::make_unique<Archivio>();
+        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+            return CodiceErrore;
+        }
+        ParametriMaltese p;
+        p.fine = archivio->NumEstrazioniAnalisi;
+        std::array<bool, 11> ruote{};
+        if (const auto testo = c.Valore(QStringLiteral("ruota"))) {
+            if (!LeggiRuote(c, QStringLiteral("ruota"), ruote) ||
+                std::count(ruote.begin(), ruote.end(), true) != 1) {
+                c.errori << QStringLiteral("Ruota non valida in --ruota: %1 (una sola sigla).\n")
+                                .arg(*testo);
+                return CodiceUso;
+            }
+            p.ruota = static_cast<int>(std::find(ruote.begin(), ruote.end(), true) - ruote.begin());
+        }
+        namespace l = liste_maltese;
+        const bool ok =
+            DallaLista(c, QStringLiteral("casi"), l::Casi, p.casi) &&
+            DallaLista(c, QStringLiteral("colpi"), l::Colpi, p.colpi) &&
+            Intero(c, QStringLiteral("fine"), 1, archivio->NumEstrazioniAnalisi, p.fine);
+        if (!ok) {
+            return CodiceUso;
+        }
+        const auto casi = ElaboraMaltese(*archivio, p);
+        if (c.Presente(QStringLiteral("riepilogo"))) {
+            const RiepilogoMaltese r = RiassumiMaltese(casi);
+            Tabella t;
+            t.intestazioni = {"", ""};
+            t.AggiungiRiga({"N° Casi", std::to_string(r.casi)});
+            t.AggiungiRiga({"Positivi", std::to_string(r.positivi)});
+            t.AggiungiRiga({"Negativi", std::to_string(r.negativi)});
+            t.AggiungiRiga({"In gioco", std::to_string(r.inGioco)});
+            std::string testo = c.Presente(QStringLiteral("csv")) ? t.Csv() : t.Tsv();
+            testo.erase(0, testo.find('\n') + 1); // no header row
+            c.uscita << QString::fromStdString(testo);
+            return CodiceOk;
+        }
+        ScriviTabella(TabellaMaltese(*archivio, p.ruota, casi), c.Presente(QStringLiteral("csv")),
+                      c.uscita);
+        return CodiceOk;
+    }
+};
+
 } // namespace
 
 std::vector<std::unique_ptr<Comando>> ComandiMetodi() {
@@ -322,6 +401,7 @@ std::vector<std::unique_ptr<Comando>> ComandiMetodi() {
     comandi.push_back(std::make_unique<ComandoAmbataDinamica>());
     comandi.push_back(std::make_unique<ComandoCinquinaSpiona>());
     comandi.push_back(std::make_unique<ComandoRitardi>());
+    comandi.push_back(std::make_unique<ComandoMaltese>());
     return comandi;
 }
 

@@ -20,9 +20,10 @@ TEST(CasiCli, OgniCasoDiOgniComando) {
     const QDir radice(qEnvironmentVariable("STROVEL_DATI_TEST"));
     QTemporaryDir cartella;
     int eseguiti = 0;
-    for (const QString& comando : {QStringLiteral("cicli"), QStringLiteral("ambata-dinamica"),
-                                   QStringLiteral("cinquina-spiona"), QStringLiteral("cicli2"),
-                                   QStringLiteral("cicli-ambi"), QStringLiteral("ritardi")}) {
+    for (const QString& comando :
+         {QStringLiteral("cicli"), QStringLiteral("ambata-dinamica"),
+          QStringLiteral("cinquina-spiona"), QStringLiteral("cicli2"), QStringLiteral("cicli-ambi"),
+          QStringLiteral("ritardi"), QStringLiteral("maltese")}) {
         QDirIterator casi(radice.filePath(comando), QDir::Dirs | QDir::NoDotAndDotDot);
         while (casi.hasNext()) {
             const QString caso = casi.next();

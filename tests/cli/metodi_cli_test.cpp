@@ -31,6 +31,7 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
     const QString due = QStringLiteral("1,2");
     const QString ritardi = QStringLiteral("ritardi");
     const QString periodo = QStringLiteral("--periodo");
+    const QString maltese = QStringLiteral("maltese");
     const std::pair<QString, QStringList> sbagliati[] = {
         {ambata, {}}, // no spy
         {ambata, {QStringLiteral("--spia"), QStringLiteral("0")}},
@@ -88,6 +89,11 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {ritardi, {periodo, QStringLiteral("--ruote"), QStringLiteral("XX")}},
         {ritardi, {periodo, QStringLiteral("--posizioni"), QStringLiteral("6")}},
         {ritardi, {QStringLiteral("--presenze"), QStringLiteral("-1")}},
+        {maltese, {QStringLiteral("--ruota"), QStringLiteral("BA,CA")}},
+        {maltese, {QStringLiteral("--ruota"), QStringLiteral("TU")}},
+        {maltese, {QStringLiteral("--casi"), QStringLiteral("15")}},
+        {maltese, {QStringLiteral("--colpi"), QStringLiteral("31")}},
+        {maltese, {QStringLiteral("--fine"), QStringLiteral("301")}},
     };
     for (const auto& [comando, argomenti] : sbagliati) {
         const Esito e = Esegui(comando, argomenti);
