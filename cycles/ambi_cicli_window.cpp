@@ -98,9 +98,12 @@ QWidget* FinestraAmbiCicli::CreaControlli() {
     combo2_->addItems({QStringLiteral("D"), QStringLiteral("C"), QStringLiteral("F")});
     combo2_->setToolTip(QStringLiteral("D decina, C cadenza, F figura"));
     combo1_ = CreaLista(numeri, "Combo1", liste_ambi_cicli::Classe);
-    auto* classe = new QHBoxLayout();
-    classe->addWidget(combo2_);
-    classe->addWidget(combo1_);
+    combo1_->setToolTip(QStringLiteral("Valore della classe, da 0 a 9"));
+    auto* classe = new QGridLayout();
+    classe->addWidget(new QLabel(QStringLiteral("Classe"), numeri), 0, 0);
+    classe->addWidget(new QLabel(QStringLiteral("Valore"), numeri), 0, 1);
+    classe->addWidget(combo2_, 1, 0);
+    classe->addWidget(combo1_, 1, 1);
     vn->addLayout(classe);
     auto* formazioni = CreaPulsante(numeri, "LblFormazioni", QStringLiteral("Formazioni"),
                                     QStringLiteral("Seleziona i numeri della classe scelta"));
@@ -171,12 +174,12 @@ QWidget* FinestraAmbiCicli::CreaControlli() {
     };
     const Voce voci[] = {
         {"Command1", QStringLiteral("ELABORA"), QString(), [this] { Elabora(); }},
-        {"cMD_4", QStringLiteral("2 ambi"), QStringLiteral("Elabora 2 ambi"),
+        {"cMD_4", QStringLiteral("Elabora 2 ambi"), QStringLiteral("Elabora 2 ambi"),
          [this] { Gruppi(2); }},
-        {"Cmd_33", QStringLiteral("3 ambi"), QStringLiteral("Elabora 3 ambi"),
+        {"Cmd_33", QStringLiteral("Elabora 3 ambi"), QStringLiteral("Elabora 3 ambi"),
          [this] { Gruppi(3); }},
-        {"Command22", QStringLiteral("Evidenzia"), QStringLiteral("Evidenzia ultime negative"),
-         [this] { EvidenziaUltimeNegative(); }},
+        {"Command22", QStringLiteral("Ultime negative"),
+         QStringLiteral("Evidenzia ultime negative"), [this] { EvidenziaUltimeNegative(); }},
         {"Cmd_elimina", QStringLiteral("Elimina"), QStringLiteral("Elimina riga selezionata"),
          [this] { Elimina(); }},
         {"Cmd_adatta", QStringLiteral("Adatta"), QStringLiteral("Adatta le colonne al contenuto"),
@@ -210,8 +213,12 @@ QWidget* FinestraAmbiCicli::CreaSchedaAmbi() {
     fgRuote_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgRuote"), IntestazioneRuoteAmbo);
     connect(fg1_, &QTableWidget::cellClicked, this, [this](int r, int) { MostraUscite(r); });
     auto* sopra = new QSplitter(Qt::Horizontal, pagina);
-    sopra->addWidget(Titolata(pagina, QStringLiteral("Cicli"), fg2_));
-    sopra->addWidget(Titolata(pagina, QStringLiteral("Uscite dell'ambo scelto"), fgRuote_));
+    // The cycles above the outcomes of the chosen ambo, beside the groups: on a small screen
+    // each keeps the width its columns need.
+    auto* cicli = new QSplitter(Qt::Vertical, pagina);
+    cicli->addWidget(Titolata(pagina, QStringLiteral("Cicli"), fg2_));
+    cicli->addWidget(Titolata(pagina, QStringLiteral("Uscite dell'ambo scelto"), fgRuote_));
+    sopra->addWidget(cicli);
     sopra->addWidget(Titolata(pagina, QStringLiteral("Gruppi di ambi"), fg9_));
     auto* tutto = new QSplitter(Qt::Vertical, pagina);
     tutto->addWidget(sopra);
@@ -291,6 +298,8 @@ QWidget* FinestraAmbiCicli::CreaSchedaVerifica() {
     auto* sotto = new QSplitter(Qt::Horizontal, destra);
     sotto->addWidget(Titolata(destra, QStringLiteral("Gruppi e coperture"), fg6_));
     sotto->addWidget(Titolata(destra, QStringLiteral("Capogioco"), fgX_));
+    sotto->setStretchFactor(0, 2);
+    sotto->setStretchFactor(1, 1);
     auto* tutto = new QSplitter(Qt::Vertical, destra);
     tutto->addWidget(sopra);
     tutto->addWidget(sotto);

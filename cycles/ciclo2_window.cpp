@@ -399,12 +399,15 @@ QWidget* FinestraCiclo2::CreaSchedaAmbate() {
 
     auto* interne = new QTabWidget(pagina);
     interne->setObjectName(QStringLiteral("SchedeAmbate"));
-    interne->addTab(Affianca(pagina, {Titolata(pagina, QStringLiteral("Ambate"), fgA1_),
-                                      Titolata(pagina, QStringLiteral("Abbinamenti"), fgK1_),
-                                      Titolata(pagina, QStringLiteral("Gioco"), fgK2_),
-                                      Titolata(pagina, QStringLiteral("Terzine"), fgx_),
-                                      Titolata(pagina, QStringLiteral("Tutti i numeri"), fgK90_)}),
-                    QStringLiteral("Ambate"));
+    // The candidates and the pairings above, the play and the triples below: on a small
+    // screen every grid keeps the width of its columns.
+    auto* candidati =
+        Affianca(pagina, {Titolata(pagina, QStringLiteral("Ambate"), fgA1_),
+                          Titolata(pagina, QStringLiteral("Abbinamenti"), fgK1_),
+                          Titolata(pagina, QStringLiteral("Tutti i numeri"), fgK90_)});
+    auto* gioco = Affianca(pagina, {Titolata(pagina, QStringLiteral("Gioco"), fgK2_),
+                                    Titolata(pagina, QStringLiteral("Terzine"), fgx_)});
+    interne->addTab(Affianca(pagina, {candidati, gioco}, Qt::Vertical), QStringLiteral("Ambate"));
     interne->addTab(Affianca(pagina, {Titolata(pagina, QStringLiteral("Per cicli"), fgAmbi_),
                                       Titolata(pagina, QStringLiteral("Per ritardo"), fgEl_)}),
                     QStringLiteral("Ambi"));
