@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableView>
 
 namespace strovel {
@@ -80,8 +81,16 @@ TEST_F(Principale, FinestreDentroLaCornice) {
         sotto->showMaximized();
         QApplication::processEvents();
         EXPECT_LE(sotto->width(), finestra->Area()->viewport()->width()) << pulsante;
-        // Every control in its own place.
+        // Every control in its own place, on every tab.
         EXPECT_EQ(test::Sovrapposizioni(sotto->widget()), QStringList()) << pulsante;
+        for (QTabWidget* schede : sotto->widget()->findChildren<QTabWidget*>()) {
+            for (int i = 0; i < schede->count(); ++i) {
+                schede->setCurrentIndex(i);
+                QApplication::processEvents();
+                EXPECT_EQ(test::Sovrapposizioni(schede->currentWidget()), QStringList())
+                    << pulsante << " " << schede->tabText(i).toStdString();
+            }
+        }
         if (QByteArray(pulsante) == "Command10" || QByteArray(pulsante) == "Command3" ||
             QByteArray(pulsante) == "Command7") {
             // The controls of the cycle windows fit their side without scrolling sideways.

@@ -51,7 +51,7 @@ TEST(ConfigurazioneAmbata, RigaSalvataECaricata) {
     tronca.righe = {QStringLiteral("BA1"), QStringLiteral("CA0"), QStringLiteral("FI2")};
     EXPECT_EQ(StatoDaConfigurazione(tronca, *a)->parametri.riferimenti.size(), 1u);
     // Rows that do not fit: each gives nothing.
-    std::vector<ConfigurazioneAmbata> errate(7, c);
+    std::vector<ConfigurazioneAmbata> errate(9, c);
     errate[0].estrazione = 41;
     errate[1].presenze = QStringLiteral("101");
     errate[2].ruotegioco = QStringLiteral("1111");
@@ -59,6 +59,8 @@ TEST(ConfigurazioneAmbata, RigaSalvataECaricata) {
     errate[4].numerospia = QStringLiteral("abc");
     errate[5].righe = {};
     errate[6].colpi = QStringLiteral("0");
+    errate[7].righe = {QStringLiteral("BA6")}; // no sixth position
+    errate[8].righe = {QStringLiteral("BA1"), QStringLiteral("CA12")};
     for (std::size_t i = 0; i < errate.size(); ++i) {
         EXPECT_FALSE(StatoDaConfigurazione(errate[i], *a).has_value()) << i;
     }
