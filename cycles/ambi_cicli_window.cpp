@@ -36,15 +36,6 @@ int Voce(int n) {
     return n <= 45 ? (n - 1) * 2 : (n - 46) * 2 + 1;
 }
 
-QWidget* Titolata(QWidget* padre, const QString& titolo, QWidget* contenuto) {
-    auto* w = new QWidget(padre);
-    auto* v = new QVBoxLayout(w);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(new QLabel(titolo, w));
-    v->addWidget(contenuto, 1);
-    return w;
-}
-
 } // namespace
 
 FinestraAmbiCicli::FinestraAmbiCicli(const ServiziFinestra& servizi, QWidget* padre)
@@ -141,24 +132,9 @@ QWidget* FinestraAmbiCicli::CreaControlli() {
 
     auto* ruote = new QGroupBox(QStringLiteral("Ruote"), destra);
     auto* gr = new QGridLayout(ruote);
-    fgR_ = new GrigliaSelezione(ruote);
-    fgR_->setObjectName(QStringLiteral("FgR"));
-    QStringList sigle;
-    for (int r = 0; r < NumRuote; ++r) {
-        sigle << QString::fromStdString(Sigla(r));
-    }
-    fgR_->Imposta(sigle, 6);
+    fgR_ = CreaGrigliaRuote(ruote, "FgR", 6);
     fgR_->SelezionaTutti();
-    for (int c = 0; c < 6; ++c) {
-        fgR_->setColumnWidth(c, 30);
-    }
-    fgR_->setFixedHeight(fgR_->rowHeight(0) * 2 + 6);
-    auto* tuttiR = CreaPulsante(ruote, "LblSelTutti", QStringLiteral("Seleziona tutti"));
-    auto* nessunoR = CreaPulsante(ruote, "LblDesel", QStringLiteral("Deseleziona"));
-    tuttiR->setFlat(true);
-    nessunoR->setFlat(true);
-    connect(tuttiR, &QPushButton::clicked, fgR_, &GrigliaSelezione::SelezionaTutti);
-    connect(nessunoR, &QPushButton::clicked, fgR_, &GrigliaSelezione::Deseleziona);
+    const auto [tuttiR, nessunoR] = PulsantiSelezione(ruote, fgR_, "LblSelTutti", "LblDesel");
     gr->addWidget(fgR_, 0, 0, 1, 2);
     gr->addWidget(tuttiR, 1, 0);
     gr->addWidget(nessunoR, 1, 1);
@@ -333,10 +309,7 @@ ParametriAmbiCicli FinestraAmbiCicli::LeggiParametri() const {
     p.riferimento = archivio_.IndiceModello(selettore_->Fine());
     p.cicli = cicli_->currentText().toInt();
     p.durata = durata_->currentText().toInt();
-    const std::vector<bool> sel = fgR_->Selezione();
-    for (std::size_t w = 0; w < 11 && w < sel.size(); ++w) {
-        p.ruote[w] = sel[w];
-    }
+    p.ruote = RuoteScelte(fgR_);
     return p;
 }
 

@@ -45,16 +45,6 @@ QSplitter* Affianca(QWidget* padre, std::initializer_list<QWidget*> parti,
     return s;
 }
 
-/// A titled column: a label above a grid.
-QWidget* Titolata(QWidget* padre, const QString& titolo, QWidget* contenuto) {
-    auto* w = new QWidget(padre);
-    auto* v = new QVBoxLayout(w);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(new QLabel(titolo, w));
-    v->addWidget(contenuto, 1);
-    return w;
-}
-
 struct Comando {
     const char* nome;
     QString testo;
@@ -116,17 +106,7 @@ QWidget* FinestraCiclo2::CreaControlli() {
     selettore_ = new SelettoreIntervallo(
         archivio_, dialoghi_,
         ConfigurazionePer(FinestraIntervallo::AnalisiCicli, QStringLiteral("Label3")), parametri);
-    label15_ = new QLabel(parametri);
-    label15_->setObjectName(QStringLiteral("Label15"));
-    label15_->setToolTip(QStringLiteral("Estrazioni successive al riferimento"));
-    label15_->setMinimumWidth(40);
-    label15_->setAlignment(Qt::AlignCenter);
-    label15_->setFrameShape(QFrame::StyledPanel);
-    auto aggiorna15 = [this](int posizione) {
-        label15_->setText(QString::number(archivio_.NumEstrazioniAnalisi - posizione));
-    };
-    connect(selettore_, &SelettoreIntervallo::FineCambiata, this, aggiorna15);
-    aggiorna15(selettore_->Fine());
+    label15_ = CreaEtichettaSuccessive(archivio_, selettore_, parametri);
     // The bar takes the whole width; the count of later draws sits beside its title.
     g->addWidget(new QLabel(QStringLiteral("Estrazione di riferimento"), parametri), 4, 0, 1, 2);
     g->addWidget(label15_, 4, 2, Qt::AlignRight);
@@ -136,32 +116,10 @@ QWidget* FinestraCiclo2::CreaControlli() {
     // Positions and wheels: a green cell is selected.
     auto* selezioni = new QGroupBox(QStringLiteral("Selezioni"), sinistra);
     auto* s = new QGridLayout(selezioni);
-    fgPP_ = new GrigliaSelezione(selezioni);
-    fgPP_->setObjectName(QStringLiteral("FgPP"));
-    fgPP_->Imposta({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                    QStringLiteral("4"), QStringLiteral("5")},
-                   5);
-    fgPP_->SelezionaTutti();
-    fgR_ = new GrigliaSelezione(selezioni);
-    fgR_->setObjectName(QStringLiteral("FgR"));
-    QStringList sigle;
-    for (int r = 0; r < NumRuote; ++r) {
-        sigle << QString::fromStdString(Sigla(r));
-    }
-    fgR_->Imposta(sigle, 11);
+    fgPP_ = CreaGrigliaPosizioni(selezioni, "FgPP");
+    fgR_ = CreaGrigliaRuote(selezioni, "FgR", 11);
     fgR_->SelezionaTutti();
-    for (GrigliaSelezione* griglia : {fgPP_, fgR_}) {
-        for (int c = 0; c < griglia->columnCount(); ++c) {
-            griglia->setColumnWidth(c, 30);
-        }
-        griglia->setFixedHeight(griglia->rowHeight(0) + 6);
-    }
-    auto* selTutti = CreaPulsante(selezioni, "LblSelTutti", QStringLiteral("Seleziona tutti"));
-    auto* desel = CreaPulsante(selezioni, "LblDesel", QStringLiteral("Deseleziona"));
-    selTutti->setFlat(true);
-    desel->setFlat(true);
-    connect(selTutti, &QPushButton::clicked, fgR_, &GrigliaSelezione::SelezionaTutti);
-    connect(desel, &QPushButton::clicked, fgR_, &GrigliaSelezione::Deseleziona);
+    const auto [selTutti, desel] = PulsantiSelezione(selezioni, fgR_, "LblSelTutti", "LblDesel");
     s->addWidget(new QLabel(QStringLiteral("Posizioni"), selezioni), 0, 0);
     s->addWidget(fgPP_, 1, 0, 1, 3);
     s->addWidget(new QLabel(QStringLiteral("Ruote"), selezioni), 2, 0);

@@ -9,6 +9,7 @@
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/selettore_intervallo.h"
+#include "ui/selezioni_metodo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,19 +22,6 @@
 
 namespace strovel {
 
-namespace {
-
-template <std::size_t N> std::array<bool, N> Flag(const GrigliaSelezione* g) {
-    std::array<bool, N> scelti{};
-    const std::vector<bool> sel = g->Selezione();
-    for (std::size_t i = 0; i < N && i < sel.size(); ++i) {
-        scelti[i] = sel[i];
-    }
-    return scelti;
-}
-
-} // namespace
-
 ParametriCiclo2 FinestraCiclo2::LeggiParametri() const {
     ParametriCiclo2 p;
     p.riferimento = Riferimento();
@@ -42,8 +30,8 @@ ParametriCiclo2 FinestraCiclo2::LeggiParametri() const {
     p.considera = considera_->currentText().toInt();
     p.salto = salto_->currentText().toInt();
     p.colpi = colpi_->currentText().toInt();
-    p.ruote = Flag<11>(fgR_);
-    p.posizioni = Flag<5>(fgPP_);
+    p.ruote = RuoteScelte(fgR_);
+    p.posizioni = PosizioniScelte(fgPP_);
     return p;
 }
 

@@ -103,17 +103,7 @@ QWidget* FinestraStrovel::CreaParametri() {
     selettore_ = new SelettoreIntervallo(
         archivio_, dialoghi_,
         ConfigurazionePer(FinestraIntervallo::CicliStrovel, QStringLiteral("Label3")), gruppo);
-    label15_ = new QLabel(gruppo);
-    label15_->setObjectName(QStringLiteral("Label15"));
-    label15_->setToolTip(QStringLiteral("Estrazioni successive al riferimento"));
-    label15_->setMinimumWidth(40);
-    label15_->setAlignment(Qt::AlignCenter);
-    label15_->setFrameShape(QFrame::StyledPanel);
-    auto aggiorna15 = [this](int posizione) {
-        label15_->setText(QString::number(archivio_.NumEstrazioniAnalisi - posizione));
-    };
-    connect(selettore_, &SelettoreIntervallo::FineCambiata, this, aggiorna15);
-    aggiorna15(selettore_->Fine());
+    label15_ = CreaEtichettaSuccessive(archivio_, selettore_, gruppo);
     // The bar takes the whole width; the count of later draws sits beside its title.
     g->addWidget(new QLabel(QStringLiteral("Estrazione di riferimento"), gruppo), 5, 0, 1, 3);
     g->addWidget(label15_, 5, 3, Qt::AlignRight);

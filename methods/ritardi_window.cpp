@@ -58,32 +58,10 @@ FinestraRitardiSequenza::FinestraRitardiSequenza(const ServiziFinestra& servizi,
 
     auto* selezioni = new QGroupBox(QStringLiteral("Ruote e posizioni"), sinistra);
     auto* gs = new QGridLayout(selezioni);
-    fgR_ = new GrigliaSelezione(selezioni);
-    fgR_->setObjectName(QStringLiteral("FgR"));
-    QStringList sigle;
-    for (int r = 0; r < NumRuote; ++r) {
-        sigle << QString::fromStdString(Sigla(r));
-    }
-    fgR_->Imposta(sigle, 11);
+    fgR_ = CreaGrigliaRuote(selezioni, "FgR", 11);
     fgR_->ImpostaVoce(0, true); // only Bari at opening
-    fgp_ = new GrigliaSelezione(selezioni);
-    fgp_->setObjectName(QStringLiteral("Fgp"));
-    fgp_->Imposta({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                   QStringLiteral("4"), QStringLiteral("5")},
-                  5);
-    fgp_->SelezionaTutti();
-    for (GrigliaSelezione* g : {fgR_, fgp_}) {
-        for (int c = 0; c < g->columnCount(); ++c) {
-            g->setColumnWidth(c, 30);
-        }
-        g->setFixedHeight(g->rowHeight(0) + 6);
-    }
-    auto* tutti = CreaPulsante(selezioni, "LblSelTutti", QStringLiteral("Seleziona tutti"));
-    auto* nessuno = CreaPulsante(selezioni, "LblDesel", QStringLiteral("Deseleziona"));
-    tutti->setFlat(true);
-    nessuno->setFlat(true);
-    connect(tutti, &QPushButton::clicked, fgR_, &GrigliaSelezione::SelezionaTutti);
-    connect(nessuno, &QPushButton::clicked, fgR_, &GrigliaSelezione::Deseleziona);
+    fgp_ = CreaGrigliaPosizioni(selezioni, "Fgp");
+    const auto [tutti, nessuno] = PulsantiSelezione(selezioni, fgR_, "LblSelTutti", "LblDesel");
     gs->addWidget(new QLabel(QStringLiteral("Ruote"), selezioni), 0, 0);
     gs->addWidget(tutti, 0, 1);
     gs->addWidget(nessuno, 0, 2);
@@ -140,14 +118,8 @@ ParametriSequenza FinestraRitardiSequenza::LeggiParametri() const {
     ParametriSequenza p;
     p.inizio = selettore_->Inizio();
     p.fine = selettore_->Fine();
-    const std::vector<bool> r = fgR_->Selezione();
-    const std::vector<bool> q = fgp_->Selezione();
-    for (std::size_t i = 0; i < 11 && i < r.size(); ++i) {
-        p.ruote[i] = r[i];
-    }
-    for (std::size_t i = 0; i < 5 && i < q.size(); ++i) {
-        p.posizioni[i] = q[i];
-    }
+    p.ruote = RuoteScelte(fgR_);
+    p.posizioni = PosizioniScelte(fgp_);
     return p;
 }
 

@@ -258,4 +258,20 @@ void SelettoreIntervallo::CercaData(bool fine) {
     fine ? ImpostaFine(*k) : ImpostaInizio(*k);
 }
 
+QLabel* CreaEtichettaSuccessive(const Archivio& archivio, SelettoreIntervallo* selettore,
+                                QWidget* padre) {
+    auto* etichetta = new QLabel(padre);
+    etichetta->setObjectName(QStringLiteral("Label15"));
+    etichetta->setToolTip(QStringLiteral("Estrazioni successive al riferimento"));
+    etichetta->setMinimumWidth(40);
+    etichetta->setAlignment(Qt::AlignCenter);
+    etichetta->setFrameShape(QFrame::StyledPanel);
+    auto aggiorna = [&archivio, etichetta](int posizione) {
+        etichetta->setText(QString::number(archivio.NumEstrazioniAnalisi - posizione));
+    };
+    QObject::connect(selettore, &SelettoreIntervallo::FineCambiata, etichetta, aggiorna);
+    aggiorna(selettore->Fine());
+    return etichetta;
+}
+
 } // namespace strovel

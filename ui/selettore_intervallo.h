@@ -119,4 +119,9 @@ private:
     int inizio_ = 0;
 };
 
+/// The label beside a cycle window's reference bar ("Label15"): how many draws of the analysis
+/// follow the reference, kept up to date as the bar moves.
+QLabel* CreaEtichettaSuccessive(const Archivio& archivio, SelettoreIntervallo* selettore,
+                                QWidget* padre);
+
 } // namespace strovel

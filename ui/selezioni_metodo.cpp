@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace strovel {
 
@@ -44,6 +45,63 @@ GrigliaSelezione* Lista(QWidget* padre, const char* nome, const QStringList& voc
 }
 
 } // namespace
+
+GrigliaSelezione* CreaGrigliaRuote(QWidget* padre, const char* nome, int colonne) {
+    auto* g = new GrigliaSelezione(padre);
+    g->setObjectName(QString::fromLatin1(nome));
+    QStringList sigle;
+    for (int r = 0; r < NumRuote; ++r) {
+        sigle << QString::fromStdString(Sigla(r));
+    }
+    g->Imposta(sigle, colonne);
+    for (int c = 0; c < g->columnCount(); ++c) {
+        g->setColumnWidth(c, 30);
+    }
+    g->setFixedHeight(g->rowHeight(0) * g->rowCount() + 6);
+    return g;
+}
+
+GrigliaSelezione* CreaGrigliaPosizioni(QWidget* padre, const char* nome) {
+    auto* g = new GrigliaSelezione(padre);
+    g->setObjectName(QString::fromLatin1(nome));
+    g->Imposta({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                QStringLiteral("5")},
+               5);
+    g->SelezionaTutti();
+    for (int c = 0; c < 5; ++c) {
+        g->setColumnWidth(c, 30);
+    }
+    g->setFixedHeight(g->rowHeight(0) + 6);
+    return g;
+}
+
+std::pair<QPushButton*, QPushButton*> PulsantiSelezione(QWidget* padre, GrigliaSelezione* griglia,
+                                                        const char* tutti, const char* nessuno) {
+    auto* si = CreaPulsante(padre, tutti, QStringLiteral("Seleziona tutti"));
+    auto* no = CreaPulsante(padre, nessuno, QStringLiteral("Deseleziona"));
+    si->setFlat(true);
+    no->setFlat(true);
+    QObject::connect(si, &QPushButton::clicked, griglia, &GrigliaSelezione::SelezionaTutti);
+    QObject::connect(no, &QPushButton::clicked, griglia, &GrigliaSelezione::Deseleziona);
+    return {si, no};
+}
+
+std::array<bool, 11> RuoteScelte(const GrigliaSelezione* griglia) {
+    return Flag<11>(griglia);
+}
+
+std::array<bool, 5> PosizioniScelte(const GrigliaSelezione* griglia) {
+    return Flag<5>(griglia);
+}
+
+QWidget* Titolata(QWidget* padre, const QString& titolo, QWidget* contenuto) {
+    auto* w = new QWidget(padre);
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(new QLabel(titolo, w));
+    v->addWidget(contenuto, 1);
+    return w;
+}
 
 std::array<bool, 11> SelezioniMetodo::Rilevazione() const {
     return Flag<11>(rilevazione);

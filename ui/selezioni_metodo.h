@@ -6,8 +6,10 @@
 #include <QString>
 
 #include <array>
+#include <utility>
 
 class QComboBox;
+class QPushButton;
 class QTableWidget;
 class QWidget;
 
@@ -33,6 +35,20 @@ SelezioniMetodo CreaSelezioniMetodo(QWidget* padre);
 /// A drop-down list named `nome` with the items and default of `lista`.
 QComboBox* CreaLista(QWidget* padre, const char* nome, const ListaValori& lista);
 
+/// A wheel selection grid named `nome`: the eleven wheel codes in `colonne` columns of 30 px,
+/// nothing selected, as tall as its rows.
+GrigliaSelezione* CreaGrigliaRuote(QWidget* padre, const char* nome, int colonne);
+/// A position grid named `nome`: cells 1..5 in one row, all selected.
+GrigliaSelezione* CreaGrigliaPosizioni(QWidget* padre, const char* nome);
+/// Flat buttons "Seleziona tutti" and "Deseleziona", named `tutti` and `nessuno`, acting on
+/// `griglia`.
+std::pair<QPushButton*, QPushButton*> PulsantiSelezione(QWidget* padre, GrigliaSelezione* griglia,
+                                                        const char* tutti, const char* nessuno);
+/// The wheels and positions a grid shows selected.
+std::array<bool, 11> RuoteScelte(const GrigliaSelezione* griglia);
+std::array<bool, 5> PosizioniScelte(const GrigliaSelezione* griglia);
+/// A title above a widget, as one widget to lay out.
+QWidget* Titolata(QWidget* padre, const QString& titolo, QWidget* contenuto);
 /// A read-only result grid named `nome`, rows selected whole, showing `intestazione`.
 QTableWidget* CreaGrigliaRisultati(QWidget* padre, const QString& nome, const char* intestazione);
 
