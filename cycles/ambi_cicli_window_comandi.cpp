@@ -55,20 +55,11 @@ void FinestraAmbiCicli::EvidenziaUltimeNegative() {
     if (!Elaborato()) {
         return;
     }
-    const auto risposta = dialoghi_.Input(
-        this, QStringLiteral("Inserimento esiti negativi consecutivi"),
-        QStringLiteral("Inserire ultime casistiche negative consecutive."), QString());
-    if (!risposta) {
+    const std::optional<int> n = ChiediUltimeNegative(dialoghi_, this);
+    if (!n) {
         return;
     }
-    bool ok = false;
-    const int n = risposta->trimmed().toInt(&ok);
-    if (!ok) {
-        dialoghi_.Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
-                            QStringLiteral("Attenzione valore inserito non coerente."));
-        return;
-    }
-    sessione_.Evidenzia(n);
+    sessione_.Evidenzia(*n);
     Mostra(fg1_, sessione_.TabellaAmbi());
 }
 

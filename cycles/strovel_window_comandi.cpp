@@ -215,20 +215,11 @@ void FinestraStrovel::EvidenziaUltimeNegative() {
     if (!Eseguito()) {
         return;
     }
-    const auto risposta = dialoghi_.Input(
-        this, QStringLiteral("Inserimento esiti negativi consecutivi"),
-        QStringLiteral("Inserire ultime casistiche negative consecutive."), QString());
-    if (!risposta) {
+    const std::optional<int> n = ChiediUltimeNegative(dialoghi_, this);
+    if (!n) {
         return;
     }
-    bool ok = false;
-    const int n = risposta->trimmed().toInt(&ok);
-    if (!ok) {
-        dialoghi_.Messaggio(this, Icona::Critica, QStringLiteral("Avviso"),
-                            QStringLiteral("Attenzione valore inserito non coerente."));
-        return;
-    }
-    Mostra(fg1_, sessione_.UltimeNegative(n));
+    Mostra(fg1_, sessione_.UltimeNegative(*n));
     MostraFormule();
 }
 

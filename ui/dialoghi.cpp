@@ -176,4 +176,21 @@ std::optional<QString> DialoghiScriptati::SalvaFile(QWidget*, const RichiestaFil
     return Prossima();
 }
 
+std::optional<int> ChiediUltimeNegative(Dialoghi& dialoghi, QWidget* padre) {
+    const auto risposta = dialoghi.Input(
+        padre, QStringLiteral("Inserimento esiti negativi consecutivi"),
+        QStringLiteral("Inserire ultime casistiche negative consecutive."), QString());
+    if (!risposta) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int n = risposta->trimmed().toInt(&ok);
+    if (!ok) {
+        dialoghi.Messaggio(padre, Icona::Critica, QStringLiteral("Avviso"),
+                           QStringLiteral("Attenzione valore inserito non coerente."));
+        return std::nullopt;
+    }
+    return n;
+}
+
 } // namespace strovel

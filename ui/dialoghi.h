@@ -112,4 +112,9 @@ private:
     std::deque<std::optional<QString>> risposte_;
 };
 
+/// "Evidenzia ultime negative" of the cycle windows: asks for the count of negative cycles in
+/// a row. Nothing when the user cancels, or after the message for a value that is not a whole
+/// number.
+std::optional<int> ChiediUltimeNegative(Dialoghi& dialoghi, QWidget* padre);
+
 } // namespace strovel
