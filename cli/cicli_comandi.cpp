@@ -17,10 +17,6 @@ namespace strovel::cli {
 
 namespace {
 
-QString Voci(const ListaValori& l) {
-    return QString::fromStdString(l.Descrizione());
-}
-
 class ComandoCicli : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("cicli"); }
@@ -34,35 +30,31 @@ public:
         return {
             ConValore(QStringLiteral("riferimento"),
                       QStringLiteral("L'estrazione di riferimento (predefinita l'ultima)."), n),
-            ConValore(QStringLiteral("cicli"), QStringLiteral("N° Cicli: %1.").arg(Voci(l::Cicli)),
-                      QStringLiteral("C")),
-            ConValore(QStringLiteral("durata"), QStringLiteral("Durata: %1.").arg(Voci(l::Durata)),
-                      QStringLiteral("D")),
-            ConValore(QStringLiteral("considera"),
-                      QStringLiteral("Considera: %1.").arg(Voci(l::Considera)),
-                      QStringLiteral("K")),
-            ConValore(QStringLiteral("salto"), QStringLiteral("Salto: %1.").arg(Voci(l::Salto)),
-                      QStringLiteral("S")),
-            ConValore(QStringLiteral("colpi"), QStringLiteral("Colpi: %1.").arg(Voci(l::Colpi)), n),
-            ConValore(QStringLiteral("elenco"), QStringLiteral("Elenco: %1.").arg(Voci(l::Elenco)),
-                      QStringLiteral("E")),
+            OpzioneLista(QStringLiteral("cicli"), QStringLiteral("N° Cicli"), l::Cicli,
+                         QStringLiteral("C")),
+            OpzioneLista(QStringLiteral("durata"), QStringLiteral("Durata"), l::Durata,
+                         QStringLiteral("D")),
+            OpzioneLista(QStringLiteral("considera"), QStringLiteral("Considera"), l::Considera,
+                         QStringLiteral("K")),
+            OpzioneLista(QStringLiteral("salto"), QStringLiteral("Salto"), l::Salto,
+                         QStringLiteral("S")),
+            OpzioneLista(QStringLiteral("colpi"), QStringLiteral("Colpi"), l::Colpi, n),
+            OpzioneLista(QStringLiteral("elenco"), QStringLiteral("Elenco"), l::Elenco,
+                         QStringLiteral("E")),
             ConValore(QStringLiteral("operatore"),
                       QStringLiteral("Operatore: + Somma, - Sottrae, X Moltiplica, F Somma + "
                                      "Figura, C Somma + Cadenza, V Somma + Vertibile."),
                       QStringLiteral("+ - X F C V")),
-            ConValore(QStringLiteral("rilevazione"),
-                      QStringLiteral("Ruote di rilevazione, sigle separate da virgole o TU."),
-                      QStringLiteral("BA,CA,..|TU")),
-            ConValore(QStringLiteral("gioco"),
-                      QStringLiteral("Ruote di gioco, sigle separate da virgole o TU."),
-                      QStringLiteral("BA,CA,..|TU")),
+            OpzioneRuote(QStringLiteral("rilevazione"), QStringLiteral("Ruote di rilevazione"),
+                         QStringLiteral("TU")),
+            OpzioneRuote(QStringLiteral("gioco"), QStringLiteral("Ruote di gioco"),
+                         QStringLiteral("TU")),
             Interruttore(QStringLiteral("stop"), QStringLiteral("Stop riferimento.")),
             Interruttore(QStringLiteral("ritardo-ambata"),
                          QStringLiteral("Ritardo ambata: elenco ordinato per ritardo.")),
             Interruttore(QStringLiteral("tutte-operazioni"),
                          QStringLiteral("\"esamina tutte le ruote\": tutte le operazioni.")),
-            Interruttore(QStringLiteral("csv"),
-                         QStringLiteral("Valori separati da virgole invece che da tabulazioni.")),
+            OpzioneCsv(),
         };
     }
     int Esegui(const Chiamata& c) const override {
@@ -122,20 +114,16 @@ public:
     QList<QCommandLineOption> Opzioni() const override {
         namespace l = liste_ciclo2;
         return {
-            ConValore(QStringLiteral("ruote"),
-                      QStringLiteral("Ruote, sigle separate da virgole o TU (predefinito)."),
-                      QStringLiteral("BA,CA,..|TU")),
-            ConValore(QStringLiteral("posizioni"),
-                      QStringLiteral("Posizioni da 1 a 5 separate da virgole (predefinite tutte)."),
-                      QStringLiteral("P")),
-            ConValore(QStringLiteral("cicli"), QStringLiteral("N° Cicli: %1.").arg(Voci(l::Cicli)),
-                      QStringLiteral("C")),
-            ConValore(QStringLiteral("durata"), QStringLiteral("Durata: %1.").arg(Voci(l::Durata)),
-                      QStringLiteral("D")),
-            ConValore(QStringLiteral("salto"), QStringLiteral("Salto: %1.").arg(Voci(l::Salto)),
-                      QStringLiteral("S")),
-            ConValore(QStringLiteral("colpi"), QStringLiteral("Colpi: %1.").arg(Voci(l::Colpi)),
-                      QStringLiteral("G")),
+            OpzioneRuote(QStringLiteral("ruote"), QStringLiteral("Ruote"), QStringLiteral("TU")),
+            OpzionePosizioni(),
+            OpzioneLista(QStringLiteral("cicli"), QStringLiteral("N° Cicli"), l::Cicli,
+                         QStringLiteral("C")),
+            OpzioneLista(QStringLiteral("durata"), QStringLiteral("Durata"), l::Durata,
+                         QStringLiteral("D")),
+            OpzioneLista(QStringLiteral("salto"), QStringLiteral("Salto"), l::Salto,
+                         QStringLiteral("S")),
+            OpzioneLista(QStringLiteral("colpi"), QStringLiteral("Colpi"), l::Colpi,
+                         QStringLiteral("G")),
             ConValore(QStringLiteral("riferimento"),
                       QStringLiteral("L'estrazione di riferimento (predefinita l'ultima)."),
                       QStringLiteral("R")),
@@ -143,8 +131,7 @@ public:
                       QStringLiteral("La griglia da scrivere: cicli (predefinita), "
                                      "distribuzione o numeri."),
                       QStringLiteral("cicli|distribuzione|numeri")),
-            Interruttore(QStringLiteral("csv"),
-                         QStringLiteral("Valori separati da virgole invece che da tabulazioni.")),
+            OpzioneCsv(),
         };
     }
     int Esegui(const Chiamata& c) const override {
@@ -198,13 +185,11 @@ public:
             ConValore(QStringLiteral("numeri"),
                       QStringLiteral("I numeri scelti, da 1 a 90, separati da virgole."),
                       QStringLiteral("N1,N2,..")),
-            ConValore(QStringLiteral("ruote"),
-                      QStringLiteral("Ruote, sigle separate da virgole o TU (predefinito)."),
-                      QStringLiteral("BA,CA,..|TU")),
-            ConValore(QStringLiteral("cicli"), QStringLiteral("N° Cicli: %1.").arg(Voci(l::Cicli)),
-                      QStringLiteral("C")),
-            ConValore(QStringLiteral("durata"), QStringLiteral("Durata: %1.").arg(Voci(l::Durata)),
-                      QStringLiteral("D")),
+            OpzioneRuote(QStringLiteral("ruote"), QStringLiteral("Ruote"), QStringLiteral("TU")),
+            OpzioneLista(QStringLiteral("cicli"), QStringLiteral("N° Cicli"), l::Cicli,
+                         QStringLiteral("C")),
+            OpzioneLista(QStringLiteral("durata"), QStringLiteral("Durata"), l::Durata,
+                         QStringLiteral("D")),
             ConValore(QStringLiteral("riferimento"),
                       QStringLiteral("L'estrazione di riferimento (predefinita l'ultima)."),
                       QStringLiteral("R")),
@@ -214,8 +199,7 @@ public:
                       QStringLiteral("La griglia da scrivere: ambi (predefinita), cicli, gruppi2 "
                                      "(Elabora 2 ambi) o gruppi3 (Elabora 3 ambi)."),
                       QStringLiteral("ambi|cicli|gruppi2|gruppi3")),
-            Interruttore(QStringLiteral("csv"),
-                         QStringLiteral("Valori separati da virgole invece che da tabulazioni.")),
+            OpzioneCsv(),
         };
     }
     int Esegui(const Chiamata& c) const override {

@@ -42,6 +42,32 @@ QCommandLineOption ConValore(const QString& nome, const QString& descrizione,
     return QCommandLineOption(nome, descrizione, nomeValore);
 }
 
+QCommandLineOption OpzioneRuote(const QString& nome, const QString& titolo,
+                                const QString& predefinito) {
+    return ConValore(nome,
+                     QStringLiteral("%1, sigle separate da virgole o TU (predefinito %2).")
+                         .arg(titolo, predefinito),
+                     QStringLiteral("BA,CA,..|TU"));
+}
+
+QCommandLineOption OpzionePosizioni() {
+    return ConValore(QStringLiteral("posizioni"),
+                     QStringLiteral("Posizioni da 1 a 5 separate da virgole (predefinite tutte)."),
+                     QStringLiteral("P"));
+}
+
+QCommandLineOption OpzioneCsv() {
+    return Interruttore(QStringLiteral("csv"),
+                        QStringLiteral("Valori separati da virgole invece che da tabulazioni."));
+}
+
+QCommandLineOption OpzioneLista(const QString& nome, const QString& etichetta,
+                                const ListaValori& lista, const QString& nomeValore) {
+    return ConValore(
+        nome, QStringLiteral("%1: %2.").arg(etichetta, QString::fromStdString(lista.Descrizione())),
+        nomeValore);
+}
+
 bool Intero(const Chiamata& c, const QString& nome, int minimo, int massimo, int& valore) {
     const auto testo = c.Valore(nome);
     if (!testo) {

@@ -68,6 +68,18 @@ QCommandLineOption Interruttore(const QString& nome, const QString& descrizione)
 QCommandLineOption ConValore(const QString& nome, const QString& descrizione,
                              const QString& nomeValore);
 
+/// The options many commands share, with the same words everywhere.
+/// Wheels as codes or TU: "<titolo>, sigle separate da virgole o TU (predefinito <p>)."
+QCommandLineOption OpzioneRuote(const QString& nome, const QString& titolo,
+                                const QString& predefinito);
+/// "--posizioni P", all five by default.
+QCommandLineOption OpzionePosizioni();
+/// "--csv".
+QCommandLineOption OpzioneCsv();
+/// A window list's option: "<etichetta>: <its items>."
+QCommandLineOption OpzioneLista(const QString& nome, const QString& etichetta,
+                                const ListaValori& lista, const QString& nomeValore);
+
 /// An integer option within minimo..massimo; `valore` keeps its default when absent.
 bool Intero(const Chiamata& c, const QString& nome, int minimo, int massimo, int& valore);
 /// An option whose value must be one of a window list's items.

@@ -15,29 +15,18 @@ namespace strovel::cli {
 
 namespace {
 
-QString Voci(const ListaValori& l) {
-    return QString::fromStdString(l.Descrizione());
-}
-
 /// The options both method commands share, in the order the window shows them.
 QList<QCommandLineOption> OpzioniComuni() {
     return {
-        ConValore(QStringLiteral("rilevazione"),
-                  QStringLiteral("Ruote di rilevazione, sigle separate da virgole o TU "
-                                 "(predefinito TU)."),
-                  QStringLiteral("BA,CA,..|TU")),
-        ConValore(QStringLiteral("gioco"),
-                  QStringLiteral("Ruote di gioco, sigle separate da virgole o TU (predefinito "
-                                 "TU)."),
-                  QStringLiteral("BA,CA,..|TU")),
-        ConValore(QStringLiteral("posizioni"),
-                  QStringLiteral("Posizioni 1..5 separate da virgole (predefinito tutte)."),
-                  QStringLiteral("P")),
-        ConValore(QStringLiteral("presenze"),
-                  QStringLiteral("Presenze (numero di casi): %1.").arg(Voci(liste_casi::Presenze)),
-                  QStringLiteral("K")),
-        ConValore(QStringLiteral("colpi"),
-                  QStringLiteral("Colpi: %1.").arg(Voci(liste_casi::Colpi)), QStringLiteral("G")),
+        OpzioneRuote(QStringLiteral("rilevazione"), QStringLiteral("Ruote di rilevazione"),
+                     QStringLiteral("TU")),
+        OpzioneRuote(QStringLiteral("gioco"), QStringLiteral("Ruote di gioco"),
+                     QStringLiteral("TU")),
+        OpzionePosizioni(),
+        OpzioneLista(QStringLiteral("presenze"), QStringLiteral("Presenze (numero di casi)"),
+                     liste_casi::Presenze, QStringLiteral("K")),
+        OpzioneLista(QStringLiteral("colpi"), QStringLiteral("Colpi"), liste_casi::Colpi,
+                     QStringLiteral("G")),
     };
 }
 
@@ -48,10 +37,6 @@ QCommandLineOption OpzioneFine() {
                      QStringLiteral("E"));
 }
 
-QCommandLineOption OpzioneCsv() {
-    return Interruttore(QStringLiteral("csv"),
-                        QStringLiteral("Valori separati da virgole invece che da tabulazioni."));
-}
 
 /// At most one of `nomi` may be given.
 bool AlPiuUna(const Chiamata& c, const QStringList& nomi) {
@@ -266,19 +251,14 @@ public:
             ConValore(QStringLiteral("fine"),
                       QStringLiteral("Fine dell'intervallo (predefinita l'ultima estrazione)."),
                       QStringLiteral("E")),
-            ConValore(QStringLiteral("ruote"),
-                      QStringLiteral("Ruote, sigle separate da virgole o TU (predefinita BA)."),
-                      QStringLiteral("BA,CA,..|TU")),
-            ConValore(QStringLiteral("posizioni"),
-                      QStringLiteral("Posizioni da 1 a 5 separate da virgole (predefinite tutte)."),
-                      QStringLiteral("P")),
+            OpzioneRuote(QStringLiteral("ruote"), QStringLiteral("Ruote"), QStringLiteral("BA")),
+            OpzionePosizioni(),
             ConValore(QStringLiteral("presenze"),
                       QStringLiteral("PRESENZE: le uscite da cercare per ogni numero (0: fino "
                                      "alla prima estrazione)."),
                       QStringLiteral("K")),
             Interruttore(QStringLiteral("periodo"), QStringLiteral("PERIODO: tutto l'intervallo.")),
-            Interruttore(QStringLiteral("csv"),
-                         QStringLiteral("Valori separati da virgole invece che da tabulazioni.")),
+            OpzioneCsv(),
         };
     }
     int Esegui(const Chiamata& c) const override {
@@ -330,10 +310,8 @@ public:
         return {
             ConValore(QStringLiteral("ruota"), QStringLiteral("La ruota (predefinita BA)."),
                       QStringLiteral("BA|CA|..")),
-            ConValore(QStringLiteral("casi"),
-                      QStringLiteral("N° casistiche: %1.")
-                          .arg(QString::fromStdString(l::Casi.Descrizione())),
-                      QStringLiteral("M")),
+            OpzioneLista(QStringLiteral("casi"), QStringLiteral("N° casistiche"), l::Casi,
+                         QStringLiteral("M")),
             ConValore(
                 QStringLiteral("colpi"),
                 QStringLiteral("Colpi: %1.").arg(QString::fromStdString(l::Colpi.Descrizione())),
@@ -344,8 +322,7 @@ public:
                       QStringLiteral("e")),
             Interruttore(QStringLiteral("riepilogo"),
                          QStringLiteral("Le righe N° Casi, Positivi, Negativi, In gioco.")),
-            Interruttore(QStringLiteral("csv"),
-                         QStringLiteral("Valori separati da virgole invece che da tabulazioni.")),
+            OpzioneCsv(),
         };
     }
     int Esegui(const Chiamata& c) const override {
