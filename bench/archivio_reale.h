@@ -1,7 +1,7 @@
 #pragma once
 // The real archive (../shared/data/archivio.txt) written to a database in `cartella` and
 // loaded in memory, for the benchmarks of the computations; nullptr (after a message on
-// stderr) when it cannot be.
+// stderr) when it cannot be. And the main body every benchmark program shares.
 
 #include "core/archivio.h"
 #include "storage/archivio_db.h"
@@ -11,6 +11,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <memory>
@@ -34,6 +36,21 @@ inline std::unique_ptr<Archivio> ArchivioReale(const QTemporaryDir& cartella) {
         return nullptr;
     }
     return archivio;
+}
+
+/// The body of a benchmark program: loads the real archive into `archivio`, then runs the
+/// benchmarks; 1 when the archive cannot be loaded.
+inline int EseguiBenchmark(int argc, char** argv, std::unique_ptr<Archivio>& archivio) {
+    QTemporaryDir cartella;
+    archivio = ArchivioReale(cartella);
+    if (!archivio) {
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    archivio.reset();
+    return 0;
 }
 
 } // namespace strovel::bench

@@ -4,6 +4,7 @@
 // to the grids shown.
 
 #include "bench/archivio_reale.h"
+#include "bench/servizi_bench.h"
 #include "core/archivio.h"
 #include "cycles/ambi_cicli.h"
 #include "cycles/ambi_cicli_window.h"
@@ -69,10 +70,7 @@ void BM_Ambetti90(benchmark::State& state) {
 BENCHMARK(BM_Ambetti90)->Unit(benchmark::kMillisecond);
 
 strovel::ServiziFinestra Servizi(strovel::Dialoghi& dialoghi) {
-    strovel::ServiziFinestra s;
-    s.archivio = archivio.get();
-    s.dialoghi = &dialoghi;
-    return s;
+    return strovel::bench::ServiziBenchmark(*archivio, dialoghi);
 }
 
 void BM_FinestraCiclo2(benchmark::State& state) {
@@ -147,13 +145,5 @@ BENCHMARK(BM_FinestraAmbi)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir cartella;
-    archivio = strovel::bench::ArchivioReale(cartella);
-    if (!archivio) {
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return strovel::bench::EseguiBenchmark(argc, argv, archivio);
 }

@@ -5,6 +5,7 @@
 // square's first tab.
 
 #include "bench/archivio_reale.h"
+#include "bench/servizi_bench.h"
 #include "core/archivio.h"
 #include "methods/ambata_dinamica.h"
 #include "methods/ambata_window.h"
@@ -92,10 +93,7 @@ void BM_CinquinaElabora(benchmark::State& state) {
 BENCHMARK(BM_CinquinaElabora)->Unit(benchmark::kMillisecond);
 
 strovel::ServiziFinestra Servizi(strovel::Dialoghi& dialoghi) {
-    strovel::ServiziFinestra s;
-    s.archivio = archivio.get();
-    s.dialoghi = &dialoghi;
-    return s;
+    return strovel::bench::ServiziBenchmark(*archivio, dialoghi);
 }
 
 // From the click on ELABORA to the case grid, the numbers and the summary shown.
@@ -191,13 +189,5 @@ BENCHMARK(BM_FinestraRitardi)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir cartella;
-    archivio = strovel::bench::ArchivioReale(cartella);
-    if (!archivio) {
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return strovel::bench::EseguiBenchmark(argc, argv, archivio);
 }

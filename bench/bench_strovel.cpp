@@ -91,13 +91,5 @@ BENCHMARK(BM_ElaboraOracolo)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir cartella;
-    archivio = strovel::bench::ArchivioReale(cartella);
-    if (!archivio) {
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return strovel::bench::EseguiBenchmark(argc, argv, archivio);
 }
