@@ -4,7 +4,7 @@
 #include "cycles/ambi_cicli.h"
 #include "cycles/ambi_cicli_window.h"
 #include "storage/impostazioni.h"
-#include "tests/gui/aiuti.h"
+#include "tests/gui/finestra_di_prova.h"
 #include "tests/support/archivio_casuale.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
@@ -18,50 +18,13 @@
 namespace strovel {
 namespace {
 
-class AmbiCicliFinestra : public ::testing::Test {
+class AmbiCicliFinestra : public test::FinestraDiProva<FinestraAmbiCicli> {
 protected:
-    QTemporaryDir cartella;
-    std::unique_ptr<Archivio> archivio = test::ArchivioCasuale(500, 23);
-    DatabaseImpostazioni impostazioni;
-    DialoghiScriptati dialoghi;
-    std::vector<int> avanzamento;
-    int massimo = -1;
-    std::unique_ptr<FinestraAmbiCicli> w;
-
-    void SetUp() override {
-        ASSERT_TRUE(impostazioni.ApriDatabaseImpostazioni(cartella.path(), nullptr));
-        ServiziFinestra s;
-        s.archivio = archivio.get();
-        s.impostazioni = &impostazioni;
-        s.dialoghi = &dialoghi;
-        s.cartellaProgramma = cartella.path();
-        s.pb1.valore = [this](int v) { avanzamento.push_back(v); };
-        s.pb1.massimo = [this](int m) { massimo = m; };
-        w = std::make_unique<FinestraAmbiCicli>(s);
-        w->show();
-    }
-    void Click(const char* griglia, int riga, int colonna) {
-        auto* g = test::Trova<QTableWidget>(w.get(), QString::fromLatin1(griglia));
-        ASSERT_NE(g->item(riga, colonna), nullptr) << griglia;
-        g->scrollToItem(g->item(riga, colonna));
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
-                          g->visualItemRect(g->item(riga, colonna)).center());
-    }
+    AmbiCicliFinestra() : FinestraDiProva(500, 23) {}
     /// A click on number n of a two-column list: 1..45 on the left, 46..90 on the right.
     void ClickNumero(const char* lista, int n) {
         Click(lista, n <= 45 ? n - 1 : n - 46, n <= 45 ? 0 : 1);
     }
-    int Righe(const char* griglia) {
-        return test::Trova<QTableWidget>(w.get(), QString::fromLatin1(griglia))->rowCount();
-    }
-    QString Cella(const char* griglia, int riga, int colonna) {
-        return test::Cella(w.get(), QString::fromLatin1(griglia), riga, colonna);
-    }
-    QString UltimoMessaggio() {
-        const auto m = dialoghi.Messaggi();
-        return m.empty() ? QString() : m.back().testo;
-    }
-    void Clicca(const char* nome) { test::Clicca(w.get(), QString::fromLatin1(nome)); }
 };
 
 TEST_F(AmbiCicliFinestra, ListeENumeri) {

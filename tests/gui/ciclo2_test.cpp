@@ -4,7 +4,7 @@
 #include "cycles/ciclo2_tabelle.h"
 #include "cycles/ciclo2_window.h"
 #include "storage/impostazioni.h"
-#include "tests/gui/aiuti.h"
+#include "tests/gui/finestra_di_prova.h"
 #include "tests/support/archivio_casuale.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
@@ -18,41 +18,9 @@
 namespace strovel {
 namespace {
 
-class Ciclo2Finestra : public ::testing::Test {
+class Ciclo2Finestra : public test::FinestraDiProva<FinestraCiclo2> {
 protected:
-    QTemporaryDir cartella;
-    std::unique_ptr<Archivio> archivio = test::ArchivioCasuale(500, 17);
-    DatabaseImpostazioni impostazioni;
-    DialoghiScriptati dialoghi;
-    std::unique_ptr<FinestraCiclo2> w;
-
-    void SetUp() override {
-        ASSERT_TRUE(impostazioni.ApriDatabaseImpostazioni(cartella.path(), nullptr));
-        ServiziFinestra s;
-        s.archivio = archivio.get();
-        s.impostazioni = &impostazioni;
-        s.dialoghi = &dialoghi;
-        s.cartellaProgramma = cartella.path();
-        w = std::make_unique<FinestraCiclo2>(s);
-        w->show();
-    }
-    void Click(const char* griglia, int riga, int colonna) {
-        auto* g = test::Trova<QTableWidget>(w.get(), QString::fromLatin1(griglia));
-        ASSERT_NE(g->item(riga, colonna), nullptr) << griglia;
-        g->scrollToItem(g->item(riga, colonna));
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
-                          g->visualItemRect(g->item(riga, colonna)).center());
-    }
-    QString Cella(const char* griglia, int riga, int colonna) {
-        return test::Cella(w.get(), QString::fromLatin1(griglia), riga, colonna);
-    }
-    int Righe(const char* griglia) {
-        return test::Trova<QTableWidget>(w.get(), QString::fromLatin1(griglia))->rowCount();
-    }
-    QString UltimoMessaggio() {
-        const auto m = dialoghi.Messaggi();
-        return m.empty() ? QString() : m.back().testo;
-    }
+    Ciclo2Finestra() : FinestraDiProva(500, 17) {}
 };
 
 TEST_F(Ciclo2Finestra, ListeESchede) {

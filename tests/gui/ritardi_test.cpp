@@ -4,7 +4,7 @@
 #include "methods/ritardi_sequenza.h"
 #include "methods/ritardi_window.h"
 #include "storage/impostazioni.h"
-#include "tests/gui/aiuti.h"
+#include "tests/gui/finestra_di_prova.h"
 #include "tests/support/archivio_casuale.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
@@ -19,30 +19,10 @@
 namespace strovel {
 namespace {
 
-class RitardiFinestra : public ::testing::Test {
+class RitardiFinestra : public test::FinestraDiProva<FinestraRitardiSequenza> {
 protected:
-    QTemporaryDir cartella;
-    std::unique_ptr<Archivio> archivio = test::ArchivioCasuale(800, 5);
-    DatabaseImpostazioni impostazioni;
-    DialoghiScriptati dialoghi;
-    std::unique_ptr<FinestraRitardiSequenza> w;
-    std::vector<int> avanzamento;
-    int massimo = -1;
-
-    void SetUp() override {
-        ASSERT_TRUE(impostazioni.ApriDatabaseImpostazioni(cartella.path(), nullptr));
-        ServiziFinestra s;
-        s.archivio = archivio.get();
-        s.impostazioni = &impostazioni;
-        s.dialoghi = &dialoghi;
-        s.cartellaProgramma = cartella.path();
-        s.pb1.valore = [this](int v) { avanzamento.push_back(v); };
-        s.pb1.massimo = [this](int m) { massimo = m; };
-        w = std::make_unique<FinestraRitardiSequenza>(s);
-        w->show();
-    }
+    RitardiFinestra() : FinestraDiProva(800, 5) {}
     QTableWidget* Fg2() { return test::Trova<QTableWidget>(w.get(), QStringLiteral("Fg2")); }
-    void Clicca(const char* nome) { test::Clicca(w.get(), QString::fromLatin1(nome)); }
 };
 
 TEST_F(RitardiFinestra, ApreSceglieEScandisce) {
