@@ -243,9 +243,8 @@ public:
                             .arg(formato);
             return CodiceUso;
         }
-        DatabaseArchivio db;
-        auto archivio = std::make_unique<Archivio>();
-        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+        const auto archivio = ArchivioDelComando(c);
+        if (!archivio) {
             return CodiceErrore;
         }
         // The archive being exported is never the target, whatever its name.

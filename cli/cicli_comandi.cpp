@@ -9,7 +9,6 @@
 #include "cycles/ciclo2_tabelle.h"
 #include "cycles/strovel.h"
 #include "cycles/strovel_tabelle.h"
-#include "storage/archivio_db.h"
 
 #include <algorithm>
 
@@ -58,9 +57,8 @@ public:
         };
     }
     int Esegui(const Chiamata& c) const override {
-        DatabaseArchivio db;
-        auto archivio = std::make_unique<Archivio>();
-        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+        const auto archivio = ArchivioDelComando(c);
+        if (!archivio) {
             return CodiceErrore;
         }
         ParametriStrovel p;
@@ -143,9 +141,8 @@ public:
                             .arg(griglia);
             return CodiceUso;
         }
-        DatabaseArchivio db;
-        auto archivio = std::make_unique<Archivio>();
-        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+        const auto archivio = ArchivioDelComando(c);
+        if (!archivio) {
             return CodiceErrore;
         }
         ParametriCiclo2 p;
@@ -225,9 +222,8 @@ public:
             }
             scelti[static_cast<std::size_t>(n)] = true;
         }
-        DatabaseArchivio db;
-        auto archivio = std::make_unique<Archivio>();
-        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+        const auto archivio = ArchivioDelComando(c);
+        if (!archivio) {
             return CodiceErrore;
         }
         ParametriAmbiCicli p;

@@ -159,6 +159,15 @@ bool CaricaArchivio(const QString& percorso, DatabaseArchivio& db, Archivio& arc
     return true;
 }
 
+std::unique_ptr<Archivio> ArchivioDelComando(const Chiamata& c) {
+    DatabaseArchivio db;
+    auto archivio = std::make_unique<Archivio>();
+    if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+        return nullptr;
+    }
+    return archivio;
+}
+
 void ScriviTabella(const Tabella& t, bool csv, QTextStream& uscita) {
     uscita << QString::fromStdString(csv ? t.Csv() : t.Tsv());
 }

@@ -95,6 +95,9 @@ bool Apri(const QString& percorso, DatabaseArchivio& db, QTextStream& errori);
 /// Opens and loads an archive database into `archivio`.
 bool CaricaArchivio(const QString& percorso, DatabaseArchivio& db, Archivio& archivio,
                     QTextStream& errori);
+/// The archive database named by the command's first argument, loaded in memory; nothing
+/// (after the reason on stderr) when it cannot be.
+std::unique_ptr<Archivio> ArchivioDelComando(const Chiamata& c);
 /// Writes a grid as TSV, or CSV with `csv`: the one writer of every grid command.
 void ScriviTabella(const Tabella& t, bool csv, QTextStream& uscita);
 

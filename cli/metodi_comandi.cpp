@@ -7,7 +7,6 @@
 #include "methods/cinquina_spiona.h"
 #include "methods/quadrato_maltese.h"
 #include "methods/ritardi_sequenza.h"
-#include "storage/archivio_db.h"
 
 #include <algorithm>
 
@@ -36,7 +35,6 @@ QCommandLineOption OpzioneFine() {
                                     "l'ultima)."),
                      QStringLiteral("E"));
 }
-
 
 /// At most one of `nomi` may be given.
 bool AlPiuUna(const Chiamata& c, const QStringList& nomi) {
@@ -123,9 +121,8 @@ public:
         if (!AlPiuUna(c, {QStringLiteral("riepilogo"), QStringLiteral("migliori")})) {
             return CodiceUso;
         }
-        DatabaseArchivio db;
-        auto archivio = std::make_unique<Archivio>();
-        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+        const auto archivio = ArchivioDelComando(c);
+        if (!archivio) {
             return CodiceErrore;
         }
         const Archivio& a = *archivio;
@@ -197,9 +194,8 @@ public:
                           QStringLiteral("compagni")})) {
             return CodiceUso;
         }
-        DatabaseArchivio db;
-        auto archivio = std::make_unique<Archivio>();
-        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+        const auto archivio = ArchivioDelComando(c);
+        if (!archivio) {
             return CodiceErrore;
         }
         const Archivio& a = *archivio;
@@ -267,9 +263,8 @@ public:
             c.errori << QStringLiteral("Indicare --presenze K oppure --periodo (uno dei due).\n");
             return CodiceUso;
         }
-        DatabaseArchivio db;
-        auto archivio = std::make_unique<Archivio>();
-        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+        const auto archivio = ArchivioDelComando(c);
+        if (!archivio) {
             return CodiceErrore;
         }
         ParametriSequenza p;
@@ -326,9 +321,8 @@ public:
         };
     }
     int Esegui(const Chiamata& c) const override {
-        DatabaseArchivio db;
-        auto archivio = std::make_unique<Archivio>();
-        if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
+        const auto archivio = ArchivioDelComando(c);
+        if (!archivio) {
             return CodiceErrore;
         }
         ParametriMaltese p;
