@@ -142,32 +142,21 @@ QWidget* FinestraAmbiCicli::CreaControlli() {
 
     auto* comandi = new QGroupBox(QStringLiteral("Comandi"), destra);
     auto* c = new QGridLayout(comandi);
-    struct Voce {
-        const char* nome;
-        QString testo;
-        QString suggerimento;
-        std::function<void()> azione;
-    };
-    const Voce voci[] = {
-        {"Command1", QStringLiteral("ELABORA"), QString(), [this] { Elabora(); }},
-        {"cMD_4", QStringLiteral("Elabora 2 ambi"), QStringLiteral("Elabora 2 ambi"),
-         [this] { Gruppi(2); }},
-        {"Cmd_33", QStringLiteral("Elabora 3 ambi"), QStringLiteral("Elabora 3 ambi"),
-         [this] { Gruppi(3); }},
-        {"Command22", QStringLiteral("Ultime negative"),
-         QStringLiteral("Evidenzia ultime negative"), [this] { EvidenziaUltimeNegative(); }},
-        {"Cmd_elimina", QStringLiteral("Elimina"), QStringLiteral("Elimina riga selezionata"),
-         [this] { Elimina(); }},
-        {"Cmd_adatta", QStringLiteral("Adatta"), QStringLiteral("Adatta le colonne al contenuto"),
-         [this] { Adatta(); }},
-    };
-    int i = 0;
-    for (const Voce& voce : voci) {
-        auto* b = CreaPulsante(comandi, voce.nome, voce.testo, voce.suggerimento);
-        connect(b, &QPushButton::clicked, this, voce.azione);
-        c->addWidget(b, i / 2, i % 2);
-        ++i;
-    }
+    AggiungiComandi(
+        comandi, c, 2,
+        {
+            {"Command1", QStringLiteral("ELABORA"), QString(), [this] { Elabora(); }},
+            {"cMD_4", QStringLiteral("Elabora 2 ambi"), QStringLiteral("Elabora 2 ambi"),
+             [this] { Gruppi(2); }},
+            {"Cmd_33", QStringLiteral("Elabora 3 ambi"), QStringLiteral("Elabora 3 ambi"),
+             [this] { Gruppi(3); }},
+            {"Command22", QStringLiteral("Ultime negative"),
+             QStringLiteral("Evidenzia ultime negative"), [this] { EvidenziaUltimeNegative(); }},
+            {"Cmd_elimina", QStringLiteral("Elimina"), QStringLiteral("Elimina riga selezionata"),
+             [this] { Elimina(); }},
+            {"Cmd_adatta", QStringLiteral("Adatta"),
+             QStringLiteral("Adatta le colonne al contenuto"), [this] { Adatta(); }},
+        });
     c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 420}, {"CmDHelp2", 440}, {"CmDHelp3", 450}}),
                  3, 0, 1, 2);
     list1_ = new QListWidget(comandi);
@@ -235,32 +224,21 @@ QWidget* FinestraAmbiCicli::CreaSchedaVerifica() {
     check3_ = new QCheckBox(QStringLiteral("Solo evidenziati"), destra);
     check3_->setObjectName(QStringLiteral("Check3"));
     check3_->setToolTip(QStringLiteral("Solo gli ambi evidenziati in rosso"));
-    struct Voce {
-        const char* nome;
-        QString testo;
-        QString suggerimento;
-        std::function<void()> azione;
-    };
-    const Voce voci[] = {
-        {"Command6", QStringLiteral("ELABORA"), QStringLiteral("Esamina gli ambi nei cicli"),
-         [this] { ElaboraSecondo(); }},
-        {"Cmd_2", QStringLiteral("2 AMBI"), QString(), [this] { GruppiSecondo(2); }},
-        {"Cmd_3ambi", QStringLiteral("3 AMBI"), QString(), [this] { GruppiSecondo(3); }},
-        {"Command19", QStringLiteral("CERCA MIGLIORI COPERTURE"), QString(),
-         [this] { Coperture(); }},
-        {"Command10", QStringLiteral("Capogioco"), QStringLiteral("Elabora capogioco"),
-         [this] { Capogioco_(); }},
-        {"Command20", QStringLiteral("Due elenchi"),
-         QStringLiteral("ELABORA con gli ambi fra il primo e il secondo elenco"),
-         [this] { ElaboraDueElenchi(); }},
-    };
-    int i = 0;
-    for (const Voce& voce : voci) {
-        auto* b = CreaPulsante(destra, voce.nome, voce.testo, voce.suggerimento);
-        connect(b, &QPushButton::clicked, this, voce.azione);
-        comandi->addWidget(b, i / 3, i % 3);
-        ++i;
-    }
+    AggiungiComandi(
+        destra, comandi, 3,
+        {
+            {"Command6", QStringLiteral("ELABORA"), QStringLiteral("Esamina gli ambi nei cicli"),
+             [this] { ElaboraSecondo(); }},
+            {"Cmd_2", QStringLiteral("2 AMBI"), QString(), [this] { GruppiSecondo(2); }},
+            {"Cmd_3ambi", QStringLiteral("3 AMBI"), QString(), [this] { GruppiSecondo(3); }},
+            {"Command19", QStringLiteral("CERCA MIGLIORI COPERTURE"), QString(),
+             [this] { Coperture(); }},
+            {"Command10", QStringLiteral("Capogioco"), QStringLiteral("Elabora capogioco"),
+             [this] { Capogioco_(); }},
+            {"Command20", QStringLiteral("Due elenchi"),
+             QStringLiteral("ELABORA con gli ambi fra il primo e il secondo elenco"),
+             [this] { ElaboraDueElenchi(); }},
+        });
     comandi->addWidget(check2_, 2, 0);
     comandi->addWidget(check3_, 2, 1);
     v->addLayout(comandi);

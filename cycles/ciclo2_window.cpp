@@ -45,24 +45,6 @@ QSplitter* Affianca(QWidget* padre, std::initializer_list<QWidget*> parti,
     return s;
 }
 
-struct Comando {
-    const char* nome;
-    QString testo;
-    QString suggerimento;
-    std::function<void()> azione;
-};
-
-QHBoxLayout* RigaComandi(QWidget* padre, std::initializer_list<Comando> comandi) {
-    auto* riga = new QHBoxLayout();
-    for (const Comando& c : comandi) {
-        auto* b = CreaPulsante(padre, c.nome, c.testo, c.suggerimento);
-        QObject::connect(b, &QPushButton::clicked, padre, c.azione);
-        riga->addWidget(b);
-    }
-    riga->addStretch(1);
-    return riga;
-}
-
 } // namespace
 
 FinestraCiclo2::FinestraCiclo2(const ServiziFinestra& servizi, QWidget* padre)

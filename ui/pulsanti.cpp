@@ -2,6 +2,7 @@
 
 #include "ui/aiuto.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -35,6 +36,28 @@ QLabel* Nota(QWidget* padre, const QString& testo) {
     auto* l = new QLabel(testo, padre);
     l->setWordWrap(true);
     return l;
+}
+
+void AggiungiComandi(QWidget* padre, QGridLayout* griglia, int colonne,
+                     std::initializer_list<VoceComando> voci) {
+    int i = 0;
+    for (const VoceComando& v : voci) {
+        auto* b = CreaPulsante(padre, v.nome, v.testo, v.suggerimento);
+        QObject::connect(b, &QPushButton::clicked, padre, v.azione);
+        griglia->addWidget(b, i / colonne, i % colonne);
+        ++i;
+    }
+}
+
+QHBoxLayout* RigaComandi(QWidget* padre, std::initializer_list<VoceComando> voci) {
+    auto* riga = new QHBoxLayout();
+    for (const VoceComando& v : voci) {
+        auto* b = CreaPulsante(padre, v.nome, v.testo, v.suggerimento);
+        QObject::connect(b, &QPushButton::clicked, padre, v.azione);
+        riga->addWidget(b);
+    }
+    riga->addStretch(1);
+    return riga;
 }
 
 } // namespace strovel

@@ -4,9 +4,11 @@
 
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 #include <utility>
 
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -16,6 +18,19 @@ namespace strovel {
 
 QPushButton* CreaPulsante(QWidget* padre, const char* nome, const QString& testo,
                           const QString& suggerimento = QString());
+
+/// A command button: its name, caption, tooltip and what a click does.
+struct VoceComando {
+    const char* nome;
+    QString testo;
+    QString suggerimento;
+    std::function<void()> azione;
+};
+/// The buttons laid row by row in `colonne` columns of `griglia`, from row 0.
+void AggiungiComandi(QWidget* padre, QGridLayout* griglia, int colonne,
+                     std::initializer_list<VoceComando> voci);
+/// The buttons side by side, then a stretch.
+QHBoxLayout* RigaComandi(QWidget* padre, std::initializer_list<VoceComando> voci);
 
 /// One "? topic" button per (name, topic), tooltip "Help in linea".
 QHBoxLayout* PulsantiAiuto(QWidget* padre,
