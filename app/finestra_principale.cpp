@@ -9,6 +9,7 @@
 #include "cycles/ciclo2_window.h"
 #include "cycles/strovel_window.h"
 #include "methods/ambata_window.h"
+#include "methods/ambo_somme_window.h"
 #include "methods/cinquina_window.h"
 #include "methods/ritardi_window.h"
 #include "ui/aiuto.h"
@@ -118,7 +119,8 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
          &FinestraPrincipale::CreaCinquinaSpiona},
         {"Command7", "Gli ambi nei cicli", "Gli ambi nei cicli", "CicliAMbi",
          &FinestraPrincipale::CreaAmbiCicli},
-        {"Command8", "Il metodo di Valdimo", "Il metodo di Valdimo", "AmboOltreFrm", nullptr},
+        {"Command8", "Il metodo di Valdimo", "Il metodo di Valdimo", "AmboOltreFrm",
+         &FinestraPrincipale::CreaAmboSomme},
         {"Command9", "Il Quadrato Maltese", "Il Quadrato Maltese", "Metodi_QuadratoMaltese",
          nullptr},
     };
@@ -194,6 +196,10 @@ QWidget* FinestraPrincipale::CreaCiclo2() {
 
 QWidget* FinestraPrincipale::CreaAmbiCicli() {
     return new FinestraAmbiCicli(Servizi());
+}
+
+QWidget* FinestraPrincipale::CreaAmboSomme() {
+    return new FinestraAmboSomme(Servizi());
 }
 
 QWidget* FinestraPrincipale::CreaRitardiSequenza() {

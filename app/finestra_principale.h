@@ -54,6 +54,7 @@ private:
     QWidget* CreaCiclo2();
     QWidget* CreaAmbiCicli();
     QWidget* CreaRitardiSequenza();
+    QWidget* CreaAmboSomme();
     QWidget* CreaAmbataDinamica();
     QWidget* CreaCinquinaSpiona();
 

@@ -10,6 +10,8 @@
 #include "cycles/ciclo2_window.h"
 #include "cycles/strovel_window.h"
 #include "methods/ambata_window.h"
+#include "methods/ambo_somme_gioco.h"
+#include "methods/ambo_somme_window.h"
 #include "methods/cinquina_window.h"
 #include "methods/ritardi_sequenza.h"
 #include "methods/ritardi_window.h"
@@ -271,6 +273,18 @@ int main(int argc, char* argv[]) {
     ritardi->ClicColonna(11);
     ritardi->Evidenzia(strovel::Andamento::Crescenti);
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("18_sequenza_ritardi"));
+
+    // The ambo by sums and differences: version 2 over the last 500 draws, then the options tab.
+    principale->findChild<QPushButton*>(QStringLiteral("Command8"))->click();
+    auto* ambo = principale->findChild<strovel::FinestraAmboSomme*>();
+    massimizza(ambo);
+    ambo->Esegui(strovel::VersioneAmbo::Versione2);
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("19_metodo_valdimo"));
+    auto* schedeAmbo = ambo->findChild<QTabWidget*>(QStringLiteral("SchedeAmbo"));
+    schedeAmbo->setCurrentIndex(1);
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("20_metodo_valdimo_classi"));
+    schedeAmbo->setCurrentIndex(2);
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("21_metodo_valdimo_opzioni"));
 
     auto* aiuto = strovel::FinestraAiuto::Apri(220);
     ok &= Salva(aiuto, uscita, QStringLiteral("03_aiuto"));

@@ -1,8 +1,8 @@
 // The dynamic ambata and the spy quintet on the real archive: every wheel and position, 100
 // cases, 20 colpi; and the spy quintet window from its ELABORA to the grids shown. The delay
 // sequences: PERIODO over the whole archive on every wheel and position, and the window from
-// the click to the grid shown. The search of the ambo by sums and differences; the Maltese
-// square's first tab.
+// the click to the grid shown. The search, the play and the window of the ambo by sums and
+// differences; the Maltese square's first tab.
 
 #include "bench/archivio_reale.h"
 #include "bench/servizi_bench.h"
@@ -10,6 +10,8 @@
 #include "methods/ambata_dinamica.h"
 #include "methods/ambata_window.h"
 #include "methods/ambo_somme.h"
+#include "methods/ambo_somme_gioco.h"
+#include "methods/ambo_somme_window.h"
 #include "methods/cinquina_spiona.h"
 #include "methods/cinquina_window.h"
 #include "methods/quadrato_maltese.h"
@@ -146,6 +148,39 @@ void BM_AmboSommeRicerca(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AmboSommeRicerca)->Unit(benchmark::kMillisecond);
+
+// The play of every case of the whole archive in version 2, 9 colpi, ambi on every wheel.
+void BM_AmboSommeGioco(benchmark::State& state) {
+    const auto casi =
+        strovel::CercaAmbi(*archivio, strovel::FiltroAmbo::Tutto(), 1, archivio->TotEstrazioni);
+    strovel::OpzioniGiocoAmbo o;
+    o.versione = strovel::VersioneAmbo::Versione2;
+    o.ambiATutte = true;
+    for (auto _ : state) {
+        for (const strovel::CasoAmbo& c : casi) {
+            benchmark::DoNotOptimize(strovel::GiocaAmbo(*archivio, c, o));
+        }
+    }
+    state.counters["casi"] = static_cast<double>(casi.size());
+}
+BENCHMARK(BM_AmboSommeGioco)->Unit(benchmark::kMillisecond);
+
+// The window from VERSIONE 2 to the grids shown: over the last 500 draws it opens with, and over
+// the whole archive.
+void BM_FinestraAmboSomme(benchmark::State& state) {
+    strovel::DialoghiScriptati dialoghi;
+    strovel::FinestraAmboSomme w(Servizi(dialoghi));
+    w.show();
+    if (state.range(0) == 1) {
+        w.findChild<strovel::SelettoreIntervallo*>()->ImpostaInizio(1);
+    }
+    auto* versione = w.findChild<QPushButton*>(QStringLiteral("Command5"));
+    for (auto _ : state) {
+        versione->click();
+        w.repaint();
+    }
+}
+BENCHMARK(BM_FinestraAmboSomme)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The Maltese square's first tab with 500 cases and 30 colpi.
 void BM_Maltese500(benchmark::State& state) {

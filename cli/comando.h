@@ -105,7 +105,9 @@ void ScriviTabella(const Tabella& t, bool csv, QTextStream& uscita);
 std::vector<std::unique_ptr<Comando>> ComandiArchivio();
 /// The cycle commands: cicli.
 std::vector<std::unique_ptr<Comando>> ComandiCicli();
-/// The forecasting methods: ambata-dinamica, cinquina-spiona.
+/// The forecasting methods: ambata-dinamica, cinquina-spiona, ritardi, maltese, ambo-somme.
 std::vector<std::unique_ptr<Comando>> ComandiMetodi();
+/// ambo-somme, in a file of its own.
+std::unique_ptr<Comando> CreaComandoAmboSomme();
 
 } // namespace strovel::cli

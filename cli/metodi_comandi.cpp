@@ -373,6 +373,7 @@ std::vector<std::unique_ptr<Comando>> ComandiMetodi() {
     comandi.push_back(std::make_unique<ComandoCinquinaSpiona>());
     comandi.push_back(std::make_unique<ComandoRitardi>());
     comandi.push_back(std::make_unique<ComandoMaltese>());
+    comandi.push_back(CreaComandoAmboSomme());
     return comandi;
 }
 

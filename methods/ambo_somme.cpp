@@ -63,6 +63,13 @@ FiltroAmbo FiltroAmbo::Tutto() {
     return f;
 }
 
+bool DistanzaAmmessa(int d, bool maggiore, bool minore) {
+    if (maggiore == minore) {
+        return true;
+    }
+    return maggiore ? d >= 45 : d <= 45;
+}
+
 bool Coerente(const FiltroAmbo& f) {
     if (!f.posizioneEsatta) {
         return true;
@@ -122,7 +129,9 @@ std::vector<CasoAmbo> CercaAmbi(const Archivio& a, const FiltroAmbo& f, int iniz
     std::vector<Voce> voci;
     std::vector<int> chiavi;
     std::vector<CasoAmbo> diQuesta;
-    for (int k = std::min<int>(fine, a.TotEstrazioni); k >= std::max(inizio, 1); --k) {
+    const auto limite = static_cast<std::size_t>(std::max(f.massimoCasi, 0));
+    for (int k = std::min<int>(fine, a.TotEstrazioni);
+         k >= std::max(inizio, 1) && casi.size() < limite; --k) {
         voci.clear();
         chiavi.clear();
         for (int w = 0; w < 11; ++w) {
@@ -157,13 +166,15 @@ std::vector<CasoAmbo> CercaAmbi(const Archivio& a, const FiltroAmbo& f, int iniz
                 }
                 const int s = ClasseSomma(uno.x, uno.y), d = ClasseDifferenza(uno.x, uno.y);
                 if (!f.somme[static_cast<std::size_t>(s)] ||
-                    !f.differenze[static_cast<std::size_t>(d)] || !Classi(f, uno.x) ||
-                    !Classi(f, uno.y)) {
+                    !f.differenze[static_cast<std::size_t>(d)] ||
+                    !DistanzaAmmessa(d, f.distanzaMaggiore, f.distanzaMinore) ||
+                    !Classi(f, uno.x) || !Classi(f, uno.y)) {
                     continue;
                 }
                 for (int j = prima; j >= 0; j = voci[static_cast<std::size_t>(j)].prossima) {
                     const Posato& due = voci[static_cast<std::size_t>(j)].posato;
                     if (due.ruota <= uno.ruota || (f.adiacenti2 && due.p2 != due.p1 + 1) ||
+                        (f.isotopia && (due.p1 != uno.p1 || due.p2 != uno.p2)) ||
                         !Relazione(f, uno.ruota, due.ruota) ||
                         (f.posizioneEsatta && due.x != uno.x) ||
                         !Ordinato(f.ordineR2, due.x, due.y)) {
@@ -184,7 +195,9 @@ std::vector<CasoAmbo> CercaAmbi(const Archivio& a, const FiltroAmbo& f, int iniz
             return std::tie(x.r1, x.p1, x.p2, x.r2, x.q1, x.q2) <
                    std::tie(y.r1, y.p1, y.p2, y.r2, y.q1, y.q2);
         });
-        casi.insert(casi.end(), diQuesta.begin(), diQuesta.end());
+        const std::size_t presi = std::min(limite - casi.size(), diQuesta.size());
+        casi.insert(casi.end(), diQuesta.begin(),
+                    diQuesta.begin() + static_cast<std::ptrdiff_t>(presi));
     }
     return casi;
 }

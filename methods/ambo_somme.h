@@ -21,6 +21,12 @@ inline constexpr std::array<std::string_view, 7> NomiRelazioni = {
 /// and Venezia are adjacent too.
 bool InRelazione(RelazioneRuote r, int w1, int w2, bool baVeAdiacenti);
 
+/// The number of cases a search stops at when "Intervallo" is not ticked.
+inline constexpr int LimiteCasiAmbo = 30000;
+
+/// Whether the difference d of an ambo passes the distance options.
+bool DistanzaAmmessa(int d, bool maggiore, bool minore);
+
 struct FiltroAmbo {
     std::array<bool, 11> ruote{};
     std::array<bool, 5> posizioni{};
@@ -34,6 +40,14 @@ struct FiltroAmbo {
     bool adiacenti2 = false;
     std::array<bool, 7> relazioni{true}; ///< "Tutte" only by default
     bool baVeAdiacenti = false;
+    /// "Isotopia": the ambo on R2 lies at the same two positions as on R1.
+    bool isotopia = false;
+    /// "Distanza maggiore" accepts the ambi whose difference is 45 or more, "Distanza minore"
+    /// those whose difference is 45 or less; both or neither accept every ambo.
+    bool distanzaMaggiore = false;
+    bool distanzaMinore = false;
+    /// "Intervallo": the search stops at this many cases, the most recent first.
+    int massimoCasi = LimiteCasiAmbo;
     /// Everything allowed: every class, every relation, all wheels and positions.
     static FiltroAmbo Tutto();
 };
@@ -54,7 +68,7 @@ struct CasoAmbo {
 };
 
 /// "Ambo uguale su 2 ruote": from `fine` back to `inizio`, every R1 (BA..VE) and R2 after it,
-/// every pair of positions, in that order.
+/// every pair of positions, in that order, up to `massimoCasi` cases.
 std::vector<CasoAmbo> CercaAmbi(const Archivio& a, const FiltroAmbo& f, int inizio, int fine);
 
 } // namespace strovel

@@ -23,7 +23,7 @@ TEST(CasiCli, OgniCasoDiOgniComando) {
     for (const QString& comando :
          {QStringLiteral("cicli"), QStringLiteral("ambata-dinamica"),
           QStringLiteral("cinquina-spiona"), QStringLiteral("cicli2"), QStringLiteral("cicli-ambi"),
-          QStringLiteral("ritardi"), QStringLiteral("maltese")}) {
+          QStringLiteral("ritardi"), QStringLiteral("maltese"), QStringLiteral("ambo-somme")}) {
         QDirIterator casi(radice.filePath(comando), QDir::Dirs | QDir::NoDotAndDotDot);
         while (casi.hasNext()) {
             const QString caso = casi.next();

@@ -32,6 +32,10 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
     const QString ritardi = QStringLiteral("ritardi");
     const QString periodo = QStringLiteral("--periodo");
     const QString maltese = QStringLiteral("maltese");
+    const QString somme = QStringLiteral("ambo-somme");
+    const auto opzione = [](const char* nome, const char* valore) {
+        return QStringList{QString::fromLatin1(nome), QString::fromLatin1(valore)};
+    };
     const std::pair<QString, QStringList> sbagliati[] = {
         {ambata, {}}, // no spy
         {ambata, {QStringLiteral("--spia"), QStringLiteral("0")}},
@@ -94,6 +98,19 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {maltese, {QStringLiteral("--casi"), QStringLiteral("15")}},
         {maltese, {QStringLiteral("--colpi"), QStringLiteral("31")}},
         {maltese, {QStringLiteral("--fine"), QStringLiteral("301")}},
+        {somme, opzione("--somme", "0")},
+        {somme, opzione("--differenze", "1,91")},
+        {somme, opzione("--somme", "50-40")},
+        {somme, opzione("--somme", "1-2-3")},
+        {somme, opzione("--decine", "10")},
+        {somme, opzione("--figure", "x")},
+        {somme, opzione("--r1", "su")},
+        {somme, opzione("--relazioni", "gemelli")},
+        {somme, opzione("--versione", "3")},
+        {somme, opzione("--colpi", "61")},
+        {somme, opzione("--casi", "0")},
+        {somme, opzione("--fine", "301")},
+        {somme, opzione("--ruote", "BA,XX")},
     };
     for (const auto& [comando, argomenti] : sbagliati) {
         const Esito e = Esegui(comando, argomenti);
@@ -104,6 +121,15 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
     EXPECT_TRUE(Esegui(ambata, {QStringLiteral("--spia"), QStringLiteral("5"),
                                 QStringLiteral("--riferimenti"), QStringLiteral("XX7")})
                     .errori.contains(QStringLiteral("Riferimento non valido")));
+    // Exact position with opposite orders: the notice on stderr, no grid.
+    const Esito incoerente = Esegui(somme, {QStringLiteral("--posizione-esatta"),
+                                            QStringLiteral("--r1"), QStringLiteral("decrescenti"),
+                                            QStringLiteral("--r2"), QStringLiteral("crescenti")});
+    EXPECT_EQ(incoerente.codice, 1);
+    EXPECT_TRUE(incoerente.uscita.isEmpty());
+    EXPECT_EQ(incoerente.errori.trimmed(),
+              QStringLiteral("Attenzione: i check Posizione esatta e numeri crescenti o "
+                             "descescenti R1 e R2 sono settati erroneamente."));
     const Esito uno = Esegui(ambi, {QStringLiteral("--numeri"), QStringLiteral("7")});
     EXPECT_EQ(uno.codice, 1);
     EXPECT_EQ(uno.errori, QStringLiteral("Attenzione ! bisogna selezionare almeno 2 numeri.\n"));

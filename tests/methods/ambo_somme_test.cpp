@@ -46,6 +46,10 @@ TEST(AmboSommeOracolo, ArchiviCasualiEReale) {
             r = tra(0, 2) == 0;
         }
         f.baVeAdiacenti = tra(0, 1) == 0;
+        f.isotopia = tra(0, 3) == 0;
+        f.distanzaMaggiore = tra(0, 2) == 0;
+        f.distanzaMinore = tra(0, 2) == 0;
+        f.massimoCasi = tra(0, 1) == 0 ? tra(0, 40) : LimiteCasiAmbo;
         const int fine = tra(1, a->TotEstrazioni);
         const int inizio = tra(1, fine);
         ASSERT_EQ(CercaAmbi(*a, f, inizio, fine), oracolo::CercaAmbi(*a, f, inizio, fine));
