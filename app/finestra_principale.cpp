@@ -11,6 +11,7 @@
 #include "methods/ambata_window.h"
 #include "methods/ambo_somme_window.h"
 #include "methods/cinquina_window.h"
+#include "methods/quadrato_maltese_window.h"
 #include "methods/ritardi_window.h"
 #include "ui/aiuto.h"
 #include "ui/flusso_layout.h"
@@ -122,7 +123,7 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
         {"Command8", "Il metodo di Valdimo", "Il metodo di Valdimo", "AmboOltreFrm",
          &FinestraPrincipale::CreaAmboSomme},
         {"Command9", "Il Quadrato Maltese", "Il Quadrato Maltese", "Metodi_QuadratoMaltese",
-         nullptr},
+         &FinestraPrincipale::CreaQuadratoMaltese},
     };
     auto* barra = new QWidget(this);
     barra->setObjectName(QStringLiteral("BarraPulsanti"));
@@ -196,6 +197,10 @@ QWidget* FinestraPrincipale::CreaCiclo2() {
 
 QWidget* FinestraPrincipale::CreaAmbiCicli() {
     return new FinestraAmbiCicli(Servizi());
+}
+
+QWidget* FinestraPrincipale::CreaQuadratoMaltese() {
+    return new FinestraQuadratoMaltese(Servizi());
 }
 
 QWidget* FinestraPrincipale::CreaAmboSomme() {

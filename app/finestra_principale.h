@@ -55,6 +55,7 @@ private:
     QWidget* CreaAmbiCicli();
     QWidget* CreaRitardiSequenza();
     QWidget* CreaAmboSomme();
+    QWidget* CreaQuadratoMaltese();
     QWidget* CreaAmbataDinamica();
     QWidget* CreaCinquinaSpiona();
 

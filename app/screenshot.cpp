@@ -14,6 +14,7 @@
 #include "methods/ambo_somme_window.h"
 #include "methods/cinquina_window.h"
 #include "methods/ritardi_sequenza.h"
+#include "methods/quadrato_maltese_window.h"
 #include "methods/ritardi_window.h"
 #include "storage/crea_archivio.h"
 #include "ui/aiuto.h"
@@ -285,6 +286,19 @@ int main(int argc, char* argv[]) {
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("20_metodo_valdimo_classi"));
     schedeAmbo->setCurrentIndex(2);
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("21_metodo_valdimo_opzioni"));
+
+    // The Maltese square: the first tab with a case's square, then the first cinquina tab with
+    // its decimal working.
+    principale->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
+    auto* maltese = principale->findChild<strovel::FinestraQuadratoMaltese*>();
+    massimizza(maltese);
+    maltese->Elabora();
+    maltese->MostraQuadrato(2);
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("22_quadrato_maltese"));
+    maltese->findChild<QTabWidget*>(QStringLiteral("SchedeMaltese"))->setCurrentIndex(1);
+    maltese->ElaboraCinquina(0);
+    maltese->VisualizzaDecimali();
+    ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("23_quadrato_maltese_cinquina"));
 
     auto* aiuto = strovel::FinestraAiuto::Apri(220);
     ok &= Salva(aiuto, uscita, QStringLiteral("03_aiuto"));

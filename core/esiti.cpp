@@ -19,6 +19,11 @@ Ruote RuoteUscite(const Archivio& a, int k, int n, const Ruote& gioco) {
     return uscite;
 }
 
+std::string NomeSorte(int q) {
+    static const char* const nomi[] = {"", "Ambata", "Ambo", "Terno", "Quaterna", "Cinquina"};
+    return q >= 1 && q <= 5 ? nomi[q] : std::string();
+}
+
 Classe Classifica(int estrazione, int colpi, const Giocata& g, int ultima) {
     if (g.colpo != 0) {
         return Classe::Positivo;

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -77,6 +78,9 @@ bool Gioca(const Archivio& a, int k, int colpi, int fine, const Ruote& gioco, Re
     }
     return true;
 }
+
+/// "Ambata", "Ambo", "Terno", "Quaterna", "Cinquina" for 1..5 numbers; empty otherwise.
+std::string NomeSorte(int q);
 
 enum class Classe : std::uint8_t { Negativo, Positivo, InGioco };
 

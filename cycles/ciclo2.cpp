@@ -177,11 +177,6 @@ std::vector<EsitoCiclo2> EsitiPerCiclo(const VerificaInsiemi& v) {
     return esiti;
 }
 
-std::string NomeSorte(int q) {
-    static const char* const nomi[] = {"", "Ambata", "Ambo", "Terno", "Quaterna", "Cinquina"};
-    return q >= 1 && q <= 5 ? nomi[q] : std::string();
-}
-
 // --- Series ----------------------------------------------------------------------------------
 
 namespace {

@@ -4,6 +4,7 @@
 // cycle, and what is built on them (distribution, per-number summary, verification of number
 // sets, series by class, ambi, pairings, ambetti). No widgets.
 
+#include "core/esiti.h"
 #include "core/insieme90.h"
 #include "core/lista_valori.h"
 
@@ -131,9 +132,6 @@ struct EsitoCiclo2 {
     int Migliore() const;
 };
 std::vector<EsitoCiclo2> EsitiPerCiclo(const VerificaInsiemi& v);
-
-/// "Ambata", "Ambo", "Terno", "Quaterna", "Cinquina" for 1..5.
-std::string NomeSorte(int q);
 
 // --- "Decine", "Cadenze", "Figure" -------------------------------------------------------------
 
