@@ -14,7 +14,9 @@
 #include "methods/ambo_somme_window.h"
 #include "methods/cinquina_spiona.h"
 #include "methods/cinquina_window.h"
+#include "methods/cinquina_maltese.h"
 #include "methods/quadrato_maltese.h"
+#include "methods/quadrato_maltese_window.h"
 #include "methods/ritardi_sequenza.h"
 #include "methods/ritardi_window.h"
 #include "storage/archivio_db.h"
@@ -191,6 +193,37 @@ void BM_Maltese500(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Maltese500)->Unit(benchmark::kMicrosecond);
+
+// A cinquina tab: 500 month-end cases, their decimal working and the ambo verification.
+void BM_CinquinaMaltese500(benchmark::State& state) {
+    strovel::ParametriCinquinaMaltese p;
+    p.casi = 500;
+    p.colpi = 30;
+    p.fine = archivio->NumEstrazioniAnalisi;
+    p.variante = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(strovel::ElaboraCinquinaMaltese(*archivio, p));
+    }
+}
+BENCHMARK(BM_CinquinaMaltese500)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
+
+// The Maltese window from ELABORA to the grids shown: the first tab with 500 cases and 30
+// colpi, and the first cinquina tab.
+void BM_FinestraMaltese(benchmark::State& state) {
+    strovel::DialoghiScriptati dialoghi;
+    strovel::FinestraQuadratoMaltese w(Servizi(dialoghi));
+    w.show();
+    w.findChild<QComboBox*>(QStringLiteral("Combo3"))->setCurrentIndex(49);
+    w.findChild<QComboBox*>(QStringLiteral("Combo4"))->setCurrentIndex(29);
+    auto* elabora = w.findChild<QPushButton*>(
+        QString::fromLatin1(state.range(0) == 0 ? "Command1" : "Command4"));
+    for (auto _ : state) {
+        dialoghi.Rispondi(std::nullopt); // "No" if the latest draw's question comes
+        elabora->click();
+        w.repaint();
+    }
+}
+BENCHMARK(BM_FinestraMaltese)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_PeriodoArchivio(benchmark::State& state) {
     strovel::ParametriSequenza p;

@@ -4,6 +4,7 @@
 #include "core/archivio.h"
 #include "core/ruote.h"
 #include "methods/ambata_dinamica.h"
+#include "methods/cinquina_maltese.h"
 #include "methods/cinquina_spiona.h"
 #include "methods/quadrato_maltese.h"
 #include "methods/ritardi_sequenza.h"
@@ -297,8 +298,9 @@ class ComandoMaltese : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("maltese"); }
     QString Descrizione() const override {
-        return QStringLiteral("Il quadrato Maltese, versione semplificata per ambata: i casi "
-                              "(Fg1) o, con --riepilogo, le quattro righe del riepilogo.");
+        return QStringLiteral("Il quadrato Maltese, versione semplificata per ambata (o, con "
+                              "--cinquina, la cinquina per ambo e terno): i casi o, con "
+                              "--riepilogo, le quattro righe del riepilogo.");
     }
     QList<QCommandLineOption> Opzioni() const override {
         namespace l = liste_maltese;
@@ -315,6 +317,20 @@ public:
                       QStringLiteral("La posizione della seconda estrazione del caso più recente "
                                      "(predefinita l'ultima)."),
                       QStringLiteral("e")),
+            ConValore(QStringLiteral("cinquina"),
+                      QStringLiteral("La scheda Cinquina per ambo e terno 1, 2 o 3."),
+                      QStringLiteral("1|2|3")),
+            Interruttore(QStringLiteral("decimali-fissi"),
+                         QStringLiteral("Modalità decimali fissi (predefinita la calcolatrice).")),
+            ConValore(QStringLiteral("cifre"),
+                      QStringLiteral("Cifre, almeno 6 (predefinite %1).").arg(CifrePredefinite),
+                      QStringLiteral("N")),
+            Interruttore(QStringLiteral("ultima-del-mese"),
+                         QStringLiteral("Sì alla domanda sull'ultima estrazione (dal giorno 25).")),
+            Interruttore(QStringLiteral("terno"),
+                         QStringLiteral("VERIFICA TERNO invece della verifica per ambo.")),
+            Interruttore(QStringLiteral("decimali"),
+                         QStringLiteral("VISUALIZZA NUMERI CON DECIMALI: il calcolo dei casi.")),
             Interruttore(QStringLiteral("riepilogo"),
                          QStringLiteral("Le righe N° Casi, Positivi, Negativi, In gioco.")),
             OpzioneCsv(),
@@ -324,6 +340,11 @@ public:
         const auto archivio = ArchivioDelComando(c);
         if (!archivio) {
             return CodiceErrore;
+        }
+        int variante = 0, cifre = CifrePredefinite;
+        if (!Intero(c, QStringLiteral("cinquina"), 1, 3, variante) ||
+            !Intero(c, QStringLiteral("cifre"), 0, 99, cifre)) {
+            return CodiceUso;
         }
         ParametriMaltese p;
         p.fine = archivio->NumEstrazioniAnalisi;
@@ -345,23 +366,59 @@ public:
         if (!ok) {
             return CodiceUso;
         }
-        const auto casi = ElaboraMaltese(*archivio, p);
-        if (c.Presente(QStringLiteral("riepilogo"))) {
-            const RiepilogoMaltese r = RiassumiMaltese(casi);
-            Tabella t;
-            t.intestazioni = {"", ""};
-            t.AggiungiRiga({"N° Casi", std::to_string(r.casi)});
-            t.AggiungiRiga({"Positivi", std::to_string(r.positivi)});
-            t.AggiungiRiga({"Negativi", std::to_string(r.negativi)});
-            t.AggiungiRiga({"In gioco", std::to_string(r.inGioco)});
-            std::string testo = c.Presente(QStringLiteral("csv")) ? t.Csv() : t.Tsv();
-            testo.erase(0, testo.find('\n') + 1); // no header row
-            c.uscita << QString::fromStdString(testo);
+        const bool csv = c.Presente(QStringLiteral("csv"));
+        if (variante > 0) {
+            if (cifre < CifreMinime) {
+                c.errori << QString::fromUtf8(MessaggioCifre) << QLatin1Char('\n');
+                return CodiceErrore;
+            }
+            ParametriCinquinaMaltese q;
+            q.ruota = p.ruota;
+            q.casi = p.casi;
+            q.colpi = p.colpi;
+            q.fine = p.fine;
+            q.variante = variante;
+            q.cifre = cifre;
+            q.modalita = c.Presente(QStringLiteral("decimali-fissi"))
+                             ? ModalitaDecimali::DecimaliFissi
+                             : ModalitaDecimali::Calcolatrice;
+            const int ultima = archivio->NumEstrazioniAnalisi;
+            q.ultimaDelMese = q.fine >= ultima && c.Presente(QStringLiteral("ultima-del-mese")) &&
+                              ChiedereUltima(archivio->Data(archivio->IndiceModello(ultima)));
+            auto cinquine = ElaboraCinquinaMaltese(*archivio, q);
+            if (c.Presente(QStringLiteral("terno"))) {
+                VerificaCinquine(*archivio, q.ruota, q.colpi, 3, cinquine);
+            }
+            if (c.Presente(QStringLiteral("riepilogo"))) {
+                ScriviRiepilogo(RiassumiCinquine(cinquine), csv, c.uscita);
+            } else if (c.Presente(QStringLiteral("decimali"))) {
+                ScriviTabella(TabellaDecimali(cinquine), csv, c.uscita);
+            } else {
+                ScriviTabella(TabellaCinquina(*archivio, q.ruota, cinquine), csv, c.uscita);
+            }
             return CodiceOk;
         }
-        ScriviTabella(TabellaMaltese(*archivio, p.ruota, casi), c.Presente(QStringLiteral("csv")),
-                      c.uscita);
+        const auto casi = ElaboraMaltese(*archivio, p);
+        if (c.Presente(QStringLiteral("riepilogo"))) {
+            ScriviRiepilogo(RiassumiMaltese(casi), csv, c.uscita);
+            return CodiceOk;
+        }
+        ScriviTabella(TabellaMaltese(*archivio, p.ruota, casi), csv, c.uscita);
         return CodiceOk;
+    }
+
+private:
+    /// The four summary lines as name and count, without a header row.
+    static void ScriviRiepilogo(const RiepilogoMaltese& r, bool csv, QTextStream& uscita) {
+        Tabella t;
+        t.intestazioni = {"", ""};
+        t.AggiungiRiga({"N° Casi", std::to_string(r.casi)});
+        t.AggiungiRiga({"Positivi", std::to_string(r.positivi)});
+        t.AggiungiRiga({"Negativi", std::to_string(r.negativi)});
+        t.AggiungiRiga({"In gioco", std::to_string(r.inGioco)});
+        std::string testo = csv ? t.Csv() : t.Tsv();
+        testo.erase(0, testo.find('\n') + 1); // no header row
+        uscita << QString::fromStdString(testo);
     }
 };
 

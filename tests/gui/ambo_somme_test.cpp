@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 
+#include <algorithm>
+
 namespace strovel {
 namespace {
 
@@ -79,6 +81,8 @@ TEST_F(AmboSommeFinestra, ApreCercaEGioca) {
     // The classes, the orders and the options reach the search and the play.
     Griglia("FgS")->Commuta(44);     // sum 45 no more
     Griglia("FgF")->Commuta(20 + 9); // digital root 9 no more
+    Griglia("FgF")->Commuta(3);      // decade 3 no more
+    Griglia("FgF")->Commuta(10 + 5); // last digit 5 no more
     Griglia("FgD")->Deseleziona();
     Griglia("FgD")->ImpostaVoce(9, true); // difference 10 only
     Casella("Ch_NC")->setChecked(true);
@@ -89,6 +93,11 @@ TEST_F(AmboSommeFinestra, ApreCercaEGioca) {
     f = w->LeggiFiltro();
     EXPECT_FALSE(f.somme[45]);
     EXPECT_FALSE(f.figure[9]);
+    EXPECT_EQ(std::count(f.decine.begin(), f.decine.end(), false), 1);
+    EXPECT_FALSE(f.decine[3]);
+    EXPECT_EQ(std::count(f.cadenze.begin(), f.cadenze.end(), false), 1);
+    EXPECT_FALSE(f.cadenze[5]);
+    EXPECT_FALSE(f.adiacenti1 || f.adiacenti2 || f.distanzaMaggiore || f.distanzaMinore);
     EXPECT_TRUE(f.differenze[10]);
     EXPECT_FALSE(f.differenze[11]);
     EXPECT_EQ(f.ordineR1, Ordine::Crescenti);
@@ -97,6 +106,12 @@ TEST_F(AmboSommeFinestra, ApreCercaEGioca) {
     Confronta(Attesa(VersioneAmbo::Versione2));
     EXPECT_EQ(Righe("FgX"), 8);
     EXPECT_EQ(Cella("FgX", 4, 0), QStringLiteral("Quaterne"));
+    Casella("ChPosAdi")->setChecked(true);
+    Casella("ChPosAdi2")->setChecked(true);
+    Casella("ChDistMagg")->setChecked(true);
+    f = w->LeggiFiltro();
+    EXPECT_TRUE(f.adiacenti1 && f.adiacenti2 && f.distanzaMaggiore);
+    EXPECT_FALSE(f.distanzaMinore);
     // The two orders of a wheel exclude each other.
     Casella("Ch_Nd")->setChecked(true);
     EXPECT_FALSE(Casella("Ch_NC")->isChecked());
