@@ -96,6 +96,8 @@ void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
     // The view learns of the cells once, at the end: one change signal per cell costs more
     // than the cells themselves on a grid of thousands of rows.
     const bool bloccato = griglia->model()->blockSignals(true);
+    QFont grassetto; // an item's own font is the default one: made bold once for all cells
+    grassetto.setBold(true);
     for (int r = 0; r < static_cast<int>(tabella.righe.size()); ++r) {
         const auto& riga = tabella.righe[static_cast<std::size_t>(r)];
         for (int c = 0; c < static_cast<int>(riga.size()); ++c) {
@@ -120,9 +122,7 @@ void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
                 conBarre = true;
             }
             if (cella.stile.grassetto || cella.stile.segno == Segno::ConErrori) {
-                QFont f = item->font();
-                f.setBold(true);
-                item->setFont(f);
+                item->setFont(grassetto);
             }
             griglia->setItem(r, c, item);
         }

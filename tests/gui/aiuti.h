@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QLabel>
 #include <QStringList>
 #include <QTableWidget>
@@ -93,6 +94,28 @@ inline int ArgomentoAiutoAperto() {
 
 /// The visible controls under `radice` that overlap a visible sibling control: a control left
 /// out of its layout, or two laid in the same cell. Each pair as "name1 / name2".
+/// The captions of `radice`'s labels, buttons, check boxes and frames that `attese` lists but
+/// the window does not show (on any of its tabs): empty when every caption is in place.
+inline QStringList DidascalieMancanti(QWidget* radice, const QStringList& attese) {
+    QStringList presenti;
+    for (const QLabel* l : radice->findChildren<QLabel*>()) {
+        presenti << l->text();
+    }
+    for (const QAbstractButton* b : radice->findChildren<QAbstractButton*>()) {
+        presenti << b->text();
+    }
+    for (const QGroupBox* g : radice->findChildren<QGroupBox*>()) {
+        presenti << g->title();
+    }
+    QStringList mancanti;
+    for (const QString& a : attese) {
+        if (!presenti.contains(a)) {
+            mancanti << a;
+        }
+    }
+    return mancanti;
+}
+
 inline QStringList Sovrapposizioni(QWidget* radice) {
     auto controllo = [](const QWidget* w) { return w->isVisible() && !w->isWindow(); };
     auto nome = [](const QWidget* w) {

@@ -53,6 +53,37 @@ protected:
 TEST_F(AmboSommeFinestra, ApreCercaEGioca) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Il metodo di Valdimo"));
     EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("Fg1")).size(), 32);
+    EXPECT_EQ(
+        test::DidascalieMancanti(w.get(), {QStringLiteral("Ruote"),
+                                           QStringLiteral("Posizioni"),
+                                           QStringLiteral("Colpi"),
+                                           QStringLiteral("Intervallo"),
+                                           QStringLiteral("casi"),
+                                           QStringLiteral("Somme consentite"),
+                                           QStringLiteral("Differenze consentite"),
+                                           QStringLiteral("Isotopia"),
+                                           QStringLiteral("Distanza maggiore"),
+                                           QStringLiteral("Distanza minore"),
+                                           QStringLiteral("Ambata"),
+                                           QStringLiteral("Ambi a tutte"),
+                                           QStringLiteral("Visualizza tutti i numeri"),
+                                           QStringLiteral("BA-VE Adiacenti"),
+                                           QStringLiteral("Ambi su ruota"),
+                                           QStringLiteral("Posizione esatta"),
+                                           QStringLiteral("Adiacenti 1° ruota"),
+                                           QStringLiteral("Adiacenti 2° ruota"),
+                                           QStringLiteral("R1 Numeri crescenti"),
+                                           QStringLiteral("R2 Numeri decrescenti"),
+                                           QStringLiteral("GMTV"),
+                                           QStringLiteral("VERSIONE 1"),
+                                           QStringLiteral("VER 2 old"),
+                                           QStringLiteral("Ambata A1"),
+                                           QStringLiteral("Ambata A2"),
+                                           QStringLiteral("Ambi A1-B1 e A1-B2"),
+                                           QStringLiteral("Ambi A1-B1 e A1-B2 e A2-B1 e A2-B2"),
+                                           QStringLiteral("Terzina A1-B1-B2"),
+                                           QStringLiteral("Quartina A1-A2-B1-B2")}),
+        QStringList());
     // At opening: every wheel, position and class allowed, "Tutte" the only relation, colpi 9,
     // no case limit, the last 500 draws.
     FiltroAmbo f = w->LeggiFiltro();

@@ -50,6 +50,17 @@ TEST_F(MalteseFinestra, PrimaSchedaQuadratoECopia) {
     ASSERT_EQ(schede->count(), 4);
     EXPECT_EQ(schede->tabText(0), QStringLiteral("Versione semplificata per ambata"));
     EXPECT_EQ(schede->tabText(3), QStringLiteral("Cinquina per ambo e terno 3"));
+    EXPECT_EQ(
+        test::DidascalieMancanti(
+            w.get(),
+            {QStringLiteral("Ruota"), QStringLiteral("N° casistiche"), QStringLiteral("Colpi"),
+             QStringLiteral("Disposizione estratti"), QStringLiteral("1       2         3"),
+             QStringLiteral("A1 = Antiquinto (5° estratto 1° estrazione"),
+             QStringLiteral("C3 = A3 + B3"), QStringLiteral("ELABORA"),
+             QStringLiteral("VISUALIZZA NUMERI CON DECIMALI"),
+             QStringLiteral("Modalità calcolatrice"), QStringLiteral("Modalità decimali fissi"),
+             QStringLiteral("Cifre"), QStringLiteral("VERIFICA TERNO")}),
+        QStringList());
     EXPECT_EQ(Combo("Combo1")->count(), 11);
     EXPECT_EQ(Combo("Combo1")->currentText(), QStringLiteral("BA"));
     EXPECT_EQ(Combo("Combo3")->currentText(), QStringLiteral("100"));
