@@ -178,19 +178,8 @@ QWidget* FinestraAmboSomme::CreaRicerca(QWidget* padre) {
     gi->addWidget(selettore_);
     v->addWidget(intervallo);
 
-    auto* ruote = new QGroupBox(QStringLiteral("Ruote e posizioni"), w);
-    auto* gr = new QGridLayout(ruote);
-    fgR_ = CreaGrigliaRuote(ruote, "FgR", 6);
+    v->addWidget(CreaRuoteEPosizioni(w, 6, fgR_, fgp_));
     fgR_->SelezionaTutti();
-    fgp_ = CreaGrigliaPosizioni(ruote, "Fgp");
-    const auto [tutti, nessuno] = PulsantiSelezione(ruote, fgR_, "LblSelTutti", "LblDesel");
-    gr->addWidget(new QLabel(QStringLiteral("Ruote"), ruote), 0, 0);
-    gr->addWidget(tutti, 0, 1);
-    gr->addWidget(nessuno, 0, 2);
-    gr->addWidget(fgR_, 1, 0, 1, 3);
-    gr->addWidget(new QLabel(QStringLiteral("Posizioni"), ruote), 2, 0);
-    gr->addWidget(fgp_, 3, 0, 1, 3);
-    v->addWidget(ruote);
 
     auto* gioco = new QGroupBox(QStringLiteral("Gioco"), w);
     auto* gg = new QGridLayout(gioco);

@@ -56,19 +56,8 @@ FinestraRitardiSequenza::FinestraRitardiSequenza(const ServiziFinestra& servizi,
     gi->addWidget(ultime, 2, 1);
     colonna->addWidget(intervallo);
 
-    auto* selezioni = new QGroupBox(QStringLiteral("Ruote e posizioni"), sinistra);
-    auto* gs = new QGridLayout(selezioni);
-    fgR_ = CreaGrigliaRuote(selezioni, "FgR", 11);
+    colonna->addWidget(CreaRuoteEPosizioni(sinistra, 11, fgR_, fgp_));
     fgR_->ImpostaVoce(0, true); // only Bari at opening
-    fgp_ = CreaGrigliaPosizioni(selezioni, "Fgp");
-    const auto [tutti, nessuno] = PulsantiSelezione(selezioni, fgR_, "LblSelTutti", "LblDesel");
-    gs->addWidget(new QLabel(QStringLiteral("Ruote"), selezioni), 0, 0);
-    gs->addWidget(tutti, 0, 1);
-    gs->addWidget(nessuno, 0, 2);
-    gs->addWidget(fgR_, 1, 0, 1, 3);
-    gs->addWidget(new QLabel(QStringLiteral("Posizioni"), selezioni), 2, 0);
-    gs->addWidget(fgp_, 3, 0, 1, 3);
-    colonna->addWidget(selezioni);
 
     auto* comandi = new QGroupBox(QStringLiteral("Comandi"), sinistra);
     auto* gc = new QGridLayout(comandi);

@@ -174,4 +174,20 @@ QTableWidget* CreaGrigliaRisultati(QWidget* padre, const QString& nome, const ch
     return g;
 }
 
+QGroupBox* CreaRuoteEPosizioni(QWidget* padre, int colonne, GrigliaSelezione*& ruote,
+                               GrigliaSelezione*& posizioni) {
+    auto* box = new QGroupBox(QStringLiteral("Ruote e posizioni"), padre);
+    auto* g = new QGridLayout(box);
+    ruote = CreaGrigliaRuote(box, "FgR", colonne);
+    posizioni = CreaGrigliaPosizioni(box, "Fgp");
+    const auto [tutti, nessuno] = PulsantiSelezione(box, ruote, "LblSelTutti", "LblDesel");
+    g->addWidget(new QLabel(QStringLiteral("Ruote"), box), 0, 0);
+    g->addWidget(tutti, 0, 1);
+    g->addWidget(nessuno, 0, 2);
+    g->addWidget(ruote, 1, 0, 1, 3);
+    g->addWidget(new QLabel(QStringLiteral("Posizioni"), box), 2, 0);
+    g->addWidget(posizioni, 3, 0, 1, 3);
+    return box;
+}
+
 } // namespace strovel

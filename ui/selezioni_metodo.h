@@ -9,6 +9,7 @@
 #include <utility>
 
 class QComboBox;
+class QGroupBox;
 class QPushButton;
 class QTableWidget;
 class QWidget;
@@ -44,6 +45,10 @@ GrigliaSelezione* CreaGrigliaPosizioni(QWidget* padre, const char* nome);
 /// `griglia`.
 std::pair<QPushButton*, QPushButton*> PulsantiSelezione(QWidget* padre, GrigliaSelezione* griglia,
                                                         const char* tutti, const char* nessuno);
+/// The box "Ruote e posizioni": a wheel grid FgR in `colonne` columns with "Seleziona tutti" /
+/// "Deseleziona" (LblSelTutti, LblDesel) and the positions Fgp, all five selected.
+QGroupBox* CreaRuoteEPosizioni(QWidget* padre, int colonne, GrigliaSelezione*& ruote,
+                               GrigliaSelezione*& posizioni);
 /// The wheels and positions a grid shows selected.
 std::array<bool, 11> RuoteScelte(const GrigliaSelezione* griglia);
 std::array<bool, 5> PosizioniScelte(const GrigliaSelezione* griglia);
