@@ -97,7 +97,16 @@ FinestraQuadratoMaltese::FinestraQuadratoMaltese(const ServiziFinestra& servizi,
     gp->addWidget(new QLabel(QStringLiteral("Colpi"), parametri), 0, 2);
     gp->addWidget(combo4_, 1, 2);
     gp->addWidget(new QLabel(QStringLiteral("Ultima estrazione dei casi"), parametri), 0, 3);
-    gp->addWidget(selettore_, 1, 3);
+    // The button array Command42: the last draw here, the typed index and the date in the
+    // selector.
+    auto* ultima = CreaPulsante(parametri, "Command42", QStringLiteral("Ultima"),
+                                QStringLiteral("Porta la barra all'ultima estrazione"));
+    connect(ultima, &QPushButton::clicked, this,
+            [this] { selettore_->ImpostaFine(archivio_.NumEstrazioniAnalisi); });
+    auto* barra = new QHBoxLayout();
+    barra->addWidget(selettore_);
+    barra->addWidget(ultima);
+    gp->addLayout(barra, 1, 3);
     auto* decimali =
         CreaPulsante(parametri, "Command3", QStringLiteral("VISUALIZZA NUMERI CON DECIMALI"));
     connect(decimali, &QPushButton::clicked, this, &FinestraQuadratoMaltese::VisualizzaDecimali);

@@ -7,6 +7,7 @@
 #include "methods/quadrato_maltese_window.h"
 #include "tests/gui/finestra_di_prova.h"
 #include "ui/aiuto.h"
+#include "ui/selettore_intervallo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,6 +69,14 @@ TEST_F(MalteseFinestra, PrimaSchedaQuadratoECopia) {
     EXPECT_EQ(Combo("Combo4")->currentText(), QStringLiteral("10"));
     EXPECT_FALSE(test::Trova<QPushButton>(w.get(), QStringLiteral("Command3"))->isEnabled());
 
+    // The end position: back by the selector, forward to the last draw by "Ultima".
+    w->findChild<SelettoreIntervallo*>()->ImpostaFine(300);
+    EXPECT_EQ(w->LeggiParametri().fine, 300);
+    for (QPushButton* b : w->findChildren<QPushButton*>(QStringLiteral("Command42"))) {
+        if (b->text() == QStringLiteral("Ultima")) {
+            b->click();
+        }
+    }
     Combo("Combo1")->setCurrentIndex(3);
     Combo("Combo3")->setCurrentIndex(1); // 20 cases
     Combo("Combo4")->setCurrentIndex(4); // 5 colpi
