@@ -4,6 +4,7 @@
 #include "core/archivio.h"
 #include "methods/cinquina_maltese.h"
 #include "tests/methods/metodi_aiuti.h"
+#include "tests/support/archivio_casuale.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,7 @@ TEST(CinquinaMaltese, CasiAFineMeseEGioco) {
     EXPECT_EQ(casi[0].presi.size(), 3u);
     VerificaCinquine(*a, 0, 4, 3, casi); // the terno comes one colpo too late
     EXPECT_EQ(casi[0].colpo, 0);
+    EXPECT_EQ(casi[0].esito, 0);
     EXPECT_TRUE(casi[0].presi.empty());
     EXPECT_FALSE(casi[0].inGioco);
 
@@ -145,6 +147,35 @@ TEST(CinquinaMaltese, CasiAFineMeseEGioco) {
     EXPECT_EQ(d.righe[1][3].testo, "89 x 90 = 8010");
     EXPECT_EQ(d.righe[1][4].testo, "658416 : 8010");
     EXPECT_EQ(d.righe[1][5].testo, lavoro.risultato.Testo());
+}
+
+TEST(CinquinaMaltese, GiocoSoloDopoIlCaso) {
+    // On many months of a random archive: a hit lies in the colpi after the case, never in the
+    // case's own draw, and shows the numbers that made it.
+    const auto a = test::ArchivioCasuale(4000, 13);
+    for (int variante = 1; variante <= 3; ++variante) {
+        for (const int sorte : {2, 3}) {
+            ParametriCinquinaMaltese p;
+            p.variante = variante;
+            p.casi = 500;
+            p.colpi = 8;
+            p.fine = a->NumEstrazioniAnalisi;
+            auto casi = ElaboraCinquinaMaltese(*a, p);
+            ASSERT_GT(casi.size(), 100u);
+            VerificaCinquine(*a, 0, p.colpi, sorte, casi);
+            int positivi = 0;
+            for (const CasoCinquina& c : casi) {
+                ASSERT_EQ(c.presi.empty(), c.colpo == 0) << c.estrazione;
+                if (c.colpo > 0) {
+                    ++positivi;
+                    ASSERT_LE(c.colpo, p.colpi);
+                    ASSERT_EQ(c.esito, a->IndiceModello(c.posizione + c.colpo));
+                    ASSERT_GE(static_cast<int>(c.presi.size()), sorte);
+                }
+            }
+            EXPECT_TRUE(sorte == 3 || positivi > 0) << variante; // terni are rare
+        }
+    }
 }
 
 } // namespace

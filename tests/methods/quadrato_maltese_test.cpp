@@ -159,6 +159,12 @@ TEST(Maltese, CasiGiocoERiepilogo) {
     EXPECT_EQ(vinto[13].testo, "");
     EXPECT_EQ(vinto[12].testo, "BA");
     EXPECT_NE(vinto[19].stile.sfondo, vinto[20].stile.sfondo);
+    // The sources of A1, A3 and C1 on three distinct backgrounds, the other numbers plain.
+    ASSERT_TRUE(vinto[9].stile.sfondo && vinto[14].stile.sfondo && vinto[18].stile.sfondo);
+    EXPECT_NE(vinto[9].stile.sfondo, vinto[14].stile.sfondo);
+    EXPECT_NE(vinto[14].stile.sfondo, vinto[18].stile.sfondo);
+    EXPECT_NE(vinto[9].stile.sfondo, vinto[18].stile.sfondo);
+    EXPECT_FALSE(vinto[8].stile.sfondo.has_value());
 }
 
 } // namespace
