@@ -1,0 +1,43 @@
+#pragma once
+// What chance alone gives: the probability that a play hits in a draw when the five numbers of a
+// wheel are drawn at random, over several wheels and colpi, the expected number of positive cases
+// of a series of plays, and how surprising an observed count is.
+
+#include <string>
+#include <vector>
+
+namespace strovel {
+
+/// The probability that at least `sorte` of `giocati` different numbers are among the `estratti`
+/// numbers drawn from `totale` (one wheel, one draw): a hypergeometric tail. 0 when the play
+/// cannot reach the sorte.
+double ProbabilitaEstrazione(int giocati, int sorte, int totale = 90, int estratti = 5);
+
+/// The probability that a play hits at least once over `ruote` wheels and `colpi` draws, the
+/// draws and wheels being independent: 1 - (1 - p)^(ruote * colpi).
+double ProbabilitaGioco(int giocati, int sorte, int ruote, int colpi);
+
+/// A count of positive cases beside what chance gives for the same plays.
+struct Confronto {
+    int casi = 0;
+    int positivi = 0;
+    double attesi = 0;      ///< expected positives: the sum of the cases' probabilities
+    double percentuale = 0; ///< attesi as a percentage of the cases
+    double coda = 1;        ///< P(at least `positivi` positives by chance)
+};
+
+/// The cases' own hit probabilities (they may differ: fewer colpi, fewer numbers) against the
+/// positives found. The count of positives by chance is a sum of independent yes/no trials; its
+/// tail is computed exactly.
+Confronto ConfrontaConIlCaso(const std::vector<double>& probabilita, int positivi);
+
+/// The expected best count among `quanti` independent series of `prove` trials of probability
+/// `p`: what the top of a ranking of `quanti` random formulas reaches by chance.
+double MassimoAtteso(int quanti, int prove, double p);
+
+/// A number with one decimal, "12.3".
+std::string UnDecimale(double x);
+/// The tail as a percentage with one decimal: "p = 0.3%".
+std::string TestoCoda(double coda);
+
+} // namespace strovel

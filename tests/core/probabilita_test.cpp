@@ -1,0 +1,123 @@
+// What chance gives: the formulas against exact enumeration on small draws, and against a
+// simulation of random plays on the real archive.
+
+#include "core/archivio.h"
+#include "core/probabilita.h"
+#include "tests/support/supporto.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace strovel {
+namespace {
+
+TEST(Probabilita, FormuleControEnumerazione) {
+    // Every draw of 3 numbers out of 10: how often do at least s of the numbers 1..g come out?
+    for (int g = 1; g <= 4; ++g) {
+        for (int s = 1; s <= g; ++s) {
+            int buone = 0, tutte = 0;
+            for (int a = 1; a <= 10; ++a) {
+                for (int b = a + 1; b <= 10; ++b) {
+                    for (int c = b + 1; c <= 10; ++c) {
+                        ++tutte;
+                        buone += (a <= g) + (b <= g) + (c <= g) >= s ? 1 : 0;
+                    }
+                }
+            }
+            EXPECT_NEAR(ProbabilitaEstrazione(g, s, 10, 3), static_cast<double>(buone) / tutte,
+                        1e-12)
+                << g << " " << s;
+        }
+    }
+    EXPECT_EQ(ProbabilitaEstrazione(2, 3), 0);
+    // The Lotto's own values: an ambata 5/90, an ambo secco 2/801.
+    EXPECT_NEAR(ProbabilitaEstrazione(1, 1), 1.0 / 18, 1e-15);
+    EXPECT_NEAR(ProbabilitaEstrazione(2, 2), 2.0 / 801, 1e-15);
+    EXPECT_NEAR(ProbabilitaGioco(1, 1, 2, 9), 1 - std::pow(85.0 / 90, 18), 1e-12);
+
+    // Three cases of probability 0.2, 0.5, 0.7: every outcome enumerated.
+    const std::vector<double> p = {0.2, 0.5, 0.7};
+    std::vector<double> esatta(4, 0);
+    for (int m = 0; m < 8; ++m) {
+        double pr = 1;
+        int k = 0;
+        for (int i = 0; i < 3; ++i) {
+            const bool si = ((m >> i) & 1) != 0;
+            pr *= si ? p[static_cast<std::size_t>(i)] : 1 - p[static_cast<std::size_t>(i)];
+            k += si ? 1 : 0;
+        }
+        esatta[static_cast<std::size_t>(k)] += pr;
+    }
+    for (int k = 0; k <= 3; ++k) {
+        double coda = 0;
+        for (int j = k; j <= 3; ++j) {
+            coda += esatta[static_cast<std::size_t>(j)];
+        }
+        const Confronto c = ConfrontaConIlCaso(p, k);
+        EXPECT_NEAR(c.coda, coda, 1e-12) << k;
+        EXPECT_NEAR(c.attesi, 1.4, 1e-12);
+        EXPECT_NEAR(c.percentuale, 1.4 * 100 / 3, 1e-9);
+    }
+    EXPECT_EQ(ConfrontaConIlCaso({}, 0).coda, 1);
+
+    // The best of two series of two fair trials: max of two Bin(2, 1/2), enumerated.
+    double atteso = 0;
+    const double bin[] = {0.25, 0.5, 0.25};
+    for (int x = 0; x <= 2; ++x) {
+        for (int y = 0; y <= 2; ++y) {
+            atteso += bin[x] * bin[y] * std::max(x, y);
+        }
+    }
+    EXPECT_NEAR(MassimoAtteso(2, 2, 0.5), atteso, 1e-12);
+    EXPECT_NEAR(MassimoAtteso(1, 40, 0.1), 4.0, 1e-9); // one series: its mean
+    EXPECT_NEAR(MassimoAtteso(7, 5, 1.0), 5.0, 1e-12);
+    EXPECT_EQ(MassimoAtteso(7, 5, 0.0), 0.0);
+
+    EXPECT_EQ(UnDecimale(12.345), "12.3");
+    EXPECT_EQ(UnDecimale(0.05), "0.1");
+    EXPECT_EQ(TestoCoda(0.003), "p = 0.3%");
+}
+
+TEST(Probabilita, SimulazioneSullArchivioReale) {
+    const Archivio* a = test::ArchivioReale();
+    if (a == nullptr) {
+        GTEST_SKIP() << "cartella dei dati reali assente";
+    }
+    // Random plays (numbers, wheel, first draw) over 9 colpi: the share that hits lies within
+    // three standard errors of the formula.
+    std::mt19937 gen(2026);
+    const int prove = 20000, colpi = 9;
+    auto tra = [&](int x, int y) { return std::uniform_int_distribution<int>(x, y)(gen); };
+    for (const auto& [giocati, sorte] : {std::pair{1, 1}, std::pair{3, 2}}) {
+        int positivi = 0;
+        for (int i = 0; i < prove; ++i) {
+            std::vector<int> numeri;
+            while (static_cast<int>(numeri.size()) < giocati) {
+                const int n = tra(1, 90);
+                if (std::find(numeri.begin(), numeri.end(), n) == numeri.end()) {
+                    numeri.push_back(n);
+                }
+            }
+            const int ruota = tra(0, 9); // Nazionale starts late
+            const int inizio = tra(1, a->TotEstrazioni - colpi);
+            for (int k = inizio + 1; k <= inizio + colpi; ++k) {
+                const auto presi = std::count_if(numeri.begin(), numeri.end(),
+                                                 [&](int n) { return a->Presente(k, ruota, n); });
+                if (presi >= sorte) {
+                    ++positivi;
+                    break;
+                }
+            }
+        }
+        const double p = ProbabilitaGioco(giocati, sorte, 1, colpi);
+        const double errore = std::sqrt(p * (1 - p) / prove);
+        EXPECT_NEAR(static_cast<double>(positivi) / prove, p, 3 * errore) << giocati << sorte;
+    }
+}
+
+} // namespace
+} // namespace strovel
