@@ -164,10 +164,14 @@ public:
             Interruttore(QStringLiteral("solo-ambo"),
                          QStringLiteral("Visualizza tutti i numeri tolta.")),
             Interruttore(QStringLiteral("riepilogo"), QStringLiteral("Il riepilogo (FgX).")),
+            OpzioneAtteso(),
             OpzioneCsv(),
         };
     }
     int Esegui(const Chiamata& c) const override {
+        if (!AttesoConRiepilogo(c)) {
+            return CodiceUso;
+        }
         const auto archivio = ArchivioDelComando(c);
         if (!archivio) {
             return CodiceErrore;
@@ -220,6 +224,9 @@ public:
         const bool csv = c.Presente(QStringLiteral("csv"));
         if (c.Presente(QStringLiteral("riepilogo"))) {
             ScriviTabella(TabellaRiepilogoSomme(RiassumiAmbo(esiti), o.versione), csv, c.uscita);
+            if (c.Presente(QStringLiteral("atteso"))) {
+                ScriviAtteso(ConfrontaAmbi(trovati, esiti, o), csv, c.uscita);
+            }
         } else {
             ScriviTabella(TabellaCasiSomme(*archivio, trovati, esiti, o,
                                            !c.Presente(QStringLiteral("solo-ambo"))),

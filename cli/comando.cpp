@@ -1,6 +1,7 @@
 #include "cli/comando.h"
 
 #include "core/lista_valori.h"
+#include "core/probabilita.h"
 #include "core/ruote.h"
 #include "core/tabella.h"
 #include "storage/archivio_db.h"
@@ -54,6 +55,31 @@ QCommandLineOption OpzionePosizioni() {
     return ConValore(QStringLiteral("posizioni"),
                      QStringLiteral("Posizioni da 1 a 5 separate da virgole (predefinite tutte)."),
                      QStringLiteral("P"));
+}
+
+QCommandLineOption OpzioneAtteso() {
+    return Interruttore(QStringLiteral("atteso"),
+                        QStringLiteral("Con --riepilogo: le righe Atteso per caso (i positivi "
+                                       "che darebbe il caso e la loro percentuale) e Probabilità "
+                                       "(di trovarne almeno tanti per caso, in percentuale)."));
+}
+
+bool AttesoConRiepilogo(const Chiamata& c) {
+    if (c.Presente(QStringLiteral("atteso")) && !c.Presente(QStringLiteral("riepilogo"))) {
+        c.errori << QStringLiteral("--atteso si usa con --riepilogo.\n");
+        return false;
+    }
+    return true;
+}
+
+void ScriviAtteso(const Confronto& confronto, bool csv, QTextStream& uscita) {
+    Tabella t("||");
+    for (const auto& riga : RigheAtteso(confronto)) {
+        t.AggiungiRiga(riga);
+    }
+    std::string testo = csv ? t.Csv() : t.Tsv();
+    testo.erase(0, testo.find('\n') + 1); // no header row
+    uscita << QString::fromStdString(testo);
 }
 
 QCommandLineOption OpzioneCsv() {

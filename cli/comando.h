@@ -19,6 +19,7 @@ namespace strovel {
 class Archivio;
 class DatabaseArchivio;
 class Tabella;
+struct Confronto;
 struct ListaValori;
 } // namespace strovel
 
@@ -98,6 +99,12 @@ bool CaricaArchivio(const QString& percorso, DatabaseArchivio& db, Archivio& arc
 /// The archive database named by the command's first argument, loaded in memory; nothing
 /// (after the reason on stderr) when it cannot be.
 std::unique_ptr<Archivio> ArchivioDelComando(const Chiamata& c);
+/// "--atteso": what chance gives, added to a summary.
+QCommandLineOption OpzioneAtteso();
+/// Refuses "--atteso" without "--riepilogo", telling why; true when the two agree.
+bool AttesoConRiepilogo(const Chiamata& c);
+/// The rows "Atteso per caso" and "Probabilità" after a summary, without a header.
+void ScriviAtteso(const Confronto& confronto, bool csv, QTextStream& uscita);
 /// Writes a grid as TSV, or CSV with `csv`: the one writer of every grid command.
 void ScriviTabella(const Tabella& t, bool csv, QTextStream& uscita);
 

@@ -114,12 +114,14 @@ public:
                       QStringLiteral("Stampa MIGLIORI per la riga di riferimento R invece dei "
                                      "casi."),
                       QStringLiteral("R")),
+            OpzioneAtteso(),
             OpzioneCsv(),
         };
         return o;
     }
     int Esegui(const Chiamata& c) const override {
-        if (!AlPiuUna(c, {QStringLiteral("riepilogo"), QStringLiteral("migliori")})) {
+        if (!AlPiuUna(c, {QStringLiteral("riepilogo"), QStringLiteral("migliori")}) ||
+            !AttesoConRiepilogo(c)) {
             return CodiceUso;
         }
         const auto archivio = ArchivioDelComando(c);
@@ -163,6 +165,9 @@ public:
             // No percentage of no cases: the window's message, as its summary stops there.
             c.errori << MessaggioConfigurazione << '\n';
             return CodiceErrore;
+        }
+        if (c.Presente(QStringLiteral("atteso"))) {
+            ScriviAtteso(ConfrontaAmbata(p, casi, giocate), csv, c.uscita);
         }
         return CodiceOk;
     }
@@ -333,6 +338,7 @@ public:
                          QStringLiteral("VISUALIZZA NUMERI CON DECIMALI: il calcolo dei casi.")),
             Interruttore(QStringLiteral("riepilogo"),
                          QStringLiteral("Le righe N° Casi, Positivi, Negativi, In gioco.")),
+            OpzioneAtteso(),
             OpzioneCsv(),
         };
     }
@@ -342,7 +348,7 @@ public:
             return CodiceErrore;
         }
         int variante = 0, cifre = CifrePredefinite;
-        if (!Intero(c, QStringLiteral("cinquina"), 1, 3, variante) ||
+        if (!AttesoConRiepilogo(c) || !Intero(c, QStringLiteral("cinquina"), 1, 3, variante) ||
             !Intero(c, QStringLiteral("cifre"), 0, 99, cifre)) {
             return CodiceUso;
         }
@@ -391,6 +397,9 @@ public:
             }
             if (c.Presente(QStringLiteral("riepilogo"))) {
                 ScriviRiepilogo(RiassumiCinquine(cinquine), csv, c.uscita);
+                if (c.Presente(QStringLiteral("atteso"))) {
+                    ScriviAtteso(ConfrontaCinquine(cinquine), csv, c.uscita);
+                }
             } else if (c.Presente(QStringLiteral("decimali"))) {
                 ScriviTabella(TabellaDecimali(cinquine), csv, c.uscita);
             } else {
@@ -401,6 +410,9 @@ public:
         const auto casi = ElaboraMaltese(*archivio, p);
         if (c.Presente(QStringLiteral("riepilogo"))) {
             ScriviRiepilogo(RiassumiMaltese(casi), csv, c.uscita);
+            if (c.Presente(QStringLiteral("atteso"))) {
+                ScriviAtteso(ConfrontaMaltese(casi), csv, c.uscita);
+            }
             return CodiceOk;
         }
         ScriviTabella(TabellaMaltese(*archivio, p.ruota, casi), csv, c.uscita);

@@ -35,6 +35,13 @@ double ProbabilitaEstrazione(int giocati, int sorte, int totale, int estratti) {
     return p;
 }
 
+double ProbabilitaSottoinsieme(int giocati, int presi) {
+    if (presi < 0 || presi > giocati || giocati > 90) {
+        return 0;
+    }
+    return Combinazioni(90 - giocati, 5 - presi) / Combinazioni(90, 5);
+}
+
 double ProbabilitaGioco(int giocati, int sorte, int ruote, int colpi) {
     const double p = ProbabilitaEstrazione(giocati, sorte);
     return 1 - std::pow(1 - p, std::max(0, ruote) * std::max(0, colpi));
@@ -83,6 +90,16 @@ double MassimoAtteso(int quanti, int prove, double p) {
         atteso += 1 - std::pow(f[static_cast<std::size_t>(k - 1)], quanti);
     }
     return atteso;
+}
+
+std::vector<std::vector<std::string>> RigheAtteso(const Confronto& c) {
+    return {{"Atteso per caso", UnDecimale(c.attesi), UnDecimale(c.percentuale)},
+            {"Probabilità", "", UnDecimale(c.coda * 100)}};
+}
+
+std::string TestoConfronto(const Confronto& c) {
+    return "Atteso per caso " + UnDecimale(c.attesi) + " (" + UnDecimale(c.percentuale) + "%), " +
+           TestoCoda(c.coda);
 }
 
 std::string UnDecimale(double x) {

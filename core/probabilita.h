@@ -13,6 +13,10 @@ namespace strovel {
 /// cannot reach the sorte.
 double ProbabilitaEstrazione(int giocati, int sorte, int totale = 90, int estratti = 5);
 
+/// The probability that, of `giocati` numbers played, exactly a given `presi` of them (and none
+/// of the others) are among the five drawn on a wheel.
+double ProbabilitaSottoinsieme(int giocati, int presi);
+
 /// The probability that a play hits at least once over `ruote` wheels and `colpi` draws, the
 /// draws and wheels being independent: 1 - (1 - p)^(ruote * colpi).
 double ProbabilitaGioco(int giocati, int sorte, int ruote, int colpi);
@@ -34,6 +38,12 @@ Confronto ConfrontaConIlCaso(const std::vector<double>& probabilita, int positiv
 /// The expected best count among `quanti` independent series of `prove` trials of probability
 /// `p`: what the top of a ranking of `quanti` random formulas reaches by chance.
 double MassimoAtteso(int quanti, int prove, double p);
+
+/// The two summary rows of a comparison: {"Atteso per caso", expected positives, their
+/// percentage} and {"Probabilità", "", the tail as a percentage}, numbers with one decimal.
+std::vector<std::vector<std::string>> RigheAtteso(const Confronto& c);
+/// The comparison in one line for a window: "Atteso per caso 12.3 (45.6%), p = 0.3%".
+std::string TestoConfronto(const Confronto& c);
 
 /// A number with one decimal, "12.3".
 std::string UnDecimale(double x);

@@ -158,6 +158,19 @@ RiepilogoEsiti RiepilogoAmbata(const Archivio& a, const std::vector<Caso>& casi,
     return Riassumi(classi);
 }
 
+Confronto ConfrontaAmbata(const ParametriAmbata& p, const std::vector<Caso>& casi,
+                          const GiocateAmbata& g) {
+    const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
+    std::vector<double> probabilita;
+    int positivi = 0;
+    for (std::size_t i = 0; i < g.giocate.size() && i < casi.size(); ++i) {
+        const int colpi = std::clamp(p.fine - casi[i].estrazione, 0, p.colpi);
+        probabilita.push_back(ProbabilitaGioco(1, 1, ruote, colpi));
+        positivi += g.giocate[i].colpo != 0 ? 1 : 0;
+    }
+    return ConfrontaConIlCaso(probabilita, positivi);
+}
+
 EsitoMigliori Migliori(const Archivio& a, const ParametriAmbata& p, const std::vector<Caso>& casi,
                        const std::vector<int>& piano, int riga) {
     EsitoMigliori m;

@@ -4,6 +4,7 @@
 // (optionally a running sum) and the search of the best replacement reference.
 
 #include "core/esiti.h"
+#include "core/probabilita.h"
 #include "core/tabella.h"
 
 #include <array>
@@ -77,6 +78,11 @@ Tabella TabellaEsitiAmbata(const Archivio& a, const std::vector<Caso>& casi, int
 /// The classification of the plays, for the summary grid.
 RiepilogoEsiti RiepilogoAmbata(const Archivio& a, const std::vector<Caso>& casi, int colpi,
                                const GiocateAmbata& g);
+
+/// What chance gives the same plays: an ambata on the play wheels for the colpi each case holds
+/// before the analysis end, whatever the number played at each colpo.
+Confronto ConfrontaAmbata(const ParametriAmbata& p, const std::vector<Caso>& casi,
+                          const GiocateAmbata& g);
 
 /// MIGLIORI: for each of the 55 pairs (wheel 0..10, position 1..5) replacing reference row
 /// `riga`, the positive cases; sorted on them, largest first, ties in pair order.

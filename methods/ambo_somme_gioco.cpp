@@ -5,6 +5,8 @@
 #include "core/ruote.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
 #include <utility>
 
 namespace strovel {
@@ -87,6 +89,7 @@ EsitoAmbo GiocaAmbo(const Archivio& a, const CasoAmbo& c, const OpzioniGiocoAmbo
     EsitoAmbo e;
     const int ultima = a.TotEstrazioni;
     e.fineA = std::min(c.estrazione + o.colpi, ultima);
+    e.colpiGiocati = std::max(0, e.fineA - c.estrazione);
     std::vector<Luogo> luoghi;
     for (int colpo = 1; colpo <= o.colpi && c.estrazione + colpo <= ultima; ++colpo) {
         const int k = c.estrazione + colpo;
@@ -132,6 +135,47 @@ EsitoAmbo GiocaAmbo(const Archivio& a, const CasoAmbo& c, const OpzioniGiocoAmbo
                : c.estrazione + o.colpi > ultima ? Classe::InGioco
                                                  : Classe::Negativo;
     return e;
+}
+
+double ProbabilitaEstrazioneAmbo(const CasoAmbo& c, const OpzioniGiocoAmbo& opzioni) {
+    const OpzioniGiocoAmbo o = OpzioniEffettive(opzioni);
+    const std::vector<int> giocati = NumeriGiocati(c, o.versione);
+    const int n = static_cast<int>(giocati.size());
+    // Bit i of a subset: played number i came out. The ambate are A1 (and A2 in versions 2).
+    unsigned ambate = 0;
+    for (int i = 0; i < n; ++i) {
+        const int x = giocati[static_cast<std::size_t>(i)];
+        ambate |= (x == c.a1 || (QuattroNumeri(o.versione) && x == c.a2)) ? 1u << i : 0u;
+    }
+    const auto vince = [&](unsigned s) {
+        return (o.ambata && (s & ambate) != 0) || std::popcount(s) >= 2;
+    };
+    double mancata = 0;
+    for (unsigned s1 = 0; s1 < (1u << n); ++s1) {
+        for (unsigned s2 = 0; s2 < (1u << n); ++s2) {
+            if (vince(s1) || vince(s2) || (!o.ambiSuRuota && std::popcount(s1 | s2) >= 2)) {
+                continue;
+            }
+            mancata += ProbabilitaSottoinsieme(n, std::popcount(s1)) *
+                       ProbabilitaSottoinsieme(n, std::popcount(s2));
+        }
+    }
+    if (o.ambiATutte) {
+        mancata *= std::pow(1 - ProbabilitaEstrazione(n, 2), 9);
+    }
+    return 1 - mancata;
+}
+
+Confronto ConfrontaAmbi(const std::vector<CasoAmbo>& casi, const std::vector<EsitoAmbo>& esiti,
+                        const OpzioniGiocoAmbo& o) {
+    std::vector<double> p;
+    int positivi = 0;
+    for (std::size_t i = 0; i < casi.size() && i < esiti.size(); ++i) {
+        const double q = 1 - ProbabilitaEstrazioneAmbo(casi[i], o);
+        p.push_back(1 - std::pow(q, esiti[i].colpiGiocati));
+        positivi += esiti[i].classe == Classe::Positivo ? 1 : 0;
+    }
+    return ConfrontaConIlCaso(p, positivi);
 }
 
 RiepilogoAmbo RiassumiAmbo(const std::vector<EsitoAmbo>& esiti) {

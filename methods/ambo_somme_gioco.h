@@ -11,6 +11,7 @@
 // one on R1 and one on R2 in the same draw wins.
 
 #include "core/esiti.h"
+#include "core/probabilita.h"
 #include "methods/ambo_somme.h"
 
 #include <array>
@@ -65,9 +66,10 @@ struct VincitaAmbo {
 };
 
 struct EsitoAmbo {
-    int colpo = 0;      ///< "Colpo": the colpo of the first hit; 0 none
-    int estrazione = 0; ///< the hit draw
-    int fineA = 0;      ///< "Fine A": the last draw the play looked at
+    int colpo = 0;        ///< "Colpo": the colpo of the first hit; 0 none
+    int estrazione = 0;   ///< the hit draw
+    int fineA = 0;        ///< "Fine A": the last draw the play looked at
+    int colpiGiocati = 0; ///< the colpi the archive holds for the play, hit or not
     bool ambata = false, ambi = false, ambiIn = false, terni = false, quaterne = false;
     std::vector<VincitaAmbo> ambate;     ///< "Ambata"
     std::vector<VincitaAmbo> ambiUsciti; ///< "Ambi": two played numbers out together
@@ -79,6 +81,15 @@ struct EsitoAmbo {
 /// The play of case `c` over draws k + 1 .. k + colpi, never past the archive's last draw: it
 /// ends at the first colpo with a hit (the ambata when played, or two played numbers together).
 EsitoAmbo GiocaAmbo(const Archivio& a, const CasoAmbo& c, const OpzioniGiocoAmbo& o);
+
+/// The probability that chance alone makes the play of case `c` positive in one draw, the five
+/// numbers of each wheel drawn at random and independently: every subset of the played numbers
+/// that the two case wheels can bring out is weighed, and with "Ambi a tutte" the other nine
+/// wheels must stay below an ambo too.
+double ProbabilitaEstrazioneAmbo(const CasoAmbo& c, const OpzioniGiocoAmbo& o);
+/// What chance gives the same plays, each case for the colpi it played.
+Confronto ConfrontaAmbi(const std::vector<CasoAmbo>& casi, const std::vector<EsitoAmbo>& esiti,
+                        const OpzioniGiocoAmbo& o);
 
 struct RiepilogoAmbo {
     int casi = 0, ambate = 0, ambi = 0, ambiIn = 0, terni = 0, quaterne = 0;

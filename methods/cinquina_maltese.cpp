@@ -144,6 +144,8 @@ void VerificaCinquine(const Archivio& a, int ruota, int colpi, int sorte,
         c.colpo = 0;
         c.esito = 0;
         c.presi.clear();
+        c.colpiGiocati = std::clamp(ultima - c.posizione, 0, colpi);
+        c.sorte = sorte;
         Insieme90 giocata;
         for (const int n : c.lavoro.cinquina) {
             giocata.Aggiungi(n);
@@ -165,6 +167,17 @@ void VerificaCinquine(const Archivio& a, int ruota, int colpi, int sorte,
         }
         c.inGioco = c.colpo == 0 && c.posizione + colpi > ultima;
     }
+}
+
+Confronto ConfrontaCinquine(const std::vector<CasoCinquina>& casi) {
+    std::vector<double> p;
+    int positivi = 0;
+    for (const CasoCinquina& c : casi) {
+        p.push_back(ProbabilitaGioco(static_cast<int>(c.lavoro.cinquina.size()), c.sorte, 1,
+                                     c.colpiGiocati));
+        positivi += c.colpo > 0 ? 1 : 0;
+    }
+    return ConfrontaConIlCaso(p, positivi);
 }
 
 RiepilogoMaltese RiassumiCinquine(const std::vector<CasoCinquina>& casi) {

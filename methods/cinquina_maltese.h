@@ -86,6 +86,8 @@ struct CasoCinquina {
     int esito = 0;          ///< the hit draw
     std::vector<int> presi; ///< the cinquina's numbers out at the hit
     bool inGioco = false;
+    int colpiGiocati = 0; ///< the colpi the archive holds for the play, hit or not
+    int sorte = 2;        ///< of the last verification
     friend bool operator==(const CasoCinquina&, const CasoCinquina&) = default;
 };
 
@@ -103,6 +105,9 @@ std::vector<CasoCinquina> ElaboraCinquinaMaltese(const Archivio& a,
 void VerificaCinquine(const Archivio& a, int ruota, int colpi, int sorte,
                       std::vector<CasoCinquina>& casi);
 
+/// What chance gives the same plays: each case its cinquina on one wheel for the colpi it
+/// played, at the sorte of the last verification.
+Confronto ConfrontaCinquine(const std::vector<CasoCinquina>& casi);
 /// The counts of the summary lines: positive, negative and in play cases.
 RiepilogoMaltese RiassumiCinquine(const std::vector<CasoCinquina>& casi);
 

@@ -4,6 +4,7 @@
 #include "core/aritmetica.h"
 #include "core/ruote.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace strovel {
@@ -43,6 +44,7 @@ std::vector<CasoMaltese> ElaboraMaltese(const Archivio& a, const ParametriMaltes
             CalcolaQuadrato(a.Estratti(c.prima, p.ruota, 5), a.Estratti(c.seconda, p.ruota, 1),
                             a.Estratti(c.seconda, p.ruota, 5));
         const int ambata = c.quadrato[8];
+        c.colpiGiocati = std::clamp(ultima - i, 0, p.colpi);
         // The play runs on the model-list positions after the first draw: the first colpo is
         // the case's second draw; the last draw of the archive is never examined.
         for (int j = 1; j <= p.colpi; ++j) {
@@ -76,6 +78,16 @@ RiepilogoMaltese RiassumiMaltese(const std::vector<CasoMaltese>& casi) {
         }
     }
     return r;
+}
+
+Confronto ConfrontaMaltese(const std::vector<CasoMaltese>& casi) {
+    std::vector<double> p;
+    int positivi = 0;
+    for (const CasoMaltese& c : casi) {
+        p.push_back(ProbabilitaGioco(1, 1, 1, c.colpiGiocati));
+        positivi += c.colpo > 0 ? 1 : 0;
+    }
+    return ConfrontaConIlCaso(p, positivi);
 }
 
 std::vector<std::string> RigheRiepilogo(const RiepilogoMaltese& r) {

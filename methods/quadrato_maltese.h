@@ -4,6 +4,7 @@
 // past cases. No widgets.
 
 #include "core/lista_valori.h"
+#include "core/probabilita.h"
 #include "core/tabella.h"
 
 #include <array>
@@ -39,6 +40,7 @@ struct CasoMaltese {
     int colpo = 0; ///< 0: no hit
     int esito = 0; ///< the hit draw
     bool inGioco = false;
+    int colpiGiocati = 0; ///< the colpi the archive holds for the play, hit or not
 };
 
 struct ParametriMaltese {
@@ -57,6 +59,8 @@ struct RiepilogoMaltese {
     int casi = 0, positivi = 0, negativi = 0, inGioco = 0;
 };
 RiepilogoMaltese RiassumiMaltese(const std::vector<CasoMaltese>& casi);
+/// What chance gives the same plays: each case an ambata on one wheel for the colpi it played.
+Confronto ConfrontaMaltese(const std::vector<CasoMaltese>& casi);
 /// The four lines of List4.
 std::vector<std::string> RigheRiepilogo(const RiepilogoMaltese& r);
 

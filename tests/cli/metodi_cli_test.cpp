@@ -103,6 +103,9 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {maltese,
          {QStringLiteral("--cinquina"), QStringLiteral("1"), QStringLiteral("--cifre"),
           QStringLiteral("5")}},
+        {somme, {QStringLiteral("--atteso")}}, // a summary's rows, not a grid's
+        {maltese, {QStringLiteral("--atteso")}},
+        {ambata, {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--atteso")}},
         {somme, opzione("--somme", "0")},
         {somme, opzione("--differenze", "1,91")},
         {somme, opzione("--somme", "50-40")},

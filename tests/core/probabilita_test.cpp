@@ -34,6 +34,15 @@ TEST(Probabilita, FormuleControEnumerazione) {
         }
     }
     EXPECT_EQ(ProbabilitaEstrazione(2, 3), 0);
+    // The exact subsets of four numbers add up to one, and those of two or more to the ambo.
+    double tutti = 0, ambo = 0;
+    for (int k = 0; k <= 4; ++k) {
+        const double c = k == 0 || k == 4 ? 1 : (k == 2 ? 6 : 4); // C(4, k)
+        tutti += c * ProbabilitaSottoinsieme(4, k);
+        ambo += k >= 2 ? c * ProbabilitaSottoinsieme(4, k) : 0;
+    }
+    EXPECT_NEAR(tutti, 1, 1e-12);
+    EXPECT_NEAR(ambo, ProbabilitaEstrazione(4, 2), 1e-12);
     // The Lotto's own values: an ambata 5/90, an ambo secco 2/801.
     EXPECT_NEAR(ProbabilitaEstrazione(1, 1), 1.0 / 18, 1e-15);
     EXPECT_NEAR(ProbabilitaEstrazione(2, 2), 2.0 / 801, 1e-15);
@@ -80,6 +89,14 @@ TEST(Probabilita, FormuleControEnumerazione) {
     EXPECT_EQ(UnDecimale(12.345), "12.3");
     EXPECT_EQ(UnDecimale(0.05), "0.1");
     EXPECT_EQ(TestoCoda(0.003), "p = 0.3%");
+    Confronto c;
+    c.attesi = 12.34;
+    c.percentuale = 45.67;
+    c.coda = 0.0031;
+    EXPECT_EQ(TestoConfronto(c), "Atteso per caso 12.3 (45.7%), p = 0.3%");
+    EXPECT_EQ(RigheAtteso(c),
+              (std::vector<std::vector<std::string>>{{"Atteso per caso", "12.3", "45.7"},
+                                                     {"Probabilità", "", "0.3"}}));
 }
 
 TEST(Probabilita, SimulazioneSullArchivioReale) {

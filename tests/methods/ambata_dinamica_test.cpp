@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace strovel {
 namespace {
 
@@ -70,6 +73,39 @@ TEST(AmbataDinamica, UgualeAllOracoloSuArchiviCasuali) {
             ConfrontaConOracolo(*a, p);
         }
     }
+}
+
+TEST(AmbataDinamica, ConfrontoColCaso) {
+    // Chance for the same plays: an ambata on the two play wheels for the colpi each case holds
+    // before the end. On random draws the hits agree with it; one spy on one wheel per archive
+    // keeps the cases' plays apart (cases of one draw play the same numbers).
+    int casi = 0, positivi = 0;
+    double attesi = 0, varianza = 0;
+    for (const std::uint64_t seme : {17u, 18u, 19u, 20u, 21u, 22u}) {
+        const auto a = test::ArchivioCasuale(2500, seme);
+        ParametriAmbata p = Parametri(*a, 5);
+        p.rilevazione = test::SoloRuote({0});
+        p.gioco = test::SoloRuote({2, 7});
+        p.colpi = 6;
+        p.presenze = 100;
+        p.fine = a->TotEstrazioni - 3;
+        const Corsa c = Esegui(*a, p);
+        const Confronto conf = ConfrontaAmbata(p, c.casi, c.giocate);
+        EXPECT_EQ(conf.positivi, c.riepilogo.positivi);
+        double somma = 0;
+        for (const Caso& k : c.casi) {
+            const int colpi = std::clamp(p.fine - k.estrazione, 0, 6);
+            const double q = 1 - std::pow(85.0 / 90, 2 * colpi);
+            somma += q;
+            varianza += q * (1 - q);
+        }
+        EXPECT_NEAR(conf.attesi, somma, 1e-9);
+        casi += conf.casi;
+        positivi += conf.positivi;
+        attesi += conf.attesi;
+    }
+    ASSERT_GT(casi, 500);
+    EXPECT_NEAR(positivi, attesi, 3 * std::sqrt(varianza));
 }
 
 TEST(AmbataDinamica, UgualeAllOracoloSullArchivioReale) {

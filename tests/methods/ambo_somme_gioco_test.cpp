@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 namespace strovel {
@@ -237,6 +238,49 @@ TEST(GiocoAmbo, GriglieDeiCasiEDelRiepilogo) {
     EXPECT_EQ(uno.righe[0][2].testo, "50.0");
     EXPECT_EQ(uno.righe[5][1].testo, "1");
     EXPECT_EQ(TabellaRiepilogoSomme(RiepilogoAmbo{}, V::Versione1).righe[0][2].testo, "");
+}
+
+TEST(GiocoAmbo, ProbabilitaDelCaso) {
+    const CasoAmbo c = Caso(); // four different numbers
+    const double s0 = ProbabilitaSottoinsieme(3, 0), s1 = ProbabilitaSottoinsieme(3, 1);
+    // Version 1 on one wheel misses when A1 stays out and at most one of B1, B2 comes.
+    const double m = s0 + 2 * s1;
+    EXPECT_NEAR(ProbabilitaEstrazioneAmbo(c, Opzioni(V::Versione1)), 1 - m * m, 1e-12);
+    // Without the ambata: fewer than two of the three on each wheel.
+    const double senza = 1 - ProbabilitaEstrazione(3, 2);
+    EXPECT_NEAR(ProbabilitaEstrazioneAmbo(c, Opzioni(V::Versione1, false)), 1 - senza * senza,
+                1e-12);
+    // Between the two wheels: the union of what they bring out holds at most one number.
+    OpzioniGiocoAmbo o = Opzioni(V::Versione1, false);
+    o.ambiSuRuota = false;
+    const double unione = s0 * s0 + 3 * ((s0 + s1) * (s0 + s1) - s0 * s0);
+    EXPECT_NEAR(ProbabilitaEstrazioneAmbo(c, o), 1 - unione, 1e-12);
+    o.versione = V::Ver1Old; // the old versions never play between the wheels
+    EXPECT_NEAR(ProbabilitaEstrazioneAmbo(c, o), 1 - senza * senza, 1e-12);
+    // Every wheel for the ambi: nine more wheels must stay below an ambo.
+    o = Opzioni(V::Versione2, false);
+    o.ambiATutte = true;
+    const double quattro = 1 - ProbabilitaEstrazione(4, 2);
+    EXPECT_NEAR(ProbabilitaEstrazioneAmbo(c, o), 1 - std::pow(quattro, 11), 1e-12);
+
+    // On a random archive the plays hit as often as the formula says (three standard errors).
+    const auto a = test::ArchivioCasuale(3000, 5);
+    const auto casi = CercaAmbi(*a, FiltroAmbo::Tutto(), 1, a->TotEstrazioni - 60);
+    for (const V v : {V::Versione1, V::Versione2}) {
+        o = Opzioni(v);
+        o.colpi = 3;
+        o.ambiATutte = v == V::Versione2;
+        std::vector<EsitoAmbo> esiti;
+        for (const CasoAmbo& caso : casi) {
+            esiti.push_back(GiocaAmbo(*a, caso, o));
+        }
+        const Confronto conf = ConfrontaAmbi(casi, esiti, o);
+        const int n = static_cast<int>(casi.size());
+        const double p = conf.attesi / n;
+        EXPECT_NEAR(static_cast<double>(conf.positivi) / n, p, 3 * std::sqrt(p * (1 - p) / n))
+            << static_cast<int>(v);
+        EXPECT_EQ(conf.positivi, RiassumiAmbo(esiti).positivi);
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace strovel {
 namespace {
@@ -174,6 +175,17 @@ TEST(CinquinaMaltese, GiocoSoloDopoIlCaso) {
                 }
             }
             EXPECT_TRUE(sorte == 3 || positivi > 0) << variante; // terni are rare
+            // Chance for the same plays: the cinquina's size, the sorte, the colpi held.
+            const Confronto conf = ConfrontaCinquine(casi);
+            EXPECT_EQ(conf.positivi, positivi);
+            double atteso = 0;
+            for (const CasoCinquina& c : casi) {
+                EXPECT_EQ(c.colpiGiocati, std::min(p.colpi, a->NumEstrazioniAnalisi - c.posizione));
+                atteso += ProbabilitaGioco(static_cast<int>(c.lavoro.cinquina.size()), sorte, 1,
+                                           c.colpiGiocati);
+            }
+            EXPECT_NEAR(conf.attesi, atteso, 1e-9);
+            EXPECT_NEAR(positivi, conf.attesi, 4 * std::sqrt(conf.attesi) + 1);
         }
     }
 }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 namespace strovel {
@@ -165,6 +166,39 @@ TEST(Maltese, CasiGiocoERiepilogo) {
     EXPECT_NE(vinto[14].stile.sfondo, vinto[18].stile.sfondo);
     EXPECT_NE(vinto[9].stile.sfondo, vinto[18].stile.sfondo);
     EXPECT_FALSE(vinto[8].stile.sfondo.has_value());
+}
+
+TEST(Maltese, ConfrontoColCaso) {
+    // On random draws the ambate hit as often as chance says, each case weighed by the colpi
+    // the archive holds for it: the last cases fewer, the very last none (never examined).
+    const auto a = test::ArchivioCasuale(3000, 41);
+    const ParametriMaltese p{2, 500, 12, a->NumEstrazioniAnalisi};
+    std::vector<CasoMaltese> casi;
+    for (int fine = p.fine; fine > 600; fine -= 500) {
+        auto parte = ElaboraMaltese(*a, {2, 500, 12, fine});
+        casi.insert(casi.end(), parte.begin(), parte.end());
+    }
+    EXPECT_EQ(casi[0].colpiGiocati, 0);
+    EXPECT_EQ(casi[5].colpiGiocati, 5);
+    EXPECT_EQ(casi[20].colpiGiocati, 12);
+    const Confronto c = ConfrontaMaltese(casi);
+    const RiepilogoMaltese r = RiassumiMaltese(casi);
+    EXPECT_EQ(c.positivi, r.positivi);
+    EXPECT_EQ(c.casi, r.casi);
+    const double atteso = 1 - std::pow(85.0 / 90, 12);
+    EXPECT_NEAR(
+        c.attesi,
+        (c.casi - 12) * atteso +
+            [] {
+                double s = 0;
+                for (int g = 1; g < 12; ++g) {
+                    s += 1 - std::pow(85.0 / 90, g);
+                }
+                return s;
+            }(),
+        1e-6);
+    EXPECT_NEAR(c.positivi, c.attesi, 3 * std::sqrt(c.attesi * (1 - atteso)));
+    EXPECT_GT(c.coda, 0.001);
 }
 
 } // namespace

@@ -122,6 +122,7 @@ EsitoAmbo GiocaAmbo(const Archivio& a, const CasoAmbo& c, const OpzioniGiocoAmbo
     }
     EsitoAmbo e;
     e.fineA = std::min(c.estrazione + o.colpi, static_cast<int>(a.TotEstrazioni));
+    e.colpiGiocati = e.fineA - c.estrazione;
     for (int colpo = 1; colpo <= o.colpi; ++colpo) {
         const int k = c.estrazione + colpo;
         if (k > a.TotEstrazioni) {
