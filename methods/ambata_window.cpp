@@ -65,6 +65,12 @@ FinestraAmbataDinamica::FinestraAmbataDinamica(const ServiziFinestra& servizi, Q
         g->setContentsMargins(0, 0, 0, 0);
         g->addWidget(new QLabel(QStringLiteral("Riepilogo"), sotto), 0, 0);
         g->addWidget(fgStat2_, 1, 0);
+        lblCaso_ = new QLabel(sotto);
+        lblCaso_->setObjectName(QStringLiteral("LblCaso"));
+        lblCaso_->setWordWrap(true);
+        lblCaso_->setToolTip(
+            QStringLiteral("I positivi che darebbe il caso con le stesse giocate"));
+        g->addWidget(lblCaso_, 2, 0);
         g->addWidget(new QLabel(QStringLiteral("Piano dei colpi"), sotto), 0, 1);
         g->addWidget(fgRif_, 1, 1);
         g->addWidget(new QLabel(QStringLiteral("Migliori riferimenti"), sotto), 0, 2);
@@ -282,6 +288,9 @@ void FinestraAmbataDinamica::Elabora() {
         return;
     }
     MostraTabella(fgStat2_, TabellaRiepilogo(RiepilogoAmbata(archivio_, casi_, p.colpi, giocate_)));
+    lblCaso_->setText(casi_.empty() ? QString()
+                                    : QString::fromStdString(
+                                          TestoConfronto(ConfrontaAmbata(p, casi_, giocate_))));
     if (casi_.empty()) {
         // No percentage of no cases.
         Avviso(MessaggioConfigurazione);

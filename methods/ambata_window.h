@@ -82,6 +82,7 @@ private:
     QTableWidget* fgStat2_ = nullptr;
     QTableWidget* fgEvoluzione_ = nullptr;
     QLabel* lblEvoluzione_ = nullptr;
+    QLabel* lblCaso_ = nullptr; ///< what chance gives the same plays
     QLineEdit* txtDenominazione_ = nullptr;
     QTableWidget* fgMemo_ = nullptr;
 };

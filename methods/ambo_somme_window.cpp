@@ -147,9 +147,17 @@ FinestraAmboSomme::FinestraAmboSomme(const ServiziFinestra& servizi, QWidget* pa
     destra->setObjectName(QStringLiteral("DivisoreRisultati"));
     vr->addWidget(destra, 1);
     fg1_ = CreaGrigliaRisultati(destra, QStringLiteral("Fg1"), IntestazioneCasiSomme);
-    fgX_ = CreaGrigliaRisultati(destra, QStringLiteral("FgX"), IntestazioneRiepilogoSomme);
+    auto* riepilogo = new QWidget(destra);
+    auto* vRiepilogo = new QVBoxLayout(riepilogo);
+    vRiepilogo->setContentsMargins(0, 0, 0, 0);
+    fgX_ = CreaGrigliaRisultati(riepilogo, QStringLiteral("FgX"), IntestazioneRiepilogoSomme);
+    lblCaso_ = new QLabel(riepilogo);
+    lblCaso_->setObjectName(QStringLiteral("LblCaso"));
+    lblCaso_->setToolTip(QStringLiteral("I positivi che darebbe il caso con le stesse giocate"));
+    vRiepilogo->addWidget(fgX_, 1);
+    vRiepilogo->addWidget(lblCaso_);
     destra->addWidget(fg1_);
-    destra->addWidget(fgX_);
+    destra->addWidget(riepilogo);
     // The summary's eight rows stay whole; the cases take the rest.
     fgX_->setMinimumHeight(8 * fgX_->verticalHeader()->defaultSectionSize() +
                            fgX_->horizontalHeader()->sizeHint().height() + 4);
@@ -365,6 +373,9 @@ void FinestraAmboSomme::Esegui(VersioneAmbo versione) {
     }
     fg1Dati_ = TabellaCasiSomme(archivio_, casi, esiti, o, tuttiINumeri_->isChecked());
     fgXDati_ = TabellaRiepilogoSomme(RiassumiAmbo(esiti), versione);
+    lblCaso_->setText(casi.empty()
+                          ? QString()
+                          : QString::fromStdString(TestoConfronto(ConfrontaAmbi(casi, esiti, o))));
     MostraTabella(fg1_, fg1Dati_);
     MostraTabella(fgX_, fgXDati_);
 }

@@ -13,6 +13,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QTableWidget;
 
 namespace strovel {
@@ -74,6 +75,7 @@ private:
     QComboBox* comboC_ = nullptr;
     QTableWidget* fg1_ = nullptr;
     QTableWidget* fgX_ = nullptr;
+    QLabel* lblCaso_ = nullptr; ///< what chance gives the same plays
 };
 
 } // namespace strovel

@@ -62,6 +62,18 @@ QListWidget* CreaRiepilogo(QWidget* padre, const char* nome) {
     return l;
 }
 
+QLabel* CreaCaso(QWidget* padre, const QString& nome) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(nome);
+    l->setWordWrap(true);
+    l->setToolTip(QStringLiteral("I positivi che darebbe il caso con le stesse giocate"));
+    return l;
+}
+
+QString Testo(const Confronto& c) {
+    return c.casi > 0 ? QString::fromStdString(TestoConfronto(c)) : QString();
+}
+
 void Riempi(QListWidget* lista, const RiepilogoMaltese& r) {
     lista->clear();
     for (const std::string& riga : RigheRiepilogo(r)) {
@@ -159,6 +171,8 @@ QWidget* FinestraQuadratoMaltese::CreaPrimaScheda(QWidget* padre) {
     v->addWidget(fgX_);
     list4_ = CreaRiepilogo(sinistra, "List4");
     v->addWidget(list4_);
+    lblCaso_ = CreaCaso(sinistra, QStringLiteral("LblCaso"));
+    v->addWidget(lblCaso_);
     v->addStretch(1);
 
     auto* destra = new QWidget(padre);
@@ -224,11 +238,18 @@ QWidget* FinestraQuadratoMaltese::CreaSchedaCinquina(QWidget* padre, int s) {
     divisore->setObjectName(QStringLiteral("DivisoreCinquina%1").arg(s + 1));
     divisore->addWidget(scheda.casi);
     auto* sotto = new QSplitter(Qt::Horizontal, divisore);
-    scheda.riepilogo =
-        CreaRiepilogo(sotto, QStringLiteral("ListCinquina%1").arg(s + 1).toLatin1().constData());
+    auto* riepilogo = new QWidget(sotto);
+    auto* vr = new QVBoxLayout(riepilogo);
+    vr->setContentsMargins(0, 0, 0, 0);
+    scheda.riepilogo = CreaRiepilogo(
+        riepilogo, QStringLiteral("ListCinquina%1").arg(s + 1).toLatin1().constData());
     scheda.decimali = CreaGrigliaRisultati(sotto, QStringLiteral("FgDecimali%1").arg(s + 1),
                                            IntestazioneDecimali);
-    sotto->addWidget(scheda.riepilogo);
+    scheda.caso = CreaCaso(riepilogo, QStringLiteral("LblCaso%1").arg(s + 1));
+    vr->addWidget(scheda.riepilogo);
+    vr->addWidget(scheda.caso);
+    vr->addStretch(1);
+    sotto->addWidget(riepilogo);
     sotto->addWidget(scheda.decimali);
     sotto->setStretchFactor(1, 1);
     divisore->addWidget(sotto);
@@ -270,12 +291,14 @@ ParametriMaltese FinestraQuadratoMaltese::LeggiParametri() const {
 
 void FinestraQuadratoMaltese::Elabora() {
     list4_->clear();
+    lblCaso_->clear();
     const ParametriMaltese p = LeggiParametri();
     casi_ = ElaboraMaltese(archivio_, p);
     Mostra(fg1_, TabellaMaltese(archivio_, p.ruota, casi_));
     if (!casi_.empty()) {
         Mostra(fgX_, TabellaQuadrato(casi_.back().quadrato));
         Riempi(list4_, RiassumiMaltese(casi_));
+        lblCaso_->setText(Testo(ConfrontaMaltese(casi_)));
     }
 }
 
@@ -330,6 +353,7 @@ void FinestraQuadratoMaltese::MostraCinquine(int s) {
     SchedaCinquina& scheda = cinquine_[static_cast<std::size_t>(s)];
     Mostra(scheda.casi, TabellaCinquina(archivio_, scheda.ruota, scheda.dati));
     Riempi(scheda.riepilogo, RiassumiCinquine(scheda.dati));
+    scheda.caso->setText(Testo(ConfrontaCinquine(scheda.dati)));
 }
 
 void FinestraQuadratoMaltese::VisualizzaDecimali() {

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
@@ -56,6 +57,7 @@ private:
         QLineEdit* cifre = nullptr;
         QTableWidget* casi = nullptr;
         QListWidget* riepilogo = nullptr;
+        QLabel* caso = nullptr;
         QTableWidget* decimali = nullptr;
         std::vector<CasoCinquina> dati;
         int ruota = 0;
@@ -80,6 +82,7 @@ private:
     QTableWidget* fg1_ = nullptr;
     QTableWidget* fgX_ = nullptr;
     QListWidget* list4_ = nullptr;
+    QLabel* lblCaso_ = nullptr; ///< what chance gives the same plays
     std::array<SchedaCinquina, 3> cinquine_{};
 };
 

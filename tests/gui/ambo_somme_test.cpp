@@ -28,13 +28,17 @@ protected:
         return test::Trova<GrigliaSelezione>(w.get(), QString::fromLatin1(nome));
     }
     /// What the computation gives for the controls as they stand.
-    Tabella Attesa(VersioneAmbo v) {
+    /// `caso`, when given, gets what chance gives the same plays.
+    Tabella Attesa(VersioneAmbo v, std::string* caso = nullptr) {
         const FiltroAmbo f = FiltroEffettivo(w->LeggiFiltro(), v);
         const OpzioniGiocoAmbo o = w->LeggiOpzioni(v);
         const auto casi = CercaAmbi(*archivio, f, 900 - 500, 900);
         std::vector<EsitoAmbo> esiti;
         for (const CasoAmbo& c : casi) {
             esiti.push_back(GiocaAmbo(*archivio, c, o));
+        }
+        if (caso != nullptr) {
+            *caso = casi.empty() ? "" : TestoConfronto(ConfrontaAmbi(casi, esiti, o));
         }
         return TabellaCasiSomme(*archivio, casi, esiti, o, Casella("ChTuttiNumeri")->isChecked());
     }
@@ -100,7 +104,10 @@ TEST_F(AmboSommeFinestra, ApreCercaEGioca) {
               QStringLiteral("20"));
 
     Clicca("Command3");
-    Confronta(Attesa(VersioneAmbo::Versione1));
+    std::string caso1;
+    Confronta(Attesa(VersioneAmbo::Versione1, &caso1));
+    EXPECT_FALSE(caso1.empty());
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblCaso")).toStdString(), caso1);
     ASSERT_EQ(Righe("FgX"), 7);
     EXPECT_EQ(Cella("FgX", 2, 0), QStringLiteral("Ambi in 3"));
     int positivi = 0;
@@ -134,7 +141,9 @@ TEST_F(AmboSommeFinestra, ApreCercaEGioca) {
     EXPECT_EQ(f.ordineR1, Ordine::Crescenti);
     EXPECT_TRUE(f.isotopia);
     Clicca("Command5");
-    Confronta(Attesa(VersioneAmbo::Versione2));
+    std::string caso;
+    Confronta(Attesa(VersioneAmbo::Versione2, &caso));
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblCaso")).toStdString(), caso);
     EXPECT_EQ(Righe("FgX"), 8);
     EXPECT_EQ(Cella("FgX", 4, 0), QStringLiteral("Quaterne"));
     Casella("ChPosAdi")->setChecked(true);

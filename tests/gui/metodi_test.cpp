@@ -115,6 +115,9 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
               QString::number(riepilogo.positivi));
     EXPECT_GE(PermilleBarra(test::Trova<QTableWidget>(&w, QStringLiteral("FgStat2"))->item(1, 2)),
               0);
+    // Beside it, what chance gives the same plays.
+    EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblCaso")).toStdString(),
+              TestoConfronto(ConfrontaAmbata(p, casi, g)));
 
     // MIGLIORI on the second reference row.
     fgH->selectRow(1);

@@ -96,6 +96,8 @@ TEST_F(MalteseFinestra, PrimaSchedaQuadratoECopia) {
         }
     }
     EXPECT_EQ(Linee("List4"), Attese(RiassumiMaltese(casi)));
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblCaso")).toStdString(),
+              TestoConfronto(ConfrontaMaltese(casi)));
     // FgX holds the last square computed; a click on a row shows that case's.
     EXPECT_EQ(Cella("FgX", 2, 3).toInt(), casi.back().quadrato[8]);
     Click("Fg1", 4, 2);
@@ -167,6 +169,8 @@ TEST_F(MalteseFinestra, CinquineDomandaCifreEDecimali) {
     Clicca("Command6");
     VerificaCinquine(*archivio, 0, 10, 3, casi);
     EXPECT_EQ(Linee("ListCinquina2"), Attese(RiassumiCinquine(casi)));
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblCaso2")).toStdString(),
+              TestoConfronto(ConfrontaCinquine(casi)));
     Clicca("Command3");
     ASSERT_EQ(Righe("FgDecimali2"), static_cast<int>(casi.size()));
     EXPECT_EQ(Cella("FgDecimali2", 1, 5).toStdString(), casi[1].lavoro.risultato.Testo());
