@@ -5,6 +5,7 @@
 #include "app/finestra_principale.h"
 #include "storage/cartella_programma.h"
 #include "ui/dialoghi.h"
+#include "ui/menu_griglia.h"
 #include "ui/traduzioni.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     strovel::CaricaTraduzioniQt();
 
     strovel::DialoghiQt dialoghi;
+    strovel::ImpostaDialoghiGriglie(&dialoghi);
     strovel::Contesto contesto(dialoghi);
     contesto.cartellaProgramma = strovel::CartellaProgramma(QApplication::applicationDirPath());
     contesto.archivioDemo = qEnvironmentVariable("STROVEL_ARCHIVIO_DEMO");

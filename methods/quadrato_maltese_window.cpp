@@ -5,13 +5,11 @@
 #include "ui/dialoghi.h"
 #include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
+#include "ui/menu_griglia.h"
 #include "ui/pulsanti.h"
 #include "ui/selettore_intervallo.h"
 #include "ui/selezioni_metodo.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -188,8 +186,8 @@ QWidget* FinestraQuadratoMaltese::CreaPrimaScheda(QWidget* padre) {
     vd->addLayout(riga);
     vd->addWidget(fg1_, 1);
     connect(fg1_, &QTableWidget::cellClicked, this, [this](int r, int) { MostraQuadrato(r); });
-    Mostra(fg1_, Tabella(IntestazioneMaltese));
-    Mostra(fgX_, Tabella(" |1|2|3"));
+    MostraTabella(fg1_, Tabella(IntestazioneMaltese));
+    MostraTabella(fgX_, Tabella(" |1|2|3"));
 
     auto* divisore = new DivisorePannelli(sinistra, destra, padre);
     divisore->setObjectName(QStringLiteral("DivisoreMaltese"));
@@ -256,28 +254,13 @@ QWidget* FinestraQuadratoMaltese::CreaSchedaCinquina(QWidget* padre, int s) {
     divisore->setStretchFactor(0, 3);
     divisore->setStretchFactor(1, 1);
     v->addWidget(divisore, 1);
-    Mostra(scheda.casi, Tabella(IntestazioneCinquina));
-    Mostra(scheda.decimali, Tabella(IntestazioneDecimali));
+    MostraTabella(scheda.casi, Tabella(IntestazioneCinquina));
+    MostraTabella(scheda.decimali, Tabella(IntestazioneDecimali));
     return w;
 }
 
-void FinestraQuadratoMaltese::Mostra(QTableWidget* griglia, Tabella tabella) {
-    MostraTabella(griglia, tabella);
-    if (tabelle_.find(griglia) == tabelle_.end()) {
-        // Every grid copies itself from its context menu.
-        auto* azione = new QAction(QStringLiteral("Copia tabella"), griglia);
-        connect(azione, &QAction::triggered, this, [this, griglia] { CopiaTabella(griglia); });
-        griglia->addAction(azione);
-        griglia->setContextMenuPolicy(Qt::ActionsContextMenu);
-    }
-    tabelle_[griglia] = std::move(tabella);
-}
-
 void FinestraQuadratoMaltese::CopiaTabella(QTableWidget* griglia) {
-    const auto trovata = tabelle_.find(griglia);
-    if (trovata != tabelle_.end()) {
-        QApplication::clipboard()->setText(QString::fromStdString(trovata->second.Tsv()));
-    }
+    CopiaGriglia(griglia);
 }
 
 ParametriMaltese FinestraQuadratoMaltese::LeggiParametri() const {
@@ -294,9 +277,9 @@ void FinestraQuadratoMaltese::Elabora() {
     lblCaso_->clear();
     const ParametriMaltese p = LeggiParametri();
     casi_ = ElaboraMaltese(archivio_, p);
-    Mostra(fg1_, TabellaMaltese(archivio_, p.ruota, casi_));
+    MostraTabella(fg1_, TabellaMaltese(archivio_, p.ruota, casi_));
     if (!casi_.empty()) {
-        Mostra(fgX_, TabellaQuadrato(casi_.back().quadrato));
+        MostraTabella(fgX_, TabellaQuadrato(casi_.back().quadrato));
         Riempi(list4_, RiassumiMaltese(casi_));
         lblCaso_->setText(Testo(ConfrontaMaltese(casi_)));
     }
@@ -304,7 +287,7 @@ void FinestraQuadratoMaltese::Elabora() {
 
 void FinestraQuadratoMaltese::MostraQuadrato(int riga) {
     if (riga >= 0 && riga < static_cast<int>(casi_.size())) {
-        Mostra(fgX_, TabellaQuadrato(casi_[static_cast<std::size_t>(riga)].quadrato));
+        MostraTabella(fgX_, TabellaQuadrato(casi_[static_cast<std::size_t>(riga)].quadrato));
     }
 }
 
@@ -337,7 +320,7 @@ void FinestraQuadratoMaltese::ElaboraCinquina(int s) {
     scheda.ruota = p.ruota;
     scheda.colpi = p.colpi;
     MostraCinquine(s);
-    Mostra(scheda.decimali, Tabella(IntestazioneDecimali));
+    MostraTabella(scheda.decimali, Tabella(IntestazioneDecimali));
 }
 
 void FinestraQuadratoMaltese::VerificaTerno(int s) {
@@ -351,7 +334,7 @@ void FinestraQuadratoMaltese::VerificaTerno(int s) {
 
 void FinestraQuadratoMaltese::MostraCinquine(int s) {
     SchedaCinquina& scheda = cinquine_[static_cast<std::size_t>(s)];
-    Mostra(scheda.casi, TabellaCinquina(archivio_, scheda.ruota, scheda.dati));
+    MostraTabella(scheda.casi, TabellaCinquina(archivio_, scheda.ruota, scheda.dati));
     Riempi(scheda.riepilogo, RiassumiCinquine(scheda.dati));
     scheda.caso->setText(Testo(ConfrontaCinquine(scheda.dati)));
 }
@@ -362,7 +345,7 @@ void FinestraQuadratoMaltese::VisualizzaDecimali() {
         return;
     }
     SchedaCinquina& scheda = cinquine_[static_cast<std::size_t>(s)];
-    Mostra(scheda.decimali, TabellaDecimali(scheda.dati));
+    MostraTabella(scheda.decimali, TabellaDecimali(scheda.dati));
 }
 
 } // namespace strovel

@@ -12,7 +12,6 @@
 #include <QWidget>
 
 #include <array>
-#include <map>
 #include <vector>
 
 class QComboBox;
@@ -66,13 +65,11 @@ private:
 
     QWidget* CreaPrimaScheda(QWidget* padre);
     QWidget* CreaSchedaCinquina(QWidget* padre, int scheda);
-    void Mostra(QTableWidget* griglia, Tabella tabella);
     void MostraCinquine(int scheda);
 
     const Archivio& archivio_;
     Dialoghi& dialoghi_;
     std::vector<CasoMaltese> casi_;
-    std::map<QTableWidget*, Tabella> tabelle_;
 
     SelettoreIntervallo* selettore_ = nullptr;
     QComboBox* combo1_ = nullptr;

@@ -4,6 +4,7 @@
 #include "core/ruote.h"
 #include "core/tabella.h"
 #include "ui/griglia.h"
+#include "ui/menu_griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
 
@@ -166,6 +167,7 @@ QTableWidget* CreaGrigliaRisultati(QWidget* padre, const QString& nome, const ch
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->verticalHeader()->setVisible(false);
     g->verticalHeader()->setDefaultSectionSize(22);
+    AggiungiMenuGriglia(g);
     if (intestazione != nullptr) {
         MostraTabella(g, Tabella(intestazione));
     } else {

@@ -1,15 +1,23 @@
+#include "core/tabella.h"
 #include "tests/gui/aiuti.h"
+#include "tests/support/supporto.h"
 #include "ui/dialoghi.h"
 #include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
+#include "ui/menu_griglia.h"
+#include "ui/selezioni_metodo.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStringListModel>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace strovel {
@@ -76,6 +84,54 @@ TEST(MostraTabella, IntestazioniTestiESegni) {
     MostraTabella(&g, Tabella("Solo"));
     EXPECT_EQ(g.columnCount(), 1);
     EXPECT_EQ(g.rowCount(), 0);
+}
+
+TEST(MenuGriglia, CopiaSalvaCsvEImmagine) {
+    QWidget finestra;
+    QTableWidget* g = CreaGrigliaRisultati(&finestra, QStringLiteral("FgProva"), "N|Nome|Nota");
+    Tabella t("N|Nome|Nota");
+    t.AggiungiRiga({"1", "Bari", "uno, due"});
+    t.AggiungiRiga({"2", "Cagliari \"CA\"", ""});
+    MostraTabella(g, t);
+    finestra.show();
+    QStringList voci;
+    for (const QAction* a : g->actions()) {
+        voci << a->text();
+    }
+    EXPECT_EQ(voci, (QStringList{QStringLiteral("Copia tabella"), QStringLiteral("Salva come CSV…"),
+                                 QStringLiteral("Salva come immagine…")}));
+    EXPECT_EQ(g->contextMenuPolicy(), Qt::ActionsContextMenu);
+
+    // Copied as it shows, header first; a hidden column stays out.
+    g->actions()[0]->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), t.Tsv());
+    g->setColumnHidden(2, true);
+    CopiaGriglia(g);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("N\tNome\n1\tBari\n2\tCagliari \"CA\"\n"));
+    g->setColumnHidden(2, false);
+
+    // Saved where the user says; nothing without an answer; a folder that does not exist gets a
+    // message.
+    QTemporaryDir cartella;
+    DialoghiScriptati dialoghi;
+    ImpostaDialoghiGriglie(&dialoghi);
+    EXPECT_FALSE(SalvaGrigliaCsv(g));
+    ASSERT_EQ(dialoghi.Mostrati().size(), 1u);
+    EXPECT_EQ(dialoghi.Mostrati()[0].file.nomeFile, QStringLiteral("FgProva.csv"));
+    const QString csv = cartella.filePath(QStringLiteral("prova.csv"));
+    dialoghi.Rispondi(csv);
+    EXPECT_TRUE(SalvaGrigliaCsv(g));
+    EXPECT_EQ(test::LeggiFile(csv).toStdString(), t.Csv());
+    dialoghi.Rispondi(cartella.filePath(QStringLiteral("manca/prova.csv")));
+    EXPECT_FALSE(SalvaGrigliaCsv(g));
+    EXPECT_TRUE(dialoghi.Messaggi().back().testo.startsWith(
+        QStringLiteral("Impossibile scrivere il file")));
+    const QString png = cartella.filePath(QStringLiteral("prova.png"));
+    dialoghi.Rispondi(png);
+    EXPECT_TRUE(SalvaGrigliaImmagine(g));
+    EXPECT_EQ(QImage(png).size(), g->size());
+    ImpostaDialoghiGriglie(nullptr);
 }
 
 TEST(DialoghiQt, DomandaConRispostaProposta) {
