@@ -15,7 +15,9 @@
 #include "methods/ritardi_window.h"
 #include "ui/aiuto.h"
 #include "ui/flusso_layout.h"
+#include "ui/grafico.h"
 #include "ui/griglia.h"
+#include "ui/menu_griglia.h"
 #include "ui/progresso_barra.h"
 #include "ui/selettore_intervallo.h"
 
@@ -88,7 +90,21 @@ FinestraPrincipale::FinestraPrincipale(Contesto& contesto, QWidget* padre)
     AggiornaGrigliaIndici();
     // 4-5. Range labels.
     AggiornaEtichetteModello();
+    // A right-click on a number in any grid draws its delays on every wheel over the whole
+    // analysis range.
+    ImpostaGraficoRitardi([this](QWidget* origine, int numero) {
+        ApriGraficoRitardi(origine, *c_.archivio, numero, [this] {
+            SceltaGrafico s;
+            s.ruote.fill(true);
+            s.fine = c_.archivio->NumEstrazioniAnalisi;
+            return s;
+        });
+    });
     resize(1200, 760);
+}
+
+FinestraPrincipale::~FinestraPrincipale() {
+    ImpostaGraficoRitardi(nullptr);
 }
 
 QWidget* FinestraPrincipale::CreaBarraPulsanti() {

@@ -26,6 +26,7 @@ class FinestraPrincipale : public QMainWindow {
     Q_OBJECT
 public:
     explicit FinestraPrincipale(Contesto& contesto, QWidget* padre = nullptr);
+    ~FinestraPrincipale() override;
 
     /// The five range labels from the model list.
     void AggiornaEtichetteModello();

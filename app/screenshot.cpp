@@ -13,12 +13,13 @@
 #include "methods/ambo_somme_gioco.h"
 #include "methods/ambo_somme_window.h"
 #include "methods/cinquina_window.h"
-#include "methods/ritardi_sequenza.h"
 #include "methods/quadrato_maltese_window.h"
+#include "methods/ritardi_sequenza.h"
 #include "methods/ritardi_window.h"
 #include "storage/crea_archivio.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/grafico.h"
 #include "ui/griglia_selezione.h"
 #include "ui/traduzioni.h"
 
@@ -274,6 +275,17 @@ int main(int argc, char* argv[]) {
     ritardi->ClicColonna(11);
     ritardi->Evidenzia(strovel::Andamento::Crescenti);
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("18_sequenza_ritardi"));
+    // The charts of the delay window: the delays of the number on the current row, and every
+    // number's presences.
+    ritardi->findChild<QTableWidget*>(QStringLiteral("Fg2"))->setCurrentCell(26, 0);
+    if (auto* grafico = ritardi->GraficoRitardi()) {
+        ok &= Salva(grafico, uscita, QStringLiteral("24_grafico_ritardi"));
+        grafico->close();
+    }
+    if (auto* grafico = ritardi->GraficoFrequenze()) {
+        ok &= Salva(grafico, uscita, QStringLiteral("25_grafico_frequenze"));
+        grafico->close();
+    }
 
     // The ambo by sums and differences: version 2 over the last 500 draws, then the options tab.
     principale->findChild<QPushButton*>(QStringLiteral("Command8"))->click();

@@ -12,9 +12,9 @@
 #include "methods/ambo_somme.h"
 #include "methods/ambo_somme_gioco.h"
 #include "methods/ambo_somme_window.h"
+#include "methods/cinquina_maltese.h"
 #include "methods/cinquina_spiona.h"
 #include "methods/cinquina_window.h"
-#include "methods/cinquina_maltese.h"
 #include "methods/quadrato_maltese.h"
 #include "methods/quadrato_maltese_window.h"
 #include "methods/ritardi_sequenza.h"
@@ -23,6 +23,7 @@
 #include "storage/caricamento.h"
 #include "storage/crea_archivio.h"
 #include "ui/dialoghi.h"
+#include "ui/grafico.h"
 #include "ui/griglia_selezione.h"
 #include "ui/selettore_intervallo.h"
 
@@ -251,6 +252,24 @@ void BM_FinestraRitardi(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FinestraRitardi)->Unit(benchmark::kMillisecond);
+
+// A chart from its command to its window shown, over the whole archive: the delays of a number
+// on every wheel (7,236 points), and the frequencies of the 90 numbers.
+void BM_Grafico(benchmark::State& state) {
+    QWidget origine;
+    strovel::SceltaGrafico s;
+    s.ruote.fill(true);
+    s.fine = archivio->TotEstrazioni;
+    for (auto _ : state) {
+        strovel::FinestraGrafico* g =
+            state.range(0) == 0
+                ? strovel::ApriGraficoRitardi(&origine, *archivio, 27, [s] { return s; })
+                : strovel::ApriGraficoFrequenze(&origine, *archivio, [s] { return s; });
+        g->repaint();
+        delete g;
+    }
+}
+BENCHMARK(BM_Grafico)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

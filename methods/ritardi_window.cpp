@@ -5,6 +5,7 @@
 #include "methods/ritardi_sequenza.h"
 #include "ui/dialoghi.h"
 #include "ui/divisore_pannelli.h"
+#include "ui/grafico.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -17,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
@@ -85,6 +87,17 @@ FinestraRitardiSequenza::FinestraRitardiSequenza(const ServiziFinestra& servizi,
         connect(b, &QPushButton::clicked, this, [this, a = andamento] { Evidenzia(a); });
         gc->addWidget(b, riga++, 0, 1, 2);
     }
+    auto* graficoRitardi =
+        CreaPulsante(comandi, "CmdGraficoRitardi", QStringLiteral("GRAFICO RITARDI"),
+                     QStringLiteral("La storia del ritardo del numero scelto"));
+    auto* graficoFrequenze =
+        CreaPulsante(comandi, "CmdGraficoFrequenze", QStringLiteral("GRAFICO FREQUENZE"),
+                     QStringLiteral("Le uscite di ogni numero"));
+    connect(graficoRitardi, &QPushButton::clicked, this, &FinestraRitardiSequenza::GraficoRitardi);
+    connect(graficoFrequenze, &QPushButton::clicked, this,
+            &FinestraRitardiSequenza::GraficoFrequenze);
+    gc->addWidget(graficoRitardi, riga, 0);
+    gc->addWidget(graficoFrequenze, riga++, 1);
     gc->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 360}}), riga, 0, 1, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
@@ -143,6 +156,50 @@ void FinestraRitardiSequenza::ClicColonna(int colonna) {
     if (SommaRitardi(fg2Dati_, colonna)) {
         Mostra();
     }
+}
+
+SceltaGrafico FinestraRitardiSequenza::SceltaPerGrafico() const {
+    const ParametriSequenza p = LeggiParametri();
+    SceltaGrafico s;
+    s.ruote = p.ruote;
+    s.posizioni = p.posizioni;
+    s.inizio = p.inizio;
+    s.fine = p.fine;
+    return s;
+}
+
+void FinestraRitardiSequenza::Segui(FinestraGrafico* grafico) {
+    // The chart follows the range and the wheels as the user changes them.
+    const QPointer<FinestraGrafico> g(grafico);
+    const auto aggiorna = [g] {
+        if (g) {
+            g->Aggiorna();
+        }
+    };
+    connect(selettore_, &SelettoreIntervallo::FineCambiata, grafico, aggiorna);
+    connect(selettore_, &SelettoreIntervallo::InizioCambiato, grafico, aggiorna);
+    connect(fgR_, &GrigliaSelezione::SelezioneCambiata, grafico, aggiorna);
+    connect(fgp_, &GrigliaSelezione::SelezioneCambiata, grafico, aggiorna);
+}
+
+FinestraGrafico* FinestraRitardiSequenza::GraficoRitardi() {
+    const int riga = fg2_->currentRow();
+    const QTableWidgetItem* cella = riga >= 0 ? fg2_->item(riga, 0) : nullptr;
+    const int numero = cella != nullptr ? cella->text().toInt() : 0;
+    if (numero < 1 || numero > 90) {
+        dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Avviso"),
+                            QStringLiteral("Selezionare un numero nella griglia."));
+        return nullptr;
+    }
+    auto* g = ApriGraficoRitardi(this, archivio_, numero, [this] { return SceltaPerGrafico(); });
+    Segui(g);
+    return g;
+}
+
+FinestraGrafico* FinestraRitardiSequenza::GraficoFrequenze() {
+    auto* g = ApriGraficoFrequenze(this, archivio_, [this] { return SceltaPerGrafico(); });
+    Segui(g);
+    return g;
 }
 
 void FinestraRitardiSequenza::ImpostaUltime() {

@@ -17,7 +17,9 @@ namespace strovel {
 class Archivio;
 class Dialoghi;
 class GrigliaSelezione;
+class FinestraGrafico;
 class SelettoreIntervallo;
+struct SceltaGrafico;
 struct ParametriSequenza;
 enum class Andamento;
 
@@ -30,6 +32,11 @@ public:
     void Periodo();
     void Evidenzia(Andamento andamento);
     void ImpostaUltime();
+    /// "GRAFICO RITARDI": the delay history of the number of Fg2's current row, over the range
+    /// and wheels; nothing (after a message) without a row.
+    FinestraGrafico* GraficoRitardi();
+    /// "GRAFICO FREQUENZE": every number's presences over the range, wheels and positions.
+    FinestraGrafico* GraficoFrequenze();
     /// A click on column `colonna` of Fg2.
     void ClicColonna(int colonna);
 
@@ -39,6 +46,8 @@ public:
 
 private:
     void Mostra();
+    SceltaGrafico SceltaPerGrafico() const;
+    void Segui(FinestraGrafico* grafico);
 
     const Archivio& archivio_;
     Dialoghi& dialoghi_;

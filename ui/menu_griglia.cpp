@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPixmap>
 #include <QSaveFile>
 #include <QTableWidget>
@@ -18,23 +19,24 @@ namespace strovel {
 namespace {
 
 Dialoghi* dialoghiGriglie = nullptr;
+std::function<void(QWidget*, int)> graficoRitardi;
 
-std::optional<QString> ChiediFile(QTableWidget* griglia, const QString& estensione,
+std::optional<QString> ChiediFile(QWidget* padre, const QString& nome, const QString& estensione,
                                   const QString& filtro) {
     if (dialoghiGriglie == nullptr) {
         return std::nullopt;
     }
     RichiestaFile r;
     r.cartella = QDir::homePath();
-    r.nomeFile = griglia->objectName() + QLatin1Char('.') + estensione;
+    r.nomeFile = nome + QLatin1Char('.') + estensione;
     r.filtro = filtro;
     r.estensione = estensione;
-    return dialoghiGriglie->SalvaFile(griglia, r);
+    return dialoghiGriglie->SalvaFile(padre, r);
 }
 
-void NonScritto(QTableWidget* griglia, const QString& percorso) {
+void NonScritto(QWidget* padre, const QString& percorso) {
     dialoghiGriglie->Messaggio(
-        griglia, Icona::Avviso, QStringLiteral("Avviso"),
+        padre, Icona::Avviso, QStringLiteral("Avviso"),
         QStringLiteral("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(percorso)));
 }
 
@@ -42,6 +44,10 @@ void NonScritto(QTableWidget* griglia, const QString& percorso) {
 
 void ImpostaDialoghiGriglie(Dialoghi* dialoghi) {
     dialoghiGriglie = dialoghi;
+}
+
+void ImpostaGraficoRitardi(std::function<void(QWidget* origine, int numero)> apri) {
+    graficoRitardi = std::move(apri);
 }
 
 Tabella TabellaDellaGriglia(const QTableWidget* griglia) {
@@ -70,8 +76,8 @@ void CopiaGriglia(const QTableWidget* griglia) {
 }
 
 bool SalvaGrigliaCsv(QTableWidget* griglia) {
-    const auto percorso =
-        ChiediFile(griglia, QStringLiteral("csv"), QStringLiteral("File CSV (*.csv)"));
+    const auto percorso = ChiediFile(griglia, griglia->objectName(), QStringLiteral("csv"),
+                                     QStringLiteral("File CSV (*.csv)"));
     if (!percorso) {
         return false;
     }
@@ -87,17 +93,21 @@ bool SalvaGrigliaCsv(QTableWidget* griglia) {
     return true;
 }
 
-bool SalvaGrigliaImmagine(QTableWidget* griglia) {
+bool SalvaImmagine(QWidget* widget, const QString& nome) {
     const auto percorso =
-        ChiediFile(griglia, QStringLiteral("png"), QStringLiteral("Immagine PNG (*.png)"));
+        ChiediFile(widget, nome, QStringLiteral("png"), QStringLiteral("Immagine PNG (*.png)"));
     if (!percorso) {
         return false;
     }
-    if (!griglia->grab().save(*percorso, "PNG")) {
-        NonScritto(griglia, *percorso);
+    if (!widget->grab().save(*percorso, "PNG")) {
+        NonScritto(widget, *percorso);
         return false;
     }
     return true;
+}
+
+bool SalvaGrigliaImmagine(QTableWidget* griglia) {
+    return SalvaImmagine(griglia, griglia->objectName());
 }
 
 void AggiungiMenuGriglia(QTableWidget* griglia) {
@@ -111,7 +121,31 @@ void AggiungiMenuGriglia(QTableWidget* griglia) {
         QObject::connect(a, &QAction::triggered, griglia, [griglia, fa = azione] { fa(griglia); });
         griglia->addAction(a);
     }
-    griglia->setContextMenuPolicy(Qt::ActionsContextMenu);
+    griglia->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(griglia, &QWidget::customContextMenuRequested, griglia,
+                     [griglia](const QPoint& punto) {
+                         QMenu* menu = MenuGriglia(griglia, punto);
+                         menu->setAttribute(Qt::WA_DeleteOnClose);
+                         menu->popup(griglia->viewport()->mapToGlobal(punto));
+                     });
+}
+
+QMenu* MenuGriglia(QTableWidget* griglia, const QPoint& punto) {
+    auto* menu = new QMenu(griglia);
+    menu->addActions(griglia->actions());
+    const QTableWidgetItem* cella = griglia->itemAt(punto);
+    bool numero = false;
+    const int n = cella != nullptr ? cella->text().trimmed().toInt(&numero) : 0;
+    if (numero && n >= 1 && n <= 90 && graficoRitardi) {
+        menu->addSeparator();
+        QObject::connect(menu->addAction(QStringLiteral("Grafico dei ritardi di %1").arg(n)),
+                         &QAction::triggered, griglia, [griglia, n] {
+                             if (graficoRitardi) {
+                                 graficoRitardi(griglia, n);
+                             }
+                         });
+    }
+    return menu;
 }
 
 } // namespace strovel

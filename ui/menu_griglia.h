@@ -3,7 +3,12 @@
 // (tab-separated text with the header, as spreadsheets paste it), "Salva come CSV…" and
 // "Salva come immagine…".
 
+#include <functional>
+
+class QMenu;
+class QPoint;
 class QTableWidget;
+class QWidget;
 class QString;
 
 namespace strovel {
@@ -18,8 +23,19 @@ void ImpostaDialoghiGriglie(Dialoghi* dialoghi);
 /// The grid as it shows: header texts and cell texts, hidden columns left out.
 Tabella TabellaDellaGriglia(const QTableWidget* griglia);
 
-/// The three commands, on the grid's right-click menu.
+/// What "Grafico dei ritardi di N" opens for number N, asked from `origine` (the program sets
+/// it; without it the command is not offered).
+void ImpostaGraficoRitardi(std::function<void(QWidget* origine, int numero)> apri);
+
+/// The three commands, on the grid's right-click menu, and on a cell holding a Lotto number
+/// also "Grafico dei ritardi di N".
 void AggiungiMenuGriglia(QTableWidget* griglia);
+/// The menu a right-click at `punto` (viewport coordinates) opens; the caller owns it.
+QMenu* MenuGriglia(QTableWidget* griglia, const QPoint& punto);
+
+/// Saves a picture of `widget` as PNG where the user says (`nome` proposed); false when cancelled
+/// or the file cannot be written (the user is told why).
+bool SalvaImmagine(QWidget* widget, const QString& nome);
 
 /// "Copia tabella": the grid on the clipboard as TSV.
 void CopiaGriglia(const QTableWidget* griglia);

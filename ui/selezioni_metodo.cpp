@@ -4,8 +4,8 @@
 #include "core/ruote.h"
 #include "core/tabella.h"
 #include "ui/griglia.h"
-#include "ui/menu_griglia.h"
 #include "ui/griglia_selezione.h"
+#include "ui/menu_griglia.h"
 #include "ui/pulsanti.h"
 
 #include <QComboBox>

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QImage>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -100,7 +101,7 @@ TEST(MenuGriglia, CopiaSalvaCsvEImmagine) {
     }
     EXPECT_EQ(voci, (QStringList{QStringLiteral("Copia tabella"), QStringLiteral("Salva come CSV…"),
                                  QStringLiteral("Salva come immagine…")}));
-    EXPECT_EQ(g->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(g->contextMenuPolicy(), Qt::CustomContextMenu);
 
     // Copied as it shows, header first; a hidden column stays out.
     g->actions()[0]->trigger();
@@ -132,6 +133,26 @@ TEST(MenuGriglia, CopiaSalvaCsvEImmagine) {
     EXPECT_TRUE(SalvaGrigliaImmagine(g));
     EXPECT_EQ(QImage(png).size(), g->size());
     ImpostaDialoghiGriglie(nullptr);
+
+    // On a cell holding a Lotto number, the delay chart of that number, when the program
+    // offers it.
+    const QPoint numero = g->visualItemRect(g->item(1, 0)).center();
+    const QPoint testo = g->visualItemRect(g->item(1, 1)).center();
+    std::unique_ptr<QMenu> menu(MenuGriglia(g, numero));
+    EXPECT_EQ(menu->actions().size(), 3);
+    int aperto = 0;
+    ImpostaGraficoRitardi([&](QWidget* origine, int n) {
+        EXPECT_EQ(origine, g);
+        aperto = n;
+    });
+    menu.reset(MenuGriglia(g, numero));
+    ASSERT_EQ(menu->actions().size(), 5); // with a separator
+    EXPECT_EQ(menu->actions()[4]->text(), QStringLiteral("Grafico dei ritardi di 2"));
+    menu->actions()[4]->trigger();
+    EXPECT_EQ(aperto, 2);
+    menu.reset(MenuGriglia(g, testo));
+    EXPECT_EQ(menu->actions().size(), 3);
+    ImpostaGraficoRitardi(nullptr);
 }
 
 TEST(DialoghiQt, DomandaConRispostaProposta) {

@@ -1,6 +1,7 @@
 // The delay sequences window driven through its controls.
 
 #include "core/archivio.h"
+#include "core/serie_numeri.h"
 #include "methods/ritardi_sequenza.h"
 #include "methods/ritardi_window.h"
 #include "storage/impostazioni.h"
@@ -8,12 +9,19 @@
 #include "tests/support/archivio_casuale.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/grafico.h"
 #include "ui/griglia_selezione.h"
+#include "ui/menu_griglia.h"
 #include "ui/selettore_intervallo.h"
 
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QTemporaryDir>
 
 namespace strovel {
@@ -100,6 +108,50 @@ TEST_F(RitardiFinestra, UltimeNEstrazioniEAiuto) {
     Clicca("CmDHelp");
     EXPECT_EQ(test::ArgomentoAiutoAperto(), 360);
     FinestraAiuto::Apri(360)->close();
+}
+
+TEST_F(RitardiFinestra, GraficiSeguonoLeScelte) {
+    // Without a chosen number, a message; with one, the delay history over the range and
+    // wheels, redrawn when the range changes.
+    EXPECT_EQ(w->GraficoRitardi(), nullptr);
+    EXPECT_EQ(UltimoMessaggio(), QStringLiteral("Selezionare un numero nella griglia."));
+    Clicca("SequenzaPeriodo");
+    Click("Fg2", 26, 0);
+    ASSERT_EQ(Cella("Fg2", 26, 0), QStringLiteral("27"));
+    Clicca("CmdGraficoRitardi");
+    auto* g = w->findChild<FinestraGrafico*>(QStringLiteral("GraficoRitardi"));
+    ASSERT_NE(g, nullptr);
+    const auto linea = [&] { return qobject_cast<QLineSeries*>(g->Grafico()->series().value(0)); };
+    ASSERT_NE(linea(), nullptr);
+    ParametriSequenza p = w->LeggiParametri();
+    auto attesi = StoriaRitardo(*archivio, 27, p.ruote, p.inizio, p.fine);
+    ASSERT_EQ(linea()->count(), static_cast<int>(attesi.size()));
+    EXPECT_EQ(linea()->at(10), QPointF(attesi[10].estrazione, attesi[10].ritardo));
+    EXPECT_EQ(g->Grafico()->title(), QStringLiteral("Ritardi del 27 su BA, estrazioni 441 - 800"));
+    w->findChild<SelettoreIntervallo*>()->ImpostaInizio(700);
+    EXPECT_EQ(linea()->count(), 101);
+    Clicca("LblSelTutti");
+    EXPECT_TRUE(g->Grafico()->title().contains(QStringLiteral("tutte le ruote")));
+
+    // The frequencies, one bar per number.
+    Clicca("CmdGraficoFrequenze");
+    auto* f = w->findChild<FinestraGrafico*>(QStringLiteral("GraficoFrequenze"));
+    ASSERT_NE(f, nullptr);
+    auto* barre = qobject_cast<QBarSeries*>(f->Grafico()->series().value(0));
+    ASSERT_NE(barre, nullptr);
+    ASSERT_EQ(barre->barSets().size(), 1);
+    p = w->LeggiParametri();
+    const auto frequenze = Frequenze(*archivio, p.ruote, p.posizioni, p.inizio, p.fine);
+    ASSERT_EQ(barre->barSets()[0]->count(), 90);
+    EXPECT_EQ(barre->barSets()[0]->at(44), frequenze[45]);
+
+    // Saved as PNG where the user says.
+    ImpostaDialoghiGriglie(&dialoghi);
+    const QString png = cartella.filePath(QStringLiteral("grafico.png"));
+    dialoghi.Rispondi(png);
+    EXPECT_TRUE(f->Salva());
+    EXPECT_FALSE(QImage(png).isNull());
+    ImpostaDialoghiGriglie(nullptr);
 }
 
 } // namespace

@@ -1,0 +1,182 @@
+#include "ui/grafico.h"
+
+#include "core/ruote.h"
+#include "ui/menu_griglia.h"
+#include "ui/pulsanti.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace strovel {
+
+FinestraGrafico::FinestraGrafico(QWidget* padre) : QWidget(padre, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    vista_ = new QChartView(new QChart(), this);
+    vista_->setObjectName(QStringLiteral("Grafico"));
+    vista_->setRenderHint(QPainter::Antialiasing);
+    vista_->chart()->legend()->hide();
+    auto* salva = CreaPulsante(this, "CmdSalvaGrafico", QStringLiteral("Salva come immagine…"));
+    connect(salva, &QPushButton::clicked, this, &FinestraGrafico::Salva);
+    auto* riga = new QHBoxLayout();
+    riga->addStretch(1);
+    riga->addWidget(salva);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(vista_, 1);
+    layout->addLayout(riga);
+    resize(900, 480);
+}
+
+QChart* FinestraGrafico::Grafico() const {
+    return vista_->chart();
+}
+
+namespace {
+
+/// A fresh chart in the view, the old one deleted.
+QChart* Nuovo(QChartView* vista, const QString& titolo) {
+    auto* grafico = new QChart();
+    grafico->legend()->hide();
+    grafico->setTitle(titolo);
+    QChart* vecchio = vista->chart();
+    vista->setChart(grafico);
+    delete vecchio;
+    return grafico;
+}
+
+} // namespace
+
+void FinestraGrafico::MostraRitardi(const std::vector<PuntoRitardo>& punti, const QString& titolo) {
+    QChart* grafico = Nuovo(vista_, titolo);
+    setWindowTitle(titolo);
+    auto* serie = new QLineSeries();
+    QList<QPointF> xy;
+    xy.reserve(static_cast<qsizetype>(punti.size()));
+    int massimo = 1;
+    for (const PuntoRitardo& p : punti) {
+        xy.append(QPointF(p.estrazione, p.ritardo));
+        massimo = std::max(massimo, p.ritardo);
+    }
+    serie->replace(xy);
+    grafico->addSeries(serie);
+    auto* x = new QValueAxis();
+    x->setTitleText(QStringLiteral("Estrazione"));
+    x->setLabelFormat(QStringLiteral("%d"));
+    if (!punti.empty()) {
+        x->setRange(punti.front().estrazione,
+                    std::max(punti.back().estrazione, punti.front().estrazione + 1));
+    }
+    auto* y = new QValueAxis();
+    y->setTitleText(QStringLiteral("Ritardo"));
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setRange(0, massimo);
+    y->applyNiceNumbers();
+    grafico->addAxis(x, Qt::AlignBottom);
+    grafico->addAxis(y, Qt::AlignLeft);
+    serie->attachAxis(x);
+    serie->attachAxis(y);
+}
+
+void FinestraGrafico::MostraFrequenze(const std::array<int, 91>& frequenze, const QString& titolo) {
+    QChart* grafico = Nuovo(vista_, titolo);
+    setWindowTitle(titolo);
+    auto* barre = new QBarSet(QStringLiteral("Frequenza"));
+    int massimo = 1;
+    for (int n = 1; n <= 90; ++n) {
+        *barre << frequenze[static_cast<std::size_t>(n)];
+        massimo = std::max(massimo, frequenze[static_cast<std::size_t>(n)]);
+    }
+    auto* serie = new QBarSeries();
+    serie->append(barre);
+    serie->setBarWidth(0.8);
+    grafico->addSeries(serie);
+    // Bar i stands at i - 1: a label every five numbers, on its bar.
+    auto* x = new QCategoryAxis();
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (int n = 1; n <= 90; n += n == 1 ? 4 : 5) {
+        x->append(QString::number(n), n - 1);
+    }
+    x->setRange(-0.5, 89.5);
+    x->setTitleText(QStringLiteral("Numero"));
+    auto* y = new QValueAxis();
+    y->setTitleText(QStringLiteral("Uscite"));
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setRange(0, massimo);
+    y->applyNiceNumbers();
+    grafico->addAxis(x, Qt::AlignBottom);
+    grafico->addAxis(y, Qt::AlignLeft);
+    serie->attachAxis(x);
+    serie->attachAxis(y);
+}
+
+void FinestraGrafico::ImpostaCalcolo(std::function<void(FinestraGrafico&)> calcolo) {
+    calcolo_ = std::move(calcolo);
+    Aggiorna();
+}
+
+void FinestraGrafico::Aggiorna() {
+    if (calcolo_) {
+        calcolo_(*this);
+    }
+}
+
+bool FinestraGrafico::Salva() {
+    return SalvaImmagine(vista_, objectName());
+}
+
+namespace {
+
+QString DescriviScelta(const SceltaGrafico& s) {
+    QStringList ruote;
+    for (int w = 0; w < 11; ++w) {
+        if (s.ruote[static_cast<std::size_t>(w)]) {
+            ruote << QString::fromStdString(Sigla(w));
+        }
+    }
+    const QString su =
+        ruote.size() == 11 ? QStringLiteral("tutte le ruote") : ruote.join(QLatin1Char(' '));
+    return QStringLiteral("%1, estrazioni %2 - %3").arg(su).arg(s.inizio).arg(s.fine);
+}
+
+} // namespace
+
+FinestraGrafico* ApriGraficoRitardi(QWidget* origine, const Archivio& a, int numero,
+                                    std::function<SceltaGrafico()> scelta) {
+    return ApriGrafico(
+        origine, QStringLiteral("GraficoRitardi"),
+        [&a, numero, scelta = std::move(scelta)](FinestraGrafico& g) {
+            const SceltaGrafico s = scelta();
+            g.MostraRitardi(
+                StoriaRitardo(a, numero, s.ruote, s.inizio, s.fine),
+                QStringLiteral("Ritardi del %1 su %2").arg(numero).arg(DescriviScelta(s)));
+        });
+}
+
+FinestraGrafico* ApriGraficoFrequenze(QWidget* origine, const Archivio& a,
+                                      std::function<SceltaGrafico()> scelta) {
+    return ApriGrafico(origine, QStringLiteral("GraficoFrequenze"),
+                       [&a, scelta = std::move(scelta)](FinestraGrafico& g) {
+                           const SceltaGrafico s = scelta();
+                           g.MostraFrequenze(
+                               Frequenze(a, s.ruote, s.posizioni, s.inizio, s.fine),
+                               QStringLiteral("Frequenze su %1").arg(DescriviScelta(s)));
+                       });
+}
+
+FinestraGrafico* ApriGrafico(QWidget* origine, const QString& nome,
+                             std::function<void(FinestraGrafico&)> calcolo) {
+    auto* g = new FinestraGrafico(origine);
+    g->setObjectName(nome);
+    g->ImpostaCalcolo(std::move(calcolo));
+    g->show();
+    return g;
+}
+
+} // namespace strovel
