@@ -2,6 +2,7 @@
 
 #include "cli/comando.h"
 #include "core/archivio.h"
+#include "core/probabilita.h"
 #include "core/ruote.h"
 #include "methods/ambata_dinamica.h"
 #include "methods/cinquina_maltese.h"
@@ -114,14 +115,26 @@ public:
                       QStringLiteral("Stampa MIGLIORI per la riga di riferimento R invece dei "
                                      "casi."),
                       QStringLiteral("R")),
+            ConValore(QStringLiteral("fuori-campione"),
+                      QStringLiteral("Verifica fuori campione: MIGLIORI (sulla riga di "
+                                     "--migliori, predefinita 1) all'estrazione E, poi il "
+                                     "riferimento scelto verificato sui casi dopo E."),
+                      QStringLiteral("E")),
             OpzioneAtteso(),
             OpzioneCsv(),
         };
         return o;
     }
     int Esegui(const Chiamata& c) const override {
+        const bool fuoriCampione = c.Presente(QStringLiteral("fuori-campione"));
         if (!AlPiuUna(c, {QStringLiteral("riepilogo"), QStringLiteral("migliori")}) ||
-            !AttesoConRiepilogo(c)) {
+            (fuoriCampione && c.Presente(QStringLiteral("riepilogo")))) {
+            if (fuoriCampione) {
+                c.errori << QStringLiteral("--fuori-campione stampa già il suo riepilogo.\n");
+            }
+            return CodiceUso;
+        }
+        if (!fuoriCampione && !c.Presente(QStringLiteral("migliori")) && !AttesoConRiepilogo(c)) {
             return CodiceUso;
         }
         const auto archivio = ArchivioDelComando(c);
@@ -147,12 +160,27 @@ public:
         }
         p.somme = c.Presente(QStringLiteral("somme"));
         const bool csv = c.Presente(QStringLiteral("csv"));
+        if (fuoriCampione) {
+            int riferimento = 0;
+            if (!Intero(c, QStringLiteral("fuori-campione"), 1, p.fine, riferimento)) {
+                return CodiceUso;
+            }
+            return FuoriCampioneAmbata_(c, a, p, std::max(migliori, 1), riferimento, csv);
+        }
         const auto casi = RilevaCasi(a, p);
         const auto piano = PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size()));
         if (migliori > 0) {
             ScriviTabella(TabellaMigliori(Migliori(a, p, casi, piano, migliori),
                                           static_cast<int>(casi.size())),
                           csv, c.uscita);
+            if (c.Presente(QStringLiteral("atteso"))) {
+                Tabella t("||");
+                t.AggiungiRiga({"Migliore atteso per caso",
+                                UnDecimale(MiglioreAtteso(p, casi, GiocaAmbate(a, p, casi, piano))),
+                                ""});
+                std::string testo = csv ? t.Csv() : t.Tsv();
+                c.uscita << QString::fromStdString(testo.substr(testo.find('\n') + 1));
+            }
             return CodiceOk;
         }
         const GiocateAmbata giocate = GiocaAmbate(a, p, casi, piano);
@@ -169,6 +197,26 @@ public:
         if (c.Presente(QStringLiteral("atteso"))) {
             ScriviAtteso(ConfrontaAmbata(p, casi, giocate), csv, c.uscita);
         }
+        return CodiceOk;
+    }
+
+private:
+    /// The reference MIGLIORI chooses at draw `riferimento`, then its verification after it with
+    /// what chance gives.
+    static int FuoriCampioneAmbata_(const Chiamata& c, const Archivio& a, const ParametriAmbata& p,
+                                    int riga, int riferimento, bool csv) {
+        const FuoriCampioneAmbata f = FuoriCampione(a, p, riga, riferimento);
+        if (!f.completo) {
+            c.errori << MessaggioConfigurazione << '\n';
+            return CodiceErrore;
+        }
+        Tabella scelta("Scelto all'estrazione|Ru|R|Esiti|Casi");
+        scelta.AggiungiRiga({std::to_string(riferimento), Sigla(f.scelto.ruota),
+                             std::to_string(f.scelto.posizione), std::to_string(f.positiviDentro),
+                             std::to_string(f.casiDentro)});
+        ScriviTabella(scelta, csv, c.uscita);
+        ScriviTabella(TabellaRiepilogo(f.riepilogo), csv, c.uscita);
+        ScriviAtteso(f.confronto, csv, c.uscita);
         return CodiceOk;
     }
 };

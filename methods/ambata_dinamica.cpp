@@ -171,6 +171,46 @@ Confronto ConfrontaAmbata(const ParametriAmbata& p, const std::vector<Caso>& cas
     return ConfrontaConIlCaso(probabilita, positivi);
 }
 
+double MiglioreAtteso(const ParametriAmbata& p, const std::vector<Caso>& casi,
+                      const GiocateAmbata& g) {
+    const Confronto c = ConfrontaAmbata(p, casi, g);
+    if (c.casi == 0) {
+        return 0;
+    }
+    return MassimoAtteso(NumRuote * 5, c.casi, c.attesi / c.casi);
+}
+
+FuoriCampioneAmbata FuoriCampione(const Archivio& a, const ParametriAmbata& p, int riga,
+                                  int riferimento) {
+    FuoriCampioneAmbata f;
+    if (riga < 1 || riga > static_cast<int>(p.riferimenti.size())) {
+        return f;
+    }
+    const auto piano = PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size()));
+    ParametriAmbata dentro = p;
+    dentro.fine = std::min(riferimento, p.fine);
+    const std::vector<Caso> casiDentro = RilevaCasi(a, dentro);
+    const EsitoMigliori m = Migliori(a, dentro, casiDentro, piano, riga);
+    if (!m.completo || m.righe.empty()) {
+        return f;
+    }
+    f.scelto = m.righe.front().riferimento;
+    f.positiviDentro = m.righe.front().positivi;
+    f.casiDentro = static_cast<int>(casiDentro.size());
+    ParametriAmbata fuori = p;
+    fuori.riferimenti[static_cast<std::size_t>(riga - 1)] = f.scelto;
+    for (const Caso& c : RilevaCasi(a, fuori)) {
+        if (c.estrazione > riferimento) {
+            f.casi.push_back(c);
+        }
+    }
+    f.giocate = GiocaAmbate(a, fuori, f.casi, piano);
+    f.completo = f.giocate.completo;
+    f.riepilogo = RiepilogoAmbata(a, f.casi, fuori.colpi, f.giocate);
+    f.confronto = ConfrontaAmbata(fuori, f.casi, f.giocate);
+    return f;
+}
+
 EsitoMigliori Migliori(const Archivio& a, const ParametriAmbata& p, const std::vector<Caso>& casi,
                        const std::vector<int>& piano, int riga) {
     EsitoMigliori m;

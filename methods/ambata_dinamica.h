@@ -101,6 +101,26 @@ inline constexpr const char* IntestazioneMigliori = "Esiti|Ru|R|Es";
 /// as a percentage of the cases ("##0.0").
 Tabella TabellaMigliori(const EsitoMigliori& m, int casi);
 
+/// What chance gives the top of MIGLIORI: the expected best count of positives among 55 random
+/// references on the same cases.
+double MiglioreAtteso(const ParametriAmbata& p, const std::vector<Caso>& casi,
+                      const GiocateAmbata& g);
+
+/// Out of sample: MIGLIORI on reference row `riga` run as of draw `riferimento` (cases, plays and
+/// choice use no later draw), then the chosen reference verified on the cases found after it.
+struct FuoriCampioneAmbata {
+    bool completo = false;  ///< false when the configuration lacks a reference
+    Riferimento scelto;     ///< MIGLIORI's first reference at `riferimento`
+    int positiviDentro = 0; ///< its positive cases there
+    int casiDentro = 0;
+    std::vector<Caso> casi; ///< the cases after `riferimento`
+    GiocateAmbata giocate;  ///< their plays with the chosen reference
+    RiepilogoEsiti riepilogo;
+    Confronto confronto;
+};
+FuoriCampioneAmbata FuoriCampione(const Archivio& a, const ParametriAmbata& p, int riga,
+                                  int riferimento);
+
 /// "Visualizza evoluzione ambata": for colpo c of case `caso`, the draw k + c - 1 the references
 /// are read in, its date, the number of each reference row there and the ambata played.
 Tabella EvoluzioneAmbata(const Archivio& a, const ParametriAmbata& p, const Caso& caso,

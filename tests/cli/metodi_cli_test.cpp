@@ -106,6 +106,12 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {somme, {QStringLiteral("--atteso")}}, // a summary's rows, not a grid's
         {maltese, {QStringLiteral("--atteso")}},
         {ambata, {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--atteso")}},
+        {ambata,
+         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--fuori-campione"),
+          QStringLiteral("301")}},
+        {ambata,
+         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--fuori-campione"),
+          QStringLiteral("200"), QStringLiteral("--riepilogo")}},
         {somme, opzione("--somme", "0")},
         {somme, opzione("--differenze", "1,91")},
         {somme, opzione("--somme", "50-40")},

@@ -108,6 +108,58 @@ TEST(AmbataDinamica, ConfrontoColCaso) {
     EXPECT_NEAR(positivi, attesi, 3 * std::sqrt(varianza));
 }
 
+TEST(AmbataDinamica, FuoriCampioneNonGuardaAvanti) {
+    auto a = test::ArchivioCasuale(1500, 23);
+    ParametriAmbata p = Parametri(*a, 33);
+    p.rilevazione = test::SoloRuote({0, 1});
+    p.gioco = test::SoloRuote({0, 1, 2});
+    p.presenze = 100;
+    p.colpi = 5;
+    p.riferimenti = {{0, 1}, {3, 2}};
+    const int e = 1000;
+    const FuoriCampioneAmbata f = FuoriCampione(*a, p, 2, e);
+    ASSERT_TRUE(f.completo);
+    // The choice is MIGLIORI's first as of draw e.
+    ParametriAmbata dentro = p;
+    dentro.fine = e;
+    const auto casiDentro = RilevaCasi(*a, dentro);
+    const EsitoMigliori m = Migliori(*a, dentro, casiDentro, PianoColpi(5, 2), 2);
+    EXPECT_EQ(f.scelto, m.righe[0].riferimento);
+    EXPECT_EQ(f.positiviDentro, m.righe[0].positivi);
+    EXPECT_EQ(f.casiDentro, static_cast<int>(casiDentro.size()));
+    // Verified on the cases after e only, with the chosen reference.
+    ASSERT_FALSE(f.casi.empty());
+    for (const Caso& c : f.casi) {
+        EXPECT_GT(c.estrazione, e);
+    }
+    EXPECT_EQ(f.riepilogo.casi, static_cast<int>(f.casi.size()));
+    EXPECT_EQ(f.confronto.positivi, f.riepilogo.positivi);
+    // Other draws after e change the verification, never the choice.
+    const auto altro = test::ArchivioCasuale(1500, 99);
+    for (int k = e + 1; k <= 1500; ++k) {
+        for (int w = 0; w < 11; ++w) {
+            test::Metti(*a, k, w,
+                        {altro->Estratti(k, w, 1), altro->Estratti(k, w, 2),
+                         altro->Estratti(k, w, 3), altro->Estratti(k, w, 4),
+                         altro->Estratti(k, w, 5)});
+        }
+    }
+    a->CostruisciPresenze();
+    const FuoriCampioneAmbata g = FuoriCampione(*a, p, 2, e);
+    EXPECT_EQ(g.scelto, f.scelto);
+    EXPECT_EQ(g.positiviDentro, f.positiviDentro);
+    EXPECT_NE(g.casi, f.casi);
+    EXPECT_FALSE(FuoriCampione(*a, p, 3, e).completo); // no third reference row
+
+    // The top of MIGLIORI by chance: the expected best of 55 random references.
+    const auto giocate = GiocaAmbate(*a, dentro, casiDentro, PianoColpi(5, 2));
+    const Confronto c = ConfrontaAmbata(dentro, casiDentro, giocate);
+    const double migliore = MiglioreAtteso(dentro, casiDentro, giocate);
+    EXPECT_NEAR(migliore, MassimoAtteso(55, c.casi, c.attesi / c.casi), 1e-9);
+    EXPECT_GT(migliore, c.attesi);
+    EXPECT_LE(migliore, c.casi);
+}
+
 TEST(AmbataDinamica, UgualeAllOracoloSullArchivioReale) {
     const Archivio* a = test::ArchivioReale();
     if (a == nullptr) {
