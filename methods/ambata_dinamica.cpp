@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "core/aritmetica.h"
+#include "core/data_testo.h"
 #include "core/formato.h"
 #include "core/ruote.h"
 
@@ -209,6 +210,37 @@ FuoriCampioneAmbata FuoriCampione(const Archivio& a, const ParametriAmbata& p, i
     f.riepilogo = RiepilogoAmbata(a, f.casi, fuori.colpi, f.giocate);
     f.confronto = ConfrontaAmbata(fuori, f.casi, f.giocate);
     return f;
+}
+
+int UnAnnoPrima(const Archivio& a, int fine) {
+    fine = std::min<int>(fine, a.TotEstrazioni);
+    const auto data = LeggiData(a.Data(fine));
+    if (!data) {
+        return 1;
+    }
+    Data prima = *data;
+    --prima.anno;
+    const std::int64_t limite =
+        NumeroGiorno(prima.giorno == 29 && prima.mese == 2 ? Data{28, 2, prima.anno} : prima);
+    for (int k = fine; k >= 1; --k) {
+        const auto d = LeggiData(a.Data(k));
+        if (d && NumeroGiorno(*d) <= limite) {
+            return k;
+        }
+    }
+    return 1;
+}
+
+std::string TestoFuoriCampione(const FuoriCampioneAmbata& f, int riferimento) {
+    const RiepilogoEsiti& r = f.riepilogo;
+    return "Scelto all'estrazione " + std::to_string(riferimento) + ": " + Sigla(f.scelto.ruota) +
+           " " + std::to_string(f.scelto.posizione) + " (" + std::to_string(f.positiviDentro) +
+           " positivi su " + std::to_string(f.casiDentro) +
+           " casi).\nDopo: " + std::to_string(r.casi) + " casi, " + std::to_string(r.positivi) +
+           " positivi" +
+           (r.casi > 0 ? " (" + Decimale(std::int64_t{r.positivi} * 100, r.casi) + "%)" : "") +
+           ", " + std::to_string(r.inGioco) + " in gioco.\n" +
+           (r.casi > 0 ? TestoConfronto(f.confronto) : std::string());
 }
 
 EsitoMigliori Migliori(const Archivio& a, const ParametriAmbata& p, const std::vector<Caso>& casi,

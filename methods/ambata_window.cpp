@@ -75,6 +75,10 @@ FinestraAmbataDinamica::FinestraAmbataDinamica(const ServiziFinestra& servizi, Q
         g->addWidget(fgRif_, 1, 1);
         g->addWidget(new QLabel(QStringLiteral("Migliori riferimenti"), sotto), 0, 2);
         g->addWidget(fgE_, 1, 2);
+        lblMigliori_ = new QLabel(sotto);
+        lblMigliori_->setObjectName(QStringLiteral("LblMigliori"));
+        lblMigliori_->setWordWrap(true);
+        g->addWidget(lblMigliori_, 2, 2);
         g->addWidget(lblEvoluzione_, 0, 3);
         g->addWidget(fgEvoluzione_, 1, 3);
         g->setColumnStretch(3, 2);
@@ -169,18 +173,25 @@ QWidget* FinestraAmbataDinamica::CreaComandi() {
         {"Command4", QStringLiteral("MIGLIORI"), &FinestraAmbataDinamica::MiglioriRiferimenti},
         {"Command5", QStringLiteral("Visualizza evoluzione ambata"),
          &FinestraAmbataDinamica::VisualizzaEvoluzione},
+        {"CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
+         &FinestraAmbataDinamica::VerificaFuoriCampione},
     };
+    // The first four in two columns, the longer ones on rows of their own.
     int k = 0;
     for (const Voce& v : voci) {
         auto* b = CreaPulsante(gruppo, v.nome, v.testo);
         connect(b, &QPushButton::clicked, this, v.azione);
-        g->addWidget(b, k / 2, k % 2, 1, k == 4 ? 2 : 1);
+        if (k < 4) {
+            g->addWidget(b, k / 2, k % 2);
+        } else {
+            g->addWidget(b, k - 2, 0, 1, 2);
+        }
         ++k;
     }
     auto* aiuto = PulsantiAiuto(gruppo, {{"Command31", 370}});
     gruppo->findChild<QPushButton*>(QStringLiteral("Command31"))
         ->setToolTip(QStringLiteral("Apre la guida"));
-    g->addLayout(aiuto, 3, 0, 1, 2);
+    g->addLayout(aiuto, k - 2, 0, 1, 2);
     return gruppo;
 }
 
@@ -310,6 +321,42 @@ void FinestraAmbataDinamica::MiglioriRiferimenti() {
         return;
     }
     MostraTabella(fgE_, TabellaMigliori(m, static_cast<int>(casi_.size())));
+    // The top of the ranking beside what the best of as many random references reaches.
+    const GiocateAmbata g = GiocaAmbate(archivio_, p, casi_, piano_);
+    lblMigliori_->setText(
+        casi_.empty() ? QString()
+                      : QStringLiteral("Il migliore di 55 riferimenti a caso: %1 positivi")
+                            .arg(QString::fromStdString(UnDecimale(MiglioreAtteso(p, casi_, g)))));
+}
+
+void FinestraAmbataDinamica::VerificaFuoriCampione() {
+    const int riga = fgH_->currentRow();
+    if (riga < 0) {
+        Avviso(QStringLiteral("Selezionare la riga di riferimento da sostituire."));
+        return;
+    }
+    const ParametriAmbata p = LeggiStato().parametri;
+    const int proposto = UnAnnoPrima(archivio_, p.fine);
+    const auto risposta =
+        dialoghi_.Input(this, QStringLiteral("Verifica fuori campione"),
+                        QStringLiteral("MIGLIORI all'estrazione (indice, da 1 a %1):").arg(p.fine),
+                        QString::number(proposto));
+    if (!risposta) {
+        return;
+    }
+    bool ok = false;
+    const int riferimento = risposta->trimmed().toInt(&ok);
+    if (!ok || riferimento < 1 || riferimento > p.fine) {
+        Avviso(QStringLiteral("Indice non valido: da 1 a %1.").arg(p.fine));
+        return;
+    }
+    const FuoriCampioneAmbata f = FuoriCampione(archivio_, p, riga + 1, riferimento);
+    if (!f.completo) {
+        Avviso(MessaggioConfigurazione);
+        return;
+    }
+    dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
+                        QString::fromStdString(TestoFuoriCampione(f, riferimento)));
 }
 
 void FinestraAmbataDinamica::VisualizzaEvoluzione() {

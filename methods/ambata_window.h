@@ -37,6 +37,9 @@ public:
     void Configura();
     void Elabora();
     void MiglioriRiferimenti();
+    /// "Verifica fuori campione": MIGLIORI on the chosen row as of an earlier draw the user
+    /// picks (a year back proposed), its choice verified on the cases after it.
+    void VerificaFuoriCampione();
     void VisualizzaEvoluzione();
     void ImpostaMatrice(int righe);
     void Salva();
@@ -82,7 +85,8 @@ private:
     QTableWidget* fgStat2_ = nullptr;
     QTableWidget* fgEvoluzione_ = nullptr;
     QLabel* lblEvoluzione_ = nullptr;
-    QLabel* lblCaso_ = nullptr; ///< what chance gives the same plays
+    QLabel* lblCaso_ = nullptr;     ///< what chance gives the same plays
+    QLabel* lblMigliori_ = nullptr; ///< what chance gives the top of MIGLIORI
     QLineEdit* txtDenominazione_ = nullptr;
     QTableWidget* fgMemo_ = nullptr;
 };

@@ -126,6 +126,24 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgE"))->rowCount(), 55);
     EXPECT_EQ(test::Cella(&w, QStringLiteral("FgE"), 0, 0),
               QString::number(m.righe.front().positivi));
+    EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblMigliori")),
+              QStringLiteral("Il migliore di 55 riferimenti a caso: %1 positivi")
+                  .arg(QString::fromStdString(UnDecimale(MiglioreAtteso(p, casi, g)))));
+
+    // Out of sample: MIGLIORI on row 2 as of the draw the user gives (a year back proposed),
+    // its choice verified after it.
+    dialoghi.Azzera();
+    dialoghi.Rispondi(QStringLiteral("350"));
+    test::Clicca(&w, QStringLiteral("CmdFuoriCampione"));
+    ASSERT_EQ(dialoghi.Mostrati().size(), 2u);
+    EXPECT_EQ(dialoghi.Mostrati()[0].proposta,
+              QString::number(UnAnnoPrima(*archivio, archivio->TotEstrazioni)));
+    EXPECT_EQ(dialoghi.Mostrati()[1].titolo, QStringLiteral("Verifica fuori campione"));
+    EXPECT_EQ(dialoghi.Mostrati()[1].testo.toStdString(),
+              TestoFuoriCampione(FuoriCampione(*archivio, p, 2, 350), 350));
+    dialoghi.Rispondi(QStringLiteral("9999"));
+    test::Clicca(&w, QStringLiteral("CmdFuoriCampione"));
+    EXPECT_TRUE(dialoghi.Messaggi().back().testo.startsWith(QStringLiteral("Indice non valido")));
 
     // The evolution of case 2.
     fg1->selectRow(1);

@@ -150,6 +150,10 @@ TEST(AmbataDinamica, FuoriCampioneNonGuardaAvanti) {
     EXPECT_EQ(g.positiviDentro, f.positiviDentro);
     EXPECT_NE(g.casi, f.casi);
     EXPECT_FALSE(FuoriCampione(*a, p, 3, e).completo); // no third reference row
+    // A draw a day: a year before draw 1400 is draw 1035; a short archive proposes its first.
+    EXPECT_EQ(UnAnnoPrima(*a, 1400), 1035);
+    EXPECT_EQ(UnAnnoPrima(*a, 300), 1);
+    EXPECT_EQ(TestoFuoriCampione(g, e).substr(0, 27), "Scelto all'estrazione 1000:");
 
     // The top of MIGLIORI by chance: the expected best of 55 random references.
     const auto giocate = GiocaAmbate(*a, dentro, casiDentro, PianoColpi(5, 2));
