@@ -164,6 +164,11 @@ public:
             Interruttore(QStringLiteral("solo-ambo"),
                          QStringLiteral("Visualizza tutti i numeri tolta.")),
             Interruttore(QStringLiteral("riepilogo"), QStringLiteral("Il riepilogo (FgX).")),
+            ConValore(QStringLiteral("fuori-campione"),
+                      QStringLiteral("Verifica fuori campione: i casi dopo l'estrazione E, "
+                                     "ciascuno coi numeri che il metodo dava allora, nel "
+                                     "riepilogo col confronto col caso."),
+                      QStringLiteral("E")),
             OpzioneAtteso(),
             OpzioneCsv(),
         };
@@ -183,6 +188,10 @@ public:
             return CodiceUso;
         }
         int inizio = std::max(1, fine - 359);
+        int riferimento = 0;
+        if (!Intero(c, QStringLiteral("fuori-campione"), 1, fine, riferimento)) {
+            return CodiceUso;
+        }
         int limite = liste_ambo_somme::Casi.predefinito;
         const bool ok = Intero(c, QStringLiteral("inizio"), 1, fine, inizio) &&
                         LeggiRuote(c, QStringLiteral("ruote"), f.ruote) &&
@@ -216,15 +225,20 @@ public:
             c.errori << QString::fromUtf8(MessaggioIncoerente) << QLatin1Char('\n');
             return CodiceErrore;
         }
+        // Out of sample: every case after the reference.
+        const bool fuori = riferimento > 0;
+        if (fuori) {
+            inizio = riferimento + 1;
+        }
         const auto trovati = CercaAmbi(*archivio, FiltroEffettivo(f, o.versione), inizio, fine);
         std::vector<EsitoAmbo> esiti;
         for (const CasoAmbo& caso : trovati) {
             esiti.push_back(GiocaAmbo(*archivio, caso, o));
         }
         const bool csv = c.Presente(QStringLiteral("csv"));
-        if (c.Presente(QStringLiteral("riepilogo"))) {
+        if (fuori || c.Presente(QStringLiteral("riepilogo"))) {
             ScriviTabella(TabellaRiepilogoSomme(RiassumiAmbo(esiti), o.versione), csv, c.uscita);
-            if (c.Presente(QStringLiteral("atteso"))) {
+            if (fuori || c.Presente(QStringLiteral("atteso"))) {
                 ScriviAtteso(ConfrontaAmbi(trovati, esiti, o), csv, c.uscita);
             }
         } else {

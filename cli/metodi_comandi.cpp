@@ -386,6 +386,11 @@ public:
                          QStringLiteral("VISUALIZZA NUMERI CON DECIMALI: il calcolo dei casi.")),
             Interruttore(QStringLiteral("riepilogo"),
                          QStringLiteral("Le righe N° Casi, Positivi, Negativi, In gioco.")),
+            ConValore(QStringLiteral("fuori-campione"),
+                      QStringLiteral("Verifica fuori campione: i casi dopo l'estrazione E, "
+                                     "ciascuno col numero che il metodo dava allora, nel "
+                                     "riepilogo col confronto col caso."),
+                      QStringLiteral("E")),
             OpzioneAtteso(),
             OpzioneCsv(),
         };
@@ -417,10 +422,18 @@ public:
             DallaLista(c, QStringLiteral("casi"), l::Casi, p.casi) &&
             DallaLista(c, QStringLiteral("colpi"), l::Colpi, p.colpi) &&
             Intero(c, QStringLiteral("fine"), 1, archivio->NumEstrazioniAnalisi, p.fine);
-        if (!ok) {
+        int riferimento = 0;
+        if (!ok || !Intero(c, QStringLiteral("fuori-campione"), 1, p.fine, riferimento)) {
             return CodiceUso;
         }
         const bool csv = c.Presente(QStringLiteral("csv"));
+        // Out of sample: every case after the reference, whatever the case limit.
+        const bool fuori = riferimento > 0;
+        const bool riepilogo = fuori || c.Presente(QStringLiteral("riepilogo"));
+        const bool atteso = fuori || c.Presente(QStringLiteral("atteso"));
+        if (fuori) {
+            p.casi = p.fine - riferimento;
+        }
         if (variante > 0) {
             if (cifre < CifreMinime) {
                 c.errori << QString::fromUtf8(MessaggioCifre) << QLatin1Char('\n');
@@ -440,12 +453,14 @@ public:
             q.ultimaDelMese = q.fine >= ultima && c.Presente(QStringLiteral("ultima-del-mese")) &&
                               ChiedereUltima(archivio->Data(archivio->IndiceModello(ultima)));
             auto cinquine = ElaboraCinquinaMaltese(*archivio, q);
+            std::erase_if(cinquine,
+                          [&](const CasoCinquina& k) { return k.posizione <= riferimento; });
             if (c.Presente(QStringLiteral("terno"))) {
                 VerificaCinquine(*archivio, q.ruota, q.colpi, 3, cinquine);
             }
-            if (c.Presente(QStringLiteral("riepilogo"))) {
+            if (riepilogo) {
                 ScriviRiepilogo(RiassumiCinquine(cinquine), csv, c.uscita);
-                if (c.Presente(QStringLiteral("atteso"))) {
+                if (atteso) {
                     ScriviAtteso(ConfrontaCinquine(cinquine), csv, c.uscita);
                 }
             } else if (c.Presente(QStringLiteral("decimali"))) {
@@ -456,9 +471,9 @@ public:
             return CodiceOk;
         }
         const auto casi = ElaboraMaltese(*archivio, p);
-        if (c.Presente(QStringLiteral("riepilogo"))) {
+        if (riepilogo) {
             ScriviRiepilogo(RiassumiMaltese(casi), csv, c.uscita);
-            if (c.Presente(QStringLiteral("atteso"))) {
+            if (atteso) {
                 ScriviAtteso(ConfrontaMaltese(casi), csv, c.uscita);
             }
             return CodiceOk;

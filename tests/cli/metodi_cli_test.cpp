@@ -112,6 +112,8 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {ambata,
          {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--fuori-campione"),
           QStringLiteral("200"), QStringLiteral("--riepilogo")}},
+        {somme, opzione("--fuori-campione", "301")},
+        {maltese, opzione("--fuori-campione", "0")},
         {somme, opzione("--somme", "0")},
         {somme, opzione("--differenze", "1,91")},
         {somme, opzione("--somme", "50-40")},
