@@ -51,6 +51,20 @@ QChart* Nuovo(QChartView* vista, const QString& titolo) {
     return grafico;
 }
 
+/// The axes of a chart: `x` below, a whole-number axis from 0 to `massimo` on the left.
+void Assi(QChart* grafico, QAbstractSeries* serie, QAbstractAxis* x, const QString& titoloY,
+          int massimo) {
+    auto* y = new QValueAxis();
+    y->setTitleText(titoloY);
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setRange(0, massimo);
+    y->applyNiceNumbers();
+    grafico->addAxis(x, Qt::AlignBottom);
+    grafico->addAxis(y, Qt::AlignLeft);
+    serie->attachAxis(x);
+    serie->attachAxis(y);
+}
+
 } // namespace
 
 void FinestraGrafico::MostraRitardi(const std::vector<PuntoRitardo>& punti, const QString& titolo) {
@@ -73,15 +87,7 @@ void FinestraGrafico::MostraRitardi(const std::vector<PuntoRitardo>& punti, cons
         x->setRange(punti.front().estrazione,
                     std::max(punti.back().estrazione, punti.front().estrazione + 1));
     }
-    auto* y = new QValueAxis();
-    y->setTitleText(QStringLiteral("Ritardo"));
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setRange(0, massimo);
-    y->applyNiceNumbers();
-    grafico->addAxis(x, Qt::AlignBottom);
-    grafico->addAxis(y, Qt::AlignLeft);
-    serie->attachAxis(x);
-    serie->attachAxis(y);
+    Assi(grafico, serie, x, QStringLiteral("Ritardo"), massimo);
 }
 
 void FinestraGrafico::MostraFrequenze(const std::array<int, 91>& frequenze, const QString& titolo) {
@@ -105,15 +111,7 @@ void FinestraGrafico::MostraFrequenze(const std::array<int, 91>& frequenze, cons
     }
     x->setRange(-0.5, 89.5);
     x->setTitleText(QStringLiteral("Numero"));
-    auto* y = new QValueAxis();
-    y->setTitleText(QStringLiteral("Uscite"));
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setRange(0, massimo);
-    y->applyNiceNumbers();
-    grafico->addAxis(x, Qt::AlignBottom);
-    grafico->addAxis(y, Qt::AlignLeft);
-    serie->attachAxis(x);
-    serie->attachAxis(y);
+    Assi(grafico, serie, x, QStringLiteral("Uscite"), massimo);
 }
 
 void FinestraGrafico::ImpostaCalcolo(std::function<void(FinestraGrafico&)> calcolo) {
