@@ -28,6 +28,9 @@ TEST(SerieNumeri, StoriaDelRitardo) {
     // On two wheels: out on either counts.
     ruote[5] = true;
     const auto punti = StoriaRitardo(*a, 7, ruote, 1, 600);
+    ASSERT_EQ(punti.size(), 600u);
+    EXPECT_EQ(punti.front().estrazione, 1);
+    EXPECT_EQ(StoriaRitardo(*a, 7, ruote, -5, 600).size(), 600u);
     for (const PuntoRitardo& p : punti) {
         const int r3 = Ritardo(*a, p.estrazione, 3, 7), r5 = Ritardo(*a, p.estrazione, 5, 7);
         const int atteso = r3 < 0 ? r5 : (r5 < 0 ? r3 : std::min(r3, r5));
