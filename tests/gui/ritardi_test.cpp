@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 namespace strovel {
 namespace {
@@ -127,6 +128,18 @@ TEST_F(RitardiFinestra, GraficiSeguonoLeScelte) {
     auto attesi = StoriaRitardo(*archivio, 27, p.ruote, p.inizio, p.fine);
     ASSERT_EQ(linea()->count(), static_cast<int>(attesi.size()));
     EXPECT_EQ(linea()->at(10), QPointF(attesi[10].estrazione, attesi[10].ritardo));
+    // Both axes hold every point: the delays from 0, the draws of the range.
+    const auto assi = g->Grafico()->axes();
+    ASSERT_EQ(assi.size(), 2);
+    auto* x = qobject_cast<QValueAxis*>(assi[0]);
+    auto* y = qobject_cast<QValueAxis*>(assi[1]);
+    ASSERT_TRUE(x && y);
+    EXPECT_EQ(y->min(), 0);
+    EXPECT_GE(y->max(), std::max_element(attesi.begin(), attesi.end(), [](auto& u, auto& v) {
+                            return u.ritardo < v.ritardo;
+                        })->ritardo);
+    EXPECT_EQ(x->min(), p.inizio);
+    EXPECT_EQ(x->max(), p.fine);
     EXPECT_EQ(g->Grafico()->title(), QStringLiteral("Ritardi del 27 su BA, estrazioni 441 - 800"));
     w->findChild<SelettoreIntervallo*>()->ImpostaInizio(700);
     EXPECT_EQ(linea()->count(), 101);
