@@ -239,13 +239,17 @@ public:
             ConValore(QStringLiteral("compagni"),
                       QStringLiteral("Stampa i numeri compagni di N nelle estrazioni vincenti."),
                       QStringLiteral("N")),
+            Interruttore(QStringLiteral("atteso"),
+                         QStringLiteral("Con la tabella dei numeri: le righe CC atteso per caso "
+                                        "(in media) e Migliore atteso per caso (il migliore di "
+                                        "90 numeri).")),
             OpzioneCsv(),
         };
         return o;
     }
     int Esegui(const Chiamata& c) const override {
         if (!AlPiuUna(c, {QStringLiteral("casi"), QStringLiteral("verifica"),
-                          QStringLiteral("compagni")})) {
+                          QStringLiteral("compagni"), QStringLiteral("atteso")})) {
             return CodiceUso;
         }
         const auto archivio = ArchivioDelComando(c);
@@ -281,6 +285,14 @@ public:
             ScriviTabella(Compagni(a, p, e.casi, v, compagni), csv, c.uscita);
         } else {
             ScriviTabella(TabellaNumeriCinquina(a, p, e), csv, c.uscita);
+            if (c.Presente(QStringLiteral("atteso"))) {
+                const CCAtteso atteso = AttesoCinquina(a, p, e);
+                Tabella t("|");
+                t.AggiungiRiga({"CC atteso per caso", UnDecimale(atteso.medio)});
+                t.AggiungiRiga({"Migliore atteso per caso", UnDecimale(atteso.migliore)});
+                const std::string testo = csv ? t.Csv() : t.Tsv();
+                c.uscita << QString::fromStdString(testo.substr(testo.find('\n') + 1));
+            }
         }
         return CodiceOk;
     }

@@ -3,6 +3,7 @@
 #include "core/archivio.h"
 #include "core/formato.h"
 #include "core/insieme90.h"
+#include "core/probabilita.h"
 #include "core/ruote.h"
 
 #include <algorithm>
@@ -246,6 +247,26 @@ Tabella Compagni(const Archivio& a, const ParametriCinquina& p, const std::vecto
 
 std::string TestoSpan(const EsitoCinquina& e) {
     return std::to_string(e.span);
+}
+
+CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const EsitoCinquina& e) {
+    CCAtteso c;
+    if (e.casi.empty()) {
+        return c;
+    }
+    const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
+    for (const Caso& k : e.casi) {
+        c.medio +=
+            ProbabilitaGioco(1, 1, ruote, std::clamp(a.TotEstrazioni - k.estrazione, 0, p.colpi));
+    }
+    const int n = static_cast<int>(e.casi.size());
+    c.migliore = MassimoAtteso(90, n, c.medio / n);
+    return c;
+}
+
+std::string TestoCCAtteso(const CCAtteso& c) {
+    return "CC per caso: " + UnDecimale(c.medio) + " a numero, " + UnDecimale(c.migliore) +
+           " il migliore di 90";
 }
 
 } // namespace strovel

@@ -7,6 +7,7 @@
 #include "core/tabella.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace strovel {
@@ -71,6 +72,16 @@ inline constexpr const char* IntestazioneCompagni = "Num|Volte";
 /// it hit, with how often; sorted on that count, largest first, ties in number order.
 Tabella Compagni(const Archivio& a, const ParametriCinquina& p, const std::vector<Caso>& casi,
                  const std::vector<Giocata>& verifiche, int n);
+
+/// What chance gives the ranking: the "CC" any number reaches on average, each case an ambata on
+/// the play wheels for the colpi the archive holds after it, and the best of 90 such numbers.
+struct CCAtteso {
+    double medio = 0;
+    double migliore = 0;
+};
+CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const EsitoCinquina& e);
+/// "CC per caso: 4.2 a numero, 8.1 il migliore di 90".
+std::string TestoCCAtteso(const CCAtteso& c);
 
 /// Label3: the span.
 std::string TestoSpan(const EsitoCinquina& e);

@@ -63,7 +63,13 @@ FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, Q
     c->addWidget(compagni, 0, 1);
     c->addWidget(new QLabel(QStringLiteral("Arco dei casi:"), comandi), 1, 0);
     c->addWidget(label3_, 1, 1);
-    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 410}}), 2, 0, 1, 2);
+    lblAtteso_ = new QLabel(comandi);
+    lblAtteso_->setObjectName(QStringLiteral("LblAtteso"));
+    lblAtteso_->setWordWrap(true);
+    lblAtteso_->setToolTip(QStringLiteral("Il CC che darebbe il caso: in media e per il migliore "
+                                          "di 90 numeri"));
+    c->addWidget(lblAtteso_, 2, 0, 1, 2);
+    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 410}}), 3, 0, 1, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
 
@@ -120,6 +126,9 @@ void FinestraCinquinaSpiona::Elabora() {
     MostraTabella(fgE_, TabellaNumeriCinquina(archivio_, parametri_, esito_));
     MostraTabella(fgSort_, Tabella(IntestazioneCompagni));
     label3_->setText(QString::fromStdString(TestoSpan(esito_)));
+    lblAtteso_->setText(esito_.casi.empty() ? QString()
+                                            : QString::fromStdString(TestoCCAtteso(
+                                                  AttesoCinquina(archivio_, parametri_, esito_))));
     lblVerificato_->setText(QStringLiteral("Selezionare un numero per verificarlo"));
 }
 

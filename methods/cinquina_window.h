@@ -48,6 +48,7 @@ private:
     QComboBox* comboColpi_ = nullptr;
     SelettoreIntervallo* selettore_ = nullptr;
     QLabel* label3_ = nullptr;
+    QLabel* lblAtteso_ = nullptr; ///< what chance gives the ranking
     QLabel* lblVerificato_ = nullptr;
     QTableWidget* fg1_ = nullptr;
     QTableWidget* fgE_ = nullptr;

@@ -114,6 +114,7 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
           QStringLiteral("200"), QStringLiteral("--riepilogo")}},
         {somme, opzione("--fuori-campione", "301")},
         {maltese, opzione("--fuori-campione", "0")},
+        {cinquina, {QStringLiteral("--casi"), QStringLiteral("--atteso")}},
         {somme, opzione("--somme", "0")},
         {somme, opzione("--differenze", "1,91")},
         {somme, opzione("--somme", "50-40")},

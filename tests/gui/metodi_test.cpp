@@ -243,6 +243,8 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
         }
     }
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("Label3")), QString::number(e.span));
+    EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblAtteso")).toStdString(),
+              TestoCCAtteso(AttesoCinquina(*archivio, p, e)));
     EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("Fg1"))->rowCount(),
               static_cast<int>(e.casi.size()));
     EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgStat2"))->rowCount(), 0);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace strovel {
 namespace {
 
@@ -76,6 +78,36 @@ TEST(CinquinaSpiona, UgualeAllOracoloSuArchiviCasuali) {
             ConfrontaConOracolo(*a, p);
         }
     }
+}
+
+TEST(CinquinaSpiona, CCAttesoPerCaso) {
+    // What chance gives the ranking: the mean "CC" over the 90 numbers agrees with it on random
+    // draws, and the best of 90 is the expected maximum.
+    const auto a = test::ArchivioCasuale(3000, 61);
+    ParametriCinquina p;
+    p.rilevazione = test::SoloRuote({0, 1, 2, 3});
+    p.gioco = test::SoloRuote({4, 5});
+    p.posizioni = test::TutteLePosizioni;
+    p.presenze = 100;
+    p.colpi = 7;
+    p.fine = a->TotEstrazioni - 3;
+    const EsitoCinquina e = ElaboraCinquina(*a, p);
+    ASSERT_GT(e.casi.size(), 50u);
+    const CCAtteso c = AttesoCinquina(*a, p, e);
+    double somma = 0;
+    for (const Caso& k : e.casi) {
+        somma += 1 - std::pow(85.0 / 90, 2 * std::min(7, a->TotEstrazioni - k.estrazione));
+    }
+    EXPECT_NEAR(c.medio, somma, 1e-9);
+    const int n = static_cast<int>(e.casi.size());
+    EXPECT_NEAR(c.migliore, MassimoAtteso(90, n, somma / n), 1e-9);
+    double cc = 0;
+    for (int x = 1; x <= 90; ++x) {
+        cc += e.casiCon[static_cast<std::size_t>(x)];
+    }
+    EXPECT_NEAR(cc / 90, c.medio, 0.15 * c.medio);
+    EXPECT_EQ(AttesoCinquina(*a, p, EsitoCinquina{}).migliore, 0);
+    EXPECT_EQ(TestoCCAtteso({3.24, 6.81}), "CC per caso: 3.2 a numero, 6.8 il migliore di 90");
 }
 
 TEST(CinquinaSpiona, UgualeAllOracoloSullArchivioReale) {
