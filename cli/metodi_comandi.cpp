@@ -243,13 +243,18 @@ public:
                          QStringLiteral("Con la tabella dei numeri: le righe CC atteso per caso "
                                         "(in media) e Migliore atteso per caso (il migliore di "
                                         "90 numeri).")),
+            ConValore(QStringLiteral("fuori-campione"),
+                      QStringLiteral("Verifica fuori campione: il primo numero della classifica "
+                                     "all'estrazione E, giocato come ambata dopo E."),
+                      QStringLiteral("E")),
             OpzioneCsv(),
         };
         return o;
     }
     int Esegui(const Chiamata& c) const override {
         if (!AlPiuUna(c, {QStringLiteral("casi"), QStringLiteral("verifica"),
-                          QStringLiteral("compagni"), QStringLiteral("atteso")})) {
+                          QStringLiteral("compagni"), QStringLiteral("atteso"),
+                          QStringLiteral("fuori-campione")})) {
             return CodiceUso;
         }
         const auto archivio = ArchivioDelComando(c);
@@ -274,6 +279,29 @@ public:
             return CodiceUso;
         }
         const bool csv = c.Presente(QStringLiteral("csv"));
+        int riferimento = 0;
+        if (!Intero(c, QStringLiteral("fuori-campione"), 1, p.fine, riferimento)) {
+            return CodiceUso;
+        }
+        if (riferimento > 0) {
+            const FuoriCampioneCinquina f = FuoriCampioneSpia(a, p, riferimento);
+            if (f.numero == 0) {
+                c.errori
+                    << QStringLiteral("Nessun caso fino all'estrazione %1.\n").arg(riferimento);
+                return CodiceErrore;
+            }
+            Tabella t("Scelto all'estrazione|Numero|Pres|Colpo|Ruote");
+            std::string ruote;
+            for (int w = 0; w < 11; ++w) {
+                ruote += f.giocata.vincenti[static_cast<std::size_t>(w)] ? " " + Sigla(w) : "";
+            }
+            t.AggiungiRiga({std::to_string(riferimento), std::to_string(f.numero),
+                            std::to_string(f.presenze),
+                            f.giocata.colpo > 0 ? std::to_string(f.giocata.colpo) : "", ruote});
+            ScriviTabella(t, csv, c.uscita);
+            ScriviAtteso(f.confronto, csv, c.uscita);
+            return CodiceOk;
+        }
         const EsitoCinquina e = ElaboraCinquina(a, p);
         if (c.Presente(QStringLiteral("casi"))) {
             ScriviTabella(TabellaCasiCinquina(a, p, e.casi), csv, c.uscita);

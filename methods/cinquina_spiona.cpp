@@ -264,6 +264,32 @@ CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const Esi
     return c;
 }
 
+FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinquina& p,
+                                        int riferimento) {
+    FuoriCampioneCinquina f;
+    ParametriCinquina dentro = p;
+    dentro.fine = riferimento;
+    const EsitoCinquina e = ElaboraCinquina(a, dentro);
+    if (e.casi.empty()) {
+        return f;
+    }
+    for (int n = 1; n <= 90; ++n) {
+        if (e.presenze[static_cast<std::size_t>(n)] > f.presenze || f.numero == 0) {
+            f.numero = n;
+            f.presenze = e.presenze[static_cast<std::size_t>(n)];
+        }
+    }
+    const int numero = f.numero;
+    Gioca(
+        a, riferimento, p.colpi, a.TotEstrazioni, p.gioco,
+        [numero](int) -> std::optional<int> { return numero; }, f.giocata);
+    f.colpiGiocati = std::clamp(a.TotEstrazioni - riferimento, 0, p.colpi);
+    const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
+    f.confronto = ConfrontaConIlCaso({ProbabilitaGioco(1, 1, ruote, f.colpiGiocati)},
+                                     f.giocata.colpo != 0 ? 1 : 0);
+    return f;
+}
+
 std::string TestoCCAtteso(const CCAtteso& c) {
     return "CC per caso: " + UnDecimale(c.medio) + " a numero, " + UnDecimale(c.migliore) +
            " il migliore di 90";

@@ -4,6 +4,7 @@
 // the cases; the numbers that came out in the draws after the cases are counted and ranked.
 
 #include "core/esiti.h"
+#include "core/probabilita.h"
 #include "core/tabella.h"
 
 #include <array>
@@ -82,6 +83,19 @@ struct CCAtteso {
 CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const EsitoCinquina& e);
 /// "CC per caso: 4.2 a numero, 8.1 il migliore di 90".
 std::string TestoCCAtteso(const CCAtteso& c);
+
+/// Out of sample: ELABORA as of draw `riferimento` (no later draw looked at) offers the first
+/// number of its ranking ("Pres", ties to the lower number); that number is then played as an
+/// ambata on the play wheels over the colpi after `riferimento`.
+struct FuoriCampioneCinquina {
+    int numero = 0; ///< 0 when ELABORA found no case
+    int presenze = 0;
+    Giocata giocata;
+    int colpiGiocati = 0;
+    Confronto confronto;
+};
+FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinquina& p,
+                                        int riferimento);
 
 /// Label3: the span.
 std::string TestoSpan(const EsitoCinquina& e);

@@ -115,6 +115,7 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {somme, opzione("--fuori-campione", "301")},
         {maltese, opzione("--fuori-campione", "0")},
         {cinquina, {QStringLiteral("--casi"), QStringLiteral("--atteso")}},
+        {cinquina, opzione("--fuori-campione", "301")},
         {somme, opzione("--somme", "0")},
         {somme, opzione("--differenze", "1,91")},
         {somme, opzione("--somme", "50-40")},

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace strovel {
@@ -108,6 +109,43 @@ TEST(CinquinaSpiona, CCAttesoPerCaso) {
     EXPECT_NEAR(cc / 90, c.medio, 0.15 * c.medio);
     EXPECT_EQ(AttesoCinquina(*a, p, EsitoCinquina{}).migliore, 0);
     EXPECT_EQ(TestoCCAtteso({3.24, 6.81}), "CC per caso: 3.2 a numero, 6.8 il migliore di 90");
+}
+
+TEST(CinquinaSpiona, FuoriCampioneNonGuardaAvanti) {
+    auto a = test::ArchivioCasuale(1200, 71);
+    ParametriCinquina p;
+    p.rilevazione = test::SoloRuote({0, 1});
+    p.gioco = test::SoloRuote({0, 1, 2});
+    p.posizioni = test::TutteLePosizioni;
+    p.presenze = 40;
+    p.colpi = 9;
+    p.fine = a->TotEstrazioni;
+    const int e = 900;
+    const FuoriCampioneCinquina f = FuoriCampioneSpia(*a, p, e);
+    // The number chosen is the top of ELABORA's ranking at e.
+    ParametriCinquina dentro = p;
+    dentro.fine = e;
+    const EsitoCinquina esito = ElaboraCinquina(*a, dentro);
+    ASSERT_GT(f.numero, 0);
+    EXPECT_EQ(f.presenze, *std::max_element(esito.presenze.begin(), esito.presenze.end()));
+    EXPECT_EQ(esito.presenze[static_cast<std::size_t>(f.numero)], f.presenze);
+    // Played after e only.
+    const auto v = VerificaNumero(*a, p, {Caso{e, 0, {}}}, f.numero);
+    EXPECT_EQ(f.giocata.colpo, v[0].colpo);
+    EXPECT_EQ(f.colpiGiocati, 9);
+    EXPECT_NEAR(f.confronto.attesi, 1 - std::pow(85.0 / 90, 27), 1e-12);
+    // Later draws change the play, never the choice.
+    const auto altro = test::ArchivioCasuale(1200, 72);
+    for (int k = e + 1; k <= 1200; ++k) {
+        for (int w = 0; w < 11; ++w) {
+            test::Metti(*a, k, w,
+                        {altro->Estratti(k, w, 1), altro->Estratti(k, w, 2),
+                         altro->Estratti(k, w, 3), altro->Estratti(k, w, 4),
+                         altro->Estratti(k, w, 5)});
+        }
+    }
+    a->CostruisciPresenze();
+    EXPECT_EQ(FuoriCampioneSpia(*a, p, e).numero, f.numero);
 }
 
 TEST(CinquinaSpiona, UgualeAllOracoloSullArchivioReale) {
