@@ -1,6 +1,7 @@
 #include "core/intervallo.h"
 
 #include "core/archivio.h"
+#include "core/data_testo.h"
 
 #include <algorithm>
 
@@ -80,6 +81,25 @@ void OrdinaIntervallo(int& inizio, int& fine, bool mossaLaFine) {
     } else {
         fine = inizio;
     }
+}
+
+int UnAnnoPrima(const Archivio& a, int fine) {
+    fine = std::min<int>(fine, a.TotEstrazioni);
+    const auto data = LeggiData(a.Data(fine));
+    if (!data) {
+        return 1;
+    }
+    Data prima = *data;
+    --prima.anno;
+    const std::int64_t limite =
+        NumeroGiorno(prima.giorno == 29 && prima.mese == 2 ? Data{28, 2, prima.anno} : prima);
+    for (int k = fine; k >= 1; --k) {
+        const auto d = LeggiData(a.Data(k));
+        if (d && NumeroGiorno(*d) <= limite) {
+            return k;
+        }
+    }
+    return 1;
 }
 
 } // namespace strovel

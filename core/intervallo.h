@@ -23,6 +23,10 @@ enum class LetturaPosizione {
 /// are kept within it: NumEstrazioniAnalisi, but never past NumIndiciModello.
 int MassimoPosizioni(const Archivio& a);
 
+/// The reference an out-of-sample check proposes: the last draw a year or more before draw
+/// `fine` (1 when the archive is shorter).
+int UnAnnoPrima(const Archivio& a, int fine);
+
 /// A typed index, read as a 16-bit integer (blanks around it allowed), when it lies in
 /// minimo..massimo (bounds included); nothing otherwise.
 std::optional<int> IndiceDigitato(std::string_view risposta, int minimo, int massimo);

@@ -102,6 +102,20 @@ std::string TestoConfronto(const Confronto& c) {
            TestoCoda(c.coda);
 }
 
+std::string TestoVerificaDopo(int riferimento, int casi, int positivi, int inGioco,
+                              const Confronto& c) {
+    std::string testo = "Dopo l'estrazione " + std::to_string(riferimento) + ": " +
+                        std::to_string(casi) + " casi, " + std::to_string(positivi) + " positivi";
+    if (casi > 0) {
+        testo += " (" + Decimale(std::int64_t{positivi} * 100, casi) + "%)";
+    }
+    testo += ", " + std::to_string(inGioco) + " in gioco.";
+    if (casi > 0) {
+        testo += "\n" + TestoConfronto(c);
+    }
+    return testo;
+}
+
 std::string UnDecimale(double x) {
     return Decimale(std::llround(x * 1000), 1000);
 }

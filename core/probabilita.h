@@ -45,6 +45,11 @@ std::vector<std::vector<std::string>> RigheAtteso(const Confronto& c);
 /// The comparison in one line for a window: "Atteso per caso 12.3 (45.6%), p = 0.3%".
 std::string TestoConfronto(const Confronto& c);
 
+/// An out-of-sample verification in words: "Dopo l'estrazione E: N casi, P positivi (x%), I in
+/// gioco." and, with cases, the comparison with chance on a second line.
+std::string TestoVerificaDopo(int riferimento, int casi, int positivi, int inGioco,
+                              const Confronto& c);
+
 /// A number with one decimal, "12.3".
 std::string UnDecimale(double x);
 /// The tail as a percentage with one decimal: "p = 0.3%".

@@ -212,25 +212,6 @@ FuoriCampioneAmbata FuoriCampione(const Archivio& a, const ParametriAmbata& p, i
     return f;
 }
 
-int UnAnnoPrima(const Archivio& a, int fine) {
-    fine = std::min<int>(fine, a.TotEstrazioni);
-    const auto data = LeggiData(a.Data(fine));
-    if (!data) {
-        return 1;
-    }
-    Data prima = *data;
-    --prima.anno;
-    const std::int64_t limite =
-        NumeroGiorno(prima.giorno == 29 && prima.mese == 2 ? Data{28, 2, prima.anno} : prima);
-    for (int k = fine; k >= 1; --k) {
-        const auto d = LeggiData(a.Data(k));
-        if (d && NumeroGiorno(*d) <= limite) {
-            return k;
-        }
-    }
-    return 1;
-}
-
 std::string TestoFuoriCampione(const FuoriCampioneAmbata& f, int riferimento) {
     const RiepilogoEsiti& r = f.riepilogo;
     return "Scelto all'estrazione " + std::to_string(riferimento) + ": " + Sigla(f.scelto.ruota) +

@@ -120,9 +120,6 @@ struct FuoriCampioneAmbata {
 };
 FuoriCampioneAmbata FuoriCampione(const Archivio& a, const ParametriAmbata& p, int riga,
                                   int riferimento);
-/// The reference an out-of-sample check proposes: the last draw a year or more before draw
-/// `fine` (1 when the archive is shorter).
-int UnAnnoPrima(const Archivio& a, int fine);
 /// The outcome of an out-of-sample check in words, for a message.
 std::string TestoFuoriCampione(const FuoriCampioneAmbata& f, int riferimento);
 

@@ -1,6 +1,7 @@
 #include "methods/ambata_window.h"
 
 #include "core/archivio.h"
+#include "core/intervallo.h"
 #include "core/ruote.h"
 #include "ui/dialoghi.h"
 #include "ui/divisore_pannelli.h"
@@ -336,20 +337,11 @@ void FinestraAmbataDinamica::VerificaFuoriCampione() {
         return;
     }
     const ParametriAmbata p = LeggiStato().parametri;
-    const int proposto = UnAnnoPrima(archivio_, p.fine);
-    const auto risposta =
-        dialoghi_.Input(this, QStringLiteral("Verifica fuori campione"),
-                        QStringLiteral("MIGLIORI all'estrazione (indice, da 1 a %1):").arg(p.fine),
-                        QString::number(proposto));
-    if (!risposta) {
+    const auto scelto = ChiediRiferimento(dialoghi_, this, p.fine, UnAnnoPrima(archivio_, p.fine));
+    if (!scelto) {
         return;
     }
-    bool ok = false;
-    const int riferimento = risposta->trimmed().toInt(&ok);
-    if (!ok || riferimento < 1 || riferimento > p.fine) {
-        Avviso(QStringLiteral("Indice non valido: da 1 a %1.").arg(p.fine));
-        return;
-    }
+    const int riferimento = *scelto;
     const FuoriCampioneAmbata f = FuoriCampione(archivio_, p, riga + 1, riferimento);
     if (!f.completo) {
         Avviso(MessaggioConfigurazione);

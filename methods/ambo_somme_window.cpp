@@ -1,6 +1,7 @@
 #include "methods/ambo_somme_window.h"
 
 #include "core/archivio.h"
+#include "core/intervallo.h"
 #include "methods/ambo_somme.h"
 #include "methods/ambo_somme_gioco.h"
 #include "methods/ambo_somme_tabelle.h"
@@ -141,6 +142,11 @@ FinestraAmboSomme::FinestraAmboSomme(const ServiziFinestra& servizi, QWidget* pa
          {"Command11", QStringLiteral("VER 2 old"),
           QStringLiteral("Quartina A1-A2-B1-B2, senza BA-VE Adiacenti e Ambi su ruota"),
           [this] { Esegui(VersioneAmbo::Ver2Old); }}});
+    auto* fuori = CreaPulsante(
+        risultati, "CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
+        QStringLiteral("L'ultima versione eseguita sui soli casi dopo una estrazione"));
+    connect(fuori, &QPushButton::clicked, this, &FinestraAmboSomme::VerificaFuoriCampione);
+    comandi->addWidget(fuori);
     comandi->addLayout(PulsantiAiuto(risultati, {{"Command31", 470}}));
     vr->addLayout(comandi);
     auto* destra = new QSplitter(Qt::Vertical, risultati);
@@ -363,6 +369,7 @@ void FinestraAmboSomme::Esegui(VersioneAmbo versione) {
                             QString::fromUtf8(MessaggioIncoerente));
         return;
     }
+    versione_ = static_cast<int>(versione);
     const OpzioniGiocoAmbo o = LeggiOpzioni(versione);
     const std::vector<CasoAmbo> casi = CercaAmbi(archivio_, FiltroEffettivo(f, versione),
                                                  selettore_->Inizio(), selettore_->Fine());
@@ -378,6 +385,32 @@ void FinestraAmboSomme::Esegui(VersioneAmbo versione) {
                           : QString::fromStdString(TestoConfronto(ConfrontaAmbi(casi, esiti, o))));
     MostraTabella(fg1_, fg1Dati_);
     MostraTabella(fgX_, fgXDati_);
+}
+
+void FinestraAmboSomme::VerificaFuoriCampione() {
+    const FiltroAmbo f = LeggiFiltro();
+    if (!Coerente(f)) {
+        dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Avviso"),
+                            QString::fromUtf8(MessaggioIncoerente));
+        return;
+    }
+    const int fine = selettore_->Fine();
+    const auto riferimento = ChiediRiferimento(dialoghi_, this, fine, UnAnnoPrima(archivio_, fine));
+    if (!riferimento) {
+        return;
+    }
+    // The check plays the version the user ran last (VERSIONE 1 before any run).
+    const OpzioniGiocoAmbo o = LeggiOpzioni(static_cast<VersioneAmbo>(versione_));
+    const auto casi = CercaAmbi(archivio_, FiltroEffettivo(f, o.versione), *riferimento + 1, fine);
+    std::vector<EsitoAmbo> esiti;
+    for (const CasoAmbo& c : casi) {
+        esiti.push_back(GiocaAmbo(archivio_, c, o));
+    }
+    const RiepilogoAmbo r = RiassumiAmbo(esiti);
+    dialoghi_.Messaggio(
+        this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
+        QString::fromStdString(TestoVerificaDopo(*riferimento, r.casi, r.positivi, r.inCorso,
+                                                 ConfrontaAmbi(casi, esiti, o))));
 }
 
 } // namespace strovel

@@ -34,6 +34,10 @@ public:
     /// One of the four commands: the consistency check, the search, the play, the grids.
     void Esegui(VersioneAmbo versione);
 
+    /// "Verifica fuori campione": the version run last on the cases after a draw the user picks
+    /// (a year back proposed), in a message with what chance gives.
+    void VerificaFuoriCampione();
+
     FiltroAmbo LeggiFiltro() const;
     OpzioniGiocoAmbo LeggiOpzioni(VersioneAmbo versione) const;
 
@@ -47,6 +51,7 @@ private:
     Dialoghi& dialoghi_;
     Tabella fg1Dati_;
     Tabella fgXDati_;
+    int versione_ = 0; ///< the VersioneAmbo run last
 
     SelettoreIntervallo* selettore_ = nullptr;
     GrigliaSelezione* fgR_ = nullptr;

@@ -290,6 +290,25 @@ FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinqui
     return f;
 }
 
+std::string TestoFuoriCampioneSpia(const FuoriCampioneCinquina& f, int riferimento) {
+    if (f.numero == 0) {
+        return "Nessun caso fino all'estrazione " + std::to_string(riferimento) + ".";
+    }
+    std::string testo = "Scelto all'estrazione " + std::to_string(riferimento) + ": il " +
+                        std::to_string(f.numero) + " (Pres " + std::to_string(f.presenze) +
+                        ").\nGiocato come ambata dopo: ";
+    if (f.giocata.colpo > 0) {
+        testo += "uscito al colpo " + std::to_string(f.giocata.colpo) + " su";
+        for (int w = 0; w < 11; ++w) {
+            testo += f.giocata.vincenti[static_cast<std::size_t>(w)] ? " " + Sigla(w) : "";
+        }
+        testo += ".";
+    } else {
+        testo += "non uscito in " + std::to_string(f.colpiGiocati) + " colpi.";
+    }
+    return testo + "\n" + TestoConfronto(f.confronto);
+}
+
 std::string TestoCCAtteso(const CCAtteso& c) {
     return "CC per caso: " + UnDecimale(c.medio) + " a numero, " + UnDecimale(c.migliore) +
            " il migliore di 90";

@@ -97,6 +97,9 @@ struct FuoriCampioneCinquina {
 FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinquina& p,
                                         int riferimento);
 
+/// The out-of-sample outcome in words, for a message.
+std::string TestoFuoriCampioneSpia(const FuoriCampioneCinquina& f, int riferimento);
+
 /// Label3: the span.
 std::string TestoSpan(const EsitoCinquina& e);
 

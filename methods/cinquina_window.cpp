@@ -1,6 +1,7 @@
 #include "methods/cinquina_window.h"
 
 #include "core/archivio.h"
+#include "core/intervallo.h"
 #include "ui/dialoghi.h"
 #include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
@@ -69,7 +70,13 @@ FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, Q
     lblAtteso_->setToolTip(QStringLiteral("Il CC che darebbe il caso: in media e per il migliore "
                                           "di 90 numeri"));
     c->addWidget(lblAtteso_, 2, 0, 1, 2);
-    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 410}}), 3, 0, 1, 2);
+    auto* fuori =
+        CreaPulsante(comandi, "CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
+                     QStringLiteral("Il primo numero della classifica a una estrazione "
+                                    "passata, giocato dopo di essa"));
+    connect(fuori, &QPushButton::clicked, this, &FinestraCinquinaSpiona::VerificaFuoriCampione);
+    c->addWidget(fuori, 3, 0, 1, 2);
+    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 410}}), 4, 0, 1, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
 
@@ -151,6 +158,18 @@ void FinestraCinquinaSpiona::NumeriCompagni() {
         return;
     }
     MostraTabella(fgSort_, Compagni(archivio_, parametri_, esito_.casi, verifiche_, verificato_));
+}
+
+void FinestraCinquinaSpiona::VerificaFuoriCampione() {
+    const ParametriCinquina p = LeggiParametri();
+    const auto riferimento =
+        ChiediRiferimento(dialoghi_, this, p.fine, UnAnnoPrima(archivio_, p.fine));
+    if (!riferimento) {
+        return;
+    }
+    dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
+                        QString::fromStdString(TestoFuoriCampioneSpia(
+                            FuoriCampioneSpia(archivio_, p, *riferimento), *riferimento)));
 }
 
 } // namespace strovel

@@ -32,6 +32,9 @@ public:
     void VerificaRiga(int riga);
     /// FgSort: the companions of the number verified last.
     void NumeriCompagni();
+    /// "Verifica fuori campione": ELABORA as of a draw the user picks (a year back proposed),
+    /// its top number played after it.
+    void VerificaFuoriCampione();
 
     ParametriCinquina LeggiParametri() const;
 

@@ -1,6 +1,7 @@
 #include "methods/quadrato_maltese_window.h"
 
 #include "core/archivio.h"
+#include "core/intervallo.h"
 #include "core/ruote.h"
 #include "ui/dialoghi.h"
 #include "ui/divisore_pannelli.h"
@@ -149,6 +150,11 @@ QWidget* FinestraQuadratoMaltese::CreaPrimaScheda(QWidget* padre) {
     auto* elabora = CreaPulsante(sinistra, "Command1", QStringLiteral("ELABORA"));
     connect(elabora, &QPushButton::clicked, this, &FinestraQuadratoMaltese::Elabora);
     v->addWidget(elabora);
+    auto* fuori =
+        CreaPulsante(sinistra, "CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
+                     QStringLiteral("I casi dopo una estrazione passata"));
+    connect(fuori, &QPushButton::clicked, this, &FinestraQuadratoMaltese::VerificaFuoriCampione);
+    v->addWidget(fuori);
 
     auto* legenda = new QGroupBox(QStringLiteral("Disposizione estratti"), sinistra);
     auto* vl = new QVBoxLayout(legenda);
@@ -346,6 +352,21 @@ void FinestraQuadratoMaltese::VisualizzaDecimali() {
     }
     SchedaCinquina& scheda = cinquine_[static_cast<std::size_t>(s)];
     MostraTabella(scheda.decimali, TabellaDecimali(scheda.dati));
+}
+
+void FinestraQuadratoMaltese::VerificaFuoriCampione() {
+    ParametriMaltese p = LeggiParametri();
+    const auto riferimento =
+        ChiediRiferimento(dialoghi_, this, p.fine - 1, UnAnnoPrima(archivio_, p.fine));
+    if (!riferimento) {
+        return;
+    }
+    p.casi = p.fine - *riferimento; // every case whose second draw comes after the reference
+    const auto casi = ElaboraMaltese(archivio_, p);
+    const RiepilogoMaltese r = RiassumiMaltese(casi);
+    dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
+                        QString::fromStdString(TestoVerificaDopo(
+                            *riferimento, r.casi, r.positivi, r.inGioco, ConfrontaMaltese(casi))));
 }
 
 } // namespace strovel

@@ -35,6 +35,9 @@ public:
 
     /// "ELABORA" of the first tab: the cases, their squares and plays, the summary.
     void Elabora();
+    /// "Verifica fuori campione": the first tab's cases after a draw the user picks (a year back
+    /// proposed), in a message with what chance gives.
+    void VerificaFuoriCampione();
     /// A click on a case row: its square in FgX.
     void MostraQuadrato(int riga);
     /// "ELABORA" of cinquina tab `scheda` (0..2): the cases at the months' last draws, their

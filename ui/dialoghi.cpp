@@ -193,4 +193,23 @@ std::optional<int> ChiediUltimeNegative(Dialoghi& dialoghi, QWidget* padre) {
     return n;
 }
 
+std::optional<int> ChiediRiferimento(Dialoghi& dialoghi, QWidget* padre, int massimo,
+                                     int proposto) {
+    const QString titolo = QStringLiteral("Verifica fuori campione");
+    const auto risposta = dialoghi.Input(
+        padre, titolo, QStringLiteral("Il metodo all'estrazione (indice, da 1 a %1):").arg(massimo),
+        QString::number(proposto));
+    if (!risposta) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int riferimento = risposta->trimmed().toInt(&ok);
+    if (!ok || riferimento < 1 || riferimento > massimo) {
+        dialoghi.Messaggio(padre, Icona::Informazione, QStringLiteral("Avviso"),
+                           QStringLiteral("Indice non valido: da 1 a %1.").arg(massimo));
+        return std::nullopt;
+    }
+    return riferimento;
+}
+
 } // namespace strovel

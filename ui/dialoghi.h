@@ -112,6 +112,10 @@ private:
     std::deque<std::optional<QString>> risposte_;
 };
 
+/// "Verifica fuori campione": asks for the draw the method is run as of, proposing `proposto`;
+/// nothing when the user cancels, or after a message for an index outside 1..`massimo`.
+std::optional<int> ChiediRiferimento(Dialoghi& dialoghi, QWidget* padre, int massimo, int proposto);
+
 /// "Evidenzia ultime negative" of the cycle windows: asks for the count of negative cycles in
 /// a row. Nothing when the user cancels, or after the message for a value that is not a whole
 /// number.

@@ -191,6 +191,26 @@ TEST_F(AmboSommeFinestra, IntervalloRelazioniEAvviso) {
     EXPECT_EQ(Righe("Fg1"), prima);
     EXPECT_EQ(Righe("FgX"), 8);
 
+    // Out of sample: the version run last (VER 2 old) on the cases after the draw given.
+    Casella("Ch_PE")->setChecked(false);
+    dialoghi.Azzera();
+    dialoghi.Rispondi(QStringLiteral("700"));
+    Clicca("CmdFuoriCampione");
+    ASSERT_EQ(dialoghi.Mostrati().size(), 2u);
+    {
+        const FiltroAmbo g = FiltroEffettivo(w->LeggiFiltro(), VersioneAmbo::Ver2Old);
+        const OpzioniGiocoAmbo o = w->LeggiOpzioni(VersioneAmbo::Ver2Old);
+        const auto casi = CercaAmbi(*archivio, g, 701, 900);
+        std::vector<EsitoAmbo> esiti;
+        for (const CasoAmbo& c : casi) {
+            esiti.push_back(GiocaAmbo(*archivio, c, o));
+        }
+        const RiepilogoAmbo r = RiassumiAmbo(esiti);
+        EXPECT_EQ(
+            dialoghi.Mostrati()[1].testo.toStdString(),
+            TestoVerificaDopo(700, r.casi, r.positivi, r.inCorso, ConfrontaAmbi(casi, esiti, o)));
+    }
+
     Clicca("Command31");
     EXPECT_EQ(test::ArgomentoAiutoAperto(), 470);
     FinestraAiuto::Apri(470)->close();

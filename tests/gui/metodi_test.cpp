@@ -2,6 +2,7 @@
 // computations they show.
 
 #include "core/archivio.h"
+#include "core/intervallo.h"
 #include "methods/ambata_window.h"
 #include "methods/cinquina_window.h"
 #include "storage/impostazioni.h"
@@ -245,6 +246,12 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("Label3")), QString::number(e.span));
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblAtteso")).toStdString(),
               TestoCCAtteso(AttesoCinquina(*archivio, p, e)));
+    dialoghi.Azzera();
+    dialoghi.Rispondi(QStringLiteral("420"));
+    test::Clicca(&w, QStringLiteral("CmdFuoriCampione"));
+    ASSERT_EQ(dialoghi.Mostrati().size(), 2u);
+    EXPECT_EQ(dialoghi.Mostrati()[1].testo.toStdString(),
+              TestoFuoriCampioneSpia(FuoriCampioneSpia(*archivio, p, 420), 420));
     EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("Fg1"))->rowCount(),
               static_cast<int>(e.casi.size()));
     EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgStat2"))->rowCount(), 0);

@@ -117,6 +117,18 @@ TEST_F(MalteseFinestra, PrimaSchedaQuadratoECopia) {
     fgX->actions()[0]->trigger();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               TabellaQuadrato(casi[4].quadrato).Tsv());
+    // Out of sample: the cases after the draw given.
+    dialoghi.Azzera();
+    dialoghi.Rispondi(QStringLiteral("650"));
+    Clicca("CmdFuoriCampione");
+    ASSERT_EQ(dialoghi.Mostrati().size(), 2u);
+    ParametriMaltese dopo = p;
+    dopo.casi = 50;
+    const auto casiDopo = ElaboraMaltese(*archivio, dopo);
+    const RiepilogoMaltese rd = RiassumiMaltese(casiDopo);
+    EXPECT_EQ(dialoghi.Mostrati()[1].testo.toStdString(),
+              TestoVerificaDopo(650, rd.casi, rd.positivi, rd.inGioco, ConfrontaMaltese(casiDopo)));
+
     Clicca("CmDHelp");
     EXPECT_EQ(test::ArgomentoAiutoAperto(), 480);
     FinestraAiuto::Apri(480)->close();

@@ -1,3 +1,4 @@
+#include "core/intervallo.h"
 #include "methods/ambata_dinamica.h"
 #include "tests/methods/metodi_aiuti.h"
 #include "tests/oracoli/metodi_oracolo.h"
