@@ -77,8 +77,12 @@ void ScriviAtteso(const Confronto& confronto, bool csv, QTextStream& uscita) {
     for (const auto& riga : RigheAtteso(confronto)) {
         t.AggiungiRiga(riga);
     }
+    ScriviRighe(t, csv, uscita);
+}
+
+void ScriviRighe(const Tabella& t, bool csv, QTextStream& uscita) {
     std::string testo = csv ? t.Csv() : t.Tsv();
-    testo.erase(0, testo.find('\n') + 1); // no header row
+    testo.erase(0, testo.find('\n') + 1);
     uscita << QString::fromStdString(testo);
 }
 

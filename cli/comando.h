@@ -105,6 +105,8 @@ QCommandLineOption OpzioneAtteso();
 bool AttesoConRiepilogo(const Chiamata& c);
 /// The rows "Atteso per caso" and "Probabilità" after a summary, without a header.
 void ScriviAtteso(const Confronto& confronto, bool csv, QTextStream& uscita);
+/// Writes the rows of a grid without its header row (summary lines under another grid).
+void ScriviRighe(const Tabella& t, bool csv, QTextStream& uscita);
 /// Writes a grid as TSV, or CSV with `csv`: the one writer of every grid command.
 void ScriviTabella(const Tabella& t, bool csv, QTextStream& uscita);
 

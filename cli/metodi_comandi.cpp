@@ -178,8 +178,7 @@ public:
                 t.AggiungiRiga({"Migliore atteso per caso",
                                 UnDecimale(MiglioreAtteso(p, casi, GiocaAmbate(a, p, casi, piano))),
                                 ""});
-                std::string testo = csv ? t.Csv() : t.Tsv();
-                c.uscita << QString::fromStdString(testo.substr(testo.find('\n') + 1));
+                ScriviRighe(t, csv, c.uscita);
             }
             return CodiceOk;
         }
@@ -318,8 +317,7 @@ public:
                 Tabella t("|");
                 t.AggiungiRiga({"CC atteso per caso", UnDecimale(atteso.medio)});
                 t.AggiungiRiga({"Migliore atteso per caso", UnDecimale(atteso.migliore)});
-                const std::string testo = csv ? t.Csv() : t.Tsv();
-                c.uscita << QString::fromStdString(testo.substr(testo.find('\n') + 1));
+                ScriviRighe(t, csv, c.uscita);
             }
         }
         return CodiceOk;
@@ -531,9 +529,7 @@ private:
         t.AggiungiRiga({"Positivi", std::to_string(r.positivi)});
         t.AggiungiRiga({"Negativi", std::to_string(r.negativi)});
         t.AggiungiRiga({"In gioco", std::to_string(r.inGioco)});
-        std::string testo = csv ? t.Csv() : t.Tsv();
-        testo.erase(0, testo.find('\n') + 1); // no header row
-        uscita << QString::fromStdString(testo);
+        ScriviRighe(t, csv, uscita);
     }
 };
 

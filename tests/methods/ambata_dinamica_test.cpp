@@ -136,16 +136,7 @@ TEST(AmbataDinamica, FuoriCampioneNonGuardaAvanti) {
     EXPECT_EQ(f.riepilogo.casi, static_cast<int>(f.casi.size()));
     EXPECT_EQ(f.confronto.positivi, f.riepilogo.positivi);
     // Other draws after e change the verification, never the choice.
-    const auto altro = test::ArchivioCasuale(1500, 99);
-    for (int k = e + 1; k <= 1500; ++k) {
-        for (int w = 0; w < 11; ++w) {
-            test::Metti(*a, k, w,
-                        {altro->Estratti(k, w, 1), altro->Estratti(k, w, 2),
-                         altro->Estratti(k, w, 3), altro->Estratti(k, w, 4),
-                         altro->Estratti(k, w, 5)});
-        }
-    }
-    a->CostruisciPresenze();
+    test::CambiaDopo(*a, *test::ArchivioCasuale(1500, 99), e);
     const FuoriCampioneAmbata g = FuoriCampione(*a, p, 2, e);
     EXPECT_EQ(g.scelto, f.scelto);
     EXPECT_EQ(g.positiviDentro, f.positiviDentro);

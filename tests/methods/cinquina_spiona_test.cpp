@@ -135,16 +135,7 @@ TEST(CinquinaSpiona, FuoriCampioneNonGuardaAvanti) {
     EXPECT_EQ(f.colpiGiocati, 9);
     EXPECT_NEAR(f.confronto.attesi, 1 - std::pow(85.0 / 90, 27), 1e-12);
     // Later draws change the play, never the choice.
-    const auto altro = test::ArchivioCasuale(1200, 72);
-    for (int k = e + 1; k <= 1200; ++k) {
-        for (int w = 0; w < 11; ++w) {
-            test::Metti(*a, k, w,
-                        {altro->Estratti(k, w, 1), altro->Estratti(k, w, 2),
-                         altro->Estratti(k, w, 3), altro->Estratti(k, w, 4),
-                         altro->Estratti(k, w, 5)});
-        }
-    }
-    a->CostruisciPresenze();
+    test::CambiaDopo(*a, *test::ArchivioCasuale(1200, 72), e);
     EXPECT_EQ(FuoriCampioneSpia(*a, p, e).numero, f.numero);
 }
 

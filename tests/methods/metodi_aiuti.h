@@ -38,6 +38,19 @@ inline void Metti(Archivio& a, int i, int w, std::array<int, 5> numeri) {
     }
 }
 
+/// Gives every draw after `dopo` the numbers `altro` holds there, presences rebuilt: the
+/// out-of-sample tests change the future and check that a choice made at `dopo` stays.
+inline void CambiaDopo(Archivio& a, const Archivio& altro, int dopo) {
+    for (int k = dopo + 1; k <= a.TotEstrazioni; ++k) {
+        for (int w = 0; w < 11; ++w) {
+            Metti(a, k, w,
+                  {altro.Estratti(k, w, 1), altro.Estratti(k, w, 2), altro.Estratti(k, w, 3),
+                   altro.Estratti(k, w, 4), altro.Estratti(k, w, 5)});
+        }
+    }
+    a.CostruisciPresenze();
+}
+
 inline Ruote SoloRuote(std::initializer_list<int> ruote) {
     Ruote r{};
     for (const int w : ruote) {
