@@ -98,6 +98,27 @@ bool Archivio::ModelloDaEstrazioneIniziale(int estrazioneIniziale) {
     return true;
 }
 
+Archivio Archivio::FinoA(int ultima) const {
+    Archivio a = *this;
+    ultima = std::clamp(ultima, 0, static_cast<int>(TotEstrazioni));
+    for (int r = 0; r < NumRuote; ++r) {
+        for (int p = 1; p <= NumPosizioni; ++p) {
+            for (int i = ultima + 1; i <= TotEstrazioni; ++i) {
+                a.Estratti(i, r, p) = 0;
+            }
+        }
+    }
+    for (int i = ultima + 1; i <= TotEstrazioni; ++i) {
+        a.DateEstrazioni[static_cast<std::size_t>(i)].clear();
+    }
+    a.TotEstrazioni = static_cast<std::int16_t>(ultima);
+    a.UltimaEstrazione = std::min(a.UltimaEstrazione, a.TotEstrazioni);
+    a.NumEstrazioniAnalisi = std::min(a.NumEstrazioniAnalisi, a.TotEstrazioni);
+    a.ModelloIdentita();
+    a.CostruisciPresenze();
+    return a;
+}
+
 void Archivio::CostruisciPresenze() {
     std::fill(presenze_.begin(), presenze_.end(), std::uint64_t{0});
     for (int i = 0; i <= TotEstrazioni; ++i) {

@@ -97,6 +97,11 @@ public:
     /// Rebuilds the presence masks of draws 0..TotEstrazioni from Estratti.
     void CostruisciPresenze();
 
+    /// The archive as it stood after draw `ultima` (1..TotEstrazioni): the later draws are
+    /// wiped, so that a method run on it cannot see them; the analysis range ends there too
+    /// and the model list covers the draws kept.
+    Archivio FinoA(int ultima) const;
+
 private:
     static std::size_t Slot(int i, int r) {
         return 2 * (static_cast<std::size_t>(i) * 11 + static_cast<std::size_t>(r));

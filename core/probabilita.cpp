@@ -3,13 +3,29 @@
 #include "core/formato.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace strovel {
 
 namespace {
 
-/// Binomial coefficient as a double (exact for the sizes of a Lotto draw).
+/// The distribution of the number of hits of independent trials with their own probabilities.
+std::vector<double> Distribuzione(const std::vector<double>& probabilita) {
+    std::vector<double> d(probabilita.size() + 1, 0);
+    d[0] = 1;
+    for (std::size_t i = 0; i < probabilita.size(); ++i) {
+        const double p = std::clamp(probabilita[i], 0.0, 1.0);
+        for (std::size_t k = i + 1; k >= 1; --k) {
+            d[k] = d[k] * (1 - p) + d[k - 1] * p;
+        }
+        d[0] *= 1 - p;
+    }
+    return d;
+}
+
+} // namespace
+
 double Combinazioni(int n, int k) {
     if (k < 0 || k > n) {
         return 0;
@@ -20,8 +36,6 @@ double Combinazioni(int n, int k) {
     }
     return c;
 }
-
-} // namespace
 
 double ProbabilitaEstrazione(int giocati, int sorte, int totale, int estratti) {
     if (giocati < sorte || sorte < 1 || giocati > totale || estratti > totale) {
@@ -35,11 +49,35 @@ double ProbabilitaEstrazione(int giocati, int sorte, int totale, int estratti) {
     return p;
 }
 
-double ProbabilitaSottoinsieme(int giocati, int presi) {
+double ProbabilitaSottoinsieme(int giocati, int presi, int estratti) {
     if (presi < 0 || presi > giocati || giocati > 90) {
         return 0;
     }
-    return Combinazioni(90 - giocati, 5 - presi) / Combinazioni(90, 5);
+    return Combinazioni(90 - giocati, estratti - presi) / Combinazioni(90, estratti);
+}
+
+double ProbabilitaCombinazioni(int giocati, const std::function<bool(std::span<const int>)>& vince,
+                               int estratti) {
+    giocati = std::clamp(giocati, 0, 90);
+    estratti = std::clamp(estratti, 0, 5);
+    // Every subset of at most `estratti` indices, in lexicographic order.
+    std::array<int, 5> usciti{};
+    double p = 0;
+    const auto visita = [&](const auto& self, int quanti, int da) -> void {
+        const std::span<const int> s(usciti.data(), static_cast<std::size_t>(quanti));
+        if (vince(s)) {
+            p += ProbabilitaSottoinsieme(giocati, quanti, estratti);
+        }
+        if (quanti == estratti) {
+            return;
+        }
+        for (int i = da; i < giocati; ++i) {
+            usciti[static_cast<std::size_t>(quanti)] = i;
+            self(self, quanti + 1, i + 1);
+        }
+    };
+    visita(visita, 0, 0);
+    return p;
 }
 
 double ProbabilitaGioco(int giocati, int sorte, int ruote, int colpi) {
@@ -55,16 +93,7 @@ Confronto ConfrontaConIlCaso(const std::vector<double>& probabilita, int positiv
         c.attesi += p;
     }
     c.percentuale = c.casi > 0 ? c.attesi * 100 / c.casi : 0;
-    // The distribution of the count, one case at a time.
-    std::vector<double> d(probabilita.size() + 1, 0);
-    d[0] = 1;
-    for (std::size_t i = 0; i < probabilita.size(); ++i) {
-        const double p = std::clamp(probabilita[i], 0.0, 1.0);
-        for (std::size_t k = i + 1; k >= 1; --k) {
-            d[k] = d[k] * (1 - p) + d[k - 1] * p;
-        }
-        d[0] *= 1 - p;
-    }
+    const std::vector<double> d = Distribuzione(probabilita);
     c.coda = 0;
     for (std::size_t k = static_cast<std::size_t>(std::max(positivi, 0)); k < d.size(); ++k) {
         c.coda += d[k];
@@ -74,20 +103,21 @@ Confronto ConfrontaConIlCaso(const std::vector<double>& probabilita, int positiv
 }
 
 double MassimoAtteso(int quanti, int prove, double p) {
-    if (quanti < 1 || prove < 1) {
+    return MassimoAtteso(quanti,
+                         std::vector<double>(static_cast<std::size_t>(std::max(0, prove)), p));
+}
+
+double MassimoAtteso(double quanti, const std::vector<double>& probabilita) {
+    if (quanti < 1 || probabilita.empty()) {
         return 0;
     }
-    // E[max] = sum over k >= 1 of P(max >= k) = sum of 1 - F(k - 1)^quanti.
-    std::vector<double> f(static_cast<std::size_t>(prove) + 1);
-    double pmf = std::pow(1 - p, prove), cumulata = 0;
-    for (int k = 0; k <= prove; ++k) {
-        cumulata += pmf;
-        f[static_cast<std::size_t>(k)] = std::min(1.0, cumulata);
-        pmf = p >= 1 ? 0 : pmf * (prove - k) / (k + 1) * p / (1 - p);
-    }
-    double atteso = 0;
-    for (int k = 1; k <= prove; ++k) {
-        atteso += 1 - std::pow(f[static_cast<std::size_t>(k - 1)], quanti);
+    // E[max] = sum over k >= 1 of P(max >= k) = 1 - (1 - P(count >= k))^quanti; the tails are
+    // summed from the top so that tiny ones keep their digits.
+    const std::vector<double> d = Distribuzione(probabilita);
+    double atteso = 0, coda = 0;
+    for (std::size_t k = d.size() - 1; k >= 1; --k) {
+        coda = std::min(1.0, coda + d[k]);
+        atteso += coda >= 1 ? 1 : -std::expm1(quanti * std::log1p(-coda));
     }
     return atteso;
 }

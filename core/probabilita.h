@@ -3,10 +3,16 @@
 // wheel are drawn at random, over several wheels and colpi, the expected number of positive cases
 // of a series of plays, and how surprising an observed count is.
 
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace strovel {
+
+/// The binomial coefficient n over k as a double (exact for the sizes of a Lotto draw); 0 when
+/// k is outside 0..n.
+double Combinazioni(int n, int k);
 
 /// The probability that at least `sorte` of `giocati` different numbers are among the `estratti`
 /// numbers drawn from `totale` (one wheel, one draw): a hypergeometric tail. 0 when the play
@@ -14,8 +20,15 @@ namespace strovel {
 double ProbabilitaEstrazione(int giocati, int sorte, int totale = 90, int estratti = 5);
 
 /// The probability that, of `giocati` numbers played, exactly a given `presi` of them (and none
-/// of the others) are among the five drawn on a wheel.
-double ProbabilitaSottoinsieme(int giocati, int presi);
+/// of the others) are among the `estratti` numbers drawn from 90 (the five of a wheel, or those
+/// at the positions a window watches).
+double ProbabilitaSottoinsieme(int giocati, int presi, int estratti = 5);
+
+/// The probability that the played numbers a draw brings out make a hit: `vince` gets the
+/// indices (0..giocati - 1, increasing) of the played numbers that came out, every possible
+/// subset of at most `estratti` of them weighed by its probability.
+double ProbabilitaCombinazioni(int giocati, const std::function<bool(std::span<const int>)>& vince,
+                               int estratti = 5);
 
 /// The probability that a play hits at least once over `ruote` wheels and `colpi` draws, the
 /// draws and wheels being independent: 1 - (1 - p)^(ruote * colpi).
@@ -38,6 +51,8 @@ Confronto ConfrontaConIlCaso(const std::vector<double>& probabilita, int positiv
 /// The expected best count among `quanti` independent series of `prove` trials of probability
 /// `p`: what the top of a ranking of `quanti` random formulas reaches by chance.
 double MassimoAtteso(int quanti, int prove, double p);
+/// The same when the trials of a series have their own probabilities (cases with fewer colpi).
+double MassimoAtteso(double quanti, const std::vector<double>& probabilita);
 
 /// The two summary rows of a comparison: {"Atteso per caso", expected positives, their
 /// percentage} and {"Probabilità", "", the tail as a percentage}, numbers with one decimal.

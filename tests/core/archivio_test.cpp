@@ -125,5 +125,36 @@ TEST(Presenze, MascheraDaiNumeriEstratti) {
     EXPECT_EQ(__builtin_popcountll(m[0]) + __builtin_popcountll(m[1]), 5);
 }
 
+TEST(FinoA, LeEstrazioniSuccessiveSpariscono) {
+    Archivio a = ConDate({"01/01/2020", "02/01/2020", "03/01/2020", "04/01/2020"});
+    for (int i = 1; i <= 4; ++i) {
+        for (int w = 0; w < 11; ++w) {
+            for (int p = 1; p <= 5; ++p) {
+                a.Estratti(i, w, p) = static_cast<std::int16_t>(10 * i + p);
+            }
+        }
+    }
+    a.NumEstrazioniAnalisi = 4;
+    a.UltimaEstrazione = 4;
+    a.ModelloIdentita();
+    a.CostruisciPresenze();
+    const Archivio b = a.FinoA(2);
+    EXPECT_EQ(b.TotEstrazioni, 2);
+    EXPECT_EQ(b.NumEstrazioniAnalisi, 2);
+    EXPECT_EQ(b.UltimaEstrazione, 2);
+    EXPECT_EQ(b.NumIndiciModello, 2);
+    EXPECT_EQ(b.Estratti(2, 10, 5), 25);
+    EXPECT_TRUE(b.Presente(2, 10, 25));
+    // Nothing of draws 3 and 4 is left to read, neither numbers nor presences nor dates.
+    EXPECT_EQ(b.Estratti(3, 0, 1), 0);
+    EXPECT_EQ(b.Estratti(4, 10, 5), 0);
+    EXPECT_FALSE(b.Presente(3, 0, 31));
+    EXPECT_FALSE(b.Presente(4, 10, 45));
+    EXPECT_EQ(b.DateEstrazioni[3], "");
+    // The original is untouched.
+    EXPECT_EQ(a.TotEstrazioni, 4);
+    EXPECT_TRUE(a.Presente(4, 10, 45));
+}
+
 } // namespace
 } // namespace strovel

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <span>
 #include <vector>
 
 namespace strovel {
@@ -102,6 +103,38 @@ TEST(Probabilita, FormuleControEnumerazione) {
     EXPECT_EQ(RigheAtteso(c),
               (std::vector<std::vector<std::string>>{{"Atteso per caso", "12.3", "45.7"},
                                                      {"Probabilità", "", "0.3"}}));
+}
+
+TEST(Probabilita, CombinazioniEMassimoConProveDiverse) {
+    // Every draw of 3 numbers out of 90 at the watched positions: the subsets weighed by the
+    // enumeration give the hypergeometric tail, with or without a condition on one number.
+    for (int g = 1; g <= 6; ++g) {
+        for (int s = 1; s <= std::min(g, 3); ++s) {
+            EXPECT_NEAR(
+                ProbabilitaCombinazioni(
+                    g, [&](std::span<const int> u) { return static_cast<int>(u.size()) >= s; }, 3),
+                ProbabilitaEstrazione(g, s, 90, 3), 1e-12)
+                << g << " " << s;
+        }
+    }
+    // Number 0 alone, or any two of four: P(0 out) + P(0 not out, two of the other three).
+    const double ambataOAmbo = ProbabilitaCombinazioni(
+        4, [](std::span<const int> u) { return (!u.empty() && u.front() == 0) || u.size() >= 2; });
+    const double senzaZero = ProbabilitaEstrazione(3, 2, 89, 5) * (1 - ProbabilitaEstrazione(1, 1));
+    EXPECT_NEAR(ambataOAmbo, ProbabilitaEstrazione(1, 1) + senzaZero, 1e-12);
+    EXPECT_NEAR(ProbabilitaCombinazioni(0, [](std::span<const int> u) { return u.empty(); }), 1,
+                1e-12);
+    EXPECT_NEAR(Combinazioni(90, 5), 43949268, 1e-3);
+    EXPECT_EQ(Combinazioni(3, 4), 0);
+
+    // Two trials of 0.5 and 0.2, the best of two such series: the count is 0, 1, 2 with
+    // 0.4, 0.5, 0.1; the best reaches 1 with 1 - 0.4^2 and 2 with 1 - 0.9^2.
+    EXPECT_NEAR(MassimoAtteso(2.0, {0.5, 0.2}), (1 - 0.16) + (1 - 0.81), 1e-12);
+    EXPECT_NEAR(MassimoAtteso(1.0, {0.5, 0.2, 0.9}), 1.6, 1e-12);
+    // Many random series: a certain trial counts once for each, the best of a million fair
+    // coins reaches every count of a short series.
+    EXPECT_NEAR(MassimoAtteso(1e6, {1.0, 0.5, 0.5}), 3.0, 1e-9);
+    EXPECT_EQ(MassimoAtteso(5.0, {}), 0);
 }
 
 TEST(Probabilita, SimulazioneSullArchivioReale) {
