@@ -16,6 +16,14 @@ struct PuntoRitardo {
     friend bool operator==(const PuntoRitardo&, const PuntoRitardo&) = default;
 };
 
+/// How often a number or an ambo came out in one cycle.
+struct PresenzaCiclo {
+    int ciclo = 0;  ///< 1 = most recent
+    int inizio = 0; ///< the cycle's first draw
+    int presenze = 0;
+    friend bool operator==(const PresenzaCiclo&, const PresenzaCiclo&) = default;
+};
+
 /// For every draw from `inizio` to `fine`: the delay of `numero` on the chosen wheels, counted
 /// from the first draw of the archive (a number not yet out has the draws since the first one).
 std::vector<PuntoRitardo> StoriaRitardo(const Archivio& a, int numero,

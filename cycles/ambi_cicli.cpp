@@ -28,6 +28,18 @@ std::array<std::uint64_t, 2> AmboNeiCicli::Copertura() const {
     return bit;
 }
 
+std::vector<PresenzaCiclo> PresenzeNeiCicli(const ElaborazioneAmbi& e, int riga) {
+    std::vector<PresenzaCiclo> serie;
+    if (riga < 0 || riga >= static_cast<int>(e.ambi.size())) {
+        return serie;
+    }
+    const AmboNeiCicli& ambo = e.ambi[static_cast<std::size_t>(riga)];
+    for (std::size_t c = 0; c < e.cicli.size() && c < ambo.volte.size(); ++c) {
+        serie.push_back({e.cicli[c].numero, e.cicli[c].inizio, ambo.volte[c]});
+    }
+    return serie;
+}
+
 std::vector<std::pair<int, int>> AmbiDi(const NumeriScelti& scelti) {
     std::vector<std::pair<int, int>> ambi;
     for (int x = 1; x <= 89; ++x) {
@@ -144,8 +156,7 @@ NumeriScelti Formazione(char tipo, int valore) {
 
 std::vector<std::optional<GruppoAmbi>> MiglioriGruppi(const std::vector<AmboNeiCicli>& ambi,
                                                       int membri, const Progresso& progresso) {
-    const int limite = membri == 2 ? 150 : 60;
-    const int L = std::min(static_cast<int>(ambi.size()), limite);
+    const int L = std::min(static_cast<int>(ambi.size()), LimiteGruppi(membri));
     std::vector<std::array<std::uint64_t, 2>> copertura;
     for (int r = 0; r < L; ++r) {
         copertura.push_back(ambi[static_cast<std::size_t>(r)].Copertura());

@@ -5,6 +5,7 @@
 
 #include "core/lista_valori.h"
 #include "core/progresso.h"
+#include "core/serie_numeri.h"
 #include "core/tabella.h"
 
 #include <array>
@@ -68,6 +69,9 @@ struct ElaborazioneAmbi {
 ElaborazioneAmbi ContaAmbi(const Archivio& a, const ParametriAmbiCicli& p,
                            const std::vector<std::pair<int, int>>& ambi, bool perRuota = false,
                            const Progresso& progresso = {});
+/// How many times the ambo of row `riga` came out in each cycle laid, most recent first; empty
+/// for a row that does not exist.
+std::vector<PresenzaCiclo> PresenzeNeiCicli(const ElaborazioneAmbi& e, int riga);
 /// Every ambo of the chosen numbers, increasing N1 then N2.
 std::vector<std::pair<int, int>> AmbiDi(const NumeriScelti& scelti);
 /// The ambi of a number of the first list with a different number of the second, N1 < N2, each
@@ -88,6 +92,10 @@ struct GruppoAmbi {
     int cc = 0;
 };
 inline constexpr int RigheGruppi = 200;
+/// The rows of the ambo grid the groups are made of: the first 150 for pairs, 60 for triples.
+constexpr int LimiteGruppi(int membri) {
+    return membri == 2 ? 150 : 60;
+}
 /// "Elabora 2 ambi" (membri 2) and "Elabora 3 ambi" (membri 3) over the first L rows (150 for
 /// pairs, 60 for triples): the 200 groups covering most cycles. A group enters when it covers
 /// at least as many cycles as the last row, replacing it, and the list is re-sorted by CC

@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "core/colori.h"
+#include "cycles/ambi_cicli_caso.h"
 
 #include <algorithm>
 
@@ -69,6 +70,25 @@ Tabella SessioneAmbiCicli::TabellaAmbi() const {
 
 Tabella SessioneAmbiCicli::Gruppi(int membri, const Progresso& progresso) const {
     return TabellaGruppi(e1_.ambi, MiglioriGruppi(e1_.ambi, membri, progresso));
+}
+
+std::string SessioneAmbiCicli::AttesoAmbi() const {
+    return elaborato_ ? TestoAttesoCicli(strovel::AttesoAmbi(a_, e1_), "a ambo") : std::string();
+}
+
+std::string SessioneAmbiCicli::AttesoGruppi(int membri) const {
+    return TestoAttesoCicli(strovel::AttesoGruppi(a_, e1_, membri),
+                            membri == 2 ? "a gruppo di 2 ambi" : "a gruppo di 3 ambi");
+}
+
+std::pair<bool, std::string> SessioneAmbiCicli::FuoriCampione(const ParametriAmbiCicli& p,
+                                                              const NumeriScelti& scelti,
+                                                              int riferimento) const {
+    if (Contati(scelti) < 2) {
+        return {false, PocoNumeri};
+    }
+    return {true, TestoFuoriCampione(VerificaFuoriCampione(a_, p, AmbiDi(scelti), riferimento),
+                                     riferimento)};
 }
 
 bool SessioneAmbiCicli::Elimina(int riga) {

@@ -6,6 +6,7 @@
 #include "cycles/ambi_cicli.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace strovel {
@@ -30,6 +31,14 @@ public:
     Tabella TabellaAmbi() const; ///< Fg1, highlighted rows in red
     /// FG9: groups of `membri` ambi of Fg1.
     Tabella Gruppi(int membri, const Progresso& progresso = {}) const;
+    /// Fg1's CC against random ambi, in one line; empty before ELABORA.
+    std::string AttesoAmbi() const;
+    /// FG9's CC against as many random groups of `membri` ambi, in one line.
+    std::string AttesoGruppi(int membri) const;
+    /// "Verifica fuori campione" on the chosen numbers' ambi: {true, the outcome in words}, or
+    /// {false, the message} when fewer than two numbers are chosen.
+    std::pair<bool, std::string> FuoriCampione(const ParametriAmbiCicli& p,
+                                               const NumeriScelti& scelti, int riferimento) const;
     /// Deletes row `riga` of Fg1; false when there is no such row.
     bool Elimina(int riga);
     /// Highlights the rows whose last `n` cycles were all negative; how many.

@@ -156,13 +156,20 @@ QWidget* FinestraAmbiCicli::CreaControlli() {
              [this] { Elimina(); }},
             {"Cmd_adatta", QStringLiteral("Adatta"),
              QStringLiteral("Adatta le colonne al contenuto"), [this] { Adatta(); }},
+            {"CmdGraficoPresenze", QStringLiteral("Grafico presenze"),
+             QStringLiteral("Le uscite nei cicli dell'ambo selezionato"),
+             [this] { GraficoPresenze(); }},
+            {"CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
+             QStringLiteral("L'ambo con più cicli a una estrazione passata, verificato nei cicli "
+                            "dopo di essa"),
+             [this] { VerificaFuoriCampione(); }},
         });
     c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 420}, {"CmDHelp2", 440}, {"CmDHelp3", 450}}),
-                 3, 0, 1, 2);
+                 4, 0, 1, 2);
     list1_ = new QListWidget(comandi);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMaximumHeight(60);
-    c->addWidget(list1_, 4, 0, 1, 2);
+    c->addWidget(list1_, 5, 0, 1, 2);
     v->addWidget(comandi);
     v->addStretch(1);
     colonne->addWidget(destra, 1);
@@ -184,10 +191,14 @@ QWidget* FinestraAmbiCicli::CreaSchedaAmbi() {
     cicli->addWidget(Titolata(pagina, QStringLiteral("Cicli"), fg2_));
     cicli->addWidget(Titolata(pagina, QStringLiteral("Uscite dell'ambo scelto"), fgRuote_));
     sopra->addWidget(cicli);
-    sopra->addWidget(Titolata(pagina, QStringLiteral("Gruppi di ambi"), fg9_));
+    lblCaso_ = CreaNota(pagina, "LblCaso",
+                        QStringLiteral("I cicli che coprirebbero gruppi di ambi a caso"));
+    lblAtteso_ = CreaNota(pagina, "LblAtteso", QStringLiteral("I cicli di ambi a caso"));
+    sopra->addWidget(
+        Titolata(pagina, QStringLiteral("Gruppi di ambi"), ConNota(pagina, fg9_, lblCaso_)));
     auto* tutto = new QSplitter(Qt::Vertical, pagina);
     tutto->addWidget(sopra);
-    tutto->addWidget(Titolata(pagina, QStringLiteral("Ambi"), fg1_));
+    tutto->addWidget(Titolata(pagina, QStringLiteral("Ambi"), ConNota(pagina, fg1_, lblAtteso_)));
     tutto->setStretchFactor(1, 2);
     v->addWidget(tutto, 1);
     return pagina;

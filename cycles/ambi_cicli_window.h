@@ -7,15 +7,19 @@
 #include "cycles/ambi_cicli_sessione.h"
 #include "ui/servizi.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QTabWidget;
 class QTableWidget;
 
 namespace strovel {
+
+class FinestraGrafico;
 
 class Archivio;
 class Dialoghi;
@@ -30,10 +34,16 @@ public:
     void Elabora();
     void ElaboraDueElenchi();
     void Gruppi(int membri);
+    /// "Verifica fuori campione": the ambo with most cycles at an earlier reference, verified
+    /// on the cycles after it.
+    void VerificaFuoriCampione();
     void Formazioni();
     void EvidenziaUltimeNegative();
     void Elimina();
     void Adatta();
+    /// "Grafico presenze": the ambo of Fg1's current row, its outcomes per cycle; the chart
+    /// follows each new ELABORA. Nothing (after a message) without a row.
+    FinestraGrafico* GraficoPresenze();
     void ElaboraSecondo();
     void GruppiSecondo(int membri);
     void Coperture();
@@ -59,6 +69,7 @@ private:
     SessioneAmbiCicli sessione_;
     Dialoghi& dialoghi_;
     Progresso pb1_;
+    QPointer<FinestraGrafico> grafico_;
 
     GrigliaSelezione* fg90_ = nullptr;
     GrigliaSelezione* fg95_ = nullptr;
@@ -77,6 +88,8 @@ private:
     QTableWidget* fg2_ = nullptr;
     QTableWidget* fg1_ = nullptr;
     QTableWidget* fg9_ = nullptr;
+    QLabel* lblAtteso_ = nullptr; ///< Fg1 against random ambi
+    QLabel* lblCaso_ = nullptr;   ///< FG9 against random groups
     QTableWidget* fgRuote_ = nullptr;
     QTableWidget* fgA_ = nullptr;
     QTableWidget* fg5_ = nullptr;

@@ -1,12 +1,15 @@
 // The commands of the ambo cycle window: each reads the controls, asks the session and shows
 // its tables.
 
+#include "core/intervallo.h"
 #include "cycles/ambi_cicli_window.h"
 #include "ui/dialoghi.h"
+#include "ui/grafico.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -19,6 +22,11 @@ void FinestraAmbiCicli::MostraAmbi() {
     Mostra(fg1_, sessione_.TabellaAmbi());
     Mostra(fg9_, Tabella(IntestazioneGruppiAmbi));
     Mostra(fgRuote_, Tabella(IntestazioneRuoteAmbo));
+    lblAtteso_->setText(QString::fromStdString(sessione_.AttesoAmbi()));
+    lblCaso_->clear();
+    if (grafico_) {
+        grafico_->Aggiorna();
+    }
     AggiungiOra();
     schede_->setCurrentIndex(0);
 }
@@ -48,6 +56,7 @@ void FinestraAmbiCicli::Gruppi(int membri) {
         return;
     }
     Mostra(fg9_, sessione_.Gruppi(membri, pb1_));
+    lblCaso_->setText(QString::fromStdString(sessione_.AttesoGruppi(membri)));
     AggiungiOra();
 }
 
@@ -142,6 +151,44 @@ void FinestraAmbiCicli::Capogioco_() {
         return;
     }
     Mostra(fgX_, sessione_.Capigioco_());
+}
+
+void FinestraAmbiCicli::VerificaFuoriCampione() {
+    const ParametriAmbiCicli p = LeggiParametri();
+    const auto riferimento =
+        ChiediRiferimento(dialoghi_, this, p.riferimento, UnAnnoPrima(archivio_, p.riferimento));
+    if (!riferimento) {
+        return;
+    }
+    const auto [valido, testo] = sessione_.FuoriCampione(p, Scelti(fg90_), *riferimento);
+    if (!valido) {
+        Avviso(QString::fromStdString(testo));
+        return;
+    }
+    dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
+                        QString::fromStdString(testo));
+}
+
+FinestraGrafico* FinestraAmbiCicli::GraficoPresenze() {
+    const int riga = fg1_->currentRow();
+    const auto& ambi = sessione_.Ambi().ambi;
+    if (!sessione_.Elaborato() || riga < 0 || riga >= static_cast<int>(ambi.size())) {
+        Avviso(QStringLiteral("Selezionare un ambo nella tabella Ambi."));
+        return nullptr;
+    }
+    const int n1 = ambi[static_cast<std::size_t>(riga)].n1;
+    const int n2 = ambi[static_cast<std::size_t>(riga)].n2;
+    grafico_ =
+        ApriGrafico(this, QStringLiteral("GraficoPresenze"), [this, n1, n2](FinestraGrafico& g) {
+            // The ambo's row in the latest ELABORA: rows move with the order and deletions.
+            const auto& e = sessione_.Ambi();
+            const auto dove =
+                std::find_if(e.ambi.begin(), e.ambi.end(),
+                             [&](const AmboNeiCicli& a) { return a.n1 == n1 && a.n2 == n2; });
+            g.MostraPresenze(PresenzeNeiCicli(e, static_cast<int>(dove - e.ambi.begin())),
+                             QStringLiteral("Uscite dell'ambo %1-%2 nei cicli").arg(n1).arg(n2));
+        });
+    return grafico_;
 }
 
 } // namespace strovel

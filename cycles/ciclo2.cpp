@@ -78,6 +78,18 @@ Rilevazione RilevaCicli(const Archivio& a, const ParametriCiclo2& p) {
     return r;
 }
 
+std::vector<PresenzaCiclo> PresenzeNeiCicli(const Rilevazione& r, int numero) {
+    std::vector<PresenzaCiclo> serie;
+    if (numero < 1 || numero > 90) {
+        return serie;
+    }
+    for (std::size_t c = 0; c < r.cicli.size() && c < r.presenze.size(); ++c) {
+        serie.push_back({r.cicli[c].numero, r.cicli[c].inizio,
+                         r.presenze[c][static_cast<std::size_t>(numero)]});
+    }
+    return serie;
+}
+
 std::vector<int> NumeriConPresenze(const Rilevazione& r, int riga, int volte) {
     std::vector<int> numeri;
     if (riga < 0 || riga >= static_cast<int>(r.presenze.size())) {

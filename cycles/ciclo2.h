@@ -7,6 +7,7 @@
 #include "core/esiti.h"
 #include "core/insieme90.h"
 #include "core/lista_valori.h"
+#include "core/serie_numeri.h"
 
 #include <array>
 #include <cstdint>
@@ -66,6 +67,9 @@ struct Rilevazione {
 int UltimaOsservata(const CicloOsservato& c, int totEstrazioni);
 
 Rilevazione RilevaCicli(const Archivio& a, const ParametriCiclo2& p);
+
+/// The presences of `numero` in each cycle's observation window, most recent cycle first.
+std::vector<PresenzaCiclo> PresenzeNeiCicli(const Rilevazione& r, int numero);
 
 /// The numbers of cycle row `riga` that came out exactly `volte` times, increasing.
 std::vector<int> NumeriConPresenze(const Rilevazione& r, int riga, int volte);

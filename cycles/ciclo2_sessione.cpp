@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "core/presenze.h"
+#include "cycles/ciclo2_caso.h"
 #include "cycles/ciclo2_tabelle.h"
 #include "cycles/strovel_comandi.h"
 #include "cycles/strovel_tabelle.h"
@@ -96,6 +97,10 @@ Tabella SessioneCiclo2::TabellaNumeri() const {
     return strovel::TabellaNumeri(RiepilogoNumeri(r_));
 }
 
+std::string SessioneCiclo2::AttesoNumeri() const {
+    return TestoAttesoNumeri(strovel::AttesoNumeri(r_));
+}
+
 std::optional<std::string> SessioneCiclo2::ScegliGruppo(int riga, int colonna) {
     const int volte = colonna - 4;
     if (riga < 0 || riga >= static_cast<int>(r_.cicli.size()) || volte < 0 || volte > r_.massimo) {
@@ -137,6 +142,7 @@ SessioneCiclo2::Elabora(const std::vector<InsiemePrevisione>& insiemi) const {
     const std::vector<EsitoCiclo2> esiti = EsitiPerCiclo(v);
     e.fg1 = TabellaEsitiCicli(esiti);
     e.fgStat2 = TabellaRiepilogoCicli(esiti);
+    e.caso = TestoConfronto(ConfrontaVerifica(r_, insiemi, v));
     return e;
 }
 
@@ -167,9 +173,11 @@ SessioneCiclo2::EsitiCicli SessioneCiclo2::VerificaSerie(bool soloScoperti, int 
         e.errore = "Attenzione ! la serie ha meno numeri scoperti della sorte scelta.";
         return e;
     }
-    const std::vector<EsitoCiclo2> esiti = EsitiPerCiclo(VerificaNeiCicli(a_, r_, {s}));
+    const VerificaInsiemi v = VerificaNeiCicli(a_, r_, {s});
+    const std::vector<EsitoCiclo2> esiti = EsitiPerCiclo(v);
     e.fg1 = TabellaEsitiCicli(esiti);
     e.fgStat2 = TabellaRiepilogoCicli(esiti);
+    e.caso = TestoConfronto(ConfrontaVerifica(r_, {s}, v));
     return e;
 }
 

@@ -44,6 +44,8 @@ public:
     Tabella TabellaCicli() const;         ///< FgCicli
     Tabella TabellaDistribuzione() const; ///< FgMax
     Tabella TabellaNumeri() const;        ///< FgB1
+    /// FgB1's CC against what a random number reaches, in one line.
+    std::string AttesoNumeri() const;
 
     /// The click on cell (riga, colonna) of FgMax: keeps the numbers of that cell as the group
     /// and returns the caption; nothing for a cycle column or a cell outside the grid.
@@ -55,6 +57,7 @@ public:
     /// "ELABORA": FgAA, FgStat, then FgB2, FgB3 and the outcomes Fg1, FgStat2.
     struct Elaborazione {
         Tabella fgAA, fgStat, fgB2, fgB3, fg1, fgStat2;
+        std::string caso; ///< the positive cycles against chance
     };
     Elaborazione Elabora(const std::vector<InsiemePrevisione>& insiemi) const;
     /// "PRESENZE NUMERI": FgB2 (FgB1 by cycles) and FgB3 (the forecast numbers).
@@ -68,6 +71,7 @@ public:
     struct EsitiCicli {
         Tabella fg1, fgStat2;
         std::string errore;
+        std::string caso; ///< the positive cycles against chance
     };
     EsitiCicli VerificaSerie(bool soloScoperti, int sorte) const;
 

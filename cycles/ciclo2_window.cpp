@@ -140,14 +140,20 @@ QWidget* FinestraCiclo2::CreaControlli() {
     chAmbi_->setObjectName(QStringLiteral("ChAmbi"));
     chQuartina_->setObjectName(QStringLiteral("ChQuartina"));
     c->addLayout(scelte, 3, 0, 1, 2);
+    auto* fuori =
+        CreaPulsante(comandi, "CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
+                     QStringLiteral("Il numero con più cicli a una estrazione passata, "
+                                    "verificato nei cicli dopo di essa"));
+    connect(fuori, &QPushButton::clicked, this, &FinestraCiclo2::VerificaFuoriCampione);
+    c->addWidget(fuori, 4, 0, 1, 2);
     // The help pages, in two rows so that the panel stays narrow.
     c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 270}, {"CmDHelp2", 280}, {"CmDHelp3", 290}}),
-                 4, 0, 1, 2);
-    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp4", 300}, {"CmDHelp5", 310}}), 5, 0, 1, 2);
+                 5, 0, 1, 2);
+    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp4", 300}, {"CmDHelp5", 310}}), 6, 0, 1, 2);
     list1_ = new QListWidget(comandi);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMaximumHeight(60);
-    c->addWidget(list1_, 6, 0, 1, 2);
+    c->addWidget(list1_, 7, 0, 1, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
     return sinistra;
@@ -172,7 +178,10 @@ QWidget* FinestraCiclo2::CreaSchedaFormazioni() {
                   [this] { PresenzeNumeri(); }},
                  {"Command29", QStringLiteral("VERIFICA"),
                   QStringLiteral("Verifica le previsioni dopo il riferimento"),
-                  [this] { VerificaPrevisioni(); }}}));
+                  [this] { VerificaPrevisioni(); }},
+                 {"CmdGraficoPresenze", QStringLiteral("GRAFICO PRESENZE"),
+                  QStringLiteral("Le presenze nei cicli del numero scelto nella tabella Numeri"),
+                  [this] { GraficoPresenze(); }}}));
     lblGruppo_ = new QLabel(pagina);
     lblGruppo_->setObjectName(QStringLiteral("LblGruppo"));
     v->addWidget(lblGruppo_);
@@ -222,7 +231,13 @@ QWidget* FinestraCiclo2::CreaSchedaFormazioni() {
     interne->setObjectName(QStringLiteral("SchedeFormazioni"));
     interne->addTab(fgCicli_, QStringLiteral("Cicli"));
     interne->addTab(fgMax_, QStringLiteral("Distribuzione"));
-    interne->addTab(Affianca(pagina, {Titolata(pagina, QStringLiteral("Numeri"), fgB1_),
+    lblAtteso_ = CreaNota(pagina, "LblAtteso",
+                          QStringLiteral("Il CC che darebbe il caso: in media e per il migliore "
+                                         "di 90 numeri"));
+    lblCaso_ = CreaNota(pagina, "LblCaso",
+                        QStringLiteral("I cicli positivi che darebbero estrazioni a caso"));
+    interne->addTab(Affianca(pagina, {Titolata(pagina, QStringLiteral("Numeri"),
+                                               ConNota(pagina, fgB1_, lblAtteso_)),
                                       Titolata(pagina, QStringLiteral("Per cicli"), fgB2_),
                                       Titolata(pagina, QStringLiteral("Previsti"), fgB3_)}),
                     QStringLiteral("Presenze numeri"));
@@ -232,7 +247,8 @@ QWidget* FinestraCiclo2::CreaSchedaFormazioni() {
                              Qt::Vertical),
                     QStringLiteral("Previsione"));
     interne->addTab(fgAA_, QStringLiteral("Verifica nei cicli"));
-    interne->addTab(Affianca(pagina, {fg1_, fgStat2_}, Qt::Vertical), QStringLiteral("Esiti"));
+    interne->addTab(Affianca(pagina, {fg1_, ConNota(pagina, fgStat2_, lblCaso_)}, Qt::Vertical),
+                    QStringLiteral("Esiti"));
     v->addWidget(interne, 1);
     return pagina;
 }

@@ -6,6 +6,7 @@
 #include "cycles/ciclo2_sessione.h"
 #include "ui/servizi.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QCheckBox;
@@ -17,6 +18,8 @@ class QTabWidget;
 class QTableWidget;
 
 namespace strovel {
+
+class FinestraGrafico;
 
 class Archivio;
 class Dialoghi;
@@ -30,6 +33,9 @@ public:
 
     // Commands (each also behind its button).
     void RilevaCicli_();
+    /// "GRAFICO PRESENZE": the presences per cycle of the number of FgB1's current row; the
+    /// chart follows each new RILEVA CICLI. Nothing (after a message) without a number.
+    FinestraGrafico* GraficoPresenze();
     void Elabora();
     void PresenzeNumeri();
     void Serie(TipoClasse tipo);
@@ -40,6 +46,9 @@ public:
     void VerificaPrevisioni();
     void VerificaAbbinamenti();
     void Verifica1();
+    /// "Verifica fuori campione": the number with most cycles at an earlier reference,
+    /// verified on the cycles after it.
+    void VerificaFuoriCampione();
     void Verifica2();
     void EliminaQuartina();
     void UltimePresenze();
@@ -79,6 +88,7 @@ private:
     SessioneCiclo2 sessione_;
     Dialoghi& dialoghi_;
     Progresso pb1_;
+    QPointer<FinestraGrafico> grafico_;
     int ambataScelta_ = 0;
 
     QComboBox* cicli_ = nullptr;
@@ -96,6 +106,8 @@ private:
     SelettoreIntervallo* selettore_ = nullptr;
     QLabel* label15_ = nullptr;
     QLabel* lblGruppo_ = nullptr;
+    QLabel* lblCaso_ = nullptr;   ///< the positive cycles against chance
+    QLabel* lblAtteso_ = nullptr; ///< FgB1's CC against chance
     QLabel* lblSerie_ = nullptr;
     QLabel* lblAmbata_ = nullptr;
     QLabel* lblEstrazione_ = nullptr;

@@ -2,10 +2,13 @@
 // its tables.
 
 #include "core/archivio.h"
+#include "core/intervallo.h"
+#include "cycles/ciclo2_caso.h"
 #include "cycles/ciclo2_tabelle.h"
 #include "cycles/ciclo2_window.h"
 #include "cycles/strovel_comandi.h"
 #include "ui/dialoghi.h"
+#include "ui/grafico.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/selettore_intervallo.h"
@@ -99,6 +102,11 @@ void FinestraCiclo2::RilevaCicli_() {
     Mostra(fgCicli_, sessione_.TabellaCicli());
     Mostra(fgMax_, sessione_.TabellaDistribuzione());
     Mostra(fgB1_, sessione_.TabellaNumeri());
+    lblAtteso_->setText(QString::fromStdString(sessione_.AttesoNumeri()));
+    lblCaso_->clear();
+    if (grafico_) {
+        grafico_->Aggiorna();
+    }
     Mostra(fgA1_, sessione_.Candidati());
     Mostra(fgUU_, Tabella(IntestazioneVerifica));
     Mostra(fg13_, sessione_.TabellaQuartine());
@@ -144,6 +152,7 @@ void FinestraCiclo2::Elabora() {
     Mostra(fgB3_, e.fgB3);
     Mostra(fg1_, e.fg1);
     Mostra(fgStat2_, e.fgStat2);
+    lblCaso_->setText(QString::fromStdString(e.caso));
     AggiungiOra();
     MostraInterna(fgAA_);
 }
@@ -208,6 +217,7 @@ void FinestraCiclo2::VerificaSerie() {
     }
     Mostra(fg1_, e.fg1);
     Mostra(fgStat2_, e.fgStat2);
+    lblCaso_->setText(QString::fromStdString(e.caso));
     AggiungiOra();
     MostraInterna(fg1_);
 }
@@ -324,6 +334,38 @@ void FinestraCiclo2::Ritardi() {
     }
     Mostra(fgRit_, sessione_.Ritardi(Riferimento()));
     MostraInterna(fgRit_);
+}
+
+void FinestraCiclo2::VerificaFuoriCampione() {
+    const ParametriCiclo2 p = LeggiParametri();
+    const auto riferimento =
+        ChiediRiferimento(dialoghi_, this, p.riferimento, UnAnnoPrima(archivio_, p.riferimento));
+    if (!riferimento) {
+        return;
+    }
+    dialoghi_.Messaggio(
+        this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
+        QString::fromStdString(TestoFuoriCampione(
+            strovel::VerificaFuoriCampione(archivio_, p, *riferimento), *riferimento)));
+}
+
+FinestraGrafico* FinestraCiclo2::GraficoPresenze() {
+    if (!Rilevato()) {
+        return nullptr;
+    }
+    const QTableWidgetItem* cella =
+        fgB1_->currentRow() >= 0 ? fgB1_->item(fgB1_->currentRow(), 0) : nullptr;
+    const int numero = cella != nullptr ? cella->text().trimmed().toInt() : 0;
+    if (numero < 1 || numero > 90) {
+        Avviso(QStringLiteral("Selezionare un numero nella tabella Numeri."));
+        return nullptr;
+    }
+    grafico_ =
+        ApriGrafico(this, QStringLiteral("GraficoPresenze"), [this, numero](FinestraGrafico& g) {
+            g.MostraPresenze(PresenzeNeiCicli(sessione_.Cicli(), numero),
+                             QStringLiteral("Presenze del %1 nei cicli").arg(numero));
+        });
+    return grafico_;
 }
 
 } // namespace strovel

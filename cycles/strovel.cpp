@@ -404,6 +404,7 @@ EsitoStrovel EsaminaTutteLeOperazioni(const Archivio& a, const ParametriStrovel&
                                       bool ordinaPerRitardo, const Progresso& progresso) {
     EsitoStrovel e;
     e.parametri = Effettivi(a, parametri);
+    e.tutteOperazioni = true;
     e.cicli = CostruisciCicli(e.parametri.riferimento, e.parametri.cicli, e.parametri.durata,
                               e.parametri.considera, e.parametri.salto);
     if (!RuoteScelte(e.parametri)) {

@@ -111,6 +111,8 @@ struct EsitoStrovel {
     std::vector<RigaPrevisione> previsioni;
     /// No detection or no play wheel: the run stopped after laying the cycles.
     bool mancanoRuote = false;
+    /// "esamina tutte le ruote": the six operations competed for the list.
+    bool tutteOperazioni = false;
 };
 
 /// The ranked list of formulas: E rows; a formula enters when its hits are >= those of the

@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "core/ruote.h"
+#include "cycles/strovel_caso.h"
 #include "cycles/strovel_tabelle.h"
 
 #include <algorithm>
@@ -83,6 +84,15 @@ std::pair<Tabella, Tabella> SessioneStrovel::Statistica(int riga) const {
     const auto esiti = Esiti(riga);
     return {TabellaStatistica(a_, esiti),
             TabellaRiepilogoStatistica(esiti, esito_.parametri.cicli)};
+}
+
+std::string SessioneStrovel::CasoStatistica(int riga) const {
+    return TestoConfronto(ConfrontaStatistica(a_, esito_.parametri, Esiti(riga)));
+}
+
+std::string SessioneStrovel::CasoFormule() const {
+    const auto c = ConfrontaFormule(a_, esito_);
+    return c ? TestoCasoFormule(*c) : std::string();
 }
 
 Tabella SessioneStrovel::UltimeNegative(int n) {

@@ -45,6 +45,10 @@ public:
 
     /// Fg1 and FgSt1 of formula row `riga`.
     std::pair<Tabella, Tabella> Statistica(int riga) const;
+    /// Formula row `riga`'s positive cycles against chance, in one line.
+    std::string CasoStatistica(int riga) const;
+    /// The formula list's top against random formulas, in one line; empty without formulas.
+    std::string CasoFormule() const;
     /// Marks the formulas whose last `n` cycles were all negative; Fg1 of the last formula.
     Tabella UltimeNegative(int n);
     /// ACCOPPIAMENTI over the formula list; FgC.

@@ -204,6 +204,10 @@ QWidget* FinestraStrovel::CreaComandi() {
          &FinestraStrovel::UltimePresenze},
         {"Command18", QStringLiteral("Filtra"), QStringLiteral("Filtra numeri ambata"),
          &FinestraStrovel::FiltraAmbate_},
+        {"CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
+         QStringLiteral("La prima formula a una estrazione passata, verificata nei cicli dopo "
+                        "di essa"),
+         &FinestraStrovel::VerificaFuoriCampione},
     };
     int k = 0;
     for (const Voce& v : voci) {
@@ -289,7 +293,10 @@ QTabWidget* FinestraStrovel::CreaRisultati() {
     // Formulas: FgY on top; below it the tally, the cycles and the considered draw.
     {
         auto* p = new QSplitter(Qt::Vertical, schede_);
-        p->addWidget(fgY_);
+        lblCaso_ = CreaNota(p, "LblCaso",
+                            QStringLiteral("La prima formula e il migliore di altrettante "
+                                           "formule a caso negli stessi cicli"));
+        p->addWidget(ConNota(p, fgY_, lblCaso_));
         auto* sotto = new QWidget(p);
         auto* h = new QHBoxLayout(sotto);
         h->setContentsMargins(0, 0, 0, 0);
@@ -315,6 +322,8 @@ QTabWidget* FinestraStrovel::CreaRisultati() {
         g->addWidget(fgSt1_, 1, 0);
         g->addWidget(fG7_, 1, 1);
         g->addWidget(fgTr_, 1, 2);
+        lblCasoStatistica_ = CreaNota(p, "LblCasoStatistica");
+        g->addWidget(lblCasoStatistica_, 2, 0, 1, 3);
         g->setRowStretch(0, 3);
         g->setRowStretch(1, 2);
         pagina(QStringLiteral("Statistica"), p);

@@ -56,6 +56,9 @@ public:
     void UltimiCinqueRitardi_();
     void UltimePresenze();
     void FiltraAmbate_();
+    /// "Verifica fuori campione": the list's first formula at an earlier reference, verified
+    /// on the cycles after it.
+    void VerificaFuoriCampione();
     void SalvaPreset(int numero);
     void CaricaPreset(int numero);
     /// A click on row `riga` of the cycle list.
@@ -109,6 +112,8 @@ private:
     SelettoreIntervallo* selettore_ = nullptr;
     QLabel* label15_ = nullptr;
     QLabel* label2_ = nullptr;
+    QLabel* lblCaso_ = nullptr;           ///< the formula list against chance
+    QLabel* lblCasoStatistica_ = nullptr; ///< STATISTICA's positive cycles against chance
     GrigliaSelezione* fgR_ = nullptr;
     GrigliaSelezione* fgG_ = nullptr;
     QTableWidget* fgCiclo_ = nullptr;

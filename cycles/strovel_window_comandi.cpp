@@ -2,7 +2,9 @@
 // result.
 
 #include "core/archivio.h"
+#include "core/intervallo.h"
 #include "core/ruote.h"
+#include "cycles/strovel_caso.h"
 #include "cycles/strovel_tabelle.h"
 #include "cycles/strovel_window.h"
 #include "storage/preset.h"
@@ -65,6 +67,7 @@ void FinestraStrovel::AggiungiOra() {
 void FinestraStrovel::MostraFormule() {
     Mostra(fgY_, sessione_.Formule());
     Mostra(fg4_, sessione_.Previsioni());
+    lblCaso_->setText(QString::fromStdString(sessione_.CasoFormule()));
 }
 
 bool FinestraStrovel::Eseguito() {
@@ -208,6 +211,7 @@ void FinestraStrovel::Statistica() {
     const auto [statistica, riepilogo] = sessione_.Statistica(riga);
     Mostra(fg1_, statistica);
     Mostra(fgSt1_, riepilogo);
+    lblCasoStatistica_->setText(QString::fromStdString(sessione_.CasoStatistica(riga)));
     schede_->setCurrentIndex(1);
 }
 
@@ -363,6 +367,21 @@ void FinestraStrovel::CaricaPreset(int numero) {
         }
         liste[k]->setCurrentIndex(valori[k]);
     }
+}
+
+void FinestraStrovel::VerificaFuoriCampione() {
+    const ParametriStrovel p = LeggiParametri();
+    const auto riferimento =
+        ChiediRiferimento(dialoghi_, this, p.riferimento, UnAnnoPrima(archivio_, p.riferimento));
+    if (!riferimento) {
+        return;
+    }
+    // The mode of the last run: ELABORA, or every operation.
+    const bool tutte = sessione_.Eseguito() && sessione_.Esito().tutteOperazioni;
+    dialoghi_.Messaggio(
+        this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
+        QString::fromStdString(TestoFuoriCampioneStrovel(
+            strovel::VerificaFuoriCampione(archivio_, p, tutte, *riferimento), *riferimento)));
 }
 
 } // namespace strovel

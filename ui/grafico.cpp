@@ -4,6 +4,7 @@
 #include "ui/menu_griglia.h"
 #include "ui/pulsanti.h"
 
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -88,6 +89,28 @@ void FinestraGrafico::MostraRitardi(const std::vector<PuntoRitardo>& punti, cons
                     std::max(punti.back().estrazione, punti.front().estrazione + 1));
     }
     Assi(grafico, serie, x, QStringLiteral("Ritardo"), massimo);
+}
+
+void FinestraGrafico::MostraPresenze(const std::vector<PresenzaCiclo>& cicli,
+                                     const QString& titolo) {
+    QChart* grafico = Nuovo(vista_, titolo);
+    setWindowTitle(titolo);
+    auto* barre = new QBarSet(QStringLiteral("Presenze"));
+    QStringList etichette;
+    int massimo = 1;
+    for (auto c = cicli.rbegin(); c != cicli.rend(); ++c) {
+        *barre << c->presenze;
+        etichette << QString::number(c->ciclo);
+        massimo = std::max(massimo, c->presenze);
+    }
+    auto* serie = new QBarSeries();
+    serie->append(barre);
+    serie->setBarWidth(0.8);
+    grafico->addSeries(serie);
+    auto* x = new QBarCategoryAxis();
+    x->append(etichette);
+    x->setTitleText(QStringLiteral("Ciclo (1 = il più recente)"));
+    Assi(grafico, serie, x, QStringLiteral("Presenze"), massimo);
 }
 
 void FinestraGrafico::MostraFrequenze(const std::array<int, 91>& frequenze, const QString& titolo) {

@@ -26,6 +26,8 @@ public:
     void MostraRitardi(const std::vector<PuntoRitardo>& punti, const QString& titolo);
     /// A bar for each number 1..90.
     void MostraFrequenze(const std::array<int, 91>& frequenze, const QString& titolo);
+    /// A bar for each cycle, the oldest on the left.
+    void MostraPresenze(const std::vector<PresenzaCiclo>& cicli, const QString& titolo);
 
     /// What redraws the chart from the current choices of the window it came from; run once now
     /// and again by Aggiorna().

@@ -104,6 +104,23 @@ QWidget* Titolata(QWidget* padre, const QString& titolo, QWidget* contenuto) {
     return w;
 }
 
+QLabel* CreaNota(QWidget* padre, const char* nome, const QString& suggerimento) {
+    auto* nota = new QLabel(padre);
+    nota->setObjectName(QString::fromLatin1(nome));
+    nota->setWordWrap(true);
+    nota->setToolTip(suggerimento);
+    return nota;
+}
+
+QWidget* ConNota(QWidget* padre, QWidget* contenuto, QLabel* nota) {
+    auto* w = new QWidget(padre);
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(contenuto, 1);
+    v->addWidget(nota);
+    return w;
+}
+
 std::array<bool, 11> SelezioniMetodo::Rilevazione() const {
     return Flag<11>(rilevazione);
 }

@@ -12,6 +12,7 @@ class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QTableWidget;
+class QLabel;
 class QWidget;
 
 namespace strovel {
@@ -54,6 +55,10 @@ std::array<bool, 11> RuoteScelte(const GrigliaSelezione* griglia);
 std::array<bool, 5> PosizioniScelte(const GrigliaSelezione* griglia);
 /// A title above a widget, as one widget to lay out.
 QWidget* Titolata(QWidget* padre, const QString& titolo, QWidget* contenuto);
+/// A word-wrapped label for a note under a grid (the comparison with chance), named `nome`.
+QLabel* CreaNota(QWidget* padre, const char* nome, const QString& suggerimento = QString());
+/// `contenuto` with `nota` under it.
+QWidget* ConNota(QWidget* padre, QWidget* contenuto, QLabel* nota);
 /// A read-only result grid named `nome`, rows selected whole, showing `intestazione`.
 QTableWidget* CreaGrigliaRisultati(QWidget* padre, const QString& nome, const char* intestazione);
 

@@ -1,0 +1,123 @@
+#include "cycles/ambi_cicli_caso.h"
+
+#include "core/archivio.h"
+#include "core/ruote.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace strovel {
+
+namespace {
+
+int Ruote(const ParametriAmbiCicli& p) {
+    return static_cast<int>(std::count(p.ruote.begin(), p.ruote.end(), true));
+}
+
+} // namespace
+
+std::vector<double> ProbabilitaGruppoCicli(const Archivio& a, const std::vector<CicloAmbi>& cicli,
+                                           int ruote, int membri) {
+    // Played numbers 2j and 2j + 1 make ambo j.
+    const double q = ProbabilitaCombinazioni(2 * membri, [](std::span<const int> usciti) {
+        for (std::size_t i = 0; i + 1 < usciti.size(); ++i) {
+            if (usciti[i] % 2 == 0 && usciti[i + 1] == usciti[i] + 1) {
+                return true;
+            }
+        }
+        return false;
+    });
+    std::vector<double> probabilita;
+    for (const CicloAmbi& c : cicli) {
+        const int estrazioni = std::max(0, std::min<int>(c.fine, a.TotEstrazioni) - c.inizio + 1);
+        probabilita.push_back(1 - std::pow(1 - q, ruote * estrazioni));
+    }
+    return probabilita;
+}
+
+AttesoCicli AttesoAmbi(const Archivio& a, const ElaborazioneAmbi& e) {
+    AttesoCicli atteso;
+    if (e.ambi.empty()) {
+        return atteso;
+    }
+    // Rows counted on one wheel weigh one wheel.
+    const int ruote = e.ambi.front().ruota >= 0 ? 1 : Ruote(e.parametri);
+    const auto probabilita = ProbabilitaGruppoCicli(a, e.cicli, ruote, 1);
+    atteso.quanti = static_cast<double>(e.ambi.size());
+    for (const double p : probabilita) {
+        atteso.medio += p;
+    }
+    atteso.migliore = MassimoAtteso(atteso.quanti, probabilita);
+    return atteso;
+}
+
+AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membri) {
+    AttesoCicli atteso;
+    const int righe = std::min(static_cast<int>(e.ambi.size()), LimiteGruppi(membri));
+    atteso.quanti = Combinazioni(righe, membri);
+    if (atteso.quanti < 1) {
+        return atteso;
+    }
+    const int ruote = e.ambi.front().ruota >= 0 ? 1 : Ruote(e.parametri);
+    const auto probabilita = ProbabilitaGruppoCicli(a, e.cicli, ruote, membri);
+    for (const double p : probabilita) {
+        atteso.medio += p;
+    }
+    atteso.migliore = MassimoAtteso(atteso.quanti, probabilita);
+    return atteso;
+}
+
+std::string TestoAttesoCicli(const AttesoCicli& c, const char* cosa) {
+    return "Per caso: " + UnDecimale(c.medio) + " cicli " + cosa + ", " + UnDecimale(c.migliore) +
+           " il migliore di " + std::to_string(std::llround(c.quanti));
+}
+
+FuoriCampioneAmbi VerificaFuoriCampione(const Archivio& a, const ParametriAmbiCicli& p,
+                                        const std::vector<std::pair<int, int>>& ambi,
+                                        int riferimento) {
+    FuoriCampioneAmbi f;
+    ParametriAmbiCicli allora = p;
+    allora.riferimento = riferimento;
+    ElaborazioneAmbi e = ContaAmbi(a.FinoA(riferimento), allora, ambi);
+    f.cicliDentro = static_cast<int>(e.cicli.size());
+    OrdinaPerCC(e.ambi);
+    if (e.ambi.empty() || e.ambi.front().cc == 0) {
+        return f;
+    }
+    f.n1 = e.ambi.front().n1;
+    f.n2 = e.ambi.front().n2;
+    f.cc = e.ambi.front().cc;
+    for (const CicloAmbi& c :
+         CicliConsecutivi(a.TotEstrazioni, std::numeric_limits<int>::max(), p.durata)) {
+        if (c.inizio > riferimento) {
+            f.cicli.push_back(c);
+        }
+    }
+    for (const CicloAmbi& c : f.cicli) {
+        bool uscito = false;
+        for (int k = c.inizio; k <= c.fine && !uscito; ++k) {
+            for (int w = 0; w < NumRuote && !uscito; ++w) {
+                uscito = p.ruote[static_cast<std::size_t>(w)] && a.Presente(k, w, f.n1) &&
+                         a.Presente(k, w, f.n2);
+            }
+        }
+        f.positivi += uscito ? 1 : 0;
+    }
+    f.confronto = ConfrontaConIlCaso(ProbabilitaGruppoCicli(a, f.cicli, Ruote(p), 1), f.positivi);
+    return f;
+}
+
+std::string TestoFuoriCampione(const FuoriCampioneAmbi& f, int riferimento) {
+    if (f.n1 == 0) {
+        return "Nessun ambo uscito nei cicli fino all'estrazione " + std::to_string(riferimento) +
+               ".";
+    }
+    return "Scelto all'estrazione " + std::to_string(riferimento) + ": l'ambo " +
+           std::to_string(f.n1) + "-" + std::to_string(f.n2) + " (" + std::to_string(f.cc) +
+           " cicli su " + std::to_string(f.cicliDentro) + ").\n" +
+           TestoVerificaDopo(riferimento, static_cast<int>(f.cicli.size()), f.positivi, 0,
+                             f.confronto);
+}
+
+} // namespace strovel

@@ -1,0 +1,152 @@
+#include "cycles/ciclo2_caso.h"
+
+#include "core/archivio.h"
+#include "core/ruote.h"
+#include "cycles/strovel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace strovel {
+
+namespace {
+
+int Conta(const auto& scelte) {
+    return static_cast<int>(std::count(scelte.begin(), scelte.end(), true));
+}
+
+/// The wheel-draws a cycle's observation window holds in the archive.
+int Prove(const ParametriCiclo2& p, const CicloOsservato& c, int totEstrazioni) {
+    return Conta(p.ruote) * std::max(0, UltimaOsservata(c, totEstrazioni) - c.inizio + 1);
+}
+
+} // namespace
+
+double ProbabilitaInsiemi(const ParametriCiclo2& p, const std::vector<InsiemePrevisione>& insiemi) {
+    // The played numbers are the union of the sets; membri[h][i]: played number i is in set h.
+    std::vector<int> giocati;
+    for (const InsiemePrevisione& s : insiemi) {
+        for (const int n : s.numeri) {
+            if (std::find(giocati.begin(), giocati.end(), n) == giocati.end()) {
+                giocati.push_back(n);
+            }
+        }
+    }
+    std::vector<std::vector<bool>> membri;
+    for (const InsiemePrevisione& s : insiemi) {
+        std::vector<bool> m(giocati.size());
+        for (std::size_t i = 0; i < giocati.size(); ++i) {
+            m[i] = std::find(s.numeri.begin(), s.numeri.end(), giocati[i]) != s.numeri.end();
+        }
+        membri.push_back(std::move(m));
+    }
+    return ProbabilitaCombinazioni(
+        static_cast<int>(giocati.size()),
+        [&](std::span<const int> usciti) {
+            for (std::size_t h = 0; h < insiemi.size(); ++h) {
+                const auto q = std::count_if(usciti.begin(), usciti.end(), [&](int i) {
+                    return membri[h][static_cast<std::size_t>(i)];
+                });
+                if (q > 0 && q >= insiemi[h].t) {
+                    return true;
+                }
+            }
+            return false;
+        },
+        Conta(p.posizioni));
+}
+
+Confronto ConfrontaVerifica(const Rilevazione& r, const std::vector<InsiemePrevisione>& insiemi,
+                            const VerificaInsiemi& v) {
+    const double q = ProbabilitaInsiemi(r.parametri, insiemi);
+    std::vector<double> probabilita;
+    int positivi = 0;
+    for (const VerificaCiclo& c : v.cicli) {
+        probabilita.push_back(1 - std::pow(1 - q, Prove(r.parametri, c.ciclo, r.totEstrazioni)));
+        positivi += c.Positivo() ? 1 : 0;
+    }
+    return ConfrontaConIlCaso(probabilita, positivi);
+}
+
+CCAttesoCicli AttesoNumeri(const Rilevazione& r) {
+    const double q = ProbabilitaEstrazione(1, 1, 90, Conta(r.parametri.posizioni));
+    std::vector<double> probabilita;
+    for (const CicloOsservato& c : r.cicli) {
+        probabilita.push_back(1 - std::pow(1 - q, Prove(r.parametri, c, r.totEstrazioni)));
+    }
+    CCAttesoCicli atteso;
+    for (const double p : probabilita) {
+        atteso.medio += p;
+    }
+    atteso.migliore = MassimoAtteso(90.0, probabilita);
+    return atteso;
+}
+
+std::string TestoAttesoNumeri(const CCAttesoCicli& c) {
+    return "CC per caso: " + UnDecimale(c.medio) + " a numero, " + UnDecimale(c.migliore) +
+           " il migliore di 90";
+}
+
+std::vector<CicloOsservato> CicliDopo(const Archivio& a, const ParametriCiclo2& p,
+                                      int riferimento) {
+    std::vector<CicloOsservato> dopo;
+    for (const Ciclo& c : CostruisciCicli(a.TotEstrazioni, std::numeric_limits<int>::max(),
+                                          p.durata, p.durata, p.salto)) {
+        if (c.inizio > riferimento) {
+            dopo.push_back({c.numero, c.inizio, c.fine, c.inizio + p.colpi - 1});
+        }
+    }
+    return dopo;
+}
+
+FuoriCampioneCiclo2 VerificaFuoriCampione(const Archivio& a, const ParametriCiclo2& p,
+                                          int riferimento) {
+    FuoriCampioneCiclo2 f;
+    ParametriCiclo2 allora = p;
+    allora.riferimento = riferimento;
+    const Rilevazione r = RilevaCicli(a.FinoA(riferimento), allora);
+    f.cicliDentro = static_cast<int>(r.cicli.size());
+    std::vector<PresenzeNumero> numeri = RiepilogoNumeri(r);
+    OrdinaPerCicli(numeri);
+    if (numeri.empty() || numeri.front().cc == 0) {
+        return f;
+    }
+    f.numero = numeri.front().numero;
+    f.cc = numeri.front().cc;
+    f.cicli = CicliDopo(a, p, riferimento);
+    const double q = ProbabilitaEstrazione(1, 1, 90, Conta(p.posizioni));
+    std::vector<double> probabilita;
+    for (const CicloOsservato& c : f.cicli) {
+        const int ultima = UltimaOsservata(c, a.TotEstrazioni);
+        bool uscito = false;
+        for (int k = c.inizio; k <= ultima && !uscito; ++k) {
+            for (int w = 0; w < NumRuote && !uscito; ++w) {
+                for (int pos = 1; pos <= 5 && !uscito; ++pos) {
+                    uscito = p.ruote[static_cast<std::size_t>(w)] &&
+                             p.posizioni[static_cast<std::size_t>(pos - 1)] &&
+                             a.Estratti(k, w, pos) == f.numero;
+                }
+            }
+        }
+        f.positivi += uscito ? 1 : 0;
+        f.inGioco += !uscito && c.gioco > a.TotEstrazioni ? 1 : 0;
+        probabilita.push_back(1 - std::pow(1 - q, Prove(p, c, a.TotEstrazioni)));
+    }
+    f.confronto = ConfrontaConIlCaso(probabilita, f.positivi);
+    return f;
+}
+
+std::string TestoFuoriCampione(const FuoriCampioneCiclo2& f, int riferimento) {
+    if (f.numero == 0) {
+        return "Nessun numero uscito nei cicli fino all'estrazione " + std::to_string(riferimento) +
+               ".";
+    }
+    return "Scelto all'estrazione " + std::to_string(riferimento) + ": il " +
+           std::to_string(f.numero) + " (" + std::to_string(f.cc) + " cicli su " +
+           std::to_string(f.cicliDentro) + ").\n" +
+           TestoVerificaDopo(riferimento, static_cast<int>(f.cicli.size()), f.positivi, f.inGioco,
+                             f.confronto);
+}
+
+} // namespace strovel

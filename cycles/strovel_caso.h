@@ -1,0 +1,58 @@
+#pragma once
+// The Strovel module against chance: what random formulas would give over the same cycles, and
+// the out-of-sample check of the formula list's first formula.
+
+#include "core/probabilita.h"
+#include "cycles/strovel.h"
+#include "cycles/strovel_comandi.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace strovel {
+
+class Archivio;
+
+/// Per cycle, the probability that one number played as ambata on one wheel comes out by chance
+/// in the cycle's play window (the draws of it the archive holds).
+std::vector<double> ProbabilitaAmbataCicli(const Archivio& a, const ParametriStrovel& p,
+                                           const std::vector<Ciclo>& cicli);
+
+/// The formula list against chance.
+struct CasoFormule {
+    double formule = 0;  ///< formulas the search weighed: R1 wheels x 5 x 90 x R2 wheels (x 6)
+    Confronto primo;     ///< the first row's hits against one random formula's
+    double migliore = 0; ///< the expected best hits of as many random formulas
+};
+/// Nothing without a formula in the list.
+std::optional<CasoFormule> ConfrontaFormule(const Archivio& a, const EsitoStrovel& e);
+/// "1ª formula: 12 positivi su 15 cicli; atteso per caso ... Il migliore di 24300 formule a
+/// caso: 11.2."
+std::string TestoCasoFormule(const CasoFormule& c);
+
+/// STATISTICA's positive cycles against chance: per cycle, the probability that in one draw of
+/// its play window the ambata, or two numbers of the quartina, come out on the play wheel.
+Confronto ConfrontaStatistica(const Archivio& a, const ParametriStrovel& p,
+                              const std::vector<EsitoCiclo>& esiti);
+
+/// The first formula of the list at an earlier reference, verified on the cycles after it.
+struct FuoriCampioneStrovel {
+    std::optional<RigaFormula> scelta; ///< the most hits at the reference
+    int cicliDentro = 0;               ///< cycles laid at the reference
+    std::vector<Ciclo> cicli;          ///< the cycles wholly after the reference
+    int positivi = 0;                  ///< the ambata out on the play wheel in the play window
+    int inGioco = 0;                   ///< no hit yet and the window not over
+    Confronto confronto;
+};
+/// The list is searched on the archive as it stood at `riferimento`, so that no later draw
+/// takes part; the cycles after it are laid back from the archive's last draw with the same
+/// duration, considered draw and gap, and each counts once: its first draw must follow the
+/// reference.
+FuoriCampioneStrovel VerificaFuoriCampione(const Archivio& a, ParametriStrovel p,
+                                           bool tutteOperazioni, int riferimento);
+std::string TestoFuoriCampioneStrovel(const FuoriCampioneStrovel& f, int riferimento);
+/// "BA 3 + 17 > NA": detection wheel, position, operation, fixed value, play wheel.
+std::string TestoFormula(const FormulaStrovel& f);
+
+} // namespace strovel
