@@ -3,11 +3,16 @@
 
 #include "cli/comando.h"
 #include "core/archivio.h"
+#include "core/esiti.h"
+#include "core/probabilita.h"
 #include "core/ruote.h"
 #include "cycles/ambi_cicli.h"
+#include "cycles/ambi_cicli_caso.h"
 #include "cycles/ciclo2.h"
+#include "cycles/ciclo2_caso.h"
 #include "cycles/ciclo2_tabelle.h"
 #include "cycles/strovel.h"
+#include "cycles/strovel_caso.h"
 #include "cycles/strovel_tabelle.h"
 
 #include <algorithm>
@@ -53,10 +58,22 @@ public:
                          QStringLiteral("Ritardo ambata: elenco ordinato per ritardo.")),
             Interruttore(QStringLiteral("tutte-operazioni"),
                          QStringLiteral("\"esamina tutte le ruote\": tutte le operazioni.")),
+            Interruttore(QStringLiteral("atteso"),
+                         QStringLiteral("Dopo l'elenco: Atteso per caso (i positivi di una "
+                                        "formula a caso), Probabilità (di trovarne per caso "
+                                        "quanti la prima) e Migliore atteso per caso (il "
+                                        "migliore di altrettante formule a caso).")),
+            ConValore(QStringLiteral("fuori-campione"),
+                      QStringLiteral("Verifica fuori campione: la prima formula all'estrazione "
+                                     "E, verificata come ambata nei cicli dopo E."),
+                      QStringLiteral("E")),
             OpzioneCsv(),
         };
     }
     int Esegui(const Chiamata& c) const override {
+        if (!AlPiuUna(c, {QStringLiteral("atteso"), QStringLiteral("fuori-campione")})) {
+            return CodiceUso;
+        }
         const auto archivio = ArchivioDelComando(c);
         if (!archivio) {
             return CodiceErrore;
@@ -88,15 +105,48 @@ public:
         }
         p.stop = c.Presente(QStringLiteral("stop"));
         const bool perRitardo = c.Presente(QStringLiteral("ritardo-ambata"));
-        const EsitoStrovel e = c.Presente(QStringLiteral("tutte-operazioni"))
-                                   ? EsaminaTutteLeOperazioni(*archivio, p, perRitardo)
-                                   : ElaboraStrovel(*archivio, p, perRitardo);
+        const bool tutte = c.Presente(QStringLiteral("tutte-operazioni"));
+        const bool csv = c.Presente(QStringLiteral("csv"));
+        int riferimento = 0;
+        if (!Intero(c, QStringLiteral("fuori-campione"), 1, p.riferimento, riferimento)) {
+            return CodiceUso;
+        }
+        const EsitoStrovel e = tutte ? EsaminaTutteLeOperazioni(*archivio, p, perRitardo)
+                                     : ElaboraStrovel(*archivio, p, perRitardo);
         if (e.mancanoRuote) {
             c.errori << QStringLiteral("Attenzione si deve selezionare almeno una ruota di "
                                        "rilevazione ed una su cui giocare\n");
             return CodiceErrore;
         }
-        ScriviTabella(TabellaFormule(e.formule, 21), c.Presente(QStringLiteral("csv")), c.uscita);
+        if (riferimento > 0) {
+            return FuoriCampione(c, *archivio, p, tutte, riferimento, csv);
+        }
+        ScriviTabella(TabellaFormule(e.formule, 21), csv, c.uscita);
+        if (c.Presente(QStringLiteral("atteso"))) {
+            if (const auto caso = ConfrontaFormule(*archivio, e)) {
+                ScriviAtteso(caso->primo, csv, c.uscita);
+                Tabella t("||");
+                t.AggiungiRiga({"Migliore atteso per caso", UnDecimale(caso->migliore), ""});
+                ScriviRighe(t, csv, c.uscita);
+            }
+        }
+        return CodiceOk;
+    }
+
+private:
+    static int FuoriCampione(const Chiamata& c, const Archivio& a, const ParametriStrovel& p,
+                             bool tutte, int riferimento, bool csv) {
+        const FuoriCampioneStrovel f = VerificaFuoriCampione(a, p, tutte, riferimento);
+        if (!f.scelta) {
+            c.errori << QStringLiteral("Nessuna formula all'estrazione %1.\n").arg(riferimento);
+            return CodiceErrore;
+        }
+        Tabella scelta("Scelta all'estrazione|Formula|P1|Cicli");
+        scelta.AggiungiRiga({std::to_string(riferimento), TestoFormula(*f.scelta->formula),
+                             std::to_string(f.scelta->p1), std::to_string(f.cicliDentro)});
+        const int casi = static_cast<int>(f.cicli.size());
+        ScriviFuoriCampione(scelta, {casi, f.positivi, casi - f.positivi - f.inGioco, f.inGioco},
+                            f.confronto, csv, c.uscita);
         return CodiceOk;
     }
 };
@@ -129,6 +179,14 @@ public:
                       QStringLiteral("La griglia da scrivere: cicli (predefinita), "
                                      "distribuzione o numeri."),
                       QStringLiteral("cicli|distribuzione|numeri")),
+            Interruttore(QStringLiteral("atteso"),
+                         QStringLiteral("Con --griglia numeri: le righe CC atteso per caso (di "
+                                        "un numero, in media) e Migliore atteso per caso (il "
+                                        "migliore di 90 numeri).")),
+            ConValore(QStringLiteral("fuori-campione"),
+                      QStringLiteral("Verifica fuori campione: il numero con più cicli "
+                                     "all'estrazione E, verificato nei cicli dopo E."),
+                      QStringLiteral("E")),
             OpzioneCsv(),
         };
     }
@@ -139,6 +197,13 @@ public:
             griglia != QStringLiteral("numeri")) {
             c.errori << QStringLiteral("Griglia non valida: %1 (cicli, distribuzione o numeri).\n")
                             .arg(griglia);
+            return CodiceUso;
+        }
+        if (!AlPiuUna(c, {QStringLiteral("atteso"), QStringLiteral("fuori-campione")})) {
+            return CodiceUso;
+        }
+        if (c.Presente(QStringLiteral("atteso")) && griglia != QStringLiteral("numeri")) {
+            c.errori << QStringLiteral("--atteso si usa con --griglia numeri.\n");
             return CodiceUso;
         }
         const auto archivio = ArchivioDelComando(c);
@@ -159,12 +224,36 @@ public:
         if (!ok) {
             return CodiceUso;
         }
+        const bool csv = c.Presente(QStringLiteral("csv"));
+        int riferimento = 0;
+        if (!Intero(c, QStringLiteral("fuori-campione"), 1, p.riferimento, riferimento)) {
+            return CodiceUso;
+        }
+        if (riferimento > 0) {
+            const FuoriCampioneCiclo2 f = VerificaFuoriCampione(*archivio, p, riferimento);
+            if (f.numero == 0) {
+                c.errori << QString::fromStdString(TestoFuoriCampione(f, riferimento)) << '\n';
+                return CodiceErrore;
+            }
+            Tabella scelta("Scelto all'estrazione|Numero|CC|Cicli");
+            scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(f.numero),
+                                 std::to_string(f.cc), std::to_string(f.cicliDentro)});
+            const int casi = static_cast<int>(f.cicli.size());
+            ScriviFuoriCampione(scelta,
+                                {casi, f.positivi, casi - f.positivi - f.inGioco, f.inGioco},
+                                f.confronto, csv, c.uscita);
+            return CodiceOk;
+        }
         const Rilevazione r = RilevaCicli(*archivio, p);
         const Tabella t = griglia == QStringLiteral("cicli") ? TabellaCicli2(r)
                           : griglia == QStringLiteral("distribuzione")
                               ? TabellaDistribuzione(r)
                               : TabellaNumeri(RiepilogoNumeri(r));
-        ScriviTabella(t, c.Presente(QStringLiteral("csv")), c.uscita);
+        ScriviTabella(t, csv, c.uscita);
+        if (c.Presente(QStringLiteral("atteso"))) {
+            const CCAttesoCicli atteso = AttesoNumeri(r);
+            ScriviAttesoCC(atteso.medio, atteso.migliore, csv, c.uscita);
+        }
         return CodiceOk;
     }
 };
@@ -196,6 +285,15 @@ public:
                       QStringLiteral("La griglia da scrivere: ambi (predefinita), cicli, gruppi2 "
                                      "(Elabora 2 ambi) o gruppi3 (Elabora 3 ambi)."),
                       QStringLiteral("ambi|cicli|gruppi2|gruppi3")),
+            Interruttore(QStringLiteral("atteso"),
+                         QStringLiteral("Con --griglia ambi, gruppi2 o gruppi3: le righe CC "
+                                        "atteso per caso (di un ambo o gruppo a caso, in media) "
+                                        "e Migliore atteso per caso (il migliore di "
+                                        "altrettanti a caso).")),
+            ConValore(QStringLiteral("fuori-campione"),
+                      QStringLiteral("Verifica fuori campione: l'ambo con più cicli "
+                                     "all'estrazione E, verificato nei cicli dopo E."),
+                      QStringLiteral("E")),
             OpzioneCsv(),
         };
     }
@@ -207,6 +305,13 @@ public:
         if (!griglie.contains(griglia)) {
             c.errori << QStringLiteral("Griglia non valida: %1 (ambi, cicli, gruppi2 o gruppi3).\n")
                             .arg(griglia);
+            return CodiceUso;
+        }
+        if (!AlPiuUna(c, {QStringLiteral("atteso"), QStringLiteral("fuori-campione")})) {
+            return CodiceUso;
+        }
+        if (c.Presente(QStringLiteral("atteso")) && griglia == QStringLiteral("cicli")) {
+            c.errori << QStringLiteral("--atteso si usa con --griglia ambi, gruppi2 o gruppi3.\n");
             return CodiceUso;
         }
         NumeriScelti scelti{};
@@ -241,20 +346,47 @@ public:
             c.errori << QStringLiteral("Attenzione ! bisogna selezionare almeno 2 numeri.\n");
             return CodiceErrore;
         }
+        const bool csv = c.Presente(QStringLiteral("csv"));
+        int riferimento = 0;
+        if (!Intero(c, QStringLiteral("fuori-campione"), 1, p.riferimento, riferimento)) {
+            return CodiceUso;
+        }
+        if (riferimento > 0) {
+            const FuoriCampioneAmbi f =
+                VerificaFuoriCampione(*archivio, p, AmbiDi(scelti), riferimento);
+            if (f.n1 == 0) {
+                c.errori << QString::fromStdString(TestoFuoriCampione(f, riferimento)) << '\n';
+                return CodiceErrore;
+            }
+            Tabella scelta("Scelto all'estrazione|N1|N2|CC|Cicli");
+            scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(f.n1),
+                                 std::to_string(f.n2), std::to_string(f.cc),
+                                 std::to_string(f.cicliDentro)});
+            const int casi = static_cast<int>(f.cicli.size());
+            ScriviFuoriCampione(scelta, {casi, f.positivi, casi - f.positivi, 0}, f.confronto, csv,
+                                c.uscita);
+            return CodiceOk;
+        }
         ElaborazioneAmbi e = ContaAmbi(*archivio, p, AmbiDi(scelti));
         if (c.Presente(QStringLiteral("decrescente"))) {
             OrdinaPerCC(e.ambi);
         }
         Tabella t;
+        AttesoCicli atteso;
         if (griglia == QStringLiteral("ambi")) {
             t = TabellaAmbiCicli(e, true);
+            atteso = AttesoAmbi(*archivio, e);
         } else if (griglia == QStringLiteral("cicli")) {
             t = TabellaCicliAmbi(*archivio, e.cicli);
         } else {
             const int membri = griglia == QStringLiteral("gruppi2") ? 2 : 3;
             t = TabellaGruppi(e.ambi, MiglioriGruppi(e.ambi, membri));
+            atteso = AttesoGruppi(*archivio, e, membri);
         }
-        ScriviTabella(t, c.Presente(QStringLiteral("csv")), c.uscita);
+        ScriviTabella(t, csv, c.uscita);
+        if (c.Presente(QStringLiteral("atteso"))) {
+            ScriviAttesoCC(atteso.medio, atteso.migliore, csv, c.uscita);
+        }
         return CodiceOk;
     }
 };

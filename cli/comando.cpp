@@ -1,5 +1,6 @@
 #include "cli/comando.h"
 
+#include "core/esiti.h"
 #include "core/lista_valori.h"
 #include "core/probabilita.h"
 #include "core/ruote.h"
@@ -57,6 +58,19 @@ QCommandLineOption OpzionePosizioni() {
                      QStringLiteral("P"));
 }
 
+bool AlPiuUna(const Chiamata& c, const QStringList& nomi) {
+    int date = 0;
+    for (const QString& n : nomi) {
+        date += c.Presente(n) ? 1 : 0;
+    }
+    if (date > 1) {
+        c.errori << QStringLiteral("Le opzioni --%1 si escludono a vicenda.\n")
+                        .arg(nomi.join(QStringLiteral(", --")));
+        return false;
+    }
+    return true;
+}
+
 QCommandLineOption OpzioneAtteso() {
     return Interruttore(QStringLiteral("atteso"),
                         QStringLiteral("Con --riepilogo: le righe Atteso per caso (i positivi "
@@ -78,6 +92,22 @@ void ScriviAtteso(const Confronto& confronto, bool csv, QTextStream& uscita) {
         t.AggiungiRiga(riga);
     }
     ScriviRighe(t, csv, uscita);
+}
+
+void ScriviAttesoCC(double medio, double migliore, bool csv, QTextStream& uscita) {
+    Tabella t("|");
+    t.AggiungiRiga({"CC atteso per caso", UnDecimale(medio)});
+    t.AggiungiRiga({"Migliore atteso per caso", UnDecimale(migliore)});
+    ScriviRighe(t, csv, uscita);
+}
+
+void ScriviFuoriCampione(const Tabella& scelta, const RiepilogoEsiti& r, const Confronto& confronto,
+                         bool csv, QTextStream& uscita) {
+    ScriviTabella(scelta, csv, uscita);
+    ScriviTabella(TabellaRiepilogo(r), csv, uscita);
+    if (r.casi > 0) {
+        ScriviAtteso(confronto, csv, uscita);
+    }
 }
 
 void ScriviRighe(const Tabella& t, bool csv, QTextStream& uscita) {

@@ -21,6 +21,7 @@ class DatabaseArchivio;
 class Tabella;
 struct Confronto;
 struct ListaValori;
+struct RiepilogoEsiti;
 } // namespace strovel
 
 namespace strovel::cli {
@@ -99,12 +100,21 @@ bool CaricaArchivio(const QString& percorso, DatabaseArchivio& db, Archivio& arc
 /// The archive database named by the command's first argument, loaded in memory; nothing
 /// (after the reason on stderr) when it cannot be.
 std::unique_ptr<Archivio> ArchivioDelComando(const Chiamata& c);
+/// At most one of `nomi` may be given; otherwise false after telling which.
+bool AlPiuUna(const Chiamata& c, const QStringList& nomi);
 /// "--atteso": what chance gives, added to a summary.
 QCommandLineOption OpzioneAtteso();
 /// Refuses "--atteso" without "--riepilogo", telling why; true when the two agree.
 bool AttesoConRiepilogo(const Chiamata& c);
 /// The rows "Atteso per caso" and "Probabilità" after a summary, without a header.
 void ScriviAtteso(const Confronto& confronto, bool csv, QTextStream& uscita);
+/// The rows "CC atteso per caso" and "Migliore atteso per caso" after a ranking, without a
+/// header: what one random number (ambo, group) covers on average and the best of as many.
+void ScriviAttesoCC(double medio, double migliore, bool csv, QTextStream& uscita);
+/// An out-of-sample check: what was chosen at the reference, the summary of the cases after it
+/// ("N° Casi", "Positivi", "Negativi", "In gioco") and, with cases, the two chance rows.
+void ScriviFuoriCampione(const Tabella& scelta, const RiepilogoEsiti& r, const Confronto& confronto,
+                         bool csv, QTextStream& uscita);
 /// Writes the rows of a grid without its header row (summary lines under another grid).
 void ScriviRighe(const Tabella& t, bool csv, QTextStream& uscita);
 /// Writes a grid as TSV, or CSV with `csv`: the one writer of every grid command.

@@ -38,20 +38,6 @@ QCommandLineOption OpzioneFine() {
                      QStringLiteral("E"));
 }
 
-/// At most one of `nomi` may be given.
-bool AlPiuUna(const Chiamata& c, const QStringList& nomi) {
-    int date = 0;
-    for (const QString& n : nomi) {
-        date += c.Presente(n) ? 1 : 0;
-    }
-    if (date > 1) {
-        c.errori << QStringLiteral("Le opzioni --%1 si escludono a vicenda.\n")
-                        .arg(nomi.join(QStringLiteral(", --")));
-        return false;
-    }
-    return true;
-}
-
 /// A number 1..90 from option `nome`.
 bool NumeroLotto(const Chiamata& c, const QString& nome, int& numero) {
     return Intero(c, nome, 1, 90, numero);
@@ -213,9 +199,7 @@ private:
         scelta.AggiungiRiga({std::to_string(riferimento), Sigla(f.scelto.ruota),
                              std::to_string(f.scelto.posizione), std::to_string(f.positiviDentro),
                              std::to_string(f.casiDentro)});
-        ScriviTabella(scelta, csv, c.uscita);
-        ScriviTabella(TabellaRiepilogo(f.riepilogo), csv, c.uscita);
-        ScriviAtteso(f.confronto, csv, c.uscita);
+        ScriviFuoriCampione(scelta, f.riepilogo, f.confronto, csv, c.uscita);
         return CodiceOk;
     }
 };
@@ -314,10 +298,7 @@ public:
             ScriviTabella(TabellaNumeriCinquina(a, p, e), csv, c.uscita);
             if (c.Presente(QStringLiteral("atteso"))) {
                 const CCAtteso atteso = AttesoCinquina(a, p, e);
-                Tabella t("|");
-                t.AggiungiRiga({"CC atteso per caso", UnDecimale(atteso.medio)});
-                t.AggiungiRiga({"Migliore atteso per caso", UnDecimale(atteso.migliore)});
-                ScriviRighe(t, csv, c.uscita);
+                ScriviAttesoCC(atteso.medio, atteso.migliore, csv, c.uscita);
             }
         }
         return CodiceOk;

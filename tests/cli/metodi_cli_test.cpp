@@ -26,6 +26,7 @@ QTemporaryDir* MetodiCli::cartella_ = nullptr;
 TEST_F(MetodiCli, OpzioniRifiutate) {
     const QString ambata = QStringLiteral("ambata-dinamica");
     const QString cinquina = QStringLiteral("cinquina-spiona");
+    const QString cicli = QStringLiteral("cicli");
     const QString cicli2 = QStringLiteral("cicli2");
     const QString ambi = QStringLiteral("cicli-ambi");
     const QString due = QStringLiteral("1,2");
@@ -114,6 +115,23 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
           QStringLiteral("200"), QStringLiteral("--riepilogo")}},
         {somme, opzione("--fuori-campione", "301")},
         {maltese, opzione("--fuori-campione", "0")},
+        {cicli,
+         {QStringLiteral("--atteso"), QStringLiteral("--fuori-campione"), QStringLiteral("200")}},
+        {cicli, opzione("--fuori-campione", "301")},
+        {cicli2, {QStringLiteral("--atteso")}}, // the cycle grid has no ranking
+        {cicli2,
+         {QStringLiteral("--griglia"), QStringLiteral("numeri"), QStringLiteral("--atteso"),
+          QStringLiteral("--fuori-campione"), QStringLiteral("200")}},
+        {cicli2, opzione("--fuori-campione", "0")},
+        {ambi,
+         {QStringLiteral("--numeri"), due, QStringLiteral("--griglia"), QStringLiteral("cicli"),
+          QStringLiteral("--atteso")}},
+        {ambi,
+         {QStringLiteral("--numeri"), due, QStringLiteral("--fuori-campione"),
+          QStringLiteral("301")}},
+        {ambi,
+         {QStringLiteral("--numeri"), QStringLiteral("5"), QStringLiteral("--fuori-campione"),
+          QStringLiteral("200")}},
         {cinquina, {QStringLiteral("--casi"), QStringLiteral("--atteso")}},
         {cinquina, opzione("--fuori-campione", "301")},
         {somme, opzione("--somme", "0")},
