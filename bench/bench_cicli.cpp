@@ -9,14 +9,17 @@
 #include "cycles/ambi_cicli.h"
 #include "cycles/ambi_cicli_window.h"
 #include "cycles/ciclo2.h"
+#include "cycles/ciclo2_caso.h"
 #include "cycles/ciclo2_tabelle.h"
 #include "cycles/ciclo2_window.h"
 #include "ui/dialoghi.h"
+#include "ui/grafico.h"
 #include "ui/griglia_selezione.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -85,6 +88,42 @@ void BM_FinestraCiclo2(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FinestraCiclo2)->Unit(benchmark::kMillisecond);
+
+// The chance of a forecast grid full of overlapping rows: ten rows of ten numbers, 90 numbers
+// in all, two of a row needed; and the chance notes of 100 cycles.
+void BM_CasoInsiemi(benchmark::State& state) {
+    std::vector<strovel::InsiemePrevisione> insiemi;
+    for (int h = 0; h < 10; ++h) {
+        strovel::InsiemePrevisione s{h + 1, {}, 2};
+        for (int n = 0; n < 10; ++n) {
+            s.numeri.push_back((h * 9 + n) % 90 + 1);
+        }
+        insiemi.push_back(s);
+    }
+    const auto r = strovel::RilevaCicli(*archivio, Cicli2());
+    const auto v = strovel::VerificaNeiCicli(*archivio, r, insiemi);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(strovel::ConfrontaVerifica(r, insiemi, v));
+        benchmark::DoNotOptimize(strovel::AttesoNumeri(r));
+    }
+}
+BENCHMARK(BM_CasoInsiemi)->Unit(benchmark::kMillisecond);
+
+// "GRAFICO PRESENZE" over 100 cycles of the whole archive, from the click to the chart shown.
+void BM_GraficoPresenze(benchmark::State& state) {
+    strovel::DialoghiScriptati dialoghi;
+    strovel::FinestraCiclo2 w(Servizi(dialoghi));
+    w.show();
+    w.findChild<QComboBox*>(QStringLiteral("Combo_Cicli"))->setCurrentText(QStringLiteral("100"));
+    w.RilevaCicli_();
+    w.findChild<QTableWidget*>(QStringLiteral("FgB1"))->setCurrentCell(26, 0);
+    for (auto _ : state) {
+        strovel::FinestraGrafico* g = w.GraficoPresenze();
+        g->repaint();
+        delete g;
+    }
+}
+BENCHMARK(BM_GraficoPresenze)->Unit(benchmark::kMillisecond);
 
 strovel::ParametriAmbiCicli Ambi() {
     strovel::ParametriAmbiCicli p;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace strovel {
@@ -24,37 +25,57 @@ int Prove(const ParametriCiclo2& p, const CicloOsservato& c, int totEstrazioni) 
 } // namespace
 
 double ProbabilitaInsiemi(const ParametriCiclo2& p, const std::vector<InsiemePrevisione>& insiemi) {
-    // The played numbers are the union of the sets; membri[h][i]: played number i is in set h.
-    std::vector<int> giocati;
-    for (const InsiemePrevisione& s : insiemi) {
-        for (const int n : s.numeri) {
-            if (std::find(giocati.begin(), giocati.end(), n) == giocati.end()) {
-                giocati.push_back(n);
-            }
+    // The played numbers fall into classes by the sets they belong to (bit h: set h); what wins
+    // depends only on how many numbers of each class come out, so the draws are weighed class
+    // by class (a multivariate hypergeometric) instead of number by number.
+    std::vector<std::uint64_t> firme;
+    std::vector<int> quanti;
+    int giocati = 0;
+    for (int n = 1; n <= 90; ++n) {
+        std::uint64_t firma = 0;
+        for (std::size_t h = 0; h < insiemi.size() && h < 64; ++h) {
+            const auto& v = insiemi[h].numeri;
+            firma |= std::find(v.begin(), v.end(), n) != v.end() ? std::uint64_t{1} << h : 0;
+        }
+        if (firma == 0) {
+            continue;
+        }
+        ++giocati;
+        const auto dove = std::find(firme.begin(), firme.end(), firma);
+        if (dove == firme.end()) {
+            firme.push_back(firma);
+            quanti.push_back(1);
+        } else {
+            ++quanti[static_cast<std::size_t>(dove - firme.begin())];
         }
     }
-    std::vector<std::vector<bool>> membri;
-    for (const InsiemePrevisione& s : insiemi) {
-        std::vector<bool> m(giocati.size());
-        for (std::size_t i = 0; i < giocati.size(); ++i) {
-            m[i] = std::find(s.numeri.begin(), s.numeri.end(), giocati[i]) != s.numeri.end();
-        }
-        membri.push_back(std::move(m));
-    }
-    return ProbabilitaCombinazioni(
-        static_cast<int>(giocati.size()),
-        [&](std::span<const int> usciti) {
-            for (std::size_t h = 0; h < insiemi.size(); ++h) {
-                const auto q = std::count_if(usciti.begin(), usciti.end(), [&](int i) {
-                    return membri[h][static_cast<std::size_t>(i)];
-                });
-                if (q > 0 && q >= insiemi[h].t) {
-                    return true;
+    const int estratti = Conta(p.posizioni);
+    const std::size_t nInsiemi = std::min<std::size_t>(insiemi.size(), 64);
+    std::vector<int> presi(nInsiemi, 0);
+    double probabilita = 0;
+    const auto visita = [&](const auto& self, std::size_t k, int usati, double peso) -> void {
+        if (k == firme.size()) {
+            for (std::size_t h = 0; h < nInsiemi; ++h) {
+                if (presi[h] > 0 && presi[h] >= insiemi[h].t) {
+                    probabilita += peso * Combinazioni(90 - giocati, estratti - usati) /
+                                   Combinazioni(90, estratti);
+                    return;
                 }
             }
-            return false;
-        },
-        Conta(p.posizioni));
+            return;
+        }
+        for (int x = 0; x <= std::min(quanti[k], estratti - usati); ++x) {
+            for (std::size_t h = 0; h < nInsiemi; ++h) {
+                presi[h] += (firme[k] >> h & 1u) != 0 ? x : 0;
+            }
+            self(self, k + 1, usati + x, peso * Combinazioni(quanti[k], x));
+            for (std::size_t h = 0; h < nInsiemi; ++h) {
+                presi[h] -= (firme[k] >> h & 1u) != 0 ? x : 0;
+            }
+        }
+    };
+    visita(visita, 0, 0, 1.0);
+    return probabilita;
 }
 
 Confronto ConfrontaVerifica(const Rilevazione& r, const std::vector<InsiemePrevisione>& insiemi,

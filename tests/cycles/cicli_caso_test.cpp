@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <span>
 
 namespace strovel {
 namespace {
@@ -132,6 +133,28 @@ TEST(CasoCiclo2, InsiemiNumeriEFuoriCampione) {
     // Two sets sharing a number: the union is weighed, not the sum.
     const std::vector<InsiemePrevisione> due = {{1, {1, 2}, 1}, {2, {2, 3}, 1}};
     EXPECT_NEAR(ProbabilitaInsiemi(p, due), ProbabilitaEstrazione(3, 1, 90, 3), 1e-12);
+    // Overlapping sets at all five positions against the enumeration of every subset of the
+    // seven numbers; ninety numbers in ten sets, one needed, always win.
+    ParametriCiclo2 cinque = p;
+    cinque.posizioni.fill(true);
+    const std::vector<InsiemePrevisione> tre = {
+        {1, {1, 2, 3}, 2}, {2, {3, 4, 5, 6}, 2}, {3, {6, 7}, 1}};
+    const double enumerata = ProbabilitaCombinazioni(7, [](std::span<const int> u) {
+        const auto in = [&](int da, int fino) {
+            return std::count_if(u.begin(), u.end(), [&](int i) { return i >= da && i <= fino; });
+        };
+        return in(0, 2) >= 2 || in(2, 5) >= 2 || in(5, 6) >= 1;
+    });
+    EXPECT_NEAR(ProbabilitaInsiemi(cinque, tre), enumerata, 1e-12);
+    std::vector<InsiemePrevisione> tutti;
+    for (int h = 0; h < 10; ++h) {
+        InsiemePrevisione s{h + 1, {}, 1};
+        for (int n = 1; n <= 9; ++n) {
+            s.numeri.push_back(9 * h + n);
+        }
+        tutti.push_back(s);
+    }
+    EXPECT_NEAR(ProbabilitaInsiemi(cinque, tutti), 1, 1e-12);
     // A random number in the window of 5 draws on 2 wheels at 3 positions.
     const CCAttesoCicli n = AttesoNumeri(r);
     EXPECT_NEAR(n.medio, 15 * (1 - std::pow(1 - 3.0 / 90, 10)), 1e-9);
