@@ -4,6 +4,7 @@
 #include "app/modello_indici.h"
 #include "archive/archivio_window.h"
 #include "archive/minielenco_window.h"
+#include "core/archivio.h"
 #include "core/colori.h"
 #include "cycles/ambi_cicli_window.h"
 #include "cycles/ciclo2_window.h"
@@ -14,6 +15,7 @@
 #include "methods/quadrato_maltese_window.h"
 #include "methods/ritardi_window.h"
 #include "ui/aiuto.h"
+#include "ui/dialoghi.h"
 #include "ui/flusso_layout.h"
 #include "ui/grafico.h"
 #include "ui/griglia.h"
@@ -116,30 +118,31 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
         const char* suggerimento;
         const char* didascalia;
         const char* tipo;
-        QWidget* (FinestraPrincipale::*crea)();
+        Creatore crea;
+        bool analisi; ///< chooses draws: "Giorni e mesi" applies to it
     };
     static const VoceModulo moduli[] = {
         {"Command1", "Gestione archivio", "Gestione archivio", "archivio",
-         &FinestraPrincipale::CreaArchivio},
+         &FinestraPrincipale::CreaArchivio, false},
         {"Command2", "Mini elenco estrazioni", "Mini elenco estrazioni", "Estrazioni_minielenco",
-         &FinestraPrincipale::CreaMiniElenco},
+         &FinestraPrincipale::CreaMiniElenco, false},
         // The two cycle modules share their tooltip; the captions tell them apart.
         {"Command10", "Modulo cicli", "Strovel: Modulo cicli", "Strovel",
-         &FinestraPrincipale::CreaStrovel},
-        {"Command3", "Modulo cicli", "Strovel: Modulo 2", "Ciclo2",
-         &FinestraPrincipale::CreaCiclo2},
+         &FinestraPrincipale::CreaStrovel, true},
+        {"Command3", "Modulo cicli", "Strovel: Modulo 2", "Ciclo2", &FinestraPrincipale::CreaCiclo2,
+         true},
         {"Command4", "Sequenza dei ritardi", "Sequenza dei ritardi", "RitardiSequenza",
-         &FinestraPrincipale::CreaRitardiSequenza},
+         &FinestraPrincipale::CreaRitardiSequenza, true},
         {"Command5", "Metodo Ambata dinamica", "Metodo Ambata dinamica", "MetodoAmbata",
-         &FinestraPrincipale::CreaAmbataDinamica},
+         &FinestraPrincipale::CreaAmbataDinamica, true},
         {"Command6", "La cinquina spiona", "La cinquina spiona", "TerzineSpione",
-         &FinestraPrincipale::CreaCinquinaSpiona},
+         &FinestraPrincipale::CreaCinquinaSpiona, true},
         {"Command7", "Gli ambi nei cicli", "Gli ambi nei cicli", "CicliAMbi",
-         &FinestraPrincipale::CreaAmbiCicli},
+         &FinestraPrincipale::CreaAmbiCicli, true},
         {"Command8", "Il metodo di Valdimo", "Il metodo di Valdimo", "AmboOltreFrm",
-         &FinestraPrincipale::CreaAmboSomme},
+         &FinestraPrincipale::CreaAmboSomme, true},
         {"Command9", "Il Quadrato Maltese", "Il Quadrato Maltese", "Metodi_QuadratoMaltese",
-         &FinestraPrincipale::CreaQuadratoMaltese},
+         &FinestraPrincipale::CreaQuadratoMaltese, true},
     };
     auto* barra = new QWidget(this);
     barra->setObjectName(QStringLiteral("BarraPulsanti"));
@@ -152,13 +155,17 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
         b->setEnabled(m.crea != nullptr);
         if (m.crea != nullptr) {
             const QString tipo = QString::fromLatin1(m.tipo);
-            const auto crea = m.crea;
-            connect(b, &QPushButton::clicked, this, [this, tipo, crea] {
-                ApriFinestra(tipo, [this, crea] { return (this->*crea)(); });
-            });
+            creatori_[tipo] = {m.crea, m.analisi};
+            connect(b, &QPushButton::clicked, this, [this, tipo] { ApriModulo(tipo); });
         }
         layout->addWidget(b);
     }
+    auto* filtro = new QPushButton(QStringLiteral("Giorni e mesi"), barra);
+    filtro->setObjectName(QStringLiteral("CmdGiorniMesi"));
+    filtro->setToolTip(QStringLiteral("Solo le estrazioni di alcuni giorni della settimana o "
+                                      "mesi, nella finestra di analisi attiva"));
+    connect(filtro, &QPushButton::clicked, this, &FinestraPrincipale::GiorniEMesi);
+    layout->addWidget(filtro);
     auto* aiuto = new QPushButton(QStringLiteral("?"), barra);
     aiuto->setObjectName(QStringLiteral("CmDHelp"));
     aiuto->setToolTip(QStringLiteral("Help in linea"));
@@ -184,55 +191,60 @@ ServiziFinestra FinestraPrincipale::Servizi() {
     s.adesso = c_.adesso;
     s.indirizzoInternet = &c_.indirizzoInternet;
     s.apriIndirizzo = c_.apriIndirizzo;
-    s.dopoRicarica = [this] {
-        AggiornaEtichetteModello();
-        AggiornaGrigliaIndici();
-        // The open windows show the draw their next command will use.
-        for (SelettoreIntervallo* selettore : area_->findChildren<SelettoreIntervallo*>()) {
-            selettore->Ricaricato();
-        }
-    };
+    s.dopoRicarica = [this] { Ricaricato(); };
     return s;
 }
 
-QWidget* FinestraPrincipale::CreaArchivio() {
-    return new FinestraArchivio(Servizi());
+void FinestraPrincipale::Ricaricato() {
+    for (auto& [tipo, f] : filtri_) {
+        *f.archivio = FiltraArchivio(*c_.archivio, f.filtro);
+    }
+    AggiornaEtichetteModello();
+    AggiornaGrigliaIndici();
+    // The open windows show the draw their next command will use.
+    for (SelettoreIntervallo* selettore : area_->findChildren<SelettoreIntervallo*>()) {
+        selettore->Ricaricato();
+    }
 }
 
-QWidget* FinestraPrincipale::CreaMiniElenco() {
-    return new FinestraMiniElenco(Servizi());
+QWidget* FinestraPrincipale::CreaArchivio(const ServiziFinestra& s) {
+    return new FinestraArchivio(s);
 }
 
-QWidget* FinestraPrincipale::CreaStrovel() {
-    return new FinestraStrovel(Servizi());
+QWidget* FinestraPrincipale::CreaMiniElenco(const ServiziFinestra& s) {
+    return new FinestraMiniElenco(s);
 }
 
-QWidget* FinestraPrincipale::CreaCiclo2() {
-    return new FinestraCiclo2(Servizi());
+QWidget* FinestraPrincipale::CreaStrovel(const ServiziFinestra& s) {
+    return new FinestraStrovel(s);
 }
 
-QWidget* FinestraPrincipale::CreaAmbiCicli() {
-    return new FinestraAmbiCicli(Servizi());
+QWidget* FinestraPrincipale::CreaCiclo2(const ServiziFinestra& s) {
+    return new FinestraCiclo2(s);
 }
 
-QWidget* FinestraPrincipale::CreaQuadratoMaltese() {
-    return new FinestraQuadratoMaltese(Servizi());
+QWidget* FinestraPrincipale::CreaAmbiCicli(const ServiziFinestra& s) {
+    return new FinestraAmbiCicli(s);
 }
 
-QWidget* FinestraPrincipale::CreaAmboSomme() {
-    return new FinestraAmboSomme(Servizi());
+QWidget* FinestraPrincipale::CreaQuadratoMaltese(const ServiziFinestra& s) {
+    return new FinestraQuadratoMaltese(s);
 }
 
-QWidget* FinestraPrincipale::CreaRitardiSequenza() {
-    return new FinestraRitardiSequenza(Servizi());
+QWidget* FinestraPrincipale::CreaAmboSomme(const ServiziFinestra& s) {
+    return new FinestraAmboSomme(s);
 }
 
-QWidget* FinestraPrincipale::CreaAmbataDinamica() {
-    return new FinestraAmbataDinamica(Servizi());
+QWidget* FinestraPrincipale::CreaRitardiSequenza(const ServiziFinestra& s) {
+    return new FinestraRitardiSequenza(s);
 }
 
-QWidget* FinestraPrincipale::CreaCinquinaSpiona() {
-    return new FinestraCinquinaSpiona(Servizi());
+QWidget* FinestraPrincipale::CreaAmbataDinamica(const ServiziFinestra& s) {
+    return new FinestraAmbataDinamica(s);
+}
+
+QWidget* FinestraPrincipale::CreaCinquinaSpiona(const ServiziFinestra& s) {
+    return new FinestraCinquinaSpiona(s);
 }
 
 QWidget* FinestraPrincipale::CreaStrisciaEtichette() {
@@ -325,6 +337,69 @@ QMdiSubWindow* FinestraPrincipale::ApriFinestra(const QString& tipo,
     area_->setActiveSubWindow(it->second);
     it->second->raise();
     return it->second;
+}
+
+ServiziFinestra FinestraPrincipale::ServiziPer(const QString& tipo) {
+    ServiziFinestra s = Servizi();
+    if (const auto f = filtri_.find(tipo); f != filtri_.end()) {
+        s.archivio = f->second.archivio.get();
+    }
+    return s;
+}
+
+QMdiSubWindow* FinestraPrincipale::ApriModulo(const QString& tipo) {
+    return ApriFinestra(tipo, [this, tipo] {
+        QWidget* finestra = (this->*creatori_.at(tipo).first)(ServiziPer(tipo));
+        const std::string filtro = DescriviFiltro(FiltroDi(tipo));
+        if (!filtro.empty()) {
+            finestra->setWindowTitle(finestra->windowTitle() + QStringLiteral(" - solo ") +
+                                     QString::fromStdString(filtro));
+        }
+        return finestra;
+    });
+}
+
+FiltroCalendario FinestraPrincipale::FiltroDi(const QString& tipo) const {
+    const auto f = filtri_.find(tipo);
+    return f == filtri_.end() ? FiltroCalendario{} : f->second.filtro;
+}
+
+void FinestraPrincipale::GiorniEMesi() {
+    QMdiSubWindow* attiva = area_->activeSubWindow();
+    QString tipo;
+    for (const auto& [t, finestra] : finestre_) {
+        if (finestra != nullptr && finestra == attiva) {
+            tipo = t;
+        }
+    }
+    const auto creatore = creatori_.find(tipo);
+    if (creatore == creatori_.end() || !creatore->second.second) {
+        c_.dialoghi.Messaggio(this, Icona::Informazione, QStringLiteral("Giorni e mesi"),
+                              QStringLiteral("Aprire prima la finestra di analisi a cui "
+                                             "applicare il filtro."));
+        return;
+    }
+    const auto scelto = c_.dialoghi.GiorniEMesi(this, FiltroDi(tipo));
+    if (!scelto || *scelto == FiltroDi(tipo)) {
+        return;
+    }
+    std::unique_ptr<Archivio> filtrato;
+    if (scelto->Attivo()) {
+        filtrato = std::make_unique<Archivio>(FiltraArchivio(*c_.archivio, *scelto));
+        if (filtrato->TotEstrazioni == 0) {
+            c_.dialoghi.Messaggio(this, Icona::Avviso, QStringLiteral("Giorni e mesi"),
+                                  QStringLiteral("Nessuna estrazione nei giorni e mesi scelti."));
+            return;
+        }
+    }
+    // The window is made again on the new draws: the old one goes first, with the archive it
+    // reads.
+    delete attiva;
+    filtri_.erase(tipo);
+    if (filtrato) {
+        filtri_[tipo] = {*scelto, std::move(filtrato)};
+    }
+    ApriModulo(tipo);
 }
 
 void FinestraPrincipale::Fine() {

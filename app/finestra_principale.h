@@ -2,6 +2,7 @@
 // The main window: a multiple-document frame with one button per window, the labels of the
 // model list's range, the draw index grid and the program-wide progress bar pb1.
 
+#include "core/filtro_calendario.h"
 #include "ui/servizi.h"
 
 #include <QMainWindow>
@@ -10,6 +11,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 class QLabel;
 class QMdiArea;
@@ -32,6 +34,9 @@ public:
     void AggiornaEtichetteModello();
     /// The draw index grid after a load.
     void AggiornaGrigliaIndici();
+    /// After every full reload of the archive: the filtered archives made again from it, the
+    /// range labels, the draw grid and the open windows' range selectors.
+    void Ricaricato();
 
     /// The child window of kind `tipo`: created by `crea` on first use, afterwards the same
     /// window brought to the front. There is never more than one window of a kind.
@@ -43,22 +48,33 @@ public:
     /// "FINE": closes every open file and ends the program.
     void Fine();
 
+    /// "Giorni e mesi": asks the weekdays and months for the active analysis window and opens
+    /// it again on the draws they keep, its caption saying which.
+    void GiorniEMesi();
+    /// The filter of the windows of kind `tipo` (inactive when none).
+    FiltroCalendario FiltroDi(const QString& tipo) const;
+
 private:
+    using Creatore = QWidget* (FinestraPrincipale::*)(const ServiziFinestra&);
     QWidget* CreaBarraPulsanti();
     QWidget* CreaStrisciaEtichette();
     /// What every window receives.
     ServiziFinestra Servizi();
+    /// The same, on the draws of the window kind's filter.
+    ServiziFinestra ServiziPer(const QString& tipo);
+    /// Opens the window of kind `tipo` with its creator and its filter in the caption.
+    QMdiSubWindow* ApriModulo(const QString& tipo);
     // The windows built so far, one function each.
-    QWidget* CreaArchivio();
-    QWidget* CreaMiniElenco();
-    QWidget* CreaStrovel();
-    QWidget* CreaCiclo2();
-    QWidget* CreaAmbiCicli();
-    QWidget* CreaRitardiSequenza();
-    QWidget* CreaAmboSomme();
-    QWidget* CreaQuadratoMaltese();
-    QWidget* CreaAmbataDinamica();
-    QWidget* CreaCinquinaSpiona();
+    QWidget* CreaArchivio(const ServiziFinestra& s);
+    QWidget* CreaMiniElenco(const ServiziFinestra& s);
+    QWidget* CreaStrovel(const ServiziFinestra& s);
+    QWidget* CreaCiclo2(const ServiziFinestra& s);
+    QWidget* CreaAmbiCicli(const ServiziFinestra& s);
+    QWidget* CreaRitardiSequenza(const ServiziFinestra& s);
+    QWidget* CreaAmboSomme(const ServiziFinestra& s);
+    QWidget* CreaQuadratoMaltese(const ServiziFinestra& s);
+    QWidget* CreaAmbataDinamica(const ServiziFinestra& s);
+    QWidget* CreaCinquinaSpiona(const ServiziFinestra& s);
 
     Contesto& c_;
     QMdiArea* area_;
@@ -67,6 +83,15 @@ private:
     ModelloIndici* modelloIndici_ = nullptr;
     /// A closed child window leaves a null pointer: the next press creates it anew.
     std::map<QString, QPointer<QMdiSubWindow>> finestre_;
+    /// How each kind of window is made, and whether it chooses draws (analysis windows).
+    std::map<QString, std::pair<Creatore, bool>> creatori_;
+    /// The window kinds with a filter on, and the archive of the draws it keeps (rebuilt in
+    /// place after every reload, so that the open window keeps reading it).
+    struct Filtrato {
+        FiltroCalendario filtro;
+        std::unique_ptr<Archivio> archivio;
+    };
+    std::map<QString, Filtrato> filtri_;
 };
 
 } // namespace strovel

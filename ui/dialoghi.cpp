@@ -1,5 +1,7 @@
 #include "ui/dialoghi.h"
 
+#include "ui/dialogo_filtro.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -126,6 +128,15 @@ std::optional<QString> DialoghiQt::SalvaFile(QWidget* padre, const RichiestaFile
     return dialogo.selectedFiles().first();
 }
 
+std::optional<FiltroCalendario> DialoghiQt::GiorniEMesi(QWidget* padre,
+                                                        const FiltroCalendario& attuale) {
+    DialogoFiltro dialogo(attuale, padre);
+    if (dialogo.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialogo.Filtro();
+}
+
 std::vector<DialoghiScriptati::Registrato> DialoghiScriptati::Messaggi() const {
     std::vector<Registrato> messaggi;
     for (const Registrato& r : mostrati_) {
@@ -174,6 +185,31 @@ std::optional<QString> DialoghiScriptati::ApriFile(QWidget*, const RichiestaFile
 std::optional<QString> DialoghiScriptati::SalvaFile(QWidget*, const RichiestaFile& richiesta) {
     mostrati_.push_back({Tipo::SalvaFile, Icona::Nessuna, {}, {}, {}, richiesta});
     return Prossima();
+}
+
+std::optional<FiltroCalendario> DialoghiScriptati::GiorniEMesi(QWidget*,
+                                                               const FiltroCalendario& attuale) {
+    mostrati_.push_back({Tipo::GiorniEMesi,
+                         Icona::Nessuna,
+                         QStringLiteral("Giorni e mesi"),
+                         {},
+                         QString::fromStdString(DescriviFiltro(attuale)),
+                         {}});
+    const auto risposta = Prossima();
+    if (!risposta) {
+        return std::nullopt;
+    }
+    const QStringList parti = risposta->split(QLatin1Char('|'));
+    FiltroCalendario f;
+    const QString giorni = parti.value(0).trimmed();
+    const QString mesi = parti.value(1).trimmed();
+    if (!giorni.isEmpty()) {
+        f.giorni = LeggiGiorni(giorni.toStdString()).value_or(std::array<bool, 7>{});
+    }
+    if (!mesi.isEmpty()) {
+        f.mesi = LeggiMesi(mesi.toStdString()).value_or(std::array<bool, 12>{});
+    }
+    return f;
 }
 
 std::optional<int> ChiediUltimeNegative(Dialoghi& dialoghi, QWidget* padre) {

@@ -3,6 +3,8 @@
 // Dialoghi. The program uses the Qt dialogs; tests and the screenshot helper install a
 // scripted implementation that answers and records what was asked.
 
+#include "core/filtro_calendario.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -50,6 +52,9 @@ public:
     virtual std::optional<QString> ApriFile(QWidget* padre, const RichiestaFile& richiesta) = 0;
     /// File-save dialog; nothing when cancelled.
     virtual std::optional<QString> SalvaFile(QWidget* padre, const RichiestaFile& richiesta) = 0;
+    /// "Giorni e mesi": the weekdays and months of the draws to keep; nothing when cancelled.
+    virtual std::optional<FiltroCalendario> GiorniEMesi(QWidget* padre,
+                                                        const FiltroCalendario& attuale) = 0;
 };
 
 /// The filter a file dialog uses to leave out the names of `escludi` (any letter case).
@@ -67,13 +72,15 @@ public:
                                  const QString& proposta) override;
     std::optional<QString> ApriFile(QWidget* padre, const RichiestaFile& richiesta) override;
     std::optional<QString> SalvaFile(QWidget* padre, const RichiestaFile& richiesta) override;
+    std::optional<FiltroCalendario> GiorniEMesi(QWidget* padre,
+                                                const FiltroCalendario& attuale) override;
 };
 
 /// Answers from a queue and records every dialog shown. With no answer queued, questions get
 /// No and input and file dialogs are cancelled.
 class DialoghiScriptati : public Dialoghi {
 public:
-    enum class Tipo { Messaggio, Domanda, Input, ApriFile, SalvaFile };
+    enum class Tipo { Messaggio, Domanda, Input, ApriFile, SalvaFile, GiorniEMesi };
     struct Registrato {
         Tipo tipo;
         Icona icona = Icona::Nessuna;
@@ -84,7 +91,8 @@ public:
         Predefinito predefinito = Predefinito::Si; ///< of a question
     };
 
-    /// The answer to the next question, input box or file dialog (nothing = No / cancel).
+    /// The answer to the next question, input box or file dialog (nothing = No / cancel). For
+    /// "Giorni e mesi": days and months as "sab|gen,feb" (either side may be empty).
     void Rispondi(std::optional<QString> risposta) { risposte_.push_back(std::move(risposta)); }
     void RispondiSi() { Rispondi(QStringLiteral("si")); }
 
@@ -104,6 +112,9 @@ public:
                                  const QString& proposta) override;
     std::optional<QString> ApriFile(QWidget* padre, const RichiestaFile& richiesta) override;
     std::optional<QString> SalvaFile(QWidget* padre, const RichiestaFile& richiesta) override;
+    /// Records the current filter in words as the proposal.
+    std::optional<FiltroCalendario> GiorniEMesi(QWidget* padre,
+                                                const FiltroCalendario& attuale) override;
 
 private:
     std::optional<QString> Prossima();

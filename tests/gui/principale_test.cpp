@@ -2,6 +2,7 @@
 #include "app/finestra_principale.h"
 #include "archive/archivio_window.h"
 #include "core/data_testo.h"
+#include "cycles/ciclo2_window.h"
 #include "cycles/strovel_window.h"
 #include "storage/caricamento.h"
 #include "tests/gui/aiuti.h"
@@ -108,6 +109,66 @@ TEST_F(Principale, FinestreDentroLaCornice) {
         }
         sotto->showNormal();
     }
+}
+
+TEST_F(Principale, GiorniEMesiPerLaFinestraAttiva) {
+    const auto clicca = [&] { test::Clicca(finestra.get(), QStringLiteral("CmdGiorniMesi")); };
+    const auto ultimo = [&] { return dialoghi.Mostrati().back(); };
+    // Without an analysis window in front there is nothing to filter.
+    clicca();
+    EXPECT_EQ(ultimo().testo,
+              QStringLiteral("Aprire prima la finestra di analisi a cui applicare il filtro."));
+    test::Clicca(finestra.get(), QStringLiteral("Command1"));
+    clicca();
+    EXPECT_EQ(ultimo().tipo, DialoghiScriptati::Tipo::Messaggio);
+
+    // 120 days from Sunday 2 January 2000: 17 Saturdays, 4 of them in January.
+    test::Clicca(finestra.get(), QStringLiteral("Command3"));
+    const auto attiva = [&] {
+        return qobject_cast<FinestraCiclo2*>(finestra->Area()->activeSubWindow()->widget());
+    };
+    ASSERT_NE(attiva(), nullptr);
+    EXPECT_EQ(attiva()->LeggiParametri().riferimento, 120);
+    dialoghi.Rispondi(QStringLiteral("sab|"));
+    clicca();
+    EXPECT_EQ(ultimo().tipo, DialoghiScriptati::Tipo::GiorniEMesi);
+    EXPECT_EQ(ultimo().proposta, QString());
+    ASSERT_NE(attiva(), nullptr);
+    EXPECT_EQ(attiva()->windowTitle(), QStringLiteral("Strovel: Modulo 2 - solo sabato"));
+    EXPECT_EQ(attiva()->LeggiParametri().riferimento, 17);
+    dialoghi.Rispondi(QStringLiteral("sab|gen"));
+    clicca();
+    EXPECT_EQ(ultimo().proposta, QStringLiteral("sabato"));
+    EXPECT_EQ(attiva()->windowTitle(), QStringLiteral("Strovel: Modulo 2 - solo sabato; gennaio"));
+    EXPECT_EQ(attiva()->LeggiParametri().riferimento, 4);
+    // No draw in August: the filter stays as it was. Cancelling changes nothing either.
+    dialoghi.Rispondi(QStringLiteral("|ago"));
+    clicca();
+    EXPECT_EQ(ultimo().testo, QStringLiteral("Nessuna estrazione nei giorni e mesi scelti."));
+    clicca();
+    EXPECT_EQ(DescriviFiltro(finestra->FiltroDi(QStringLiteral("Ciclo2"))), "sabato; gennaio");
+    // Closed and opened again, the window keeps its kind's filter; the others have none.
+    finestra->Area()->activeSubWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::Clicca(finestra.get(), QStringLiteral("Command3"));
+    ASSERT_NE(attiva(), nullptr);
+    EXPECT_EQ(attiva()->LeggiParametri().riferimento, 4);
+    EXPECT_FALSE(finestra->FiltroDi(QStringLiteral("Strovel")).Attivo());
+    // A reload that shortens the archive to 20 days reaches the filtered window: 2 Saturdays.
+    contesto.archivio->TotEstrazioni = 20;
+    contesto.archivio->NumEstrazioniAnalisi = 20;
+    contesto.archivio->ModelloIdentita();
+    finestra->Ricaricato();
+    EXPECT_EQ(attiva()->LeggiParametri().riferimento, 2);
+    contesto.archivio->TotEstrazioni = 120;
+    contesto.archivio->NumEstrazioniAnalisi = 120;
+    contesto.archivio->ModelloIdentita();
+    finestra->Ricaricato();
+    // Nothing ticked: every draw again.
+    dialoghi.Rispondi(QStringLiteral("|"));
+    clicca();
+    EXPECT_EQ(attiva()->windowTitle(), QStringLiteral("Strovel: Modulo 2"));
+    EXPECT_EQ(attiva()->LeggiParametri().riferimento, 120);
 }
 
 TEST_F(Principale, PulsantiEdEtichette) {
