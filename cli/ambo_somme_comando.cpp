@@ -103,6 +103,7 @@ bool LeggiVersione(const Chiamata& c, VersioneAmbo& v) {
 class ComandoAmboSomme : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("ambo-somme"); }
+    bool ConFiltroCalendario() const override { return true; }
     QString Descrizione() const override {
         return QStringLiteral("Il metodo di Valdimo: l'ambo uguale su due ruote, i casi (Fg1) "
                               "della versione scelta o, con --riepilogo, il riepilogo (FgX).");

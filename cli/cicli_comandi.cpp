@@ -24,6 +24,7 @@ namespace {
 class ComandoCicli : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("cicli"); }
+    bool ConFiltroCalendario() const override { return true; }
     QString Descrizione() const override {
         return QStringLiteral("Il modulo cicli Strovel: ELABORA (o \"esamina tutte le ruote\") e "
                               "il suo elenco di formule, colonne 0..20.");
@@ -154,6 +155,7 @@ private:
 class ComandoCicli2 : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("cicli2"); }
+    bool ConFiltroCalendario() const override { return true; }
     QString Descrizione() const override {
         return QStringLiteral("Strovel: Modulo 2, RILEVA CICLI: i cicli con le presenze dei "
                               "numeri (FgCicli), la distribuzione (FgMax) o il riepilogo per "
@@ -261,6 +263,7 @@ public:
 class ComandoAmbiCicli : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("cicli-ambi"); }
+    bool ConFiltroCalendario() const override { return true; }
     QString Descrizione() const override {
         return QStringLiteral("Gli ambi nei cicli: ELABORA e la griglia degli ambi (Fg1), dei "
                               "cicli (Fg2) o dei gruppi di 2 o 3 ambi (FG9).");

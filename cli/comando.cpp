@@ -23,7 +23,7 @@ QString Comando::RigaUso() const {
         riga += QLatin1Char(' ') + Posizionali();
     }
     const QStringList obbligatorie = Obbligatorie();
-    for (const QCommandLineOption& o : Opzioni()) {
+    for (const QCommandLineOption& o : TutteLeOpzioni()) {
         const QString nome = o.names().constFirst();
         QString voce = QStringLiteral("--") + nome;
         if (!o.valueName().isEmpty()) {
@@ -33,6 +33,23 @@ QString Comando::RigaUso() const {
                                             : QStringLiteral(" [") + voce + QLatin1Char(']');
     }
     return riga;
+}
+
+QList<QCommandLineOption> Comando::TutteLeOpzioni() const {
+    QList<QCommandLineOption> opzioni = Opzioni();
+    if (ConFiltroCalendario()) {
+        opzioni +=
+            {ConValore(QStringLiteral("giorni"),
+                       QStringLiteral("Solo le estrazioni di questi giorni della settimana: "
+                                      "lun, mar, mer, gio, ven, sab, dom (o 1..7), "
+                                      "separati da virgole."),
+                       QStringLiteral("G")),
+             ConValore(QStringLiteral("mesi"),
+                       QStringLiteral("Solo le estrazioni di questi mesi: gen, feb, ..., dic "
+                                      "(o 1..12, anche 3-5), separati da virgole."),
+                       QStringLiteral("M"))};
+    }
+    return opzioni;
 }
 
 QCommandLineOption Interruttore(const QString& nome, const QString& descrizione) {
@@ -219,11 +236,46 @@ bool CaricaArchivio(const QString& percorso, DatabaseArchivio& db, Archivio& arc
     return true;
 }
 
+bool LeggiFiltroCalendario(const QCommandLineParser& parser, FiltroCalendario& filtro,
+                           QTextStream& errori) {
+    const QStringList date = parser.optionNames();
+    if (date.contains(QStringLiteral("giorni"))) {
+        const QString testo = parser.value(QStringLiteral("giorni"));
+        const auto giorni = LeggiGiorni(testo.toStdString());
+        if (!giorni) {
+            errori << QStringLiteral("Giorni non validi: %1 (lun, mar, mer, gio, ven, sab, dom o "
+                                     "da 1 a 7, separati da virgole).\n")
+                          .arg(testo);
+            return false;
+        }
+        filtro.giorni = *giorni;
+    }
+    if (date.contains(QStringLiteral("mesi"))) {
+        const QString testo = parser.value(QStringLiteral("mesi"));
+        const auto mesi = LeggiMesi(testo.toStdString());
+        if (!mesi) {
+            errori << QStringLiteral("Mesi non validi: %1 (gen, feb, ..., dic o da 1 a 12, "
+                                     "separati da virgole).\n")
+                          .arg(testo);
+            return false;
+        }
+        filtro.mesi = *mesi;
+    }
+    return true;
+}
+
 std::unique_ptr<Archivio> ArchivioDelComando(const Chiamata& c) {
     DatabaseArchivio db;
     auto archivio = std::make_unique<Archivio>();
     if (!CaricaArchivio(c.posizionali[0], db, *archivio, c.errori)) {
         return nullptr;
+    }
+    if (c.filtro.Attivo()) {
+        *archivio = FiltraArchivio(*archivio, c.filtro);
+        if (archivio->TotEstrazioni == 0) {
+            c.errori << QStringLiteral("Nessuna estrazione nei giorni e mesi scelti.\n");
+            return nullptr;
+        }
     }
     return archivio;
 }

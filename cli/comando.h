@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "core/filtro_calendario.h"
+
 #include <array>
 #include <memory>
 #include <optional>
@@ -37,6 +39,8 @@ struct Chiamata {
     QStringList posizionali;
     QTextStream& uscita;
     QTextStream& errori;
+    /// "--giorni" and "--mesi": the draws the command's archive keeps.
+    FiltroCalendario filtro{};
 
     bool Presente(const QString& nome) const { return parser.isSet(nome); }
     std::optional<QString> Valore(const QString& nome) const;
@@ -56,6 +60,10 @@ public:
     virtual QList<QCommandLineOption> Opzioni() const = 0;
     /// Options a command cannot run without.
     virtual QStringList Obbligatorie() const { return {}; }
+    /// Whether the command chooses draws, and so takes "--giorni" and "--mesi".
+    virtual bool ConFiltroCalendario() const { return false; }
+    /// Opzioni(), then "--giorni" and "--mesi" for a command that chooses draws.
+    QList<QCommandLineOption> TutteLeOpzioni() const;
     virtual int Esegui(const Chiamata& c) const = 0;
 
     /// "strovel-cli NOME POSIZIONALI [--opzione VALORE] ...".
@@ -97,8 +105,11 @@ bool Apri(const QString& percorso, DatabaseArchivio& db, QTextStream& errori);
 /// Opens and loads an archive database into `archivio`.
 bool CaricaArchivio(const QString& percorso, DatabaseArchivio& db, Archivio& archivio,
                     QTextStream& errori);
-/// The archive database named by the command's first argument, loaded in memory; nothing
-/// (after the reason on stderr) when it cannot be.
+/// Reads "--giorni" and "--mesi" into `filtro`; false after telling what is wrong.
+bool LeggiFiltroCalendario(const QCommandLineParser& parser, FiltroCalendario& filtro,
+                           QTextStream& errori);
+/// The archive database named by the command's first argument, loaded in memory and reduced to
+/// the draws of the command's filter; nothing (after the reason on stderr) when it cannot be.
 std::unique_ptr<Archivio> ArchivioDelComando(const Chiamata& c);
 /// At most one of `nomi` may be given; otherwise false after telling which.
 bool AlPiuUna(const Chiamata& c, const QStringList& nomi);

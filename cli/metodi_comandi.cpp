@@ -77,6 +77,7 @@ const QString MessaggioConfigurazione = QStringLiteral("Attenzione ! manca una c
 class ComandoAmbataDinamica : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("ambata-dinamica"); }
+    bool ConFiltroCalendario() const override { return true; }
     QString Descrizione() const override {
         return QStringLiteral("L'ambata dinamica: RILEVAZIONE, CONFIGURA ed ELABORA, stampa la "
                               "griglia dei casi (o il riepilogo, o MIGLIORI).");
@@ -207,6 +208,7 @@ private:
 class ComandoCinquinaSpiona : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("cinquina-spiona"); }
+    bool ConFiltroCalendario() const override { return true; }
     QString Descrizione() const override {
         return QStringLiteral("La cinquina spiona: ELABORA e la tabella dei numeri ordinata su "
                               "Pres (o i casi, la verifica di un numero, i suoi compagni).");
@@ -308,6 +310,7 @@ public:
 class ComandoRitardi : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("ritardi"); }
+    bool ConFiltroCalendario() const override { return true; }
     QString Descrizione() const override {
         return QStringLiteral("Sequenza dei ritardi: PRESENZE (--presenze K) o PERIODO "
                               "(--periodo) e la griglia dei ritardi (Fg2).");
@@ -369,6 +372,7 @@ public:
 class ComandoMaltese : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("maltese"); }
+    bool ConFiltroCalendario() const override { return true; }
     QString Descrizione() const override {
         return QStringLiteral("Il quadrato Maltese, versione semplificata per ambata (o, con "
                               "--cinquina, la cinquina per ambo e terno): i casi o, con "

@@ -65,7 +65,7 @@ QString AiutoComando(const Comando& c) {
     QString t = QStringLiteral("Uso:\n") +
                 Piega(c.RigaUso(), QStringLiteral("  "), QStringLiteral("      ")) +
                 QLatin1Char('\n') + Piega(c.Descrizione(), QString(), QString());
-    const QList<QCommandLineOption> opzioni = c.Opzioni();
+    const QList<QCommandLineOption> opzioni = c.TutteLeOpzioni();
     if (!opzioni.isEmpty()) {
         t += QStringLiteral("\nOpzioni:\n");
         for (const QCommandLineOption& o : opzioni) {
@@ -123,7 +123,7 @@ int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& error
     }
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QList<QCommandLineOption> opzioni = comando->Opzioni();
+    const QList<QCommandLineOption> opzioni = comando->TutteLeOpzioni();
     parser.addOptions(opzioni);
     const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")},
                                    QStringLiteral("Mostra le opzioni del comando."));
@@ -146,7 +146,11 @@ int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& error
         errori << UsoGenerale();
         return CodiceUso;
     }
-    return comando->Esegui({parser, posizionali, uscita, errori});
+    FiltroCalendario filtro;
+    if (!LeggiFiltroCalendario(parser, filtro, errori)) {
+        return CodiceUso;
+    }
+    return comando->Esegui({parser, posizionali, uscita, errori, filtro});
 }
 
 } // namespace strovel::cli

@@ -118,7 +118,13 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {cicli,
          {QStringLiteral("--atteso"), QStringLiteral("--fuori-campione"), QStringLiteral("200")}},
         {cicli, opzione("--fuori-campione", "301")},
-        {cicli2, {QStringLiteral("--atteso")}}, // the cycle grid has no ranking
+        {ritardi, {periodo, QStringLiteral("--giorni"), QStringLiteral("xyz")}},
+        {ritardi, {periodo, QStringLiteral("--giorni"), QString()}},
+        {cicli2, opzione("--mesi", "13")},
+        {cicli2, opzione("--mesi", "mar-mag")},
+        {cicli2, opzione("--giorni", "dom")}, // the demo draws on Tuesday, Thursday, Saturday
+        {QStringLiteral("info"), opzione("--giorni", "sab")}, // the archive is not filtered
+        {cicli2, {QStringLiteral("--atteso")}},               // the cycle grid has no ranking
         {cicli2,
          {QStringLiteral("--griglia"), QStringLiteral("numeri"), QStringLiteral("--atteso"),
           QStringLiteral("--fuori-campione"), QStringLiteral("200")}},
@@ -182,6 +188,38 @@ TEST_F(MetodiCli, RiepilogoSenzaCasi) {
     EXPECT_EQ(e.uscita, QStringLiteral("\tVal\tPercentuale\nN° Casi\t0\t\nPositivi\t0\t\n"
                                        "Negativi\t0\t\nIn gioco\t0\t\n"));
     EXPECT_EQ(e.errori.trimmed(), QStringLiteral("Attenzione ! manca una configurazione."));
+}
+
+TEST_F(MetodiCli, GiorniEMesiScelgonoLeEstrazioni) {
+    // Every day ticked is no filter; Tuesday and Thursday with Saturday are every demo draw.
+    const QStringList base = {QStringLiteral("--periodo"), QStringLiteral("--ruote"),
+                              QStringLiteral("BA")};
+    const QString tutte = Esegui(QStringLiteral("ritardi"), base).uscita;
+    EXPECT_EQ(Esegui(QStringLiteral("ritardi"),
+                     base + QStringList{QStringLiteral("--giorni"), QStringLiteral("1-7")})
+                  .uscita,
+              tutte);
+    EXPECT_EQ(Esegui(QStringLiteral("ritardi"),
+                     base + QStringList{QStringLiteral("--giorni"), QStringLiteral("mar,gio,sab")})
+                  .uscita,
+              tutte);
+    // Saturdays alone: the range holds other draws, so the grid changes.
+    const Esito sabati =
+        Esegui(QStringLiteral("ritardi"),
+               base + QStringList{QStringLiteral("--giorni"), QStringLiteral("sab")});
+    EXPECT_EQ(sabati.codice, 0);
+    EXPECT_NE(sabati.uscita, tutte);
+    // 300 demo draws, a third of them on Saturday: the reference goes up to 100.
+    EXPECT_EQ(
+        Esegui(QStringLiteral("cicli2"), {QStringLiteral("--giorni"), QStringLiteral("sab"),
+                                          QStringLiteral("--riferimento"), QStringLiteral("101")})
+            .codice,
+        2);
+    EXPECT_EQ(
+        Esegui(QStringLiteral("cicli2"), {QStringLiteral("--giorni"), QStringLiteral("sab"),
+                                          QStringLiteral("--riferimento"), QStringLiteral("100")})
+            .codice,
+        0);
 }
 
 } // namespace
