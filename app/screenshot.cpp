@@ -19,6 +19,7 @@
 #include "storage/crea_archivio.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/dialogo_filtro.h"
 #include "ui/grafico.h"
 #include "ui/griglia_selezione.h"
 #include "ui/traduzioni.h"
@@ -246,6 +247,26 @@ int main(int argc, char* argv[]) {
     ciclo2->findChild<QTabWidget*>(QStringLiteral("SchedeRisultati"))->setCurrentIndex(2);
     ciclo2->findChild<QTabWidget*>(QStringLiteral("SchedeAmbate"))->setCurrentIndex(0);
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("15_ciclo2_abbinamenti"));
+    // The presences per cycle of the number on FgB1's seventh row.
+    ciclo2->findChild<QTableWidget*>(QStringLiteral("FgB1"))->setCurrentCell(6, 0);
+    if (auto* grafico = ciclo2->GraficoPresenze()) {
+        ok &= Salva(grafico, uscita, QStringLiteral("26_grafico_presenze"));
+        grafico->close();
+    }
+    // "Giorni e mesi": the dialog, then the window opened again on the Saturdays of autumn.
+    {
+        strovel::FiltroCalendario f;
+        f.giorni[5] = true;
+        f.mesi[8] = f.mesi[9] = f.mesi[10] = true;
+        strovel::DialogoFiltro dialogo(f);
+        ok &= Salva(&dialogo, uscita, QStringLiteral("27_giorni_e_mesi"));
+        dialoghi.Rispondi(QStringLiteral("sab|set,ott,nov"));
+        principale->GiorniEMesi();
+        auto* filtrata = principale->findChild<strovel::FinestraCiclo2*>();
+        massimizza(filtrata);
+        filtrata->RilevaCicli_();
+        ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("28_ciclo2_sabati_autunno"));
+    }
 
     // The ambo cycles of the numbers 1..20 by CC, with the best pairs of ambi, then the second
     // tab on the first rows.
