@@ -94,11 +94,13 @@ FinestraPrincipale::FinestraPrincipale(Contesto& contesto, QWidget* padre)
     AggiornaEtichetteModello();
     // A right-click on a number in any grid draws its delays on every wheel over the whole
     // analysis range.
+    // A window on some weekdays or months draws it over its own draws.
     ImpostaGraficoRitardi([this](QWidget* origine, int numero) {
-        ApriGraficoRitardi(origine, *c_.archivio, numero, [this] {
+        const Archivio* a = &ArchivioDi(origine);
+        ApriGraficoRitardi(origine, *a, numero, [a] {
             SceltaGrafico s;
             s.ruote.fill(true);
-            s.fine = c_.archivio->NumEstrazioniAnalisi;
+            s.fine = a->NumEstrazioniAnalisi;
             return s;
         });
     });
@@ -357,6 +359,17 @@ QMdiSubWindow* FinestraPrincipale::ApriModulo(const QString& tipo) {
         }
         return finestra;
     });
+}
+
+const Archivio& FinestraPrincipale::ArchivioDi(const QWidget* w) const {
+    for (const auto& [tipo, f] : filtri_) {
+        const auto finestra = finestre_.find(tipo);
+        if (finestra != finestre_.end() && finestra->second != nullptr &&
+            finestra->second->isAncestorOf(w)) {
+            return *f.archivio;
+        }
+    }
+    return *c_.archivio;
 }
 
 FiltroCalendario FinestraPrincipale::FiltroDi(const QString& tipo) const {

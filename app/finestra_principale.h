@@ -53,6 +53,8 @@ public:
     void GiorniEMesi();
     /// The filter of the windows of kind `tipo` (inactive when none).
     FiltroCalendario FiltroDi(const QString& tipo) const;
+    /// The archive a widget's window reads: its filtered draws, or the whole archive.
+    const Archivio& ArchivioDi(const QWidget* w) const;
 
 private:
     using Creatore = QWidget* (FinestraPrincipale::*)(const ServiziFinestra&);

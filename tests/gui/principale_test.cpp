@@ -9,11 +9,16 @@
 #include "tests/support/supporto.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/grafico.h"
+#include "ui/menu_griglia.h"
 
 #include <QCalendarWidget>
+#include <QChart>
 #include <QLabel>
+#include <QLineSeries>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -164,6 +169,18 @@ TEST_F(Principale, GiorniEMesiPerLaFinestraAttiva) {
     contesto.archivio->NumEstrazioniAnalisi = 120;
     contesto.archivio->ModelloIdentita();
     finestra->Ricaricato();
+    // A chart from a grid of the filtered window runs over its draws only.
+    attiva()->RilevaCicli_();
+    auto* fgB1 = test::Trova<QTableWidget>(attiva(), QStringLiteral("FgB1"));
+    QMenu* menu = MenuGriglia(fgB1, fgB1->visualItemRect(fgB1->item(0, 0)).center());
+    ASSERT_NE(menu, nullptr);
+    menu->actions().back()->trigger();
+    delete menu;
+    auto* grafico = attiva()->findChild<FinestraGrafico*>(QStringLiteral("GraficoRitardi"));
+    ASSERT_NE(grafico, nullptr);
+    EXPECT_EQ(qobject_cast<QLineSeries*>(grafico->Grafico()->series().value(0))->count(), 4);
+    EXPECT_EQ(finestra->ArchivioDi(fgB1).TotEstrazioni, 4);
+    EXPECT_EQ(&finestra->ArchivioDi(finestra.get()), contesto.archivio.get());
     // Nothing ticked: every draw again.
     dialoghi.Rispondi(QStringLiteral("|"));
     clicca();
