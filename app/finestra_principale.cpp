@@ -392,10 +392,13 @@ void FinestraPrincipale::GiorniEMesi() {
                                              "applicare il filtro."));
         return;
     }
-    const auto scelto = c_.dialoghi.GiorniEMesi(this, FiltroDi(tipo));
-    if (!scelto || *scelto == FiltroDi(tipo)) {
+    // The window may close while the dialog is open.
+    const QPointer<QMdiSubWindow> finestra(attiva);
+    auto scelto = c_.dialoghi.GiorniEMesi(this, FiltroDi(tipo));
+    if (!scelto || scelto->Normalizzato() == FiltroDi(tipo).Normalizzato()) {
         return;
     }
+    *scelto = scelto->Normalizzato();
     std::unique_ptr<Archivio> filtrato;
     if (scelto->Attivo()) {
         filtrato = std::make_unique<Archivio>(FiltraArchivio(*c_.archivio, *scelto));
@@ -407,7 +410,7 @@ void FinestraPrincipale::GiorniEMesi() {
     }
     // The window is made again on the new draws: the old one goes first, with the archive it
     // reads.
-    delete attiva;
+    delete finestra;
     filtri_.erase(tipo);
     if (filtrato) {
         filtri_[tipo] = {*scelto, std::move(filtrato)};

@@ -6,6 +6,7 @@
 #include "bench/archivio_reale.h"
 #include "bench/servizi_bench.h"
 #include "core/archivio.h"
+#include "core/filtro_calendario.h"
 #include "cycles/ambi_cicli.h"
 #include "cycles/ambi_cicli_window.h"
 #include "cycles/ciclo2.h"
@@ -124,6 +125,16 @@ void BM_GraficoPresenze(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GraficoPresenze)->Unit(benchmark::kMillisecond);
+
+// "Giorni e mesi": the Saturday draws of the whole archive, numbered again, presences built.
+void BM_FiltraArchivio(benchmark::State& state) {
+    strovel::FiltroCalendario sabati;
+    sabati.giorni[5] = true;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(strovel::FiltraArchivio(*archivio, sabati).TotEstrazioni);
+    }
+}
+BENCHMARK(BM_FiltraArchivio)->Unit(benchmark::kMillisecond);
 
 strovel::ParametriAmbiCicli Ambi() {
     strovel::ParametriAmbiCicli p;

@@ -21,6 +21,9 @@ namespace strovel::cli {
 
 namespace {
 
+const QString MancanoRuote = QStringLiteral("Attenzione si deve selezionare almeno una ruota di "
+                                            "rilevazione ed una su cui giocare\n");
+
 class ComandoCicli : public Comando {
 public:
     QString Nome() const override { return QStringLiteral("cicli"); }
@@ -112,15 +115,14 @@ public:
         if (!Intero(c, QStringLiteral("fuori-campione"), 1, p.riferimento, riferimento)) {
             return CodiceUso;
         }
+        if (riferimento > 0) {
+            return FuoriCampione(c, *archivio, p, tutte, riferimento, csv);
+        }
         const EsitoStrovel e = tutte ? EsaminaTutteLeOperazioni(*archivio, p, perRitardo)
                                      : ElaboraStrovel(*archivio, p, perRitardo);
         if (e.mancanoRuote) {
-            c.errori << QStringLiteral("Attenzione si deve selezionare almeno una ruota di "
-                                       "rilevazione ed una su cui giocare\n");
+            c.errori << MancanoRuote;
             return CodiceErrore;
-        }
-        if (riferimento > 0) {
-            return FuoriCampione(c, *archivio, p, tutte, riferimento, csv);
         }
         ScriviTabella(TabellaFormule(e.formule, 21), csv, c.uscita);
         if (c.Presente(QStringLiteral("atteso"))) {
@@ -138,6 +140,10 @@ private:
     static int FuoriCampione(const Chiamata& c, const Archivio& a, const ParametriStrovel& p,
                              bool tutte, int riferimento, bool csv) {
         const FuoriCampioneStrovel f = VerificaFuoriCampione(a, p, tutte, riferimento);
+        if (f.mancanoRuote) {
+            c.errori << MancanoRuote;
+            return CodiceErrore;
+        }
         if (!f.scelta) {
             c.errori << QStringLiteral("Nessuna formula all'estrazione %1.\n").arg(riferimento);
             return CodiceErrore;

@@ -114,7 +114,15 @@ Archivio Archivio::FinoA(int ultima) const {
     a.TotEstrazioni = static_cast<std::int16_t>(ultima);
     a.UltimaEstrazione = std::min(a.UltimaEstrazione, a.TotEstrazioni);
     a.NumEstrazioniAnalisi = std::min(a.NumEstrazioniAnalisi, a.TotEstrazioni);
-    a.ModelloIdentita();
+    // The model list keeps its entries up to the last draw kept.
+    a.IndiciModello.assign(1, 0);
+    for (int k = 1; k <= NumIndiciModello; ++k) {
+        const int i = IndiciModello[static_cast<std::size_t>(k)];
+        if (i >= 1 && i <= ultima) {
+            a.IndiciModello.push_back(static_cast<std::int16_t>(i));
+        }
+    }
+    a.NumIndiciModello = static_cast<std::int16_t>(a.IndiciModello.size() - 1);
     a.CostruisciPresenze();
     return a;
 }

@@ -99,7 +99,7 @@ public:
 
     /// The archive as it stood after draw `ultima` (1..TotEstrazioni): the later draws are
     /// wiped, so that a method run on it cannot see them; the analysis range ends there too
-    /// and the model list covers the draws kept.
+    /// and the model list keeps its entries up to there.
     Archivio FinoA(int ultima) const;
 
 private:

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <vector>
 
 namespace strovel {
@@ -79,7 +80,13 @@ bool LeggiVoce(std::string voce, const std::array<std::string_view, N>& nomi,
     }
     const std::string minuscola = Minuscolo(voce);
     for (std::size_t i = 0; i < N; ++i) {
-        if (minuscola == nomi[i] || (minuscola.size() == 3 && nomi[i].substr(0, 3) == minuscola)) {
+        // "lunedi" stands for "lunedì" too.
+        std::string senzaAccento(nomi[i]);
+        if (const auto accento = senzaAccento.find("ì"); accento != std::string::npos) {
+            senzaAccento.replace(accento, std::string_view("ì").size(), "i");
+        }
+        if (minuscola == nomi[i] || minuscola == senzaAccento ||
+            (minuscola.size() == 3 && nomi[i].substr(0, 3) == minuscola)) {
             scelte[i] = true;
             return true;
         }
@@ -106,6 +113,17 @@ std::optional<std::array<bool, N>> LeggiElenco(std::string_view testo,
 
 bool FiltroCalendario::Attivo() const {
     return !(Nessuno(giorni) || Tutti(giorni)) || !(Nessuno(mesi) || Tutti(mesi));
+}
+
+FiltroCalendario FiltroCalendario::Normalizzato() const {
+    FiltroCalendario f = *this;
+    if (Tutti(f.giorni)) {
+        f.giorni.fill(false);
+    }
+    if (Tutti(f.mesi)) {
+        f.mesi.fill(false);
+    }
+    return f;
 }
 
 bool FiltroCalendario::Ammette(std::string_view data) const {
@@ -168,12 +186,24 @@ Archivio FiltraArchivio(const Archivio& a, const FiltroCalendario& f) {
         }
         b.DateEstrazioni[static_cast<std::size_t>(n)] =
             a.DateEstrazioni[static_cast<std::size_t>(i)];
-        b.ProgressivoAnno[static_cast<std::size_t>(n)] =
-            a.ProgressivoAnno[static_cast<std::size_t>(i)];
-        b.ProgressivoMese[static_cast<std::size_t>(n)] =
-            a.ProgressivoMese[static_cast<std::size_t>(i)];
     }
     b.TotEstrazioni = static_cast<std::int16_t>(n);
+    // The progressive numbers count the kept draws: the first kept Saturday of a month is its
+    // first draw, so that month ends are found among the kept draws.
+    std::optional<Data> prima;
+    for (int k = 1; k <= n; ++k) {
+        const std::optional<Data> d = LeggiData(b.DateEstrazioni[static_cast<std::size_t>(k)]);
+        const auto precedente = [&](std::vector<std::int16_t>& v) {
+            return static_cast<std::int16_t>(v[static_cast<std::size_t>(k - 1)] + 1);
+        };
+        const bool stessoAnno = d && prima && d->anno == prima->anno;
+        const bool stessoMese = stessoAnno && d->mese == prima->mese;
+        b.ProgressivoAnno[static_cast<std::size_t>(k)] =
+            stessoAnno ? precedente(b.ProgressivoAnno) : std::int16_t{1};
+        b.ProgressivoMese[static_cast<std::size_t>(k)] =
+            stessoMese ? precedente(b.ProgressivoMese) : std::int16_t{1};
+        prima = d;
+    }
     // The last kept draw at or before a limit of the original archive.
     const auto finoA = [&](int limite) {
         int k = 0;

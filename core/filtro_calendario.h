@@ -17,6 +17,9 @@ struct FiltroCalendario {
 
     /// Whether it leaves out any draw: some day or some month ticked, not all of them.
     bool Attivo() const;
+    /// The same filter with a group of all boxes ticked written as none ticked: two filters that
+    /// keep the same draws are then equal.
+    FiltroCalendario Normalizzato() const;
     /// Whether a draw dated `data` (dd/mm/yyyy) passes; a date that cannot be read does not
     /// pass an active filter.
     bool Ammette(std::string_view data) const;
@@ -38,8 +41,9 @@ std::optional<std::array<bool, 7>> LeggiGiorni(std::string_view testo);
 std::optional<std::array<bool, 12>> LeggiMesi(std::string_view testo);
 
 /// The archive of the draws the filter lets through, in their order and numbered again from 1:
-/// numbers, dates and progressive numbers kept, the analysis range ending at the last kept draw
-/// of the original range, the model list made of the kept draws of the original one.
+/// numbers and dates kept, the progressive numbers in the month and year counted again over the
+/// kept draws, the analysis range ending at the last kept draw of the original range, the model
+/// list made of the kept draws of the original one.
 Archivio FiltraArchivio(const Archivio& a, const FiltroCalendario& f);
 
 } // namespace strovel

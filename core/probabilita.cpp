@@ -49,16 +49,16 @@ double ProbabilitaEstrazione(int giocati, int sorte, int totale, int estratti) {
     return p;
 }
 
-double ProbabilitaSottoinsieme(int giocati, int presi, int estratti) {
-    if (presi < 0 || presi > giocati || giocati > 90) {
+double ProbabilitaSottoinsieme(int giocati, int presi, int estratti, int totale) {
+    if (presi < 0 || presi > giocati || giocati > totale) {
         return 0;
     }
-    return Combinazioni(90 - giocati, estratti - presi) / Combinazioni(90, estratti);
+    return Combinazioni(totale - giocati, estratti - presi) / Combinazioni(totale, estratti);
 }
 
 double ProbabilitaCombinazioni(int giocati, const std::function<bool(std::span<const int>)>& vince,
-                               int estratti) {
-    giocati = std::clamp(giocati, 0, 90);
+                               int estratti, int totale) {
+    giocati = std::clamp(giocati, 0, totale);
     estratti = std::clamp(estratti, 0, 5);
     // Every subset of at most `estratti` indices, in lexicographic order.
     std::array<int, 5> usciti{};
@@ -66,7 +66,7 @@ double ProbabilitaCombinazioni(int giocati, const std::function<bool(std::span<c
     const auto visita = [&](const auto& self, int quanti, int da) -> void {
         const std::span<const int> s(usciti.data(), static_cast<std::size_t>(quanti));
         if (vince(s)) {
-            p += ProbabilitaSottoinsieme(giocati, quanti, estratti);
+            p += ProbabilitaSottoinsieme(giocati, quanti, estratti, totale);
         }
         if (quanti == estratti) {
             return;
@@ -108,16 +108,40 @@ double MassimoAtteso(int quanti, int prove, double p) {
 }
 
 double MassimoAtteso(double quanti, const std::vector<double>& probabilita) {
-    if (quanti < 1 || probabilita.empty()) {
-        return 0;
+    return MassimoAtteso(std::vector<SerieUguali>{{quanti, probabilita}});
+}
+
+double MassimoAtteso(const std::vector<SerieUguali>& gruppi) {
+    // E[max] = sum over k >= 1 of P(max >= k) = 1 - prod over groups of (1 - P(count >= k))^n;
+    // the tails are summed from the top so that tiny ones keep their digits.
+    std::vector<std::vector<double>> code;
+    std::size_t lunghezza = 0;
+    for (const SerieUguali& g : gruppi) {
+        if (g.quanti < 1 || g.probabilita.empty()) {
+            continue;
+        }
+        std::vector<double> d = Distribuzione(g.probabilita);
+        for (std::size_t k = d.size() - 1; k >= 1; --k) {
+            d[k - 1] = std::min(1.0, d[k - 1] + d[k]);
+        }
+        lunghezza = std::max(lunghezza, d.size());
+        code.push_back(std::move(d));
     }
-    // E[max] = sum over k >= 1 of P(max >= k) = 1 - (1 - P(count >= k))^quanti; the tails are
-    // summed from the top so that tiny ones keep their digits.
-    const std::vector<double> d = Distribuzione(probabilita);
-    double atteso = 0, coda = 0;
-    for (std::size_t k = d.size() - 1; k >= 1; --k) {
-        coda = std::min(1.0, coda + d[k]);
-        atteso += coda >= 1 ? 1 : -std::expm1(quanti * std::log1p(-coda));
+    double atteso = 0;
+    for (std::size_t k = 1; k < lunghezza; ++k) {
+        double logNessuna = 0; // log P(every series below k)
+        bool certa = false;
+        std::size_t g = 0;
+        for (const SerieUguali& gruppo : gruppi) {
+            if (gruppo.quanti < 1 || gruppo.probabilita.empty()) {
+                continue;
+            }
+            const double coda = k < code[g].size() ? code[g][k] : 0;
+            certa = certa || coda >= 1;
+            logNessuna += coda >= 1 ? 0 : gruppo.quanti * std::log1p(-coda);
+            ++g;
+        }
+        atteso += certa ? 1 : -std::expm1(logNessuna);
     }
     return atteso;
 }

@@ -22,13 +22,13 @@ double ProbabilitaEstrazione(int giocati, int sorte, int totale = 90, int estrat
 /// The probability that, of `giocati` numbers played, exactly a given `presi` of them (and none
 /// of the others) are among the `estratti` numbers drawn from 90 (the five of a wheel, or those
 /// at the positions a window watches).
-double ProbabilitaSottoinsieme(int giocati, int presi, int estratti = 5);
+double ProbabilitaSottoinsieme(int giocati, int presi, int estratti = 5, int totale = 90);
 
 /// The probability that the played numbers a draw brings out make a hit: `vince` gets the
 /// indices (0..giocati - 1, increasing) of the played numbers that came out, every possible
 /// subset of at most `estratti` of them weighed by its probability.
 double ProbabilitaCombinazioni(int giocati, const std::function<bool(std::span<const int>)>& vince,
-                               int estratti = 5);
+                               int estratti = 5, int totale = 90);
 
 /// The probability that a play hits at least once over `ruote` wheels and `colpi` draws, the
 /// draws and wheels being independent: 1 - (1 - p)^(ruote * colpi).
@@ -53,6 +53,12 @@ Confronto ConfrontaConIlCaso(const std::vector<double>& probabilita, int positiv
 double MassimoAtteso(int quanti, int prove, double p);
 /// The same when the trials of a series have their own probabilities (cases with fewer colpi).
 double MassimoAtteso(double quanti, const std::vector<double>& probabilita);
+/// The best among groups of series: `quanti` series of each group's trials.
+struct SerieUguali {
+    double quanti = 0;
+    std::vector<double> probabilita;
+};
+double MassimoAtteso(const std::vector<SerieUguali>& gruppi);
 
 /// The two summary rows of a comparison: {"Atteso per caso", expected positives, their
 /// percentage} and {"Probabilità", "", the tail as a percentage}, numbers with one decimal.

@@ -30,7 +30,7 @@ struct AttesoCicli {
 AttesoCicli AttesoAmbi(const Archivio& a, const ElaborazioneAmbi& e);
 /// "Elabora 2 ambi" / "Elabora 3 ambi": every group of `membri` of the first rows.
 AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membri);
-/// "Per caso: 2.1 cicli a ambo, 6.0 il migliore di 435".
+/// "Per caso: 2.1 cicli per ambo, 6.0 il migliore di 435".
 std::string TestoAttesoCicli(const AttesoCicli& c, const char* cosa);
 
 /// The ambo with most cycles at an earlier reference, verified on the cycles after it.

@@ -73,12 +73,12 @@ Tabella SessioneAmbiCicli::Gruppi(int membri, const Progresso& progresso) const 
 }
 
 std::string SessioneAmbiCicli::AttesoAmbi() const {
-    return elaborato_ ? TestoAttesoCicli(strovel::AttesoAmbi(a_, e1_), "a ambo") : std::string();
+    return elaborato_ ? TestoAttesoCicli(strovel::AttesoAmbi(a_, e1_), "per ambo") : std::string();
 }
 
 std::string SessioneAmbiCicli::AttesoGruppi(int membri) const {
     return TestoAttesoCicli(strovel::AttesoGruppi(a_, e1_, membri),
-                            membri == 2 ? "a gruppo di 2 ambi" : "a gruppo di 3 ambi");
+                            membri == 2 ? "per gruppo di 2 ambi" : "per gruppo di 3 ambi");
 }
 
 std::pair<bool, std::string> SessioneAmbiCicli::FuoriCampione(const ParametriAmbiCicli& p,

@@ -105,7 +105,7 @@ CCAttesoCicli AttesoNumeri(const Rilevazione& r) {
 }
 
 std::string TestoAttesoNumeri(const CCAttesoCicli& c) {
-    return "CC per caso: " + UnDecimale(c.medio) + " a numero, " + UnDecimale(c.migliore) +
+    return "CC per caso: " + UnDecimale(c.medio) + " per numero, " + UnDecimale(c.migliore) +
            " il migliore di 90";
 }
 

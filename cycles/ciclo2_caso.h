@@ -28,7 +28,7 @@ struct CCAttesoCicli {
     double migliore = 0;
 };
 CCAttesoCicli AttesoNumeri(const Rilevazione& r);
-/// "CC per caso: 4.1 a numero, 8.0 il migliore di 90".
+/// "CC per caso: 4.1 per numero, 8.0 il migliore di 90".
 std::string TestoAttesoNumeri(const CCAttesoCicli& c);
 
 /// The number with most cycles at an earlier reference, verified on the cycles after it.

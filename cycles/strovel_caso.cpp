@@ -8,14 +8,49 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace strovel {
 
 namespace {
 
-/// The draws of a play window the archive holds.
-int ColpiNellArchivio(const Finestra& w, int totEstrazioni) {
-    return std::max(0, std::min(w.ultima, totEstrazioni) - std::max(w.prima, 1) + 1);
+/// A cycle's colpi the archive holds, and whether the considered draw is one of them: the
+/// module reads the ambata in the considered draw, which falls in the play window when Salto
+/// leaves Considera past the cycle's end.
+struct ColpiCiclo {
+    int colpi = 0;
+    bool considerata = false;
+};
+ColpiCiclo Colpi(const Archivio& a, int colpi, const Ciclo& c, int riferimento, bool stop) {
+    const Finestra w = FinestraDiGioco(c, colpi, a.TotEstrazioni, riferimento, stop);
+    const int prima = std::max(w.prima, 1);
+    const int ultima = std::min<int>(w.ultima, a.TotEstrazioni);
+    return {std::max(0, ultima - prima + 1), c.considerata >= prima && c.considerata <= ultima};
+}
+
+/// A cycle positive by chance: q for each colpo, q0 for the considered draw when it is one.
+double ProbabilitaCiclo(const ColpiCiclo& c, double q, double q0) {
+    if (c.colpi == 0) {
+        return 0;
+    }
+    const int altri = c.considerata ? c.colpi - 1 : c.colpi;
+    return 1 - (c.considerata ? 1 - q0 : 1.0) * std::pow(1 - q, altri);
+}
+
+/// The number at the formula's position in a draw, 0 when there is none.
+int Considerato(const Archivio& a, const FormulaStrovel& f, int k) {
+    const int n = a.Estratti(k, f.r1, f.p);
+    return n >= 1 && n <= 90 ? n : 0;
+}
+
+/// The chance an ambata has in the draw it was read in, on the play wheel: there the number n
+/// at the formula's position is out for sure, so on the same wheel an ambata equal to n is out
+/// and any other is one of the remaining four out of 89; on another wheel 5/90.
+double AmbataNellaConsiderata(const FormulaStrovel& f, int n, int ambata) {
+    if (f.r1 != f.r2 || n == 0) {
+        return ProbabilitaEstrazione(1, 1);
+    }
+    return ambata == n ? 1.0 : ProbabilitaEstrazione(1, 1, 89, 4);
 }
 
 int Conta(const std::array<bool, 11>& ruote) {
@@ -35,15 +70,67 @@ const RigaFormula* Prima(const std::vector<RigaFormula>& righe) {
 
 } // namespace
 
-std::vector<double> ProbabilitaAmbataCicli(const Archivio& a, const ParametriStrovel& p,
-                                           const std::vector<Ciclo>& cicli) {
+std::vector<double> ProbabilitaFormulaCicli(const Archivio& a, const ParametriStrovel& p,
+                                            const std::vector<Ciclo>& cicli,
+                                            const FormulaStrovel& f, int riferimento, bool stop) {
     std::vector<double> probabilita;
-    const double q = 1 - ProbabilitaEstrazione(1, 1);
     for (const Ciclo& c : cicli) {
-        const Finestra w = FinestraDiGioco(c, p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
-        probabilita.push_back(1 - std::pow(q, ColpiNellArchivio(w, a.TotEstrazioni)));
+        const int ambata = AmbataStrovel(a, f, c.considerata);
+        const double q0 = AmbataNellaConsiderata(f, Considerato(a, f, c.considerata), ambata);
+        probabilita.push_back(ambata == 0
+                                  ? 0
+                                  : ProbabilitaCiclo(Colpi(a, p.colpi, c, riferimento, stop),
+                                                     ProbabilitaEstrazione(1, 1), q0));
     }
     return probabilita;
+}
+
+std::vector<SerieUguali> FormuleACaso(const Archivio& a, const EsitoStrovel& e) {
+    const ParametriStrovel& p = e.parametri;
+    std::vector<Operazione> operazioni = {p.operazione};
+    if (e.tutteOperazioni) {
+        operazioni.clear();
+        for (const auto voce : VociOperazione) {
+            operazioni.push_back(*OperazioneDaVoce(voce));
+        }
+    }
+    int stesse = 0; // wheels both of detection and of play
+    for (std::size_t r = 0; r < 11; ++r) {
+        stesse += p.rilevazione[r] && p.gioco[r] ? 1 : 0;
+    }
+    std::vector<ColpiCiclo> colpi;
+    for (const Ciclo& c : e.cicli) {
+        colpi.push_back(Colpi(a, p.colpi, c, p.riferimento, p.stop));
+    }
+    const auto serie = [&](double q0) {
+        std::vector<double> v;
+        for (const ColpiCiclo& c : colpi) {
+            v.push_back(ProbabilitaCiclo(c, ProbabilitaEstrazione(1, 1), q0));
+        }
+        return v;
+    };
+    const double tutte =
+        Conta(p.rilevazione) * 5.0 * 90 * Conta(p.gioco) * static_cast<double>(operazioni.size());
+    // A formula reading and playing one wheel: its ambata is the number read (s of the 90 do
+    // so for this operation and fixed value) or one of the other four of that draw.
+    std::map<int, double> perUguali; // s -> formulas
+    for (const Operazione op : operazioni) {
+        for (int f = 0; f <= 89; ++f) {
+            int s = 0;
+            for (int n = 1; n <= 90; ++n) {
+                s += Deriva(op, n, f) == n ? 1 : 0;
+            }
+            perUguali[s] += stesse * 5.0;
+        }
+    }
+    std::vector<SerieUguali> gruppi = {
+        {tutte - stesse * 5.0 * 90 * static_cast<double>(operazioni.size()),
+         serie(ProbabilitaEstrazione(1, 1))}};
+    for (const auto& [uguali, quante] : perUguali) {
+        const double x = uguali / 90.0;
+        gruppi.push_back({quante, serie(x + (1 - x) * ProbabilitaEstrazione(1, 1, 89, 4))});
+    }
+    return gruppi;
 }
 
 std::optional<CasoFormule> ConfrontaFormule(const Archivio& a, const EsitoStrovel& e) {
@@ -54,9 +141,9 @@ std::optional<CasoFormule> ConfrontaFormule(const Archivio& a, const EsitoStrove
     CasoFormule c;
     const ParametriStrovel& p = e.parametri;
     c.formule = Conta(p.rilevazione) * 5.0 * 90 * Conta(p.gioco) * (e.tutteOperazioni ? 6 : 1);
-    const std::vector<double> probabilita = ProbabilitaAmbataCicli(a, p, e.cicli);
-    c.primo = ConfrontaConIlCaso(probabilita, prima->p1);
-    c.migliore = MassimoAtteso(c.formule, probabilita);
+    c.primo = ConfrontaConIlCaso(
+        ProbabilitaFormulaCicli(a, p, e.cicli, *prima->formula, p.riferimento, p.stop), prima->p1);
+    c.migliore = MassimoAtteso(FormuleACaso(a, e));
     return c;
 }
 
@@ -68,26 +155,46 @@ std::string TestoCasoFormule(const CasoFormule& c) {
 }
 
 Confronto ConfrontaStatistica(const Archivio& a, const ParametriStrovel& p,
-                              const std::vector<EsitoCiclo>& esiti) {
+                              const FormulaStrovel& formula, const std::vector<EsitoCiclo>& esiti) {
     std::vector<double> probabilita;
     int positivi = 0;
     for (const EsitoCiclo& e : esiti) {
-        // The distinct numbers of the quartina, the ambata first when it is a number.
-        std::vector<int> numeri;
-        for (const int n : e.numeri) {
-            if (n >= 1 && n <= 90 && std::find(numeri.begin(), numeri.end(), n) == numeri.end()) {
-                numeri.push_back(n);
+        // The distinct numbers of the quartina; `ambata` marks the ambata among them.
+        const auto distinti = [&](int tolto) {
+            std::vector<int> numeri;
+            for (const int n : e.numeri) {
+                if (n >= 1 && n <= 90 && n != tolto &&
+                    std::find(numeri.begin(), numeri.end(), n) == numeri.end()) {
+                    numeri.push_back(n);
+                }
             }
+            return numeri;
+        };
+        // Out in one draw: the ambata, or two numbers (`certi` of them known to be out).
+        const auto vince = [&](const std::vector<int>& numeri, int certi) {
+            return [&, certi](std::span<const int> usciti) {
+                for (const int i : usciti) {
+                    if (numeri[static_cast<std::size_t>(i)] == e.numeri[0]) {
+                        return true;
+                    }
+                }
+                return certi + static_cast<int>(usciti.size()) >= 2;
+            };
+        };
+        const std::vector<int> tutti = distinti(0);
+        const double q = ProbabilitaCombinazioni(static_cast<int>(tutti.size()), vince(tutti, 0));
+        // In the considered draw on the same wheel the number read is out for sure.
+        double q0 = q;
+        const int n = Considerato(a, formula, e.ciclo.considerata);
+        if (formula.r1 == formula.r2 && n != 0) {
+            const std::vector<int> altri = distinti(n);
+            const int certi = static_cast<int>(tutti.size() - altri.size());
+            q0 = e.numeri[0] == n ? 1.0
+                                  : ProbabilitaCombinazioni(static_cast<int>(altri.size()),
+                                                            vince(altri, certi), 4, 89);
         }
-        const bool conAmbata = !numeri.empty() && numeri.front() == e.numeri[0];
-        const double perEstrazione =
-            ProbabilitaCombinazioni(static_cast<int>(numeri.size()), [&](std::span<const int> s) {
-                return (conAmbata && !s.empty() && s.front() == 0) || s.size() >= 2;
-            });
-        const Finestra w =
-            FinestraDiGioco(e.ciclo, p.colpi, a.TotEstrazioni, p.riferimento, p.stop);
-        probabilita.push_back(1 -
-                              std::pow(1 - perEstrazione, ColpiNellArchivio(w, a.TotEstrazioni)));
+        probabilita.push_back(
+            ProbabilitaCiclo(Colpi(a, p.colpi, e.ciclo, p.riferimento, p.stop), q, q0));
         positivi += e.positivo ? 1 : 0;
     }
     return ConfrontaConIlCaso(probabilita, positivi);
@@ -100,6 +207,7 @@ FuoriCampioneStrovel VerificaFuoriCampione(const Archivio& a, ParametriStrovel p
     const Archivio allora = a.FinoA(riferimento);
     const EsitoStrovel prima =
         tutteOperazioni ? EsaminaTutteLeOperazioni(allora, p) : ElaboraStrovel(allora, p);
+    f.mancanoRuote = prima.mancanoRuote;
     f.cicliDentro = static_cast<int>(prima.cicli.size());
     const RigaFormula* scelta = Prima(prima.formule);
     if (scelta == nullptr) {
@@ -114,8 +222,6 @@ FuoriCampioneStrovel VerificaFuoriCampione(const Archivio& a, ParametriStrovel p
             f.cicli.push_back(c);
         }
     }
-    std::vector<double> probabilita;
-    const double q = 1 - ProbabilitaEstrazione(1, 1);
     for (const Ciclo& c : f.cicli) {
         const Finestra w = FinestraDiGioco(c, usati.colpi, a.TotEstrazioni, a.TotEstrazioni, false);
         const int ambata = AmbataStrovel(a, formula, c.considerata);
@@ -125,9 +231,9 @@ FuoriCampioneStrovel VerificaFuoriCampione(const Archivio& a, ParametriStrovel p
         }
         f.positivi += uscita ? 1 : 0;
         f.inGioco += !uscita && c.inizioGioco + usati.colpi - 1 > a.TotEstrazioni ? 1 : 0;
-        probabilita.push_back(1 - std::pow(q, ColpiNellArchivio(w, a.TotEstrazioni)));
     }
-    f.confronto = ConfrontaConIlCaso(probabilita, f.positivi);
+    f.confronto = ConfrontaConIlCaso(
+        ProbabilitaFormulaCicli(a, usati, f.cicli, formula, a.TotEstrazioni, false), f.positivi);
     return f;
 }
 

@@ -14,10 +14,16 @@ namespace strovel {
 
 class Archivio;
 
-/// Per cycle, the probability that one number played as ambata on one wheel comes out by chance
-/// in the cycle's play window (the draws of it the archive holds).
-std::vector<double> ProbabilitaAmbataCicli(const Archivio& a, const ParametriStrovel& p,
-                                           const std::vector<Ciclo>& cicli);
+/// Per cycle, the probability that formula `f`'s ambata comes out by chance on its play wheel
+/// in the cycle's play window (the draws of it the archive holds, up to `riferimento` with
+/// `stop`). When the window holds the considered draw and the formula reads and plays one
+/// wheel, that draw is not left to chance: the number read is out there.
+std::vector<double> ProbabilitaFormulaCicli(const Archivio& a, const ParametriStrovel& p,
+                                            const std::vector<Ciclo>& cicli,
+                                            const FormulaStrovel& f, int riferimento, bool stop);
+/// The formulas a search weighs, as groups alike by chance: those reading and playing different
+/// wheels, and those on one wheel by how often their ambata is the number read.
+std::vector<SerieUguali> FormuleACaso(const Archivio& a, const EsitoStrovel& e);
 
 /// The formula list against chance.
 struct CasoFormule {
@@ -31,13 +37,15 @@ std::optional<CasoFormule> ConfrontaFormule(const Archivio& a, const EsitoStrove
 /// caso: 11.2."
 std::string TestoCasoFormule(const CasoFormule& c);
 
-/// STATISTICA's positive cycles against chance: per cycle, the probability that in one draw of
-/// its play window the ambata, or two numbers of the quartina, come out on the play wheel.
+/// STATISTICA's positive cycles of `formula` against chance: per cycle, the probability that in
+/// one draw of its play window the ambata, or two numbers of the quartina, come out on the play
+/// wheel (in the considered draw, knowing the number read there).
 Confronto ConfrontaStatistica(const Archivio& a, const ParametriStrovel& p,
-                              const std::vector<EsitoCiclo>& esiti);
+                              const FormulaStrovel& formula, const std::vector<EsitoCiclo>& esiti);
 
 /// The first formula of the list at an earlier reference, verified on the cycles after it.
 struct FuoriCampioneStrovel {
+    bool mancanoRuote = false;         ///< no detection or no play wheel: nothing searched
     std::optional<RigaFormula> scelta; ///< the most hits at the reference
     int cicliDentro = 0;               ///< cycles laid at the reference
     std::vector<Ciclo> cicli;          ///< the cycles wholly after the reference

@@ -87,7 +87,10 @@ std::pair<Tabella, Tabella> SessioneStrovel::Statistica(int riga) const {
 }
 
 std::string SessioneStrovel::CasoStatistica(int riga) const {
-    return TestoConfronto(ConfrontaStatistica(a_, esito_.parametri, Esiti(riga)));
+    const auto& formula = esito_.formule[static_cast<std::size_t>(riga)].formula;
+    return formula
+               ? TestoConfronto(ConfrontaStatistica(a_, esito_.parametri, *formula, Esiti(riga)))
+               : std::string();
 }
 
 std::string SessioneStrovel::CasoFormule() const {

@@ -143,6 +143,7 @@ void FinestraStrovel::Accogli(EsitoStrovel e) {
         return;
     }
     MostraFormule();
+    lblCasoStatistica_->clear();
     Mostra(fgS_, sessione_.Compagni());
     if (!sessione_.Esito().cicli.empty()) {
         MostraCiclo(0);
@@ -224,6 +225,7 @@ void FinestraStrovel::EvidenziaUltimeNegative() {
         return;
     }
     Mostra(fg1_, sessione_.UltimeNegative(*n));
+    lblCasoStatistica_->clear(); // Fg1 now holds the last formula, not the one of the note
     MostraFormule();
 }
 

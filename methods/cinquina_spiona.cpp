@@ -310,7 +310,7 @@ std::string TestoFuoriCampioneSpia(const FuoriCampioneCinquina& f, int riferimen
 }
 
 std::string TestoCCAtteso(const CCAtteso& c) {
-    return "CC per caso: " + UnDecimale(c.medio) + " a numero, " + UnDecimale(c.migliore) +
+    return "CC per caso: " + UnDecimale(c.medio) + " per numero, " + UnDecimale(c.migliore) +
            " il migliore di 90";
 }
 

@@ -81,7 +81,7 @@ struct CCAtteso {
     double migliore = 0;
 };
 CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const EsitoCinquina& e);
-/// "CC per caso: 4.2 a numero, 8.1 il migliore di 90".
+/// "CC per caso: 4.2 per numero, 8.1 il migliore di 90".
 std::string TestoCCAtteso(const CCAtteso& c);
 
 /// Out of sample: ELABORA as of draw `riferimento` (no later draw looked at) offers the first

@@ -151,6 +151,10 @@ TEST(FinoA, LeEstrazioniSuccessiveSpariscono) {
     EXPECT_FALSE(b.Presente(3, 0, 31));
     EXPECT_FALSE(b.Presente(4, 10, 45));
     EXPECT_EQ(b.DateEstrazioni[3], "");
+    // A model list from draw 2 keeps its entries up to the reference.
+    a.ModelloDaEstrazioneIniziale(2);
+    EXPECT_EQ(a.FinoA(3).NumIndiciModello, 2);
+    EXPECT_EQ(a.FinoA(3).IndiciModello[1], 2);
     // The original is untouched.
     EXPECT_EQ(a.TotEstrazioni, 4);
     EXPECT_TRUE(a.Presente(4, 10, 45));

@@ -25,12 +25,14 @@ TEST(FiltroCalendario, LetturaEDescrizione) {
     }
     EXPECT_FALSE(LeggiMesi("13"));
     EXPECT_FALSE(LeggiMesi("gennaioo"));
+    EXPECT_EQ(LeggiGiorni("lunedi,Venerdì"), LeggiGiorni("lun,ven"));
 
     FiltroCalendario f;
     EXPECT_FALSE(f.Attivo());
     EXPECT_EQ(DescriviFiltro(f), "");
     f.giorni = *LeggiGiorni("1-7"); // every day is no filter
     EXPECT_FALSE(f.Attivo());
+    EXPECT_EQ(f.Normalizzato(), FiltroCalendario{});
     f.mesi = *LeggiMesi("gen,feb");
     EXPECT_TRUE(f.Attivo());
     EXPECT_EQ(DescriviFiltro(f), "gennaio, febbraio");
@@ -75,8 +77,9 @@ TEST(FiltroCalendario, ArchivioDelleEstrazioniTenute) {
         EXPECT_TRUE(b.Presente(k, 3, i));
         EXPECT_EQ(b.DateEstrazioni[static_cast<std::size_t>(k)],
                   a.DateEstrazioni[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(b.ProgressivoAnno[static_cast<std::size_t>(k)],
-                  a.ProgressivoAnno[static_cast<std::size_t>(i)]);
+        // Counted again over the Saturdays: 1..4 in January, 1..4 in February, 1..8 in the year.
+        EXPECT_EQ(b.ProgressivoMese[static_cast<std::size_t>(k)], (k - 1) % 4 + 1);
+        EXPECT_EQ(b.ProgressivoAnno[static_cast<std::size_t>(k)], k);
     }
     EXPECT_EQ(b.Estratti(9, 3, 1), 0);
     EXPECT_EQ(b.UltimaEstrazione, 8);
@@ -93,6 +96,19 @@ TEST(FiltroCalendario, ArchivioDelleEstrazioniTenute) {
     EXPECT_EQ(c.TotEstrazioni, 8); // Mondays and Saturdays of February 2023
     EXPECT_EQ(c.Data(1), "04/02/2023");
     EXPECT_EQ(FiltraArchivio(a, FiltroCalendario{}).TotEstrazioni, 60);
+    // Decembers of two years: the month starts again with the year.
+    Archivio d;
+    const char* date[] = {"30/12/2022", "31/12/2022", "01/12/2023", "02/12/2023"};
+    for (int i = 1; i <= 4; ++i) {
+        d.DateEstrazioni[static_cast<std::size_t>(i)] = date[i - 1];
+    }
+    d.TotEstrazioni = 4;
+    FiltroCalendario dicembre;
+    dicembre.mesi[11] = true;
+    const Archivio e = FiltraArchivio(d, dicembre);
+    EXPECT_EQ(e.ProgressivoMese[2], 2);
+    EXPECT_EQ(e.ProgressivoMese[3], 1);
+    EXPECT_EQ(e.ProgressivoAnno[3], 1);
     FiltroCalendario agosto;
     agosto.mesi[7] = true;
     EXPECT_EQ(FiltraArchivio(a, agosto).TotEstrazioni, 0);

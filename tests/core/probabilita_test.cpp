@@ -135,6 +135,16 @@ TEST(Probabilita, CombinazioniEMassimoConProveDiverse) {
     // coins reaches every count of a short series.
     EXPECT_NEAR(MassimoAtteso(1e6, {1.0, 0.5, 0.5}), 3.0, 1e-9);
     EXPECT_EQ(MassimoAtteso(5.0, {}), 0);
+    // Groups of series: two groups of one series each are one group of two; a certain series
+    // beside an impossible one gives its count.
+    EXPECT_NEAR(MassimoAtteso({{1, {0.5, 0.2}}, {1, {0.5, 0.2}}}), MassimoAtteso(2.0, {0.5, 0.2}),
+                1e-12);
+    EXPECT_NEAR(MassimoAtteso({{3, {1.0, 1.0}}, {1000, {0.0, 0.0, 0.0}}}), 2, 1e-12);
+    EXPECT_NEAR(MassimoAtteso({{1, {0.3}}, {1, {0.6}}}), 1 - 0.7 * 0.4, 1e-12);
+    // Four drawn among 89 (a draw whose other number is known): the same enumeration.
+    EXPECT_NEAR(ProbabilitaCombinazioni(
+                    3, [](std::span<const int> u) { return !u.empty(); }, 4, 89),
+                ProbabilitaEstrazione(3, 1, 89, 4), 1e-12);
 }
 
 TEST(Probabilita, SimulazioneSullArchivioReale) {

@@ -63,14 +63,76 @@ TEST(CasoStrovel, FormuleEStatisticaControLaFormula) {
     const double perEstrazione =
         ProbabilitaEstrazione(1, 1) +
         (1 - ProbabilitaEstrazione(1, 1)) * ProbabilitaEstrazione(3, 2, 89, 5);
-    Confronto s = ConfrontaStatistica(*a, e.parametri, {caso});
+    const FormulaStrovel& prima = *e.formule.front().formula;
+    Confronto s = ConfrontaStatistica(*a, e.parametri, prima, {caso});
     EXPECT_NEAR(s.attesi, 1 - std::pow(1 - perEstrazione, 9), 1e-12);
     // A repeated number counts once; without an ambata two numbers are needed.
     caso.numeri = {0, 20, 20, 40};
-    s = ConfrontaStatistica(*a, e.parametri, {caso});
+    s = ConfrontaStatistica(*a, e.parametri, prima, {caso});
     EXPECT_NEAR(s.attesi, 1 - std::pow(1 - ProbabilitaEstrazione(2, 2), 9), 1e-12);
     caso.positivo = true;
-    EXPECT_EQ(ConfrontaStatistica(*a, e.parametri, {caso, caso}).positivi, 2);
+    EXPECT_EQ(ConfrontaStatistica(*a, e.parametri, prima, {caso, caso}).positivi, 2);
+}
+
+TEST(CasoStrovel, LaConsiderataNeiColpiNonELasciataAlCaso) {
+    // Salto 2 and Considera = Durata: the considered draw is the second colpo of the play window.
+    const auto a = test::ArchivioCasuale(600, 48);
+    ParametriStrovel p = Strovel(590);
+    p.salto = 2;
+    const auto cicli = CostruisciCicli(590, 15, 18, 18, 2);
+    ASSERT_EQ(cicli[3].considerata, cicli[3].inizioGioco + 1);
+    const double q = ProbabilitaEstrazione(1, 1);
+    const double resto = std::pow(1 - q, 8);
+    // Read and played on Cagliari: "+ 0" plays the number read, out for sure; "+ 5" another
+    // number, one of the four others of that draw with 4/89. On another wheel: 5/90.
+    const auto su = [&](int r1, int f, int r2) {
+        return ProbabilitaFormulaCicli(*a, p, cicli, {r1, 2, f, Operazione::Somma, r2}, 590, false);
+    };
+    EXPECT_NEAR(su(1, 0, 1)[3], 1, 1e-12);
+    EXPECT_NEAR(su(1, 5, 1)[3], 1 - (1 - 4.0 / 89) * resto, 1e-12);
+    EXPECT_NEAR(su(1, 0, 2)[3], 1 - (1 - q) * resto, 1e-12);
+
+    // The random formulas of a search on BA and CA for both: per operation and fixed value,
+    // the same-wheel ones with "+ 0" form a group of their own.
+    p.rilevazione = test::SoloRuote({0, 1});
+    p.gioco = test::SoloRuote({0, 1, 2});
+    const EsitoStrovel e = ElaboraStrovel(*a, p);
+    const auto gruppi = FormuleACaso(*a, e);
+    double quante = 0;
+    for (const SerieUguali& g : gruppi) {
+        quante += g.quanti;
+    }
+    EXPECT_EQ(quante, 2 * 5 * 90 * 3);
+    ASSERT_EQ(gruppi.size(), 3u);
+    EXPECT_EQ(gruppi[0].quanti, 2 * 5 * 90 * 3 - 2 * 5 * 90); // reading and playing apart
+    EXPECT_EQ(gruppi[1].quanti, 2 * 5 * 89);                  // another number of the draw
+    EXPECT_EQ(gruppi[2].quanti, 2 * 5);                       // the number read itself
+    EXPECT_NEAR(gruppi[2].probabilita[3], 1, 1e-12);
+    const auto caso = ConfrontaFormule(*a, e);
+    ASSERT_TRUE(caso);
+    EXPECT_GT(caso->migliore, 14); // "+ 0" on one wheel hits every cycle with colpi
+
+    // STATISTICA in the considered draw, knowing the number n read there: the ambata n is out;
+    // another ambata needs itself or two of the rest among the other four of 89; when n is a
+    // companion, one more number is enough.
+    const FormulaStrovel f{1, 2, 0, Operazione::Somma, 1};
+    const int n = a->Estratti(cicli[3].considerata, 1, 2);
+    const auto altro = [&](int k) { return (n + 10 * k - 1) % 90 + 1; }; // not n, all different
+    EsitoCiclo caso2;
+    caso2.ciclo = cicli[3];
+    caso2.numeri = {n, altro(1), altro(2), altro(3)};
+    EXPECT_NEAR(ConfrontaStatistica(*a, p, f, {caso2}).attesi, 1, 1e-12);
+    caso2.numeri = {altro(1), altro(2), altro(3), altro(4)};
+    const double perEstrazione =
+        ProbabilitaEstrazione(1, 1) +
+        (1 - ProbabilitaEstrazione(1, 1)) * ProbabilitaEstrazione(3, 2, 89, 5);
+    const double q0 = 4.0 / 89 + (1 - 4.0 / 89) * ProbabilitaEstrazione(3, 2, 88, 4);
+    EXPECT_NEAR(ConfrontaStatistica(*a, p, f, {caso2}).attesi,
+                1 - (1 - q0) * std::pow(1 - perEstrazione, 8), 1e-12);
+    caso2.numeri = {altro(1), n, altro(2), altro(3)};
+    EXPECT_NEAR(ConfrontaStatistica(*a, p, f, {caso2}).attesi,
+                1 - (1 - ProbabilitaEstrazione(3, 1, 89, 4)) * std::pow(1 - perEstrazione, 8),
+                1e-12);
 }
 
 TEST(CasoStrovel, FuoriCampioneNonVedeIlFuturoEVerificaDopo) {

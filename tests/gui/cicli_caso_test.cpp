@@ -66,8 +66,11 @@ TEST_F(StrovelCaso, NoteEVerificaFuoriCampione) {
     Clicca("Command1");
     EXPECT_EQ(Nota(w.get(), "LblCasoStatistica").toStdString(),
               TestoConfronto(ConfrontaStatistica(
-                  *archivio, e.parametri,
+                  *archivio, e.parametri, *e.formule[2].formula,
                   StatisticaFormula(*archivio, e.parametri, e.cicli, e.formule[2]))));
+    // A new run leaves no note of the earlier STATISTICA.
+    Clicca("Command3");
+    EXPECT_EQ(Nota(w.get(), "LblCasoStatistica"), QString());
     // "esamina tutte le ruote" weighs six times the formulas, and the check follows that mode.
     Clicca("Command9");
     EXPECT_NE(Nota(w.get(), "LblCaso").indexOf(QStringLiteral("Il migliore di 326700 formule")),
@@ -154,10 +157,10 @@ TEST_F(AmbiCicliCaso, NoteGraficoEVerificaFuoriCampione) {
     NumeriScelti scelti = Formazione('D', 2);
     const ElaborazioneAmbi e = ContaAmbi(*archivio, p, AmbiDi(scelti));
     EXPECT_EQ(Nota(w.get(), "LblAtteso").toStdString(),
-              TestoAttesoCicli(AttesoAmbi(*archivio, e), "a ambo"));
+              TestoAttesoCicli(AttesoAmbi(*archivio, e), "per ambo"));
     Clicca("Cmd_33");
     EXPECT_EQ(Nota(w.get(), "LblCaso").toStdString(),
-              TestoAttesoCicli(AttesoGruppi(*archivio, e, 3), "a gruppo di 3 ambi"));
+              TestoAttesoCicli(AttesoGruppi(*archivio, e, 3), "per gruppo di 3 ambi"));
 
     // The chart of row 4's ambo keeps to that ambo when a new ELABORA sorts the rows.
     Click("Fg1", 4, 1);

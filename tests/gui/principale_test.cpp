@@ -134,6 +134,12 @@ TEST_F(Principale, GiorniEMesiPerLaFinestraAttiva) {
     };
     ASSERT_NE(attiva(), nullptr);
     EXPECT_EQ(attiva()->LeggiParametri().riferimento, 120);
+    // Every day ticked keeps every draw: the window stays as it is.
+    FinestraCiclo2* prima = attiva();
+    dialoghi.Rispondi(QStringLiteral("1-7|"));
+    clicca();
+    EXPECT_EQ(attiva(), prima);
+    EXPECT_FALSE(finestra->FiltroDi(QStringLiteral("Ciclo2")).Attivo());
     dialoghi.Rispondi(QStringLiteral("sab|"));
     clicca();
     EXPECT_EQ(ultimo().tipo, DialoghiScriptati::Tipo::GiorniEMesi);

@@ -108,7 +108,7 @@ TEST(CinquinaSpiona, CCAttesoPerCaso) {
     }
     EXPECT_NEAR(cc / 90, c.medio, 0.15 * c.medio);
     EXPECT_EQ(AttesoCinquina(*a, p, EsitoCinquina{}).migliore, 0);
-    EXPECT_EQ(TestoCCAtteso({3.24, 6.81}), "CC per caso: 3.2 a numero, 6.8 il migliore di 90");
+    EXPECT_EQ(TestoCCAtteso({3.24, 6.81}), "CC per caso: 3.2 per numero, 6.8 il migliore di 90");
 }
 
 TEST(CinquinaSpiona, FuoriCampioneNonGuardaAvanti) {
