@@ -65,6 +65,7 @@ TEST(CasoStrovel, FormuleEStatisticaControLaFormula) {
         (1 - ProbabilitaEstrazione(1, 1)) * ProbabilitaEstrazione(3, 2, 89, 5);
     const FormulaStrovel& prima = *e.formule.front().formula;
     Confronto s = ConfrontaStatistica(*a, e.parametri, prima, {caso});
+    EXPECT_EQ(s.positivi, 0);
     EXPECT_NEAR(s.attesi, 1 - std::pow(1 - perEstrazione, 9), 1e-12);
     // A repeated number counts once; without an ambata two numbers are needed.
     caso.numeri = {0, 20, 20, 40};
@@ -174,6 +175,22 @@ TEST(CasoStrovel, FuoriCampioneNonVedeIlFuturoEVerificaDopo) {
     EXPECT_LT(h.confronto.coda, 0.01);
     EXPECT_NE(TestoFuoriCampioneStrovel(h, e).find("Dopo l'estrazione 500: 11 casi, 10 positivi"),
               std::string::npos);
+
+    // Cycles of 17 and 18 colpi: the second latest cycle plays 684..701, one past the last
+    // draw, so without its ambata it is still in play; the others' windows are over.
+    p.durata = 17;
+    p.colpi = 18;
+    const FuoriCampioneStrovel k = VerificaFuoriCampione(*a, p, false, e);
+    ASSERT_TRUE(k.scelta);
+    ASSERT_EQ(k.cicli[1].inizioGioco, 684);
+    const FormulaStrovel& kf = *k.scelta->formula;
+    const int ambata = AmbataStrovel(*a, kf, k.cicli[1].considerata);
+    bool uscita = false;
+    for (int i = 684; i <= 700; ++i) {
+        uscita = uscita || a->Presente(i, kf.r2, ambata);
+    }
+    EXPECT_FALSE(uscita); // this archive leaves it out, so the boundary counts
+    EXPECT_EQ(k.inGioco, uscita ? 1 : 2);
 }
 
 TEST(CasoCiclo2, InsiemiNumeriEFuoriCampione) {
@@ -191,6 +208,9 @@ TEST(CasoCiclo2, InsiemiNumeriEFuoriCampione) {
     const VerificaInsiemi v = VerificaNeiCicli(*a, r, uno);
     const Confronto c = ConfrontaVerifica(r, uno, v);
     EXPECT_EQ(c.casi, 15);
+    EXPECT_EQ(c.positivi, std::count_if(v.cicli.begin(), v.cicli.end(),
+                                        [](const VerificaCiclo& x) { return x.Positivo(); }));
+    EXPECT_LT(c.positivi, 15);
     EXPECT_NEAR(c.attesi, 15 * (1 - std::pow(1 - q, 2 * 5)), 1e-9);
     // Two sets sharing a number: the union is weighed, not the sum.
     const std::vector<InsiemePrevisione> due = {{1, {1, 2}, 1}, {2, {2, 3}, 1}};
@@ -224,6 +244,12 @@ TEST(CasoCiclo2, InsiemiNumeriEFuoriCampione) {
     EXPECT_EQ(PresenzeNeiCicli(r, 7).size(), 15u);
     EXPECT_EQ(PresenzeNeiCicli(r, 7)[2].presenze, r.presenze[2][7]);
 
+    // The Nazionale is not drawn in the first third of the archive: nothing to choose there.
+    ParametriCiclo2 nazionale = p;
+    nazionale.ruote = test::SoloRuote({10});
+    EXPECT_EQ(VerificaFuoriCampione(*a, nazionale, 150).numero, 0);
+    EXPECT_EQ(TestoFuoriCampione(VerificaFuoriCampione(*a, nazionale, 150), 150),
+              "Nessun numero uscito nei cicli fino all'estrazione 150.");
     // Out of sample: the choice at 400 stays whatever comes after; the cycles after it are
     // those of 18 back from 600 starting after 400.
     const FuoriCampioneCiclo2 f = VerificaFuoriCampione(*a, p, 400);
@@ -281,6 +307,9 @@ TEST(CasoAmbiCicli, AmbiGruppiEFuoriCampione) {
     EXPECT_EQ(PresenzeNeiCicli(e, 0)[4].presenze, e.ambi[0].volte[4]);
     EXPECT_TRUE(PresenzeNeiCicli(e, 66).empty());
 
+    ParametriAmbiCicli nazionale = p;
+    nazionale.ruote = test::SoloRuote({10});
+    EXPECT_EQ(VerificaFuoriCampione(*a, nazionale, AmbiDi(scelti), 150).n1, 0);
     const FuoriCampioneAmbi f = VerificaFuoriCampione(*a, p, AmbiDi(scelti), 300);
     ASSERT_GT(f.n1, 0);
     // Whole cycles of 20 back from 500 after 300: 481, 461, ..., 301.
