@@ -20,12 +20,20 @@ TEST(FiltroCalendario, LetturaEDescrizione) {
                                                       false, false, false, false, false, true}));
     EXPECT_EQ(LeggiMesi("mar")->at(2), true); // for months "mar" is March
     EXPECT_EQ(LeggiMesi("11-12")->at(10), true);
-    for (const char* sbagliato : {"", "xyz", "8", "0", "sab,", "3-1", "1-8", "sa", "lun-mer"}) {
+    for (const char* sbagliato :
+         {"", "xyz", "8", "0", "sab,", "3-1", "1-8", "sa", "lun-mer", "-3", "2-", "123", "1-2-3"}) {
         EXPECT_FALSE(LeggiGiorni(sbagliato)) << sbagliato;
     }
     EXPECT_FALSE(LeggiMesi("13"));
     EXPECT_FALSE(LeggiMesi("gennaioo"));
     EXPECT_EQ(LeggiGiorni("lunedi,Venerdì"), LeggiGiorni("lun,ven"));
+
+    EXPECT_EQ(NomeGiorno(7), "domenica");
+    EXPECT_EQ(NomeMese(12), "dicembre");
+    for (const int fuori : {0, 13}) {
+        EXPECT_EQ(NomeGiorno(fuori == 13 ? 8 : fuori), "");
+        EXPECT_EQ(NomeMese(fuori), "");
+    }
 
     FiltroCalendario f;
     EXPECT_FALSE(f.Attivo());
