@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -192,6 +193,31 @@ TEST_F(Principale, GiorniEMesiPerLaFinestraAttiva) {
     clicca();
     EXPECT_EQ(attiva()->windowTitle(), QStringLiteral("Strovel: Modulo 2"));
     EXPECT_EQ(attiva()->LeggiParametri().riferimento, 120);
+}
+
+TEST_F(Principale, StrisciaAreaEBarraDiAvanzamento) {
+    finestra->resize(1366, 768);
+    QApplication::processEvents();
+    // The range strip: its titles over its five labels, nothing on top of anything else; the
+    // window frame takes the rest of the height.
+    QStringList titoli;
+    for (const QLabel* l : finestra->findChildren<QLabel*>()) {
+        titoli << l->text();
+    }
+    for (const char* titolo : {"Inizio", "Fine", "N° estr"}) {
+        EXPECT_TRUE(titoli.contains(QString::fromUtf8(titolo))) << titolo;
+    }
+    EXPECT_EQ(test::Sovrapposizioni(finestra->centralWidget()), QStringList());
+    EXPECT_GT(finestra->Area()->height(), finestra->centralWidget()->height() * 2 / 3);
+    // A window's long work moves the main window's bar.
+    test::Clicca(finestra.get(), QStringLiteral("Command10"));
+    auto* strovel = finestra->findChild<FinestraStrovel*>();
+    ASSERT_NE(strovel, nullptr);
+    test::Clicca(strovel, QStringLiteral("LblSelTuttiR"));
+    test::Clicca(strovel, QStringLiteral("LblSelTuttiG"));
+    finestra->pb1()->setMaximum(1);
+    strovel->Elabora();
+    EXPECT_EQ(finestra->pb1()->maximum(), 89);
 }
 
 TEST_F(Principale, PulsantiEdEtichette) {
