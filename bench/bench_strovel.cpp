@@ -4,6 +4,7 @@
 #include "bench/archivio_reale.h"
 #include "core/archivio.h"
 #include "cycles/strovel.h"
+#include "cycles/strovel_caso.h"
 #include "storage/archivio_db.h"
 #include "storage/caricamento.h"
 #include "storage/crea_archivio.h"
@@ -54,6 +55,18 @@ void BM_EsaminaTutteLeOperazioni(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EsaminaTutteLeOperazioni)->Unit(benchmark::kMillisecond);
+
+// The note under the list after "esamina tutte le ruote", with Salto 2 so that the considered
+// draw is a colpo: the first formula against chance and the best of 326,700 random ones.
+void BM_CasoFormule(benchmark::State& state) {
+    auto p = Parametri();
+    p.salto = 2;
+    const auto e = strovel::EsaminaTutteLeOperazioni(*archivio, p);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(strovel::ConfrontaFormule(*archivio, e));
+    }
+}
+BENCHMARK(BM_CasoFormule)->Unit(benchmark::kMillisecond);
 
 // The fast search alone and the line-by-line oracle's whole run, in the same benchmark run.
 void BM_RicercaVeloce(benchmark::State& state) {
