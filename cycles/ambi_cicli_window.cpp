@@ -199,7 +199,10 @@ QWidget* FinestraAmbiCicli::CreaSchedaAmbi() {
     auto* tutto = new QSplitter(Qt::Vertical, pagina);
     tutto->addWidget(sopra);
     tutto->addWidget(Titolata(pagina, QStringLiteral("Ambi"), ConNota(pagina, fg1_, lblAtteso_)));
-    tutto->setStretchFactor(1, 2);
+    // The ambo grid, the one a player reads most, gets half of the height.
+    tutto->setStretchFactor(0, 1);
+    tutto->setStretchFactor(1, 1);
+    tutto->setSizes({50, 50});
     v->addWidget(tutto, 1);
     return pagina;
 }
