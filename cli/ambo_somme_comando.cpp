@@ -232,10 +232,7 @@ public:
             inizio = riferimento + 1;
         }
         const auto trovati = CercaAmbi(*archivio, FiltroEffettivo(f, o.versione), inizio, fine);
-        std::vector<EsitoAmbo> esiti;
-        for (const CasoAmbo& caso : trovati) {
-            esiti.push_back(GiocaAmbo(*archivio, caso, o));
-        }
+        const std::vector<EsitoAmbo> esiti = GiocaAmbi(*archivio, trovati, o);
         const bool csv = c.Presente(QStringLiteral("csv"));
         if (fuori || c.Presente(QStringLiteral("riepilogo"))) {
             ScriviTabella(TabellaRiepilogoSomme(RiassumiAmbo(esiti), o.versione), csv, c.uscita);

@@ -137,6 +137,16 @@ EsitoAmbo GiocaAmbo(const Archivio& a, const CasoAmbo& c, const OpzioniGiocoAmbo
     return e;
 }
 
+std::vector<EsitoAmbo> GiocaAmbi(const Archivio& a, const std::vector<CasoAmbo>& casi,
+                                 const OpzioniGiocoAmbo& o) {
+    std::vector<EsitoAmbo> esiti;
+    esiti.reserve(casi.size());
+    for (const CasoAmbo& c : casi) {
+        esiti.push_back(GiocaAmbo(a, c, o));
+    }
+    return esiti;
+}
+
 double ProbabilitaEstrazioneAmbo(const CasoAmbo& c, const OpzioniGiocoAmbo& opzioni) {
     const OpzioniGiocoAmbo o = OpzioniEffettive(opzioni);
     const std::vector<int> giocati = NumeriGiocati(c, o.versione);
@@ -192,6 +202,15 @@ RiepilogoAmbo RiassumiAmbo(const std::vector<EsitoAmbo>& esiti) {
     }
     r.negativi = r.casi - r.positivi - r.inCorso;
     return r;
+}
+
+std::string TestoFuoriCampioneAmbo(const Archivio& a, const FiltroAmbo& f,
+                                   const OpzioniGiocoAmbo& o, int riferimento, int fine) {
+    const auto casi = CercaAmbi(a, FiltroEffettivo(f, o.versione), riferimento + 1, fine);
+    const auto esiti = GiocaAmbi(a, casi, o);
+    const RiepilogoAmbo r = RiassumiAmbo(esiti);
+    return TestoVerificaDopo(riferimento, r.casi, r.positivi, r.inCorso,
+                             ConfrontaAmbi(casi, esiti, o));
 }
 
 } // namespace strovel

@@ -81,6 +81,9 @@ struct EsitoAmbo {
 /// The play of case `c` over draws k + 1 .. k + colpi, never past the archive's last draw: it
 /// ends at the first colpo with a hit (the ambata when played, or two played numbers together).
 EsitoAmbo GiocaAmbo(const Archivio& a, const CasoAmbo& c, const OpzioniGiocoAmbo& o);
+/// Every case played, in order.
+std::vector<EsitoAmbo> GiocaAmbi(const Archivio& a, const std::vector<CasoAmbo>& casi,
+                                 const OpzioniGiocoAmbo& o);
 
 /// The probability that chance alone makes the play of case `c` positive in one draw, the five
 /// numbers of each wheel drawn at random and independently: every subset of the played numbers
@@ -97,5 +100,10 @@ struct RiepilogoAmbo {
     friend bool operator==(const RiepilogoAmbo&, const RiepilogoAmbo&) = default;
 };
 RiepilogoAmbo RiassumiAmbo(const std::vector<EsitoAmbo>& esiti);
+
+/// "Verifica fuori campione": every case found after `riferimento` up to `fine`, played with
+/// the numbers its own draws give, summed up beside chance, in words.
+std::string TestoFuoriCampioneAmbo(const Archivio& a, const FiltroAmbo& f,
+                                   const OpzioniGiocoAmbo& o, int riferimento, int fine);
 
 } // namespace strovel

@@ -373,11 +373,7 @@ void FinestraAmboSomme::Esegui(VersioneAmbo versione) {
     const OpzioniGiocoAmbo o = LeggiOpzioni(versione);
     const std::vector<CasoAmbo> casi = CercaAmbi(archivio_, FiltroEffettivo(f, versione),
                                                  selettore_->Inizio(), selettore_->Fine());
-    std::vector<EsitoAmbo> esiti;
-    esiti.reserve(casi.size());
-    for (const CasoAmbo& c : casi) {
-        esiti.push_back(GiocaAmbo(archivio_, c, o));
-    }
+    const std::vector<EsitoAmbo> esiti = GiocaAmbi(archivio_, casi, o);
     fg1Dati_ = TabellaCasiSomme(archivio_, casi, esiti, o, tuttiINumeri_->isChecked());
     fgXDati_ = TabellaRiepilogoSomme(RiassumiAmbo(esiti), versione);
     lblCaso_->setText(casi.empty()
@@ -401,16 +397,9 @@ void FinestraAmboSomme::VerificaFuoriCampione() {
     }
     // The check plays the version the user ran last (VERSIONE 1 before any run).
     const OpzioniGiocoAmbo o = LeggiOpzioni(static_cast<VersioneAmbo>(versione_));
-    const auto casi = CercaAmbi(archivio_, FiltroEffettivo(f, o.versione), *riferimento + 1, fine);
-    std::vector<EsitoAmbo> esiti;
-    for (const CasoAmbo& c : casi) {
-        esiti.push_back(GiocaAmbo(archivio_, c, o));
-    }
-    const RiepilogoAmbo r = RiassumiAmbo(esiti);
     dialoghi_.Messaggio(
         this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
-        QString::fromStdString(TestoVerificaDopo(*riferimento, r.casi, r.positivi, r.inCorso,
-                                                 ConfrontaAmbi(casi, esiti, o))));
+        QString::fromStdString(TestoFuoriCampioneAmbo(archivio_, f, o, *riferimento, fine)));
 }
 
 } // namespace strovel
