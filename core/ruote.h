@@ -26,6 +26,15 @@ inline constexpr std::array<std::string_view, 11> ColonneRuote = {
     "Ba", "Ca", "Fi", "Ge", "Mi", "Na", "Pa", "Ro", "To", "Ve", "Nz"};
 
 /// The code of wheel r (0..10, or 11 for "TU") as a text.
+/// How many wheels (positions) of a selection are chosen.
+template <std::size_t N> constexpr int Scelte(const std::array<bool, N>& scelte) {
+    int n = 0;
+    for (const bool b : scelte) {
+        n += b ? 1 : 0;
+    }
+    return n;
+}
+
 inline std::string Sigla(int r) {
     return std::string(SigleRuote[static_cast<std::size_t>(r)]);
 }

@@ -9,14 +9,6 @@
 
 namespace strovel {
 
-namespace {
-
-int Ruote(const ParametriAmbiCicli& p) {
-    return static_cast<int>(std::count(p.ruote.begin(), p.ruote.end(), true));
-}
-
-} // namespace
-
 std::vector<double> ProbabilitaGruppoCicli(const Archivio& a, const std::vector<CicloAmbi>& cicli,
                                            int ruote, int membri) {
     // Played numbers 2j and 2j + 1 make ambo j.
@@ -42,7 +34,7 @@ AttesoCicli AttesoAmbi(const Archivio& a, const ElaborazioneAmbi& e) {
         return atteso;
     }
     // Rows counted on one wheel weigh one wheel.
-    const int ruote = e.ambi.front().ruota >= 0 ? 1 : Ruote(e.parametri);
+    const int ruote = e.ambi.front().ruota >= 0 ? 1 : Scelte(e.parametri.ruote);
     const auto probabilita = ProbabilitaGruppoCicli(a, e.cicli, ruote, 1);
     atteso.quanti = static_cast<double>(e.ambi.size());
     for (const double p : probabilita) {
@@ -59,7 +51,7 @@ AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membr
     if (atteso.quanti < 1) {
         return atteso;
     }
-    const int ruote = e.ambi.front().ruota >= 0 ? 1 : Ruote(e.parametri);
+    const int ruote = e.ambi.front().ruota >= 0 ? 1 : Scelte(e.parametri.ruote);
     const auto probabilita = ProbabilitaGruppoCicli(a, e.cicli, ruote, membri);
     for (const double p : probabilita) {
         atteso.medio += p;
@@ -104,7 +96,8 @@ FuoriCampioneAmbi VerificaFuoriCampione(const Archivio& a, const ParametriAmbiCi
         }
         f.positivi += uscito ? 1 : 0;
     }
-    f.confronto = ConfrontaConIlCaso(ProbabilitaGruppoCicli(a, f.cicli, Ruote(p), 1), f.positivi);
+    f.confronto =
+        ConfrontaConIlCaso(ProbabilitaGruppoCicli(a, f.cicli, Scelte(p.ruote), 1), f.positivi);
     return f;
 }
 

@@ -13,13 +13,9 @@ namespace strovel {
 
 namespace {
 
-int Conta(const auto& scelte) {
-    return static_cast<int>(std::count(scelte.begin(), scelte.end(), true));
-}
-
 /// The wheel-draws a cycle's observation window holds in the archive.
 int Prove(const ParametriCiclo2& p, const CicloOsservato& c, int totEstrazioni) {
-    return Conta(p.ruote) * std::max(0, UltimaOsservata(c, totEstrazioni) - c.inizio + 1);
+    return Scelte(p.ruote) * std::max(0, UltimaOsservata(c, totEstrazioni) - c.inizio + 1);
 }
 
 } // namespace
@@ -49,7 +45,7 @@ double ProbabilitaInsiemi(const ParametriCiclo2& p, const std::vector<InsiemePre
             ++quanti[static_cast<std::size_t>(dove - firme.begin())];
         }
     }
-    const int estratti = Conta(p.posizioni);
+    const int estratti = Scelte(p.posizioni);
     const std::size_t nInsiemi = std::min<std::size_t>(insiemi.size(), 64);
     std::vector<int> presi(nInsiemi, 0);
     double probabilita = 0;
@@ -91,7 +87,7 @@ Confronto ConfrontaVerifica(const Rilevazione& r, const std::vector<InsiemePrevi
 }
 
 CCAttesoCicli AttesoNumeri(const Rilevazione& r) {
-    const double q = ProbabilitaEstrazione(1, 1, 90, Conta(r.parametri.posizioni));
+    const double q = ProbabilitaEstrazione(1, 1, 90, Scelte(r.parametri.posizioni));
     std::vector<double> probabilita;
     for (const CicloOsservato& c : r.cicli) {
         probabilita.push_back(1 - std::pow(1 - q, Prove(r.parametri, c, r.totEstrazioni)));
@@ -136,7 +132,7 @@ FuoriCampioneCiclo2 VerificaFuoriCampione(const Archivio& a, const ParametriCicl
     f.numero = numeri.front().numero;
     f.cc = numeri.front().cc;
     f.cicli = CicliDopo(a, p, riferimento);
-    const double q = ProbabilitaEstrazione(1, 1, 90, Conta(p.posizioni));
+    const double q = ProbabilitaEstrazione(1, 1, 90, Scelte(p.posizioni));
     std::vector<double> probabilita;
     for (const CicloOsservato& c : f.cicli) {
         const int ultima = UltimaOsservata(c, a.TotEstrazioni);

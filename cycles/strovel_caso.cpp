@@ -53,10 +53,6 @@ double AmbataNellaConsiderata(const FormulaStrovel& f, int n, int ambata) {
     return ambata == n ? 1.0 : ProbabilitaEstrazione(1, 1, 89, 4);
 }
 
-int Conta(const std::array<bool, 11>& ruote) {
-    return static_cast<int>(std::count(ruote.begin(), ruote.end(), true));
-}
-
 /// The row with most hits: the top of the ranking, even when the list is sorted by delay.
 const RigaFormula* Prima(const std::vector<RigaFormula>& righe) {
     const RigaFormula* prima = nullptr;
@@ -110,7 +106,7 @@ std::vector<SerieUguali> FormuleACaso(const Archivio& a, const EsitoStrovel& e) 
         return v;
     };
     const double tutte =
-        Conta(p.rilevazione) * 5.0 * 90 * Conta(p.gioco) * static_cast<double>(operazioni.size());
+        Scelte(p.rilevazione) * 5.0 * 90 * Scelte(p.gioco) * static_cast<double>(operazioni.size());
     // A formula reading and playing one wheel: its ambata is the number read (s of the 90 do
     // so for this operation and fixed value) or one of the other four of that draw.
     std::map<int, double> perUguali; // s -> formulas
@@ -140,7 +136,7 @@ std::optional<CasoFormule> ConfrontaFormule(const Archivio& a, const EsitoStrove
     }
     CasoFormule c;
     const ParametriStrovel& p = e.parametri;
-    c.formule = Conta(p.rilevazione) * 5.0 * 90 * Conta(p.gioco) * (e.tutteOperazioni ? 6 : 1);
+    c.formule = Scelte(p.rilevazione) * 5.0 * 90 * Scelte(p.gioco) * (e.tutteOperazioni ? 6 : 1);
     c.primo = ConfrontaConIlCaso(
         ProbabilitaFormulaCicli(a, p, e.cicli, *prima->formula, p.riferimento, p.stop), prima->p1);
     c.migliore = MassimoAtteso(FormuleACaso(a, e));
