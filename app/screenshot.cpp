@@ -21,6 +21,7 @@
 #include "ui/dialoghi.h"
 #include "ui/dialogo_filtro.h"
 #include "ui/grafico.h"
+#include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/traduzioni.h"
 
@@ -125,7 +126,7 @@ int main(int argc, char* argv[]) {
     }
     strovel->Elabora();
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("04_strovel"));
-    strovel->findChild<QTableWidget*>(QStringLiteral("FgY"))->setCurrentCell(0, 1);
+    strovel->findChild<strovel::GrigliaTabella*>(QStringLiteral("FgY"))->setCurrentCell(0, 1);
     strovel->Statistica();
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("05_strovel_statistica"));
     // The archive window, each tab, and the small draw list.
@@ -207,7 +208,7 @@ int main(int argc, char* argv[]) {
     ambata->Elabora();
     ambata->findChild<QTableWidget*>(QStringLiteral("FgH"))->selectRow(0);
     ambata->MiglioriRiferimenti();
-    ambata->findChild<QTableWidget*>(QStringLiteral("Fg1"))->selectRow(1);
+    ambata->findChild<strovel::GrigliaTabella*>(QStringLiteral("Fg1"))->selectRow(1);
     ambata->VisualizzaEvoluzione();
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("11_ambata_dinamica"));
     // The spy quintet on Bari, played on Bari, Cagliari and Firenze, its first number verified.
@@ -248,7 +249,7 @@ int main(int argc, char* argv[]) {
     ciclo2->findChild<QTabWidget*>(QStringLiteral("SchedeAmbate"))->setCurrentIndex(0);
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("15_ciclo2_abbinamenti"));
     // The presences per cycle of the number on FgB1's seventh row.
-    ciclo2->findChild<QTableWidget*>(QStringLiteral("FgB1"))->setCurrentCell(6, 0);
+    ciclo2->findChild<strovel::GrigliaTabella*>(QStringLiteral("FgB1"))->setCurrentCell(6, 0);
     if (auto* grafico = ciclo2->GraficoPresenze()) {
         ok &= Salva(grafico, uscita, QStringLiteral("26_grafico_presenze"));
         grafico->close();
@@ -298,7 +299,7 @@ int main(int argc, char* argv[]) {
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("18_sequenza_ritardi"));
     // The charts of the delay window: the delays of the number on the current row, and every
     // number's presences.
-    ritardi->findChild<QTableWidget*>(QStringLiteral("Fg2"))->setCurrentCell(26, 0);
+    ritardi->findChild<strovel::GrigliaTabella*>(QStringLiteral("Fg2"))->setCurrentCell(26, 0);
     if (auto* grafico = ritardi->GraficoRitardi()) {
         ok &= Salva(grafico, uscita, QStringLiteral("24_grafico_ritardi"));
         grafico->close();

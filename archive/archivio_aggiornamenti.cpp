@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace strovel {
@@ -41,7 +40,7 @@ QWidget* FinestraArchivio::CreaAggiornamenti() {
     comandi->addWidget(check3_);
     comandi->addStretch(1);
     v->addLayout(comandi);
-    fgImporta_ = new QTableWidget(pagina);
+    fgImporta_ = new GrigliaTabella(pagina);
     fgImporta_->setObjectName(QStringLiteral("FgImporta"));
     fgImporta_->verticalHeader()->setVisible(false);
     fgImporta_->verticalHeader()->setDefaultSectionSize(22);
@@ -137,24 +136,20 @@ void FinestraArchivio::AggiornaDaFile() {
 std::vector<Candidata> FinestraArchivio::CandidateDallaGriglia() const {
     // The marks are read back from the grid: they are the only state between the two phases.
     std::vector<Candidata> candidate;
-    const QColor arancio = ColoreQt(ColoreArancioChiaro);
-    const QColor rosso = ColoreQt(ColoreRosso);
-    for (int r = 0; r < fgImporta_->rowCount(); ++r) {
-        Candidata c;
-        const QTableWidgetItem* cellaData = fgImporta_->item(r, 1);
-        if (cellaData == nullptr) {
+    int numero = 0;
+    for (const auto& riga : fgImporta_->Dati().righe) {
+        ++numero;
+        if (riga.size() < 13) {
             continue;
         }
-        c.riga.data = cellaData->text();
-        c.riga.riga = r + 1;
-        for (int w = 0; w < 11; ++w) {
-            const QTableWidgetItem* cella = fgImporta_->item(r, 2 + w);
-            c.riga.ruote[static_cast<std::size_t>(w)] = cella ? cella->text() : QString();
+        Candidata c;
+        c.riga.data = QString::fromStdString(riga[1].testo);
+        c.riga.riga = numero;
+        for (std::size_t w = 0; w < 11; ++w) {
+            c.riga.ruote[w] = QString::fromStdString(riga[2 + w].testo);
         }
-        const QBrush sfondo = cellaData->background();
-        const QBrush testo = cellaData->foreground();
-        c.daImportare = sfondo.style() != Qt::NoBrush && sfondo.color() == arancio;
-        c.conErrori = testo.style() != Qt::NoBrush && testo.color() == rosso;
+        c.daImportare = riga[1].stile.segno == Segno::DaImportare;
+        c.conErrori = riga[1].stile.segno == Segno::ConErrori;
         c.malformato = MotivoMalformato(c.riga);
         candidate.push_back(std::move(c));
     }
@@ -201,7 +196,7 @@ void FinestraArchivio::Aggiornamento() {
         schede_->setCurrentIndex(0);
     }
     Ricarica();
-    fgImporta_->setRowCount(0);
+    fgImporta_->Svuota();
     AggiornaStatoArchivio();
 }
 

@@ -33,7 +33,6 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace strovel {
@@ -112,11 +111,11 @@ QWidget* FinestraArchivio::CreaElenco() {
     g->addWidget(
         Nota(gruppo, QStringLiteral("1=(D) Domenica  2=(L) Lunedì   3=(M) Martedì  4=(m) "
                                     "Mercoledì  5=(G) Giovedì  6=(V) Venerdì  7=(S) Sabato")));
-    fgCalendario_ = new QTableWidget(gruppo);
+    fgCalendario_ = new GrigliaTabella(gruppo);
     fgCalendario_->setObjectName(QStringLiteral("FgCalendario"));
     fgCalendario_->verticalHeader()->setVisible(false);
     fgCalendario_->verticalHeader()->setDefaultSectionSize(22);
-    connect(fgCalendario_, &QTableWidget::cellClicked, this, &FinestraArchivio::ClicCalendario);
+    connect(fgCalendario_, &GrigliaTabella::cellClicked, this, &FinestraArchivio::ClicCalendario);
     g->addWidget(fgCalendario_);
     v->addWidget(gruppo, 2);
     return pagina;

@@ -11,6 +11,7 @@
 #include "storage/testo_qt.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/griglia.h"
 #include "ui/pulsanti.h"
 
 #include <QApplication>
@@ -26,7 +27,6 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace strovel {
@@ -363,7 +363,7 @@ void FinestraArchivio::ModificaEstrazione() {
     barra_->setValue(ricordato);
     MostraEstrazione(ricordato);
     ImpostaCalendario(giorno);
-    fgImporta_->setRowCount(0);
+    fgImporta_->Svuota();
 }
 
 void FinestraArchivio::EliminaEstrazione() {
@@ -447,7 +447,7 @@ void FinestraArchivio::Ricarica() {
         s_.dopoRicarica();
     }
     AggiornaStatoArchivio();
-    fgImporta_->setRowCount(0);
+    fgImporta_->Svuota();
 }
 
 void FinestraArchivio::RicaricaLeggera() {

@@ -23,9 +23,10 @@ class QListWidget;
 class QScrollBar;
 class QTabWidget;
 class QTableView;
-class QTableWidget;
 
 namespace strovel {
+
+class GrigliaTabella;
 
 class Archivio;
 class CaselleEstrazione;
@@ -112,13 +113,13 @@ private:
     ModelloElenco* modelloElenco_ = nullptr;
     QComboBox* anni_ = nullptr;
     QCheckBox* sigla_ = nullptr;
-    QTableWidget* fgCalendario_ = nullptr;
+    GrigliaTabella* fgCalendario_ = nullptr;
     Tabella calendarioMostrato_;
 
     QLabel* percorsoDati_ = nullptr;
     QLineEdit* indirizzo_ = nullptr;
 
-    QTableWidget* fgImporta_ = nullptr;
+    GrigliaTabella* fgImporta_ = nullptr;
     QListWidget* list4_ = nullptr;
     QCheckBox* check3_ = nullptr;
 };

@@ -1,4 +1,5 @@
-// The cycle modules on the real archive: the second cycle module's "RILEVA CICLI" with 100
+// The cycle modules on the real archive: the Strovel module's ELABORA and "esamina tutte le ruote"
+// from the click to the grids shown; the second cycle module's "RILEVA CICLI" with 100
 // cycles on every wheel and position; the ambo cycles of all 90 numbers (4,005 ambi) over 100
 // cycles on every wheel, and "Elabora 3 ambi" (34,220 triples); each alone and from the click
 // to the grids shown.
@@ -13,14 +14,15 @@
 #include "cycles/ciclo2_caso.h"
 #include "cycles/ciclo2_tabelle.h"
 #include "cycles/ciclo2_window.h"
+#include "cycles/strovel_window.h"
 #include "ui/dialoghi.h"
 #include "ui/grafico.h"
+#include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -77,6 +79,21 @@ strovel::ServiziFinestra Servizi(strovel::Dialoghi& dialoghi) {
     return strovel::bench::ServiziBenchmark(*archivio, dialoghi);
 }
 
+// The Strovel module from the click to the grids shown, with the window's defaults: 0 ELABORA,
+// 1 "esamina tutte le ruote" (every operation in turn).
+void BM_FinestraStrovel(benchmark::State& state) {
+    strovel::DialoghiScriptati dialoghi;
+    strovel::FinestraStrovel w(Servizi(dialoghi));
+    w.show();
+    auto* pulsante = w.findChild<QPushButton*>(
+        QString::fromLatin1(state.range(0) == 0 ? "Command3" : "Command9"));
+    for (auto _ : state) {
+        pulsante->click();
+        w.repaint();
+    }
+}
+BENCHMARK(BM_FinestraStrovel)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 void BM_FinestraCiclo2(benchmark::State& state) {
     strovel::DialoghiScriptati dialoghi;
     strovel::FinestraCiclo2 w(Servizi(dialoghi));
@@ -117,7 +134,7 @@ void BM_GraficoPresenze(benchmark::State& state) {
     w.show();
     w.findChild<QComboBox*>(QStringLiteral("Combo_Cicli"))->setCurrentText(QStringLiteral("100"));
     w.RilevaCicli_();
-    w.findChild<QTableWidget*>(QStringLiteral("FgB1"))->setCurrentCell(26, 0);
+    w.findChild<strovel::GrigliaTabella*>(QStringLiteral("FgB1"))->setCurrentCell(26, 0);
     for (auto _ : state) {
         strovel::FinestraGrafico* g = w.GraficoPresenze();
         g->repaint();

@@ -183,7 +183,7 @@ QWidget* FinestraAmbiCicli::CreaSchedaAmbi() {
     fg1_ = CreaGrigliaRisultati(pagina, QStringLiteral("Fg1"), IntestazioneAmbiCicli);
     fg9_ = CreaGrigliaRisultati(pagina, QStringLiteral("FG9"), IntestazioneGruppiAmbi);
     fgRuote_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgRuote"), IntestazioneRuoteAmbo);
-    connect(fg1_, &QTableWidget::cellClicked, this, [this](int r, int) { MostraUscite(r); });
+    connect(fg1_, &GrigliaTabella::cellClicked, this, [this](int r, int) { MostraUscite(r); });
     auto* sopra = new QSplitter(Qt::Horizontal, pagina);
     // The cycles above the outcomes of the chosen ambo, beside the groups: on a small screen
     // each keeps the width its columns need.
@@ -276,7 +276,7 @@ QWidget* FinestraAmbiCicli::CreaSchedaVerifica() {
     return pagina;
 }
 
-void FinestraAmbiCicli::Mostra(QTableWidget* griglia, const Tabella& t) {
+void FinestraAmbiCicli::Mostra(GrigliaTabella* griglia, const Tabella& t) {
     MostraTabella(griglia, t);
 }
 

@@ -19,6 +19,8 @@ class QTableWidget;
 
 namespace strovel {
 
+class GrigliaTabella;
+
 class FinestraGrafico;
 
 class Archivio;
@@ -59,7 +61,7 @@ private:
     QWidget* CreaSchedaAmbi();
     QWidget* CreaSchedaVerifica();
     GrigliaSelezione* CreaNumeri(QWidget* padre, const char* nome);
-    void Mostra(QTableWidget* griglia, const Tabella& t);
+    void Mostra(GrigliaTabella* griglia, const Tabella& t);
     void AggiungiOra();
     void Avviso(const QString& testo);
     bool Elaborato();
@@ -85,17 +87,17 @@ private:
     QListWidget* list1_ = nullptr;
     QTabWidget* schede_ = nullptr;
 
-    QTableWidget* fg2_ = nullptr;
-    QTableWidget* fg1_ = nullptr;
-    QTableWidget* fg9_ = nullptr;
+    GrigliaTabella* fg2_ = nullptr;
+    GrigliaTabella* fg1_ = nullptr;
+    GrigliaTabella* fg9_ = nullptr;
     QLabel* lblAtteso_ = nullptr; ///< Fg1 against random ambi
     QLabel* lblCaso_ = nullptr;   ///< FG9 against random groups
-    QTableWidget* fgRuote_ = nullptr;
+    GrigliaTabella* fgRuote_ = nullptr;
     QTableWidget* fgA_ = nullptr;
-    QTableWidget* fg5_ = nullptr;
-    QTableWidget* fg3_ = nullptr;
-    QTableWidget* fg6_ = nullptr;
-    QTableWidget* fgX_ = nullptr;
+    GrigliaTabella* fg5_ = nullptr;
+    GrigliaTabella* fg3_ = nullptr;
+    GrigliaTabella* fg6_ = nullptr;
+    GrigliaTabella* fgX_ = nullptr;
 };
 
 } // namespace strovel

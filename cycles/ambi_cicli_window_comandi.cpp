@@ -81,7 +81,7 @@ void FinestraAmbiCicli::Elimina() {
 }
 
 void FinestraAmbiCicli::Adatta() {
-    for (QTableWidget* g : {fg2_, fg1_, fg9_, fgRuote_, fg5_, fg3_, fg6_, fgX_}) {
+    for (GrigliaTabella* g : {fg2_, fg1_, fg9_, fgRuote_, fg5_, fg3_, fg6_, fgX_}) {
         g->resizeColumnsToContents();
     }
 }

@@ -224,8 +224,8 @@ QWidget* FinestraCiclo2::CreaSchedaFormazioni() {
         }
     });
 
-    connect(fgMax_, &QTableWidget::cellClicked, this, &FinestraCiclo2::ScegliGruppo);
-    connect(fgCicli_, &QTableWidget::cellClicked, this, [this](int r, int) { MostraCiclo(r); });
+    connect(fgMax_, &GrigliaTabella::cellClicked, this, &FinestraCiclo2::ScegliGruppo);
+    connect(fgCicli_, &GrigliaTabella::cellClicked, this, [this](int r, int) { MostraCiclo(r); });
 
     auto* interne = new QTabWidget(pagina);
     interne->setObjectName(QStringLiteral("SchedeFormazioni"));
@@ -294,13 +294,13 @@ QWidget* FinestraCiclo2::CreaSchedaSerie() {
 
     fgSerie_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgSerie"), IntestazioneSerie);
     fgSerie_->setSelectionBehavior(QAbstractItemView::SelectColumns);
-    connect(fgSerie_, &QTableWidget::cellClicked, this, [this](int, int c) { ScegliSerie(c); });
+    connect(fgSerie_, &GrigliaTabella::cellClicked, this, [this](int, int c) { ScegliSerie(c); });
     fgN_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgN"), IntestazioneNumeriAmbetti);
     fg90_ = CreaGrigliaRisultati(pagina, QStringLiteral("Fg90"), IntestazioneCoppie);
     fgB4_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgB4"), IntestazioneEsitiAmbetti);
     fg91_ = CreaGrigliaRisultati(pagina, QStringLiteral("Fg91"), IntestazioneCoppie);
     fgY_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgY"), IntestazioneColpiAmbetto);
-    connect(fg91_, &QTableWidget::cellClicked, this, [this](int r, int) { MostraAmbetto(r); });
+    connect(fg91_, &GrigliaTabella::cellClicked, this, [this](int r, int) { MostraAmbetto(r); });
     auto* interne = new QTabWidget(pagina);
     interne->setObjectName(QStringLiteral("SchedeSerie"));
     interne->addTab(fgSerie_, QStringLiteral("Serie"));
@@ -338,7 +338,7 @@ QWidget* FinestraCiclo2::CreaSchedaAmbate() {
           [this] { EliminaQuartina(); }}}));
 
     fgA1_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgA1"), IntestazioneNumeri);
-    connect(fgA1_, &QTableWidget::cellClicked, this, [this](int r, int) { ScegliAmbata(r); });
+    connect(fgA1_, &GrigliaTabella::cellClicked, this, [this](int r, int) { ScegliAmbata(r); });
     fgK1_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgK1"), IntestazioneAbbinamenti);
     fgK2_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgK2"), IntestazioneGiocoAbbinamenti);
     fgK90_ = CreaGrigliaRisultati(pagina, QStringLiteral("FGK90"), IntestazioneAbbinamenti);
@@ -383,11 +383,11 @@ void FinestraCiclo2::ImpostaPartecipa(int riga, bool partecipa) {
     fgH_->item(riga, 0)->setBackground(partecipa ? QBrush(ColoreQt(ColoreSelezione)) : QBrush());
 }
 
-void FinestraCiclo2::Mostra(QTableWidget* griglia, const Tabella& t) {
+void FinestraCiclo2::Mostra(GrigliaTabella* griglia, const Tabella& t) {
     MostraTabella(griglia, t);
 }
 
-void FinestraCiclo2::MostraInterna(QTableWidget* griglia) {
+void FinestraCiclo2::MostraInterna(GrigliaTabella* griglia) {
     // Every tab page on the way up to the window is brought to the front.
     QWidget* figlio = griglia;
     for (QWidget* p = griglia->parentWidget(); p != nullptr && p != this;

@@ -19,6 +19,8 @@ class QTableWidget;
 
 namespace strovel {
 
+class GrigliaTabella;
+
 class FinestraGrafico;
 
 class Archivio;
@@ -72,7 +74,7 @@ private:
     QWidget* CreaSchedaFormazioni();
     QWidget* CreaSchedaSerie();
     QWidget* CreaSchedaAmbate();
-    void Mostra(QTableWidget* griglia, const Tabella& t);
+    void Mostra(GrigliaTabella* griglia, const Tabella& t);
     void AggiungiOra();
     bool Rilevato();
     void Avviso(const QString& testo);
@@ -82,7 +84,7 @@ private:
     bool PrevisioniScelte() const;
 
     int Riferimento() const;
-    void MostraInterna(QTableWidget* griglia);
+    void MostraInterna(GrigliaTabella* griglia);
 
     const Archivio& archivio_;
     SessioneCiclo2 sessione_;
@@ -116,34 +118,34 @@ private:
     QListWidget* list1_ = nullptr;
     QTabWidget* schede_ = nullptr;
 
-    QTableWidget* fgCicli_ = nullptr;
-    QTableWidget* fgMax_ = nullptr;
-    QTableWidget* fgB1_ = nullptr;
-    QTableWidget* fgB2_ = nullptr;
-    QTableWidget* fgB3_ = nullptr;
+    GrigliaTabella* fgCicli_ = nullptr;
+    GrigliaTabella* fgMax_ = nullptr;
+    GrigliaTabella* fgB1_ = nullptr;
+    GrigliaTabella* fgB2_ = nullptr;
+    GrigliaTabella* fgB3_ = nullptr;
     QTableWidget* fgH_ = nullptr;
-    QTableWidget* fgAA_ = nullptr;
-    QTableWidget* fgStat_ = nullptr;
-    QTableWidget* fg1_ = nullptr;
-    QTableWidget* fgStat2_ = nullptr;
-    QTableWidget* fgSerie_ = nullptr;
-    QTableWidget* fgN_ = nullptr;
-    QTableWidget* fg90_ = nullptr;
-    QTableWidget* fg91_ = nullptr;
-    QTableWidget* fgB4_ = nullptr;
-    QTableWidget* fgY_ = nullptr;
-    QTableWidget* fgA1_ = nullptr;
-    QTableWidget* fgAmbi_ = nullptr;
-    QTableWidget* fgEl_ = nullptr;
-    QTableWidget* fgK1_ = nullptr;
-    QTableWidget* fgK2_ = nullptr;
-    QTableWidget* fgK90_ = nullptr;
-    QTableWidget* fgx_ = nullptr;
-    QTableWidget* fg13_ = nullptr;
-    QTableWidget* fgUU_ = nullptr;
-    QTableWidget* fgPres_ = nullptr;
-    QTableWidget* fgRit_ = nullptr;
-    QTableWidget* fgE_ = nullptr;
+    GrigliaTabella* fgAA_ = nullptr;
+    GrigliaTabella* fgStat_ = nullptr;
+    GrigliaTabella* fg1_ = nullptr;
+    GrigliaTabella* fgStat2_ = nullptr;
+    GrigliaTabella* fgSerie_ = nullptr;
+    GrigliaTabella* fgN_ = nullptr;
+    GrigliaTabella* fg90_ = nullptr;
+    GrigliaTabella* fg91_ = nullptr;
+    GrigliaTabella* fgB4_ = nullptr;
+    GrigliaTabella* fgY_ = nullptr;
+    GrigliaTabella* fgA1_ = nullptr;
+    GrigliaTabella* fgAmbi_ = nullptr;
+    GrigliaTabella* fgEl_ = nullptr;
+    GrigliaTabella* fgK1_ = nullptr;
+    GrigliaTabella* fgK2_ = nullptr;
+    GrigliaTabella* fgK90_ = nullptr;
+    GrigliaTabella* fgx_ = nullptr;
+    GrigliaTabella* fg13_ = nullptr;
+    GrigliaTabella* fgUU_ = nullptr;
+    GrigliaTabella* fgPres_ = nullptr;
+    GrigliaTabella* fgRit_ = nullptr;
+    GrigliaTabella* fgE_ = nullptr;
 };
 
 } // namespace strovel

@@ -260,10 +260,10 @@ void FinestraCiclo2::Ambi() {
 }
 
 void FinestraCiclo2::ScegliAmbata(int riga) {
-    const QTableWidgetItem* item = fgA1_->item(riga, 0);
-    if (item != nullptr) {
-        ambataScelta_ = item->text().toInt();
-        lblAmbata_->setText(QStringLiteral("Ambata scelta: ") + item->text());
+    const QString testo = fgA1_->Testo(riga, 0);
+    if (!testo.isEmpty()) {
+        ambataScelta_ = testo.toInt();
+        lblAmbata_->setText(QStringLiteral("Ambata scelta: ") + testo);
     }
 }
 
@@ -353,9 +353,7 @@ FinestraGrafico* FinestraCiclo2::GraficoPresenze() {
     if (!Rilevato()) {
         return nullptr;
     }
-    const QTableWidgetItem* cella =
-        fgB1_->currentRow() >= 0 ? fgB1_->item(fgB1_->currentRow(), 0) : nullptr;
-    const int numero = cella != nullptr ? cella->text().trimmed().toInt() : 0;
+    const int numero = fgB1_->Testo(fgB1_->currentRow(), 0).trimmed().toInt();
     if (numero < 1 || numero > 90) {
         Avviso(QStringLiteral("Selezionare un numero nella tabella Numeri."));
         return nullptr;

@@ -382,8 +382,8 @@ QTabWidget* FinestraStrovel::CreaRisultati() {
     }
     pagina(QStringLiteral("Presenze"), fgPres_);
 
-    connect(fgX_, &QTableWidget::cellClicked, this, [this](int riga, int) { MostraCiclo(riga); });
-    connect(fgC_, &QTableWidget::cellClicked, this, [this](int riga, int) {
+    connect(fgX_, &GrigliaTabella::cellClicked, this, [this](int riga, int) { MostraCiclo(riga); });
+    connect(fgC_, &GrigliaTabella::cellClicked, this, [this](int riga, int) {
         if (riga < 0 || riga >= sessione_.NumeroCoppie() || !sessione_.Eseguito()) {
             return;
         }
@@ -395,7 +395,7 @@ QTabWidget* FinestraStrovel::CreaRisultati() {
     return schede_;
 }
 
-void FinestraStrovel::Mostra(QTableWidget* griglia, const Tabella& t) {
+void FinestraStrovel::Mostra(GrigliaTabella* griglia, const Tabella& t) {
     MostraTabella(griglia, t);
 }
 

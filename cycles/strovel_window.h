@@ -25,6 +25,8 @@ class QTableWidget;
 
 namespace strovel {
 
+class GrigliaTabella;
+
 class Archivio;
 class Dialoghi;
 class GrigliaSelezione;
@@ -73,7 +75,7 @@ private:
     QWidget* CreaRuote();
     QWidget* CreaComandi();
     QTabWidget* CreaRisultati();
-    void Mostra(QTableWidget* griglia, const Tabella& t);
+    void Mostra(GrigliaTabella* griglia, const Tabella& t);
     void MostraFormule();
     /// Shows the result of a run ("ELABORA" or all operations).
     void Accogli(EsitoStrovel e);
@@ -120,24 +122,24 @@ private:
     QListWidget* list1_ = nullptr;
     QTabWidget* schede_ = nullptr;
 
-    QTableWidget* fgX_ = nullptr;
-    QTableWidget* fgY_ = nullptr;
-    QTableWidget* fg4_ = nullptr;
-    QTableWidget* fgS_ = nullptr;
-    QTableWidget* fgE_ = nullptr;
-    QTableWidget* fg1_ = nullptr;
-    QTableWidget* fg2_ = nullptr;
-    QTableWidget* fg3_ = nullptr;
-    QTableWidget* fg9_ = nullptr;
-    QTableWidget* fgSt1_ = nullptr;
-    QTableWidget* fG7_ = nullptr;
-    QTableWidget* fgTr_ = nullptr;
-    QTableWidget* fgC_ = nullptr;
-    QTableWidget* fg13_ = nullptr;
-    QTableWidget* fgUU_ = nullptr;
-    QTableWidget* fgRit_ = nullptr;
-    QTableWidget* fg5R_ = nullptr;
-    QTableWidget* fgPres_ = nullptr;
+    GrigliaTabella* fgX_ = nullptr;
+    GrigliaTabella* fgY_ = nullptr;
+    GrigliaTabella* fg4_ = nullptr;
+    GrigliaTabella* fgS_ = nullptr;
+    GrigliaTabella* fgE_ = nullptr;
+    GrigliaTabella* fg1_ = nullptr;
+    GrigliaTabella* fg2_ = nullptr;
+    GrigliaTabella* fg3_ = nullptr;
+    GrigliaTabella* fg9_ = nullptr;
+    GrigliaTabella* fgSt1_ = nullptr;
+    GrigliaTabella* fG7_ = nullptr;
+    GrigliaTabella* fgTr_ = nullptr;
+    GrigliaTabella* fgC_ = nullptr;
+    GrigliaTabella* fg13_ = nullptr;
+    GrigliaTabella* fgUU_ = nullptr;
+    GrigliaTabella* fgRit_ = nullptr;
+    GrigliaTabella* fg5R_ = nullptr;
+    GrigliaTabella* fgPres_ = nullptr;
 };
 
 } // namespace strovel

@@ -19,7 +19,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTime>
 
 namespace strovel {
@@ -159,7 +158,7 @@ void FinestraStrovel::MostraCiclo(int riga) {
     if (riga < 0 || riga >= fgX_->rowCount()) {
         return;
     }
-    const int considerata = fgX_->item(riga, 5)->text().toInt();
+    const int considerata = fgX_->Testo(riga, 5).toInt();
     Mostra(fgE_, sessione_.EstrattiCiclo(considerata));
     label2_->setText(QString::fromStdString(sessione_.DidascaliaCiclo(considerata)));
     fgX_->selectRow(riga);

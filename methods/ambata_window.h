@@ -19,6 +19,8 @@ class QTableWidget;
 
 namespace strovel {
 
+class GrigliaTabella;
+
 class Archivio;
 class DatabaseImpostazioni;
 class Dialoghi;
@@ -79,16 +81,16 @@ private:
     QTableWidget* fgH_ = nullptr;
     SelettoreIntervallo* selettore_ = nullptr;
     QTabWidget* schede_ = nullptr;
-    QTableWidget* fg1_ = nullptr;
-    QTableWidget* fgRif_ = nullptr;
-    QTableWidget* fgE_ = nullptr;
-    QTableWidget* fgStat2_ = nullptr;
-    QTableWidget* fgEvoluzione_ = nullptr;
+    GrigliaTabella* fg1_ = nullptr;
+    GrigliaTabella* fgRif_ = nullptr;
+    GrigliaTabella* fgE_ = nullptr;
+    GrigliaTabella* fgStat2_ = nullptr;
+    GrigliaTabella* fgEvoluzione_ = nullptr;
     QLabel* lblEvoluzione_ = nullptr;
     QLabel* lblCaso_ = nullptr;     ///< what chance gives the same plays
     QLabel* lblMigliori_ = nullptr; ///< what chance gives the top of MIGLIORI
     QLineEdit* txtDenominazione_ = nullptr;
-    QTableWidget* fgMemo_ = nullptr;
+    GrigliaTabella* fgMemo_ = nullptr;
 };
 
 } // namespace strovel

@@ -6,6 +6,7 @@
 #include "storage/configurazioni_ambata.h"
 #include "storage/impostazioni.h"
 #include "ui/dialoghi.h"
+#include "ui/griglia.h"
 #include "ui/pulsanti.h"
 #include "ui/selezioni_metodo.h"
 
@@ -33,7 +34,7 @@ QWidget* FinestraAmbataDinamica::CreaDatabase() {
     connect(elimina, &QPushButton::clicked, this, &FinestraAmbataDinamica::Elimina);
     fgMemo_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgMemo"), nullptr);
     fgMemo_->horizontalHeader()->setVisible(true);
-    connect(fgMemo_, &QTableWidget::cellClicked, this,
+    connect(fgMemo_, &GrigliaTabella::cellClicked, this,
             [this](int riga, int) { CaricaConfigurazione(riga); });
     g->addWidget(
         new QLabel(QStringLiteral("Denominazione della procedura (Max 60 caratteri)"), pagina), 0,
@@ -75,32 +76,22 @@ void FinestraAmbataDinamica::Elenco() {
         return;
     }
     memorie_ = *elenco;
-    const QStringList intestazioni = {
-        QStringLiteral("Denominazione"), QStringLiteral("Estrazione"),
-        QStringLiteral("Ruotericavo"),   QStringLiteral("Ruotegioco"),
-        QStringLiteral("Posizioni"),     QStringLiteral("Numerospia"),
-        QStringLiteral("Presenze"),      QStringLiteral("Colpi"),
-        QStringLiteral("Matrice"),       QStringLiteral("Utilizzasomme"),
-        QStringLiteral("Riga1"),         QStringLiteral("Riga2"),
-        QStringLiteral("Riga3"),         QStringLiteral("Riga4"),
-        QStringLiteral("Riga5")};
-    fgMemo_->clear();
-    fgMemo_->setColumnCount(static_cast<int>(intestazioni.size()));
-    fgMemo_->setHorizontalHeaderLabels(intestazioni);
-    fgMemo_->setRowCount(static_cast<int>(memorie_.size()));
-    for (int r = 0; r < memorie_.size(); ++r) {
-        const ConfigurazioneAmbata& c = memorie_[r];
+    Tabella t("Denominazione|Estrazione|Ruotericavo|Ruotegioco|Posizioni|Numerospia|Presenze|"
+              "Colpi|Matrice|Utilizzasomme|Riga1|Riga2|Riga3|Riga4|Riga5");
+    for (const ConfigurazioneAmbata& c : memorie_) {
         QStringList valori = {c.denominazione, QString::number(c.estrazione),
                               c.ruotericavo,   c.ruotegioco,
                               c.posizioni,     c.numerospia,
                               c.presenze,      c.colpi,
                               c.matrice,       c.utilizzasomme};
         valori += c.righe;
-        for (int k = 0; k < valori.size(); ++k) {
-            fgMemo_->setItem(r, k, new QTableWidgetItem(valori[k]));
+        std::vector<std::string> testi;
+        for (const QString& v : valori) {
+            testi.push_back(v.toStdString());
         }
+        t.AggiungiRiga(testi);
     }
-    fgMemo_->resizeColumnsToContents();
+    MostraTabella(fgMemo_, std::move(t));
 }
 
 void FinestraAmbataDinamica::Elimina() {

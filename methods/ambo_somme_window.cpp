@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace strovel {

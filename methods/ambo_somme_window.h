@@ -14,9 +14,10 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QTableWidget;
 
 namespace strovel {
+
+class GrigliaTabella;
 
 class Archivio;
 class Dialoghi;
@@ -78,8 +79,8 @@ private:
     QCheckBox* chIntervallo_ = nullptr;
     QComboBox* comboNC_ = nullptr;
     QComboBox* comboC_ = nullptr;
-    QTableWidget* fg1_ = nullptr;
-    QTableWidget* fgX_ = nullptr;
+    GrigliaTabella* fg1_ = nullptr;
+    GrigliaTabella* fgX_ = nullptr;
     QLabel* lblCaso_ = nullptr; ///< what chance gives the same plays
 };
 

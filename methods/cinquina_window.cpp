@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace strovel {
@@ -87,7 +86,8 @@ FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, Q
     fgStat2_ = CreaGrigliaRisultati(this, QStringLiteral("FgStat2"), IntestazioneRiepilogo);
     lblVerificato_ = new QLabel(QStringLiteral("Selezionare un numero per verificarlo"), this);
     lblVerificato_->setObjectName(QStringLiteral("LblVerificato"));
-    connect(fgE_, &QTableWidget::cellClicked, this, [this](int riga, int) { VerificaRiga(riga); });
+    connect(fgE_, &GrigliaTabella::cellClicked, this,
+            [this](int riga, int) { VerificaRiga(riga); });
 
     auto* destra = new QSplitter(Qt::Vertical, this);
     destra->addWidget(fg1_);
@@ -140,11 +140,11 @@ void FinestraCinquinaSpiona::Elabora() {
 }
 
 void FinestraCinquinaSpiona::VerificaRiga(int riga) {
-    const QTableWidgetItem* numero = fgE_->item(riga, 0);
-    if (numero == nullptr) {
+    const QString numero = fgE_->Testo(riga, 0);
+    if (numero.isEmpty()) {
         return;
     }
-    verificato_ = numero->text().toInt();
+    verificato_ = numero.toInt();
     verifiche_ = VerificaNumero(archivio_, parametri_, esito_.casi, verificato_);
     MostraTabella(fg1_, TabellaCasiCinquina(archivio_, parametri_, esito_.casi, &verifiche_));
     lblVerificato_->setText(QStringLiteral("Numero verificato: %1").arg(verificato_));

@@ -12,9 +12,10 @@
 
 class QComboBox;
 class QLabel;
-class QTableWidget;
 
 namespace strovel {
+
+class GrigliaTabella;
 
 class Archivio;
 class Dialoghi;
@@ -53,10 +54,10 @@ private:
     QLabel* label3_ = nullptr;
     QLabel* lblAtteso_ = nullptr; ///< what chance gives the ranking
     QLabel* lblVerificato_ = nullptr;
-    QTableWidget* fg1_ = nullptr;
-    QTableWidget* fgE_ = nullptr;
-    QTableWidget* fgSort_ = nullptr;
-    QTableWidget* fgStat2_ = nullptr;
+    GrigliaTabella* fg1_ = nullptr;
+    GrigliaTabella* fgE_ = nullptr;
+    GrigliaTabella* fgSort_ = nullptr;
+    GrigliaTabella* fgStat2_ = nullptr;
 };
 
 } // namespace strovel

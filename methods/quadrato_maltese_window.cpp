@@ -25,7 +25,6 @@
 #include <QRegularExpressionValidator>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace strovel {
@@ -191,7 +190,7 @@ QWidget* FinestraQuadratoMaltese::CreaPrimaScheda(QWidget* padre) {
     riga->addWidget(copia);
     vd->addLayout(riga);
     vd->addWidget(fg1_, 1);
-    connect(fg1_, &QTableWidget::cellClicked, this, [this](int r, int) { MostraQuadrato(r); });
+    connect(fg1_, &GrigliaTabella::cellClicked, this, [this](int r, int) { MostraQuadrato(r); });
     MostraTabella(fg1_, Tabella(IntestazioneMaltese));
     MostraTabella(fgX_, Tabella(" |1|2|3"));
 
@@ -265,7 +264,7 @@ QWidget* FinestraQuadratoMaltese::CreaSchedaCinquina(QWidget* padre, int s) {
     return w;
 }
 
-void FinestraQuadratoMaltese::CopiaTabella(QTableWidget* griglia) {
+void FinestraQuadratoMaltese::CopiaTabella(GrigliaTabella* griglia) {
     CopiaGriglia(griglia);
 }
 

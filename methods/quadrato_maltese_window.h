@@ -20,9 +20,10 @@ class QLineEdit;
 class QListWidget;
 class QRadioButton;
 class QTabWidget;
-class QTableWidget;
 
 namespace strovel {
+
+class GrigliaTabella;
 
 class Archivio;
 class Dialoghi;
@@ -48,7 +49,7 @@ public:
     /// "VISUALIZZA NUMERI CON DECIMALI": the decimal working of the current cinquina tab.
     void VisualizzaDecimali();
     /// Copies a grid to the clipboard as tab-separated text, header first.
-    void CopiaTabella(QTableWidget* griglia);
+    void CopiaTabella(GrigliaTabella* griglia);
 
     ParametriMaltese LeggiParametri() const;
 
@@ -57,10 +58,10 @@ private:
         QRadioButton* calcolatrice = nullptr;
         QRadioButton* decimaliFissi = nullptr;
         QLineEdit* cifre = nullptr;
-        QTableWidget* casi = nullptr;
+        GrigliaTabella* casi = nullptr;
         QListWidget* riepilogo = nullptr;
         QLabel* caso = nullptr;
-        QTableWidget* decimali = nullptr;
+        GrigliaTabella* decimali = nullptr;
         std::vector<CasoCinquina> dati;
         int ruota = 0;
         int colpi = 0;
@@ -79,8 +80,8 @@ private:
     QComboBox* combo3_ = nullptr;
     QComboBox* combo4_ = nullptr;
     QTabWidget* schede_ = nullptr;
-    QTableWidget* fg1_ = nullptr;
-    QTableWidget* fgX_ = nullptr;
+    GrigliaTabella* fg1_ = nullptr;
+    GrigliaTabella* fgX_ = nullptr;
     QListWidget* list4_ = nullptr;
     QLabel* lblCaso_ = nullptr; ///< what chance gives the same plays
     std::array<SchedaCinquina, 3> cinquine_{};

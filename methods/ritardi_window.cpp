@@ -21,7 +21,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace strovel {
@@ -104,7 +103,7 @@ FinestraRitardiSequenza::FinestraRitardiSequenza(const ServiziFinestra& servizi,
 
     fg2_ = CreaGrigliaRisultati(this, QStringLiteral("Fg2"), IntestazioneSequenze);
     fg2_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    connect(fg2_, &QTableWidget::cellClicked, this, [this](int, int c) { ClicColonna(c); });
+    connect(fg2_, &GrigliaTabella::cellClicked, this, [this](int, int c) { ClicColonna(c); });
     connect(fg2_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &FinestraRitardiSequenza::ClicColonna);
 
@@ -184,8 +183,7 @@ void FinestraRitardiSequenza::Segui(FinestraGrafico* grafico) {
 
 FinestraGrafico* FinestraRitardiSequenza::GraficoRitardi() {
     const int riga = fg2_->currentRow();
-    const QTableWidgetItem* cella = riga >= 0 ? fg2_->item(riga, 0) : nullptr;
-    const int numero = cella != nullptr ? cella->text().toInt() : 0;
+    const int numero = fg2_->Testo(riga, 0).toInt();
     if (numero < 1 || numero > 90) {
         dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Avviso"),
                             QStringLiteral("Selezionare un numero nella griglia."));

@@ -10,9 +10,10 @@
 #include <QWidget>
 
 class QLineEdit;
-class QTableWidget;
 
 namespace strovel {
+
+class GrigliaTabella;
 
 class Archivio;
 class Dialoghi;
@@ -59,7 +60,7 @@ private:
     GrigliaSelezione* fgp_ = nullptr;
     QLineEdit* txtPres_ = nullptr;
     QLineEdit* txtUltime_ = nullptr;
-    QTableWidget* fg2_ = nullptr;
+    GrigliaTabella* fg2_ = nullptr;
 };
 
 } // namespace strovel

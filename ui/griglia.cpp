@@ -4,15 +4,11 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
 #include <algorithm>
 
 namespace strovel {
 
 namespace {
-
-constexpr int RuoloBarra = Qt::UserRole + 40;       // permille of the cell's width
-constexpr int RuoloColoreBarra = Qt::UserRole + 41; // its colour
 
 /// Paints a cell's proportional bar over its background, under its text.
 class DelegatoBarre : public QStyledItemDelegate {
@@ -42,12 +38,13 @@ public:
     }
 };
 
-} // namespace
-
-int PermilleBarra(const QTableWidgetItem* item) {
-    const QVariant v = item != nullptr ? item->data(RuoloBarra) : QVariant();
-    return v.isValid() ? v.toInt() : -1;
+QFont Grassetto() {
+    QFont f;
+    f.setBold(true);
+    return f;
 }
+
+} // namespace
 
 std::optional<Colore> SfondoDelSegno(Segno segno) {
     switch (segno) {
@@ -75,81 +72,155 @@ std::optional<Colore> TestoDelSegno(Segno segno) {
     return std::nullopt;
 }
 
-void MostraTabella(QTableWidget* griglia, const Tabella& tabella) {
-    griglia->setUpdatesEnabled(false);
-    griglia->clear();
-    griglia->setColumnCount(tabella.Colonne());
-    griglia->setRowCount(static_cast<int>(tabella.righe.size()));
-    QStringList intestazioni;
-    for (const std::string& testo : tabella.intestazioni) {
-        intestazioni << QString::fromStdString(testo);
+void ModelloTabella::Imposta(Tabella tabella) {
+    beginResetModel();
+    tabella_ = std::move(tabella);
+    endResetModel();
+}
+
+int ModelloTabella::rowCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : static_cast<int>(tabella_.righe.size());
+}
+
+int ModelloTabella::columnCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : tabella_.Colonne();
+}
+
+const Cella* ModelloTabella::CellaA(int riga, int colonna) const {
+    if (riga < 0 || colonna < 0 || riga >= static_cast<int>(tabella_.righe.size())) {
+        return nullptr;
     }
-    griglia->setHorizontalHeaderLabels(intestazioni);
-    for (int c = 0;
-         c < static_cast<int>(tabella.sfondiIntestazioni.size()) && c < tabella.Colonne(); ++c) {
-        if (const auto& colore = tabella.sfondiIntestazioni[static_cast<std::size_t>(c)]) {
-            griglia->horizontalHeaderItem(c)->setBackground(ColoreQt(*colore));
+    const auto& r = tabella_.righe[static_cast<std::size_t>(riga)];
+    return colonna < static_cast<int>(r.size()) ? &r[static_cast<std::size_t>(colonna)] : nullptr;
+}
+
+QVariant ModelloTabella::data(const QModelIndex& indice, int ruolo) const {
+    const Cella* cella = CellaA(indice.row(), indice.column());
+    if (cella == nullptr) {
+        return {};
+    }
+    const StileCella& s = cella->stile;
+    switch (ruolo) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return QString::fromStdString(cella->testo);
+    case Qt::BackgroundRole:
+        if (const auto c = s.sfondo ? s.sfondo : SfondoDelSegno(s.segno)) {
+            return QBrush(ColoreQt(*c));
+        }
+        return {};
+    case Qt::ForegroundRole:
+        if (const auto c = s.testo ? s.testo : TestoDelSegno(s.segno)) {
+            return QBrush(ColoreQt(*c));
+        }
+        return {};
+    case Qt::FontRole:
+        if (s.grassetto || s.segno == Segno::ConErrori) {
+            static const QFont grassetto = Grassetto();
+            return grassetto;
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        if (s.centrato) {
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        }
+        return {};
+    case RuoloBarra:
+        return s.barra ? QVariant(s.barra->permille) : QVariant();
+    case RuoloColoreBarra:
+        return s.barra ? QVariant(ColoreQt(s.barra->colore)) : QVariant();
+    default:
+        return {};
+    }
+}
+
+QVariant ModelloTabella::headerData(int sezione, Qt::Orientation orientamento, int ruolo) const {
+    if (orientamento == Qt::Vertical) {
+        return ruolo == Qt::DisplayRole ? QVariant(sezione + 1) : QVariant();
+    }
+    if (sezione < 0 || sezione >= tabella_.Colonne()) {
+        return {};
+    }
+    const auto i = static_cast<std::size_t>(sezione);
+    if (ruolo == Qt::DisplayRole || ruolo == Qt::AccessibleTextRole) {
+        return QString::fromStdString(tabella_.intestazioni[i]);
+    }
+    if (ruolo == Qt::BackgroundRole && i < tabella_.sfondiIntestazioni.size() &&
+        tabella_.sfondiIntestazioni[i]) {
+        return QBrush(ColoreQt(*tabella_.sfondiIntestazioni[i]));
+    }
+    return {};
+}
+
+GrigliaTabella::GrigliaTabella(QWidget* padre)
+    : QTableView(padre), modello_(new ModelloTabella(this)) {
+    setModel(modello_);
+    setItemDelegate(new DelegatoBarre(this));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Column widths from the first rows: measuring every cell of a large grid costs more than
+    // showing it.
+    horizontalHeader()->setResizeContentsPrecision(300);
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& i) { Q_EMIT cellClicked(i.row(), i.column()); });
+}
+
+void GrigliaTabella::Mostra(Tabella tabella) {
+    setUpdatesEnabled(false);
+    // A reset forgets hidden sections: the window's hidden columns are laid again after it.
+    std::vector<int> nascoste;
+    for (int c = 0; c < columnCount(); ++c) {
+        if (isColumnHidden(c)) {
+            nascoste.push_back(c);
         }
     }
-    griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    bool conBarre = false;
-    // The view learns of the cells once, at the end: one change signal per cell costs more
-    // than the cells themselves on a grid of thousands of rows.
-    const bool bloccato = griglia->model()->blockSignals(true);
-    QFont grassetto; // an item's own font is the default one: made bold once for all cells
-    grassetto.setBold(true);
-    for (int r = 0; r < static_cast<int>(tabella.righe.size()); ++r) {
-        const auto& riga = tabella.righe[static_cast<std::size_t>(r)];
-        for (int c = 0; c < static_cast<int>(riga.size()); ++c) {
-            const Cella& cella = riga[static_cast<std::size_t>(c)];
-            auto* item = new QTableWidgetItem(QString::fromStdString(cella.testo));
-            const auto sfondo =
-                cella.stile.sfondo ? cella.stile.sfondo : SfondoDelSegno(cella.stile.segno);
-            if (sfondo) {
-                item->setBackground(ColoreQt(*sfondo));
-            }
-            const auto testo =
-                cella.stile.testo ? cella.stile.testo : TestoDelSegno(cella.stile.segno);
-            if (testo) {
-                item->setForeground(ColoreQt(*testo));
-            }
-            if (cella.stile.centrato) {
-                item->setTextAlignment(Qt::AlignCenter);
-            }
-            if (cella.stile.barra) {
-                item->setData(RuoloBarra, cella.stile.barra->permille);
-                item->setData(RuoloColoreBarra, ColoreQt(cella.stile.barra->colore));
-                conBarre = true;
-            }
-            if (cella.stile.grassetto || cella.stile.segno == Segno::ConErrori) {
-                item->setFont(grassetto);
-            }
-            griglia->setItem(r, c, item);
+    const std::vector<int> larghezze = tabella.larghezze;
+    const int colonne = tabella.Colonne();
+    modello_->Imposta(std::move(tabella));
+    for (const int c : nascoste) {
+        if (c < colonne) {
+            setColumnHidden(c, true);
         }
     }
-    griglia->model()->blockSignals(bloccato);
-    Q_EMIT griglia->model()->layoutChanged();
-    if (conBarre && dynamic_cast<DelegatoBarre*>(griglia->itemDelegate()) == nullptr) {
-        griglia->setItemDelegate(new DelegatoBarre(griglia));
-    }
-    // Column widths from the first rows (measuring every cell of a large grid costs more than
-    // filling it); a column with a width of its own is not measured at all.
-    griglia->horizontalHeader()->setResizeContentsPrecision(300);
-    const int carattere = griglia->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    if (tabella.larghezze.empty()) {
-        griglia->resizeColumnsToContents();
-    }
-    for (int c = 0; c < tabella.Colonne() && !tabella.larghezze.empty(); ++c) {
-        const int larghezza = c < static_cast<int>(tabella.larghezze.size())
-                                  ? tabella.larghezze[static_cast<std::size_t>(c)]
-                                  : 0;
+    const int carattere = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int c = 0; c < colonne; ++c) {
+        const int larghezza =
+            c < static_cast<int>(larghezze.size()) ? larghezze[static_cast<std::size_t>(c)] : 0;
         if (larghezza > 0) {
-            griglia->setColumnWidth(c, larghezza * carattere + 12);
+            setColumnWidth(c, larghezza * carattere + 12);
         } else {
-            griglia->resizeColumnToContents(c);
+            resizeColumnToContents(c);
         }
     }
-    griglia->setUpdatesEnabled(true);
+    setUpdatesEnabled(true);
+}
+
+void GrigliaTabella::Svuota() {
+    Tabella vuota;
+    vuota.intestazioni = Dati().intestazioni;
+    vuota.larghezze = Dati().larghezze;
+    vuota.sfondiIntestazioni = Dati().sfondiIntestazioni;
+    Mostra(std::move(vuota));
+}
+
+QString GrigliaTabella::Testo(int riga, int colonna) const {
+    return modello_->data(modello_->index(riga, colonna)).toString();
+}
+
+QString GrigliaTabella::Intestazione(int colonna) const {
+    return modello_->headerData(colonna, Qt::Horizontal).toString();
+}
+
+int GrigliaTabella::PermilleBarra(int riga, int colonna) const {
+    const QVariant v = modello_->data(modello_->index(riga, colonna), RuoloBarra);
+    return v.isValid() ? v.toInt() : -1;
+}
+
+void GrigliaTabella::setCurrentCell(int riga, int colonna) {
+    setCurrentIndex(modello_->index(riga, colonna));
+}
+
+void MostraTabella(GrigliaTabella* griglia, Tabella tabella) {
+    griglia->Mostra(std::move(tabella));
 }
 
 } // namespace strovel

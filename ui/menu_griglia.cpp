@@ -2,6 +2,7 @@
 
 #include "core/tabella.h"
 #include "ui/dialoghi.h"
+#include "ui/griglia.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QSaveFile>
-#include <QTableWidget>
 
 namespace strovel {
 
@@ -50,32 +50,32 @@ void ImpostaGraficoRitardi(std::function<void(QWidget* origine, int numero)> apr
     graficoRitardi = std::move(apri);
 }
 
-Tabella TabellaDellaGriglia(const QTableWidget* griglia) {
+Tabella TabellaDellaGriglia(const GrigliaTabella* griglia) {
+    const Tabella& dati = griglia->Dati();
     Tabella t;
-    std::vector<int> colonne;
-    for (int c = 0; c < griglia->columnCount(); ++c) {
-        if (griglia->isColumnHidden(c)) {
-            continue;
+    std::vector<std::size_t> colonne;
+    for (int c = 0; c < dati.Colonne(); ++c) {
+        if (!griglia->isColumnHidden(c)) {
+            colonne.push_back(static_cast<std::size_t>(c));
+            t.intestazioni.push_back(dati.intestazioni[static_cast<std::size_t>(c)]);
         }
-        colonne.push_back(c);
-        const QTableWidgetItem* titolo = griglia->horizontalHeaderItem(c);
-        t.intestazioni.push_back(titolo != nullptr ? titolo->text().toStdString() : std::string());
     }
-    for (int r = 0; r < griglia->rowCount(); ++r) {
-        auto& riga = t.AggiungiRiga();
+    for (const auto& riga : dati.righe) {
+        auto& nuova = t.AggiungiRiga();
         for (std::size_t i = 0; i < colonne.size(); ++i) {
-            const QTableWidgetItem* cella = griglia->item(r, colonne[i]);
-            riga[i].testo = cella != nullptr ? cella->text().toStdString() : std::string();
+            if (colonne[i] < riga.size()) {
+                nuova[i].testo = riga[colonne[i]].testo;
+            }
         }
     }
     return t;
 }
 
-void CopiaGriglia(const QTableWidget* griglia) {
+void CopiaGriglia(const GrigliaTabella* griglia) {
     QApplication::clipboard()->setText(QString::fromStdString(TabellaDellaGriglia(griglia).Tsv()));
 }
 
-bool SalvaGrigliaCsv(QTableWidget* griglia) {
+bool SalvaGrigliaCsv(GrigliaTabella* griglia) {
     const auto percorso = ChiediFile(griglia, griglia->objectName(), QStringLiteral("csv"),
                                      QStringLiteral("File CSV (*.csv)"));
     if (!percorso) {
@@ -106,15 +106,16 @@ bool SalvaImmagine(QWidget* widget, const QString& nome) {
     return true;
 }
 
-bool SalvaGrigliaImmagine(QTableWidget* griglia) {
+bool SalvaGrigliaImmagine(GrigliaTabella* griglia) {
     return SalvaImmagine(griglia, griglia->objectName());
 }
 
-void AggiungiMenuGriglia(QTableWidget* griglia) {
-    const std::pair<QString, void (*)(QTableWidget*)> voci[] = {
-        {QStringLiteral("Copia tabella"), [](QTableWidget* g) { CopiaGriglia(g); }},
-        {QStringLiteral("Salva come CSV…"), [](QTableWidget* g) { SalvaGrigliaCsv(g); }},
-        {QStringLiteral("Salva come immagine…"), [](QTableWidget* g) { SalvaGrigliaImmagine(g); }},
+void AggiungiMenuGriglia(GrigliaTabella* griglia) {
+    const std::pair<QString, void (*)(GrigliaTabella*)> voci[] = {
+        {QStringLiteral("Copia tabella"), [](GrigliaTabella* g) { CopiaGriglia(g); }},
+        {QStringLiteral("Salva come CSV…"), [](GrigliaTabella* g) { SalvaGrigliaCsv(g); }},
+        {QStringLiteral("Salva come immagine…"),
+         [](GrigliaTabella* g) { SalvaGrigliaImmagine(g); }},
     };
     for (const auto& [testo, azione] : voci) {
         auto* a = new QAction(testo, griglia);
@@ -130,12 +131,12 @@ void AggiungiMenuGriglia(QTableWidget* griglia) {
                      });
 }
 
-QMenu* MenuGriglia(QTableWidget* griglia, const QPoint& punto) {
+QMenu* MenuGriglia(GrigliaTabella* griglia, const QPoint& punto) {
     auto* menu = new QMenu(griglia);
     menu->addActions(griglia->actions());
-    const QTableWidgetItem* cella = griglia->itemAt(punto);
+    const QModelIndex cella = griglia->indexAt(punto);
     bool numero = false;
-    const int n = cella != nullptr ? cella->text().trimmed().toInt(&numero) : 0;
+    const int n = cella.isValid() ? cella.data().toString().trimmed().toInt(&numero) : 0;
     if (numero && n >= 1 && n <= 90 && graficoRitardi) {
         menu->addSeparator();
         QObject::connect(menu->addAction(QStringLiteral("Grafico dei ritardi di %1").arg(n)),

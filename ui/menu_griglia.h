@@ -7,13 +7,13 @@
 
 class QMenu;
 class QPoint;
-class QTableWidget;
 class QWidget;
 class QString;
 
 namespace strovel {
 
 class Dialoghi;
+class GrigliaTabella;
 class Tabella;
 
 /// The dialogs the save commands ask through (the program's own, or a test's). Without them the
@@ -21,7 +21,7 @@ class Tabella;
 void ImpostaDialoghiGriglie(Dialoghi* dialoghi);
 
 /// The grid as it shows: header texts and cell texts, hidden columns left out.
-Tabella TabellaDellaGriglia(const QTableWidget* griglia);
+Tabella TabellaDellaGriglia(const GrigliaTabella* griglia);
 
 /// What "Grafico dei ritardi di N" opens for number N, asked from `origine` (the program sets
 /// it; without it the command is not offered).
@@ -29,19 +29,19 @@ void ImpostaGraficoRitardi(std::function<void(QWidget* origine, int numero)> apr
 
 /// The three commands, on the grid's right-click menu, and on a cell holding a Lotto number
 /// also "Grafico dei ritardi di N".
-void AggiungiMenuGriglia(QTableWidget* griglia);
+void AggiungiMenuGriglia(GrigliaTabella* griglia);
 /// The menu a right-click at `punto` (viewport coordinates) opens; the caller owns it.
-QMenu* MenuGriglia(QTableWidget* griglia, const QPoint& punto);
+QMenu* MenuGriglia(GrigliaTabella* griglia, const QPoint& punto);
 
 /// Saves a picture of `widget` as PNG where the user says (`nome` proposed); false when cancelled
 /// or the file cannot be written (the user is told why).
 bool SalvaImmagine(QWidget* widget, const QString& nome);
 
 /// "Copia tabella": the grid on the clipboard as TSV.
-void CopiaGriglia(const QTableWidget* griglia);
+void CopiaGriglia(const GrigliaTabella* griglia);
 /// "Salva come CSV…" / "Salva come immagine…" to a chosen file; false when cancelled or the file
 /// cannot be written (the user is told why).
-bool SalvaGrigliaCsv(QTableWidget* griglia);
-bool SalvaGrigliaImmagine(QTableWidget* griglia);
+bool SalvaGrigliaCsv(GrigliaTabella* griglia);
+bool SalvaGrigliaImmagine(GrigliaTabella* griglia);
 
 } // namespace strovel

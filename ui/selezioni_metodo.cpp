@@ -176,8 +176,9 @@ QComboBox* CreaLista(QWidget* padre, const char* nome, const ListaValori& lista)
     return c;
 }
 
-QTableWidget* CreaGrigliaRisultati(QWidget* padre, const QString& nome, const char* intestazione) {
-    auto* g = new QTableWidget(padre);
+GrigliaTabella* CreaGrigliaRisultati(QWidget* padre, const QString& nome,
+                                     const char* intestazione) {
+    auto* g = new GrigliaTabella(padre);
     g->setObjectName(nome);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionBehavior(QAbstractItemView::SelectRows);

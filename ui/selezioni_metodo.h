@@ -11,11 +11,12 @@
 class QComboBox;
 class QGroupBox;
 class QPushButton;
-class QTableWidget;
 class QLabel;
 class QWidget;
 
 namespace strovel {
+
+class GrigliaTabella;
 
 class GrigliaSelezione;
 struct ListaValori;
@@ -60,6 +61,6 @@ QLabel* CreaNota(QWidget* padre, const char* nome, const QString& suggerimento =
 /// `contenuto` with `nota` under it.
 QWidget* ConNota(QWidget* padre, QWidget* contenuto, QLabel* nota);
 /// A read-only result grid named `nome`, rows selected whole, showing `intestazione`.
-QTableWidget* CreaGrigliaRisultati(QWidget* padre, const QString& nome, const char* intestazione);
+GrigliaTabella* CreaGrigliaRisultati(QWidget* padre, const QString& nome, const char* intestazione);
 
 } // namespace strovel

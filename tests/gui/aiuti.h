@@ -2,10 +2,14 @@
 // Helpers of the window tests: find a control by name, click it, type into it.
 
 #include "ui/aiuto.h"
+#include "ui/griglia.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QBrush>
 #include <QElapsedTimer>
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStringList>
@@ -39,20 +43,51 @@ inline QString Etichetta(QWidget* radice, const QString& nome) {
     return l ? l->text() : QString();
 }
 
-/// The text of cell (riga, colonna) of the grid named `griglia`; empty when there is no item.
+/// The index of cell (riga, colonna) of any grid.
+inline QModelIndex Indice(const QAbstractItemView* g, int riga, int colonna) {
+    return g->model()->index(riga, colonna);
+}
+
+/// The text of cell (riga, colonna) of the grid named `griglia`; empty when there is none.
 inline QString Cella(QWidget* radice, const QString& griglia, int riga, int colonna) {
-    auto* g = Trova<QTableWidget>(radice, griglia);
-    const QTableWidgetItem* i = g ? g->item(riga, colonna) : nullptr;
-    return i ? i->text() : QString();
+    auto* g = Trova<QAbstractItemView>(radice, griglia);
+    return g ? Indice(g, riga, colonna).data().toString() : QString();
+}
+
+/// The background of a cell; an invalid colour when the cell has none of its own.
+inline QColor Sfondo(const QAbstractItemView* g, int riga, int colonna) {
+    const QVariant v = Indice(g, riga, colonna).data(Qt::BackgroundRole);
+    return v.isValid() ? v.value<QBrush>().color() : QColor();
+}
+
+/// The text colour of a cell; an invalid colour when the cell has none of its own.
+inline QColor ColoreTesto(const QAbstractItemView* g, int riga, int colonna) {
+    const QVariant v = Indice(g, riga, colonna).data(Qt::ForegroundRole);
+    return v.isValid() ? v.value<QBrush>().color() : QColor();
+}
+
+inline bool Grassetto(const QAbstractItemView* g, int riga, int colonna) {
+    const QVariant v = Indice(g, riga, colonna).data(Qt::FontRole);
+    return v.isValid() && v.value<QFont>().bold();
+}
+
+/// The centre of a cell in the grid's viewport, scrolled into view first.
+inline QPoint CentroCella(QAbstractItemView* g, int riga, int colonna) {
+    g->scrollTo(Indice(g, riga, colonna));
+    return g->visualRect(Indice(g, riga, colonna)).center();
+}
+
+/// Clicks a cell of any grid with the mouse.
+inline void CliccaCella(QAbstractItemView* g, int riga, int colonna) {
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, CentroCella(g, riga, colonna));
 }
 
 /// The header texts of the grid named `griglia`.
 inline QStringList Intestazioni(QWidget* radice, const QString& griglia) {
     QStringList t;
-    auto* g = Trova<QTableWidget>(radice, griglia);
-    for (int c = 0; g && c < g->columnCount(); ++c) {
-        const QTableWidgetItem* i = g->horizontalHeaderItem(c);
-        t << (i ? i->text() : QString());
+    auto* g = Trova<QAbstractItemView>(radice, griglia);
+    for (int c = 0; g && c < g->model()->columnCount(); ++c) {
+        t << g->model()->headerData(c, Qt::Horizontal).toString();
     }
     return t;
 }

@@ -107,16 +107,14 @@ TEST_F(AmbiCicliFinestra, ElaboraGruppiEvidenziaElimina) {
     const auto evidenziati = w->Sessione().Evidenziati();
     int rossi = 0;
     for (int r = 0; r < 45; ++r) {
-        const bool rosso = test::Trova<QTableWidget>(w.get(), QStringLiteral("Fg1"))
-                               ->item(r, 1)
-                               ->background()
-                               .color() == QColor(255, 0, 0);
+        const bool rosso = test::Sfondo(test::Trova<GrigliaTabella>(w.get(), QStringLiteral("Fg1")),
+                                        r, 1) == QColor(255, 0, 0);
         EXPECT_EQ(rosso, evidenziati[static_cast<std::size_t>(r)]) << r;
         EXPECT_EQ(rosso, UltimeNegative(e.ambi[static_cast<std::size_t>(r)], 3, 15)) << r;
         rossi += rosso ? 1 : 0;
     }
 
-    test::Trova<QTableWidget>(w.get(), QStringLiteral("Fg1"))->setCurrentCell(0, 0);
+    test::Trova<GrigliaTabella>(w.get(), QStringLiteral("Fg1"))->setCurrentCell(0, 0);
     Clicca("Cmd_elimina");
     EXPECT_EQ(Righe("Fg1"), 44);
     EXPECT_EQ(Cella("Fg1", 0, 1).toInt(), e.ambi[1].n1);

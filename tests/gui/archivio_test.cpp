@@ -318,16 +318,16 @@ TEST_F(FinestraArchivioTest, ElencoECalendario) {
     auto* anni = Trova<QComboBox>(QStringLiteral("ComboAnno"));
     EXPECT_EQ(anni->itemText(0), QStringLiteral("1939"));
     EXPECT_EQ(anni->currentText(), QStringLiteral("2026"));
-    auto* cal = Trova<QTableWidget>(QStringLiteral("FgCalendario"));
+    auto* cal = Trova<GrigliaTabella>(QStringLiteral("FgCalendario"));
     EXPECT_EQ(cal->rowCount(), 0);
     anni->setCurrentText(QStringLiteral("2000"));
     ASSERT_EQ(cal->rowCount(), 1);
     ASSERT_EQ(cal->columnCount(), 3 + 30);
-    EXPECT_EQ(cal->item(0, 1)->text(), QStringLiteral("2000"));
-    EXPECT_EQ(cal->item(0, 3)->text(), QStringLiteral("7")); // 1 January 2000: Saturday
+    EXPECT_EQ(cal->Testo(0, 1), QStringLiteral("2000"));
+    EXPECT_EQ(cal->Testo(0, 3), QStringLiteral("7")); // 1 January 2000: Saturday
     Trova<QCheckBox>(QStringLiteral("ChSigla"))->click();
-    EXPECT_EQ(cal->item(0, 3)->text(), QStringLiteral("S"));
-    EXPECT_EQ(cal->item(0, 4)->text(), QStringLiteral("D"));
+    EXPECT_EQ(cal->Testo(0, 3), QStringLiteral("S"));
+    EXPECT_EQ(cal->Testo(0, 4), QStringLiteral("D"));
     w->ClicCalendario(0, 12); // 10 January
     EXPECT_EQ(w->Corrente(), 10);
     w->ClicCalendario(0, 1); // not a day: nothing
@@ -411,14 +411,14 @@ TEST_F(FinestraArchivioTest, AggiornamentoDaFile) {
     dialoghi.Rispondi(file);
     Clicca("CmdAggiornaDaFile");
     EXPECT_TRUE(dialoghi.Messaggi().empty());
-    auto* fg = Trova<QTableWidget>(QStringLiteral("FgImporta"));
+    auto* fg = Trova<GrigliaTabella>(QStringLiteral("FgImporta"));
     ASSERT_EQ(fg->rowCount(), 33);
-    EXPECT_EQ(fg->horizontalHeaderItem(1)->text(), QStringLiteral("Data estraz "));
-    EXPECT_EQ(fg->item(32, 1)->background().color(), QColor(255, 192, 128));
-    EXPECT_EQ(fg->item(4, 1)->foreground().color(), QColor(255, 0, 0));
-    EXPECT_TRUE(fg->item(4, 1)->font().bold());
-    EXPECT_EQ(fg->item(4, 2)->background().color(), QColor(128, 255, 128));
-    EXPECT_EQ(fg->item(4, 9)->background().style(), Qt::NoBrush);
+    EXPECT_EQ(fg->Intestazione(1), QStringLiteral("Data estraz "));
+    EXPECT_EQ(test::Sfondo(fg, 32, 1), QColor(255, 192, 128));
+    EXPECT_EQ(test::ColoreTesto(fg, 4, 1), QColor(255, 0, 0));
+    EXPECT_TRUE(test::Grassetto(fg, 4, 1));
+    EXPECT_EQ(test::Sfondo(fg, 4, 2), QColor(128, 255, 128));
+    EXPECT_EQ(test::Sfondo(fg, 4, 9), QColor());
     auto* list4 = Trova<QListWidget>(QStringLiteral("List4"));
     ASSERT_EQ(list4->count(), 4);
     EXPECT_EQ(list4->item(0)->text(), QStringLiteral("Manca estrazione del: 02/02/2000"));
@@ -512,14 +512,14 @@ TEST_F(FinestraArchivioTest, RecordMalformatiChiestiUnaVolta) {
         Clicca("CmdAggiornaDaFile");
     };
     carica();
-    auto* fg = Trova<QTableWidget>(QStringLiteral("FgImporta"));
+    auto* fg = Trova<GrigliaTabella>(QStringLiteral("FgImporta"));
     auto* list4 = Trova<QListWidget>(QStringLiteral("List4"));
     ASSERT_EQ(fg->rowCount(), 33);
     // Their own colour; the import mark stays on the date.
-    EXPECT_EQ(fg->item(31, 0)->background().color(), QColor(216, 176, 255));
-    EXPECT_EQ(fg->item(31, 2)->background().color(), QColor(216, 176, 255));
-    EXPECT_EQ(fg->item(31, 1)->background().color(), QColor(255, 192, 128));
-    EXPECT_EQ(fg->item(30, 0)->background().style(), Qt::NoBrush);
+    EXPECT_EQ(test::Sfondo(fg, 31, 0), QColor(216, 176, 255));
+    EXPECT_EQ(test::Sfondo(fg, 31, 2), QColor(216, 176, 255));
+    EXPECT_EQ(test::Sfondo(fg, 31, 1), QColor(255, 192, 128));
+    EXPECT_EQ(test::Sfondo(fg, 30, 0), QColor());
     EXPECT_EQ(list4->item(1)->text(),
               QStringLiteral("Record malformato del 02/02/2000 (riga 33): Nazionale: la ruota "
                              "\"05-18-33-71-  \" non è nel formato nn-nn-nn-nn-nn"));
@@ -638,7 +638,7 @@ TEST_F(FinestraArchivioTest, ControlloDalSito) {
     Clicca("CmdControlloAggiornamenti");
     EXPECT_TRUE(dialoghi.Messaggi().empty());
     EXPECT_EQ(test::LeggiFile(casa.filePath(QStringLiteral("Estr_Agg.txt"))), corpo + "\r\n");
-    EXPECT_EQ(Trova<QTableWidget>(QStringLiteral("FgImporta"))->rowCount(), 1);
+    EXPECT_EQ(Trova<GrigliaTabella>(QStringLiteral("FgImporta"))->rowCount(), 1);
     EXPECT_EQ(Trova<QListWidget>(QStringLiteral("List4"))->item(0)->text(),
               QStringLiteral("Manca estrazione del: 31/01/2000"));
 
@@ -655,7 +655,7 @@ TEST_F(FinestraArchivioTest, ControlloDalSito) {
     EXPECT_EQ(list4->item(list4->count() - 1)->text(),
               QStringLiteral("Motivo: il sito ha risposto con l'errore HTTP 500"));
     // The rows already loaded stay.
-    EXPECT_EQ(Trova<QTableWidget>(QStringLiteral("FgImporta"))->rowCount(), 1);
+    EXPECT_EQ(Trova<GrigliaTabella>(QStringLiteral("FgImporta"))->rowCount(), 1);
 }
 
 TEST_F(FinestraArchivioTest, FinestraApertaSegueLArchivioRicaricato) {

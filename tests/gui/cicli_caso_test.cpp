@@ -61,7 +61,7 @@ TEST_F(StrovelCaso, NoteEVerificaFuoriCampione) {
     const auto caso = ConfrontaFormule(*archivio, e);
     ASSERT_TRUE(caso);
     EXPECT_EQ(Nota(w.get(), "LblCaso").toStdString(), TestoCasoFormule(*caso));
-    auto* fgY = test::Trova<QTableWidget>(w.get(), QStringLiteral("FgY"));
+    auto* fgY = test::Trova<GrigliaTabella>(w.get(), QStringLiteral("FgY"));
     fgY->setCurrentCell(2, 1);
     Clicca("Command1");
     EXPECT_EQ(Nota(w.get(), "LblCasoStatistica").toStdString(),
@@ -100,12 +100,12 @@ TEST_F(Ciclo2Caso, NoteGraficoEVerificaFuoriCampione) {
     // The number of FgB1's current row, bar by bar; a new laying redraws it.
     EXPECT_EQ(w->GraficoPresenze(), nullptr);
     EXPECT_EQ(UltimoMessaggio(), QStringLiteral("Selezionare un numero nella tabella Numeri."));
-    auto* fgB1 = test::Trova<QTableWidget>(w.get(), QStringLiteral("FgB1"));
+    auto* fgB1 = test::Trova<GrigliaTabella>(w.get(), QStringLiteral("FgB1"));
     fgB1->setCurrentCell(6, 1);
     Clicca("CmdGraficoPresenze");
     auto* g = w->findChild<FinestraGrafico*>(QStringLiteral("GraficoPresenze"));
     ASSERT_NE(g, nullptr);
-    const int n = fgB1->item(6, 0)->text().toInt();
+    const int n = fgB1->Testo(6, 0).toInt();
     EXPECT_EQ(Barre(g), Attese(PresenzeNeiCicli(r, n)));
     EXPECT_EQ(g->Grafico()->title(), QStringLiteral("Presenze del %1 nei cicli").arg(n));
     test::Trova<QComboBox>(w.get(), QStringLiteral("Combo_Cicli"))

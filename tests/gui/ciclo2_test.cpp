@@ -46,7 +46,7 @@ TEST_F(Ciclo2Finestra, ListeESchede) {
     w->resize(900, 600);
     QApplication::processEvents();
     EXPECT_EQ(test::Sovrapposizioni(w.get()), QStringList());
-    EXPECT_EQ(test::Trova<QTableWidget>(w.get(), QStringLiteral("FgMax"))->selectionBehavior(),
+    EXPECT_EQ(test::Trova<GrigliaTabella>(w.get(), QStringLiteral("FgMax"))->selectionBehavior(),
               QAbstractItemView::SelectItems); // a click chooses one cell, not the cycle
     EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("FgAA")).join(QLatin1Char('|')),
               QString::fromUtf8(IntestazioneVerificaInsiemi));
@@ -188,7 +188,7 @@ TEST_F(Ciclo2Finestra, SerieAmbettiAmbiEVerifiche) {
     test::Clicca(w.get(), QStringLiteral("Command10"));
     EXPECT_EQ(UltimoMessaggio(),
               QStringLiteral("Attenzione questa analisi può essere effettuata su una sola ruota"));
-    auto* fg13 = test::Trova<QTableWidget>(w.get(), QStringLiteral("Fg13"));
+    auto* fg13 = test::Trova<GrigliaTabella>(w.get(), QStringLiteral("Fg13"));
     fg13->setCurrentCell(0, 0);
     test::Clicca(w.get(), QStringLiteral("Cmd_Elimina"));
     EXPECT_EQ(Righe("Fg13"), 9);

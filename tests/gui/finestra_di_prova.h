@@ -37,15 +37,13 @@ protected:
 
     /// A click on cell (riga, colonna) of grid `griglia`, scrolled into view.
     void Click(const char* griglia, int riga, int colonna) {
-        auto* g = Trova<QTableWidget>(w.get(), QString::fromLatin1(griglia));
-        ASSERT_NE(g->item(riga, colonna), nullptr) << griglia;
-        g->scrollToItem(g->item(riga, colonna));
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
-                          g->visualItemRect(g->item(riga, colonna)).center());
+        auto* g = Trova<QAbstractItemView>(w.get(), QString::fromLatin1(griglia));
+        ASSERT_TRUE(Indice(g, riga, colonna).isValid()) << griglia;
+        CliccaCella(g, riga, colonna);
     }
     void Clicca(const char* nome) { test::Clicca(w.get(), QString::fromLatin1(nome)); }
     int Righe(const char* griglia) {
-        return Trova<QTableWidget>(w.get(), QString::fromLatin1(griglia))->rowCount();
+        return Trova<QAbstractItemView>(w.get(), QString::fromLatin1(griglia))->model()->rowCount();
     }
     QString Cella(const char* griglia, int riga, int colonna) {
         return test::Cella(w.get(), QString::fromLatin1(griglia), riga, colonna);

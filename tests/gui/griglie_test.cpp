@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStringListModel>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -66,30 +65,50 @@ TEST(MostraTabella, IntestazioniTestiESegni) {
     r2[2].stile.sfondo = Colore{1, 2, 3};
     r2[2].stile.grassetto = true;
     t.larghezze = {0, 0, 30};
-    QTableWidget g;
+    GrigliaTabella g;
+    MostraTabella(&g, t);
+    g.setColumnHidden(1, true);
     MostraTabella(&g, t);
     ASSERT_EQ(g.columnCount(), 3);
     ASSERT_EQ(g.rowCount(), 2);
-    EXPECT_EQ(g.horizontalHeaderItem(0)->text(), QStringLiteral("Data estraz "));
-    EXPECT_EQ(g.item(0, 1)->text(), QStringLiteral("01-02-03-04-05"));
-    EXPECT_EQ(g.item(0, 0)->background().color(), QColor(255, 192, 128));
-    EXPECT_EQ(g.item(0, 1)->background().color(), QColor(128, 255, 128));
-    EXPECT_EQ(g.item(1, 0)->foreground().color(), QColor(255, 0, 0));
-    EXPECT_TRUE(g.item(1, 0)->font().bold());
-    EXPECT_EQ(g.item(1, 1)->background().style(), Qt::NoBrush);
-    EXPECT_EQ(g.item(1, 2)->background().color(), QColor(1, 2, 3));
-    EXPECT_TRUE(g.item(1, 2)->font().bold());
-    EXPECT_GT(g.columnWidth(2), g.columnWidth(1));
-    EXPECT_FALSE(g.item(0, 0)->flags() & Qt::ItemIsEditable ? g.editTriggers() != 0 : false);
-    // A second run replaces the first.
+    EXPECT_EQ(g.Intestazione(0), QStringLiteral("Data estraz "));
+    EXPECT_EQ(g.Testo(0, 1), QStringLiteral("01-02-03-04-05"));
+    EXPECT_EQ(test::Sfondo(&g, 0, 0), QColor(255, 192, 128));
+    EXPECT_EQ(test::Sfondo(&g, 0, 1), QColor(128, 255, 128));
+    EXPECT_EQ(test::ColoreTesto(&g, 1, 0), QColor(255, 0, 0));
+    EXPECT_TRUE(test::Grassetto(&g, 1, 0));
+    EXPECT_FALSE(test::Sfondo(&g, 1, 1).isValid());
+    EXPECT_EQ(test::Sfondo(&g, 1, 2), QColor(1, 2, 3));
+    EXPECT_TRUE(test::Grassetto(&g, 1, 2));
+    EXPECT_FALSE(test::Grassetto(&g, 0, 1));
+    EXPECT_TRUE(g.Testo(5, 0).isEmpty()); // outside the grid
+    EXPECT_GT(g.columnWidth(2), g.columnWidth(0));
+    EXPECT_EQ(g.editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_TRUE(g.isColumnHidden(1)); // a column the window hid stays hidden
+    // A click on a cell tells the window its row and column.
+    g.show();
+    int rigaCliccata = -1;
+    int colonnaCliccata = -1;
+    QObject::connect(&g, &GrigliaTabella::cellClicked, [&](int riga, int colonna) {
+        rigaCliccata = riga;
+        colonnaCliccata = colonna;
+    });
+    test::CliccaCella(&g, 1, 2);
+    EXPECT_EQ(rigaCliccata, 1);
+    EXPECT_EQ(colonnaCliccata, 2);
+    // A second run replaces the first; emptying keeps the titles.
     MostraTabella(&g, Tabella("Solo"));
     EXPECT_EQ(g.columnCount(), 1);
     EXPECT_EQ(g.rowCount(), 0);
+    MostraTabella(&g, t);
+    g.Svuota();
+    EXPECT_EQ(g.rowCount(), 0);
+    EXPECT_EQ(g.Intestazione(2), QStringLiteral("Nota"));
 }
 
 TEST(MenuGriglia, CopiaSalvaCsvEImmagine) {
     QWidget finestra;
-    QTableWidget* g = CreaGrigliaRisultati(&finestra, QStringLiteral("FgProva"), "N|Nome|Nota");
+    GrigliaTabella* g = CreaGrigliaRisultati(&finestra, QStringLiteral("FgProva"), "N|Nome|Nota");
     Tabella t("N|Nome|Nota");
     t.AggiungiRiga({"1", "Bari", "uno, due"});
     t.AggiungiRiga({"2", "Cagliari \"CA\"", ""});
@@ -136,8 +155,8 @@ TEST(MenuGriglia, CopiaSalvaCsvEImmagine) {
 
     // On a cell holding a Lotto number, the delay chart of that number, when the program
     // offers it.
-    const QPoint numero = g->visualItemRect(g->item(1, 0)).center();
-    const QPoint testo = g->visualItemRect(g->item(1, 1)).center();
+    const QPoint numero = test::CentroCella(g, 1, 0);
+    const QPoint testo = test::CentroCella(g, 1, 1);
     std::unique_ptr<QMenu> menu(MenuGriglia(g, numero));
     EXPECT_EQ(menu->actions().size(), 3);
     int aperto = 0;

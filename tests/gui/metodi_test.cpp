@@ -40,10 +40,9 @@ protected:
         return s;
     }
     static void ClickCella(QWidget* w, const char* griglia, int riga, int colonna) {
-        auto* g = test::Trova<QTableWidget>(w, QString::fromLatin1(griglia));
-        ASSERT_NE(g->item(riga, colonna), nullptr);
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
-                          g->visualItemRect(g->item(riga, colonna)).center());
+        auto* g = test::Trova<QAbstractItemView>(w, QString::fromLatin1(griglia));
+        ASSERT_TRUE(test::Indice(g, riga, colonna).isValid());
+        test::CliccaCella(g, riga, colonna);
     }
     static void SelezionaTutto(QWidget* w) {
         test::Clicca(w, QStringLiteral("LblSelTutti"));
@@ -103,19 +102,18 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     const auto casi = RilevaCasi(*archivio, p);
     const auto g = GiocaAmbate(*archivio, p, casi, PianoColpi(9, 3));
     const Tabella atteso = TabellaEsitiAmbata(*archivio, casi, 9, g);
-    auto* fg1 = test::Trova<QTableWidget>(&w, QStringLiteral("Fg1"));
+    auto* fg1 = test::Trova<GrigliaTabella>(&w, QStringLiteral("Fg1"));
     ASSERT_EQ(fg1->rowCount(), 9);
     for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 35; ++c) {
-            ASSERT_EQ(fg1->item(r, c)->text().toStdString(),
+            ASSERT_EQ(fg1->Testo(r, c).toStdString(),
                       atteso.righe[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)].testo);
         }
     }
     const RiepilogoEsiti riepilogo = RiepilogoAmbata(*archivio, casi, 9, g);
     EXPECT_EQ(test::Cella(&w, QStringLiteral("FgStat2"), 1, 1),
               QString::number(riepilogo.positivi));
-    EXPECT_GE(PermilleBarra(test::Trova<QTableWidget>(&w, QStringLiteral("FgStat2"))->item(1, 2)),
-              0);
+    EXPECT_GE(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgStat2"))->PermilleBarra(1, 2), 0);
     // Beside it, what chance gives the same plays.
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblCaso")).toStdString(),
               TestoConfronto(ConfrontaAmbata(p, casi, g)));
@@ -124,7 +122,7 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     fgH->selectRow(1);
     test::Clicca(&w, QStringLiteral("Command4"));
     const auto m = Migliori(*archivio, p, casi, PianoColpi(9, 3), 2);
-    EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgE"))->rowCount(), 55);
+    EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgE"))->rowCount(), 55);
     EXPECT_EQ(test::Cella(&w, QStringLiteral("FgE"), 0, 0),
               QString::number(m.righe.front().positivi));
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblMigliori")),
@@ -151,7 +149,7 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     test::Clicca(&w, QStringLiteral("Command5"));
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblEvoluzione")),
               QStringLiteral("RIFERIMENTO: RIGA 2"));
-    EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgEvoluzione"))->rowCount(),
+    EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgEvoluzione"))->rowCount(),
               g.giocate[1].giocati);
 
     test::Clicca(&w, QStringLiteral("Command31"));
@@ -178,10 +176,10 @@ TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
               QStringLiteral("Attenzione ! la configurazione non è stata salvata. Controllare i "
                              "dati inseriti."));
     test::Clicca(&w, QStringLiteral("CmdElenco"));
-    auto* memo = test::Trova<QTableWidget>(&w, QStringLiteral("FgMemo"));
+    auto* memo = test::Trova<GrigliaTabella>(&w, QStringLiteral("FgMemo"));
     ASSERT_EQ(memo->rowCount(), 1);
-    EXPECT_EQ(memo->item(0, 1)->text(), QStringLiteral("400"));
-    EXPECT_EQ(memo->item(0, 8)->text(), QStringLiteral("01000"));
+    EXPECT_EQ(memo->Testo(0, 1), QStringLiteral("400"));
+    EXPECT_EQ(memo->Testo(0, 8), QStringLiteral("01000"));
 
     // Another window loads it: the controls follow and RILEVAZIONE and CONFIGURA run.
     FinestraAmbataDinamica altra(Servizi());
@@ -192,12 +190,12 @@ TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
     EXPECT_EQ(test::Trova<QLineEdit>(&altra, QStringLiteral("TxtNumero"))->text(),
               QStringLiteral("5"));
     EXPECT_EQ(test::Trova<QTableWidget>(&altra, QStringLiteral("FgH"))->rowCount(), 2);
-    EXPECT_EQ(test::Trova<QTableWidget>(&altra, QStringLiteral("FgRif"))->rowCount(), 4);
-    EXPECT_EQ(test::Trova<QTableWidget>(&altra, QStringLiteral("Fg1"))->rowCount(), 9);
+    EXPECT_EQ(test::Trova<GrigliaTabella>(&altra, QStringLiteral("FgRif"))->rowCount(), 4);
+    EXPECT_EQ(test::Trova<GrigliaTabella>(&altra, QStringLiteral("Fg1"))->rowCount(), 9);
     EXPECT_LE(test::Cella(&altra, QStringLiteral("Fg1"), 0, 1).toInt(), 400);
 
     // ELIMINA asks, and on No keeps the row.
-    memo = test::Trova<QTableWidget>(&altra, QStringLiteral("FgMemo"));
+    memo = test::Trova<GrigliaTabella>(&altra, QStringLiteral("FgMemo"));
     memo->selectRow(0);
     dialoghi.Rispondi(std::nullopt);
     test::Clicca(&altra, QStringLiteral("CmdElimina"));
@@ -235,11 +233,11 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     p.fine = archivio->TotEstrazioni;
     const EsitoCinquina e = ElaboraCinquina(*archivio, p);
     const Tabella numeri = TabellaNumeriCinquina(*archivio, p, e);
-    auto* fgE = test::Trova<QTableWidget>(&w, QStringLiteral("FgE"));
+    auto* fgE = test::Trova<GrigliaTabella>(&w, QStringLiteral("FgE"));
     ASSERT_EQ(fgE->rowCount(), 90);
     for (int r = 0; r < 90; ++r) {
         for (int c = 0; c < 4; ++c) {
-            ASSERT_EQ(fgE->item(r, c)->text().toStdString(),
+            ASSERT_EQ(fgE->Testo(r, c).toStdString(),
                       numeri.righe[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)].testo);
         }
     }
@@ -252,9 +250,9 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     ASSERT_EQ(dialoghi.Mostrati().size(), 2u);
     EXPECT_EQ(dialoghi.Mostrati()[1].testo.toStdString(),
               TestoFuoriCampioneSpia(FuoriCampioneSpia(*archivio, p, 420), 420));
-    EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("Fg1"))->rowCount(),
+    EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("Fg1"))->rowCount(),
               static_cast<int>(e.casi.size()));
-    EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgStat2"))->rowCount(), 0);
+    EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgStat2"))->rowCount(), 0);
     // The numbers lie under the line that names the verified number, not over it.
     EXPECT_GT(fgE->geometry().top(),
               test::Trova<QLabel>(&w, QStringLiteral("LblVerificato"))->geometry().bottom());
@@ -264,7 +262,7 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     EXPECT_EQ(dialoghi.Messaggi().back().titolo, QStringLiteral("Numeri compagni"));
     // Selecting the first row verifies its number.
     ClickCella(&w, "FgE", 0, 0);
-    const int n = fgE->item(0, 0)->text().toInt();
+    const int n = fgE->Testo(0, 0).toInt();
     const auto v = VerificaNumero(*archivio, p, e.casi, n);
     const Tabella casi = TabellaCasiCinquina(*archivio, p, e.casi, &v);
     for (int r = 0; r < static_cast<int>(casi.righe.size()); ++r) {
@@ -275,7 +273,7 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     }
     test::Clicca(&w, QStringLiteral("Command2"));
     const Tabella compagni = Compagni(*archivio, p, e.casi, v, n);
-    EXPECT_EQ(test::Trova<QTableWidget>(&w, QStringLiteral("FgSort"))->rowCount(),
+    EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgSort"))->rowCount(),
               static_cast<int>(compagni.righe.size()));
     test::Clicca(&w, QStringLiteral("CmDHelp"));
     EXPECT_EQ(test::ArgomentoAiutoAperto(), 410);

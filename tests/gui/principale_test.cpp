@@ -178,8 +178,8 @@ TEST_F(Principale, GiorniEMesiPerLaFinestraAttiva) {
     finestra->Ricaricato();
     // A chart from a grid of the filtered window runs over its draws only.
     attiva()->RilevaCicli_();
-    auto* fgB1 = test::Trova<QTableWidget>(attiva(), QStringLiteral("FgB1"));
-    QMenu* menu = MenuGriglia(fgB1, fgB1->visualItemRect(fgB1->item(0, 0)).center());
+    auto* fgB1 = test::Trova<GrigliaTabella>(attiva(), QStringLiteral("FgB1"));
+    QMenu* menu = MenuGriglia(fgB1, test::CentroCella(fgB1, 0, 0));
     ASSERT_NE(menu, nullptr);
     menu->actions().back()->trigger();
     delete menu;

@@ -111,7 +111,7 @@ TEST_F(MalteseFinestra, PrimaSchedaQuadratoECopia) {
     QApplication::clipboard()->clear();
     Clicca("Command8");
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), attesa.Tsv());
-    auto* fgX = test::Trova<QTableWidget>(w.get(), QStringLiteral("FgX"));
+    auto* fgX = test::Trova<GrigliaTabella>(w.get(), QStringLiteral("FgX"));
     ASSERT_EQ(fgX->actions().size(), 3);
     EXPECT_EQ(fgX->actions()[0]->text(), QStringLiteral("Copia tabella"));
     fgX->actions()[0]->trigger();

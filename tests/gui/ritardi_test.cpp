@@ -31,7 +31,7 @@ namespace {
 class RitardiFinestra : public test::FinestraDiProva<FinestraRitardiSequenza> {
 protected:
     RitardiFinestra() : FinestraDiProva(800, 5) {}
-    QTableWidget* Fg2() { return test::Trova<QTableWidget>(w.get(), QStringLiteral("Fg2")); }
+    GrigliaTabella* Fg2() { return test::Trova<GrigliaTabella>(w.get(), QStringLiteral("Fg2")); }
 };
 
 TEST_F(RitardiFinestra, ApreSceglieEScandisce) {
@@ -58,29 +58,29 @@ TEST_F(RitardiFinestra, ApreSceglieEScandisce) {
     const auto attese = SequenzaPresenze(*archivio, p, 12);
     EXPECT_EQ(Fg2()->columnCount(), 7 + 12);
     for (int n = 0; n < 90; ++n) {
-        EXPECT_EQ(Fg2()->item(n, 1)->text().toInt(), attese[static_cast<std::size_t>(n)].presenze);
-        EXPECT_EQ(Fg2()->item(n, 4)->text().toInt(), attese[static_cast<std::size_t>(n)].esaminate);
+        EXPECT_EQ(Fg2()->Testo(n, 1).toInt(), attese[static_cast<std::size_t>(n)].presenze);
+        EXPECT_EQ(Fg2()->Testo(n, 4).toInt(), attese[static_cast<std::size_t>(n)].esaminate);
     }
     EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("Fg2")).mid(6, 3),
               (QStringList{QStringLiteral("URIT"), QStringLiteral("1"), QStringLiteral("2")}));
 
     // A click on delay column 3 sums the first three delays into URIT; the title turns orange.
-    const QRect cella = Fg2()->visualItemRect(Fg2()->item(0, 9));
-    QTest::mouseClick(Fg2()->viewport(), Qt::LeftButton, {}, cella.center());
+    test::CliccaCella(Fg2(), 0, 9);
     const auto& d = attese[0].ritardi;
-    EXPECT_EQ(Fg2()->item(0, 6)->text().toInt(), d[0] + d[1] + d[2]);
-    EXPECT_EQ(Fg2()->horizontalHeaderItem(9)->background().color(), QColor(255, 128, 0));
-    EXPECT_EQ(Fg2()->item(0, 0)->background().color(), QColor(240, 240, 240));
+    EXPECT_EQ(Fg2()->Testo(0, 6).toInt(), d[0] + d[1] + d[2]);
+    EXPECT_EQ(
+        Fg2()->model()->headerData(9, Qt::Horizontal, Qt::BackgroundRole).value<QBrush>().color(),
+        QColor(255, 128, 0));
+    EXPECT_EQ(test::Sfondo(Fg2(), 0, 0), QColor(240, 240, 240));
     // A click on a summary column changes nothing.
-    QTest::mouseClick(Fg2()->viewport(), Qt::LeftButton, {},
-                      Fg2()->visualItemRect(Fg2()->item(0, 2)).center());
-    EXPECT_EQ(Fg2()->item(0, 6)->text().toInt(), d[0] + d[1] + d[2]);
+    test::CliccaCella(Fg2(), 0, 2);
+    EXPECT_EQ(Fg2()->Testo(0, 6).toInt(), d[0] + d[1] + d[2]);
 
     Clicca("LblCrescenti");
     Tabella t = TabellaSequenze(attese);
     EvidenziaAndamento(t, Andamento::Crescenti);
     for (int c = 7; c < Fg2()->columnCount(); ++c) {
-        EXPECT_EQ(Fg2()->item(4, c)->background().color() == QColor(128, 255, 128),
+        EXPECT_EQ(test::Sfondo(Fg2(), 4, c) == QColor(128, 255, 128),
                   t.righe[4][static_cast<std::size_t>(c)].stile.sfondo == ColoreVerdeChiaro)
             << c;
     }
@@ -94,8 +94,8 @@ TEST_F(RitardiFinestra, ApreSceglieEScandisce) {
     EXPECT_TRUE(std::is_sorted(avanzamento.begin(), avanzamento.end()));
     EXPECT_EQ(avanzamento.back(), 90);
     p = w->LeggiParametri();
-    EXPECT_EQ(Fg2()->item(0, 4)->text().toInt(), p.fine - p.inizio + 1);
-    EXPECT_EQ(Fg2()->item(0, 1)->text().toInt(), SequenzaPeriodo(*archivio, p)[0].presenze);
+    EXPECT_EQ(Fg2()->Testo(0, 4).toInt(), p.fine - p.inizio + 1);
+    EXPECT_EQ(Fg2()->Testo(0, 1).toInt(), SequenzaPeriodo(*archivio, p)[0].presenze);
 }
 
 TEST_F(RitardiFinestra, UltimeNEstrazioniEAiuto) {
