@@ -269,7 +269,7 @@ FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinqui
     FuoriCampioneCinquina f;
     ParametriCinquina dentro = p;
     dentro.fine = riferimento;
-    const EsitoCinquina e = ElaboraCinquina(a, dentro);
+    const EsitoCinquina e = ElaboraCinquina(a.FinoA(riferimento), dentro);
     if (e.casi.empty()) {
         return f;
     }
@@ -284,6 +284,9 @@ FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinqui
         a, riferimento, p.colpi, a.TotEstrazioni, p.gioco,
         [numero](int) -> std::optional<int> { return numero; }, f.giocata);
     f.colpiGiocati = std::clamp(a.TotEstrazioni - riferimento, 0, p.colpi);
+    const bool uscito = f.giocata.colpo != 0;
+    f.riepilogo = {1, uscito ? 1 : 0, !uscito && f.colpiGiocati == p.colpi ? 1 : 0,
+                   !uscito && f.colpiGiocati < p.colpi ? 1 : 0};
     const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
     f.confronto = ConfrontaConIlCaso({ProbabilitaGioco(1, 1, ruote, f.colpiGiocati)},
                                      f.giocata.colpo != 0 ? 1 : 0);

@@ -84,14 +84,16 @@ CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const Esi
 /// "CC per caso: 4.2 per numero, 8.1 il migliore di 90".
 std::string TestoCCAtteso(const CCAtteso& c);
 
-/// Out of sample: ELABORA as of draw `riferimento` (no later draw looked at) offers the first
-/// number of its ranking ("Pres", ties to the lower number); that number is then played as an
-/// ambata on the play wheels over the colpi after `riferimento`.
+/// Out of sample: ELABORA on the archive as it stood at draw `riferimento` (every later draw
+/// wiped, so the newest case cannot count colpi after it) offers the first number of its ranking
+/// ("Pres", ties to the lower number); that number is then played as an ambata on the play
+/// wheels over the colpi after `riferimento`: one case, positive, negative or still in play.
 struct FuoriCampioneCinquina {
     int numero = 0; ///< 0 when ELABORA found no case
     int presenze = 0;
     Giocata giocata;
     int colpiGiocati = 0;
+    RiepilogoEsiti riepilogo;
     Confronto confronto;
 };
 FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinquina& p,

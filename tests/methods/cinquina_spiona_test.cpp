@@ -122,21 +122,38 @@ TEST(CinquinaSpiona, FuoriCampioneNonGuardaAvanti) {
     p.fine = a->TotEstrazioni;
     const int e = 900;
     const FuoriCampioneCinquina f = FuoriCampioneSpia(*a, p, e);
-    // The number chosen is the top of ELABORA's ranking at e.
+    // The number chosen is the top of ELABORA's ranking on the archive as it stood at e.
     ParametriCinquina dentro = p;
     dentro.fine = e;
-    const EsitoCinquina esito = ElaboraCinquina(*a, dentro);
+    const EsitoCinquina esito = ElaboraCinquina(a->FinoA(e), dentro);
     ASSERT_GT(f.numero, 0);
     EXPECT_EQ(f.presenze, *std::max_element(esito.presenze.begin(), esito.presenze.end()));
     EXPECT_EQ(esito.presenze[static_cast<std::size_t>(f.numero)], f.presenze);
-    // Played after e only.
+    // Played after e only: one case, counted once.
     const auto v = VerificaNumero(*a, p, {Caso{e, 0, {}}}, f.numero);
     EXPECT_EQ(f.giocata.colpo, v[0].colpo);
     EXPECT_EQ(f.colpiGiocati, 9);
+    EXPECT_EQ(f.riepilogo.casi, 1);
+    EXPECT_EQ(f.riepilogo.positivi, v[0].colpo > 0 ? 1 : 0);
+    EXPECT_EQ(f.riepilogo.negativi, v[0].colpo > 0 ? 0 : 1);
+    EXPECT_EQ(f.riepilogo.inGioco, 0);
     EXPECT_NEAR(f.confronto.attesi, 1 - std::pow(85.0 / 90, 27), 1e-12);
-    // Later draws change the play, never the choice.
-    test::CambiaDopo(*a, *test::ArchivioCasuale(1200, 72), e);
-    EXPECT_EQ(FuoriCampioneSpia(*a, p, e).numero, f.numero);
+    // Near the end the play is still running: in play, not negative.
+    const FuoriCampioneCinquina fine = FuoriCampioneSpia(*a, p, a->TotEstrazioni - 3);
+    if (fine.giocata.colpo == 0) {
+        EXPECT_EQ(fine.riepilogo.inGioco, 1);
+        EXPECT_EQ(fine.riepilogo.negativi, 0);
+    }
+    // Later draws change the play, never the choice, wherever the reference falls (the newest
+    // cases at the reference have their colpi after it).
+    for (int riferimento = 700; riferimento <= 1100; riferimento += 50) {
+        const FuoriCampioneCinquina prima = FuoriCampioneSpia(*a, p, riferimento);
+        auto cambiato = test::ArchivioCasuale(1200, 71);
+        test::CambiaDopo(*cambiato, *test::ArchivioCasuale(1200, 72 + riferimento), riferimento);
+        const FuoriCampioneCinquina dopo = FuoriCampioneSpia(*cambiato, p, riferimento);
+        EXPECT_EQ(dopo.numero, prima.numero) << riferimento;
+        EXPECT_EQ(dopo.presenze, prima.presenze) << riferimento;
+    }
 }
 
 TEST(CinquinaSpiona, UgualeAllOracoloSullArchivioReale) {
