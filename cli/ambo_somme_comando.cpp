@@ -1,7 +1,9 @@
 // strovel-cli ambo-somme: the ambo by sums and differences with every choice of its window.
 
-#include "cli/comando.h"
+#include "cli/comandi.h"
+#include "cli/comando_analisi.h"
 #include "core/archivio.h"
+#include "core/intervallo.h"
 #include "core/tabella.h"
 #include "methods/ambo_somme.h"
 #include "methods/ambo_somme_gioco.h"
@@ -100,21 +102,21 @@ bool LeggiVersione(const Chiamata& c, VersioneAmbo& v) {
     return false;
 }
 
-class ComandoAmboSomme : public Comando {
+class ComandoAmboSomme : public ComandoAnalisi {
 public:
     QString Nome() const override { return QStringLiteral("ambo-somme"); }
-    bool ConFiltroCalendario() const override { return true; }
     QString Descrizione() const override {
         return QStringLiteral("Il metodo di Valdimo: l'ambo uguale su due ruote, i casi (Fg1) "
                               "della versione scelta o, con --riepilogo, il riepilogo (FgX).");
     }
-    QList<QCommandLineOption> Opzioni() const override {
+    QList<QCommandLineOption> OpzioniProprie() const override {
         namespace l = liste_ambo_somme;
         const QString classi = QStringLiteral("%1 consentite, valori o intervalli a-b separati "
                                               "da virgole (predefinite tutte).");
         return {
             ConValore(QStringLiteral("inizio"),
-                      QStringLiteral("Inizio dell'intervallo (predefinito fine - 359, almeno 1)."),
+                      QStringLiteral("Inizio dell'intervallo (predefinito fine - %1, almeno 1).")
+                          .arg(ArretramentoAmboSomme),
                       QStringLiteral("S")),
             ConValore(QStringLiteral("fine"),
                       QStringLiteral("Fine dell'intervallo (predefinita l'ultima estrazione)."),
@@ -164,33 +166,33 @@ public:
                          QStringLiteral("Ambi su ruota tolta (versioni 1 e 2).")),
             Interruttore(QStringLiteral("solo-ambo"),
                          QStringLiteral("Visualizza tutti i numeri tolta.")),
-            Interruttore(QStringLiteral("riepilogo"), QStringLiteral("Il riepilogo (FgX).")),
-            ConValore(QStringLiteral("fuori-campione"),
-                      QStringLiteral("Verifica fuori campione: i casi dopo l'estrazione E, "
-                                     "ciascuno coi numeri che il metodo dava allora, nel "
-                                     "riepilogo col confronto col caso."),
-                      QStringLiteral("E")),
-            OpzioneAtteso(),
-            OpzioneCsv(),
         };
     }
-    int Esegui(const Chiamata& c) const override {
-        if (!AttesoConRiepilogo(c)) {
-            return CodiceUso;
-        }
-        const auto archivio = ArchivioDelComando(c);
-        if (!archivio) {
-            return CodiceErrore;
-        }
+    QString AiutoRiepilogo() const override { return QStringLiteral("Il riepilogo (FgX)."); }
+    QString AiutoFuoriCampione() const override {
+        return QStringLiteral("Verifica fuori campione: i casi dopo l'estrazione E, ciascuno coi "
+                              "numeri che il metodo dava allora, nel riepilogo col confronto col "
+                              "caso.");
+    }
+    QString AiutoAtteso() const override {
+        return QStringLiteral("Con --riepilogo: le righe Atteso per caso (i positivi che darebbe "
+                              "il caso e la loro percentuale) e Probabilità (di trovarne almeno "
+                              "tanti per caso, in percentuale).");
+    }
+    bool Controlla(const Chiamata& c) const override { return AttesoConRiepilogo(c); }
+
+    int EseguiSu(const Esecuzione& e) const override {
+        const Chiamata& c = e.chiamata;
+        const Archivio* archivio = &e.archivio;
         FiltroAmbo f = FiltroAmbo::Tutto();
         OpzioniGiocoAmbo o;
         int fine = archivio->TotEstrazioni;
         if (!Intero(c, QStringLiteral("fine"), 1, archivio->TotEstrazioni, fine)) {
             return CodiceUso;
         }
-        int inizio = std::max(1, fine - 359);
+        int inizio = InizioPredefinito(fine, ArretramentoAmboSomme);
         int riferimento = 0;
-        if (!Intero(c, QStringLiteral("fuori-campione"), 1, fine, riferimento)) {
+        if (!e.LeggiFuoriCampione(fine, riferimento)) {
             return CodiceUso;
         }
         int limite = liste_ambo_somme::Casi.predefinito;
@@ -233,16 +235,14 @@ public:
         }
         const auto trovati = CercaAmbi(*archivio, FiltroEffettivo(f, o.versione), inizio, fine);
         const std::vector<EsitoAmbo> esiti = GiocaAmbi(*archivio, trovati, o);
-        const bool csv = c.Presente(QStringLiteral("csv"));
-        if (fuori || c.Presente(QStringLiteral("riepilogo"))) {
-            ScriviTabella(TabellaRiepilogoSomme(RiassumiAmbo(esiti), o.versione), csv, c.uscita);
-            if (fuori || c.Presente(QStringLiteral("atteso"))) {
-                ScriviAtteso(ConfrontaAmbi(trovati, esiti, o), csv, c.uscita);
+        if (fuori || e.riepilogo) {
+            e.Scrivi(TabellaRiepilogoSomme(RiassumiAmbo(esiti), o.versione));
+            if (fuori || e.atteso) {
+                e.ScriviAtteso(ConfrontaAmbi(trovati, esiti, o));
             }
         } else {
-            ScriviTabella(TabellaCasiSomme(*archivio, trovati, esiti, o,
-                                           !c.Presente(QStringLiteral("solo-ambo"))),
-                          csv, c.uscita);
+            e.Scrivi(TabellaCasiSomme(*archivio, trovati, esiti, o,
+                                      !c.Presente(QStringLiteral("solo-ambo"))));
         }
         return CodiceOk;
     }

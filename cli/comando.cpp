@@ -1,8 +1,6 @@
 #include "cli/comando.h"
 
-#include "core/esiti.h"
 #include "core/lista_valori.h"
-#include "core/probabilita.h"
 #include "core/ruote.h"
 #include "core/tabella.h"
 #include "storage/archivio_db.h"
@@ -11,7 +9,7 @@
 namespace strovel::cli {
 
 std::optional<QString> Chiamata::Valore(const QString& nome) const {
-    if (!parser.isSet(nome)) {
+    if (!Presente(nome)) {
         return std::nullopt;
     }
     return parser.value(nome);
@@ -86,45 +84,6 @@ bool AlPiuUna(const Chiamata& c, const QStringList& nomi) {
         return false;
     }
     return true;
-}
-
-QCommandLineOption OpzioneAtteso() {
-    return Interruttore(QStringLiteral("atteso"),
-                        QStringLiteral("Con --riepilogo: le righe Atteso per caso (i positivi "
-                                       "che darebbe il caso e la loro percentuale) e Probabilità "
-                                       "(di trovarne almeno tanti per caso, in percentuale)."));
-}
-
-bool AttesoConRiepilogo(const Chiamata& c) {
-    if (c.Presente(QStringLiteral("atteso")) && !c.Presente(QStringLiteral("riepilogo"))) {
-        c.errori << QStringLiteral("--atteso si usa con --riepilogo.\n");
-        return false;
-    }
-    return true;
-}
-
-void ScriviAtteso(const Confronto& confronto, bool csv, QTextStream& uscita) {
-    Tabella t("||");
-    for (const auto& riga : RigheAtteso(confronto)) {
-        t.AggiungiRiga(riga);
-    }
-    ScriviRighe(t, csv, uscita);
-}
-
-void ScriviAttesoCC(double medio, double migliore, bool csv, QTextStream& uscita) {
-    Tabella t("|");
-    t.AggiungiRiga({"CC atteso per caso", UnDecimale(medio)});
-    t.AggiungiRiga({"Migliore atteso per caso", UnDecimale(migliore)});
-    ScriviRighe(t, csv, uscita);
-}
-
-void ScriviFuoriCampione(const Tabella& scelta, const RiepilogoEsiti& r, const Confronto& confronto,
-                         bool csv, QTextStream& uscita) {
-    ScriviTabella(scelta, csv, uscita);
-    ScriviTabella(TabellaRiepilogo(r), csv, uscita);
-    if (r.casi > 0) {
-        ScriviAtteso(confronto, csv, uscita);
-    }
 }
 
 void ScriviRighe(const Tabella& t, bool csv, QTextStream& uscita) {

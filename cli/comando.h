@@ -21,9 +21,7 @@ namespace strovel {
 class Archivio;
 class DatabaseArchivio;
 class Tabella;
-struct Confronto;
 struct ListaValori;
-struct RiepilogoEsiti;
 } // namespace strovel
 
 namespace strovel::cli {
@@ -42,7 +40,8 @@ struct Chiamata {
     /// "--giorni" and "--mesi": the draws the command's archive keeps.
     FiltroCalendario filtro{};
 
-    bool Presente(const QString& nome) const { return parser.isSet(nome); }
+    /// Whether option `nome` was given; false too for an option the command does not take.
+    bool Presente(const QString& nome) const { return parser.optionNames().contains(nome); }
     std::optional<QString> Valore(const QString& nome) const;
 };
 
@@ -113,31 +112,9 @@ bool LeggiFiltroCalendario(const QCommandLineParser& parser, FiltroCalendario& f
 std::unique_ptr<Archivio> ArchivioDelComando(const Chiamata& c);
 /// At most one of `nomi` may be given; otherwise false after telling which.
 bool AlPiuUna(const Chiamata& c, const QStringList& nomi);
-/// "--atteso": what chance gives, added to a summary.
-QCommandLineOption OpzioneAtteso();
-/// Refuses "--atteso" without "--riepilogo", telling why; true when the two agree.
-bool AttesoConRiepilogo(const Chiamata& c);
-/// The rows "Atteso per caso" and "Probabilità" after a summary, without a header.
-void ScriviAtteso(const Confronto& confronto, bool csv, QTextStream& uscita);
-/// The rows "CC atteso per caso" and "Migliore atteso per caso" after a ranking, without a
-/// header: what one random number (ambo, group) covers on average and the best of as many.
-void ScriviAttesoCC(double medio, double migliore, bool csv, QTextStream& uscita);
-/// An out-of-sample check: what was chosen at the reference, the summary of the cases after it
-/// ("N° Casi", "Positivi", "Negativi", "In gioco") and, with cases, the two chance rows.
-void ScriviFuoriCampione(const Tabella& scelta, const RiepilogoEsiti& r, const Confronto& confronto,
-                         bool csv, QTextStream& uscita);
 /// Writes the rows of a grid without its header row (summary lines under another grid).
 void ScriviRighe(const Tabella& t, bool csv, QTextStream& uscita);
 /// Writes a grid as TSV, or CSV with `csv`: the one writer of every grid command.
 void ScriviTabella(const Tabella& t, bool csv, QTextStream& uscita);
-
-/// The archive commands: crea-archivio, info, demo-archivio, aggiorna, esporta.
-std::vector<std::unique_ptr<Comando>> ComandiArchivio();
-/// The cycle commands: cicli.
-std::vector<std::unique_ptr<Comando>> ComandiCicli();
-/// The forecasting methods: ambata-dinamica, cinquina-spiona, ritardi, maltese, ambo-somme.
-std::vector<std::unique_ptr<Comando>> ComandiMetodi();
-/// ambo-somme, in a file of its own.
-std::unique_ptr<Comando> CreaComandoAmboSomme();
 
 } // namespace strovel::cli

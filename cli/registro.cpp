@@ -1,5 +1,6 @@
 #include "cli/registro.h"
 
+#include "cli/comandi.h"
 #include "cli/comando.h"
 
 #include <QCommandLineParser>
@@ -12,10 +13,12 @@ namespace {
 const std::vector<std::unique_ptr<Comando>>& Tabella() {
     static const std::vector<std::unique_ptr<Comando>> comandi = [] {
         std::vector<std::unique_ptr<Comando>> tutti;
-        for (auto* gruppo : {&ComandiArchivio, &ComandiCicli, &ComandiMetodi}) {
-            for (auto& c : gruppo()) {
-                tutti.push_back(std::move(c));
-            }
+        for (auto* crea :
+             {&CreaComandoCreaArchivio, &CreaComandoInfo, &CreaComandoDemoArchivio,
+              &CreaComandoAggiorna, &CreaComandoEsporta, &CreaComandoCicli, &CreaComandoCicli2,
+              &CreaComandoCicliAmbi, &CreaComandoAmbataDinamica, &CreaComandoCinquinaSpiona,
+              &CreaComandoRitardi, &CreaComandoMaltese, &CreaComandoAmboSomme}) {
+            tutti.push_back(crea());
         }
         return tutti;
     }();

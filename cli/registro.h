@@ -1,6 +1,6 @@
 #pragma once
-// The table of strovel-cli's commands: each feature adds its own (archivio_comandi.cpp,
-// cicli_comandi.cpp, ...). Runs one command line: the program's and each command's --help,
+// The table of strovel-cli's commands (one file per command, listed in comandi.h). Runs one command
+// line: the program's and each command's --help,
 // --version, Italian messages for wrong usage.
 
 #include <QStringList>

@@ -19,6 +19,16 @@ enum class LetturaPosizione {
     Estrazione,
 };
 
+/// How many draws before the last one the range of a window with a start opens at; the command
+/// line starts there too when no start is given.
+inline constexpr int ArretramentoSequenzeRitardi = 359;
+inline constexpr int ArretramentoAmboSomme = 500;
+
+/// The start of such a range ending at draw `fine`: never before draw 1.
+inline int InizioPredefinito(int fine, int arretramento) {
+    return fine - arretramento < 1 ? 1 : fine - arretramento;
+}
+
 /// Largest position a scroll bar offers. Positions are read through the model list, so they
 /// are kept within it: NumEstrazioniAnalisi, but never past NumIndiciModello.
 int MassimoPosizioni(const Archivio& a);

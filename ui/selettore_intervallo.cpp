@@ -64,11 +64,11 @@ ConfigurazioneIntervallo ConfigurazionePer(FinestraIntervallo f, const QString& 
         c.inizio = Barra(QStringLiteral("HsInizio"), etichettaInizio, QStringLiteral("Command61"),
                          QStringLiteral("Command62"), 1, totale, analisi);
         if (f == FinestraIntervallo::AmboSomme) {
-            c.arretramentoInizio = 500;
+            c.arretramentoInizio = ArretramentoAmboSomme;
             c.progressivoMese = true;
             c.inizio.estrazioneDiretta = true;
         } else {
-            c.arretramentoInizio = 359;
+            c.arretramentoInizio = ArretramentoSequenzeRitardi;
         }
         break;
     case FinestraIntervallo::AmbataDinamica:
@@ -105,7 +105,7 @@ SelettoreIntervallo::SelettoreIntervallo(const Archivio& archivio, Dialoghi& dia
     ImpostaFine(massimo);
     QuandoCambiaFine(barraFine_->value());
     if (barraInizio_) {
-        ImpostaInizio(std::max(1, massimo - conf_.arretramentoInizio));
+        ImpostaInizio(InizioPredefinito(massimo, conf_.arretramentoInizio));
         QuandoCambiaInizio(barraInizio_->value());
     }
 }

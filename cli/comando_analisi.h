@@ -1,0 +1,85 @@
+#pragma once
+// The driver of every analysis command. It opens the archive named by the first argument, keeps
+// the draws of --giorni and --mesi, declares and reads the options every analysis shares
+// (--riepilogo, --atteso, --fuori-campione, --csv) and writes what they ask for in one format.
+// Each command declares only its own parameters and what the shared options mean for it.
+
+#include "cli/comando.h"
+
+namespace strovel {
+struct Confronto;
+struct RiepilogoEsiti;
+} // namespace strovel
+
+namespace strovel::cli {
+
+/// What an out-of-sample check reports, whatever the analysis: what was chosen at the reference
+/// E on the archive as it stood then, the summary of the cases after E and chance beside it.
+struct FuoriCampioneScritto {
+    /// Not empty when nothing could be chosen at E: the reason, said on stderr (exit code 1).
+    QString nienteScelto;
+    /// One header and one row: what was chosen.
+    const Tabella* scelta = nullptr;
+    const RiepilogoEsiti* riepilogo = nullptr;
+    const Confronto* confronto = nullptr;
+};
+
+/// What an analysis command runs with: the call, its archive and the shared options read once.
+struct Esecuzione {
+    const Chiamata& chiamata;
+    const Archivio& archivio;
+    bool csv = false;
+    bool riepilogo = false;
+    bool atteso = false;
+    /// "--fuori-campione" was given (its value is read by LeggiFuoriCampione).
+    bool fuoriCampione = false;
+
+    QTextStream& uscita() const { return chiamata.uscita; }
+    QTextStream& errori() const { return chiamata.errori; }
+    bool Presente(const QString& nome) const { return chiamata.Presente(nome); }
+
+    /// "--fuori-campione E" within 1..massimo (0 when absent); false after saying why.
+    bool LeggiFuoriCampione(int massimo, int& riferimento) const;
+
+    /// A grid, with its header.
+    void Scrivi(const Tabella& t) const;
+    /// Rows under another grid, without a header.
+    void ScriviRighe(const Tabella& t) const;
+    /// "Atteso per caso" and "Probabilità" after a summary.
+    void ScriviAtteso(const Confronto& confronto) const;
+    /// "CC atteso per caso" and "Migliore atteso per caso" after a ranking.
+    void ScriviAttesoCC(double medio, double migliore) const;
+    /// "Migliore atteso per caso" alone, in a row of three cells.
+    void ScriviMiglioreAtteso(double migliore) const;
+    /// An out-of-sample check: the choice, the summary and, with cases, chance; or the reason
+    /// nothing was chosen. The exit code.
+    int ScriviFuoriCampione(const FuoriCampioneScritto& f) const;
+};
+
+class ComandoAnalisi : public Comando {
+public:
+    bool ConFiltroCalendario() const final { return true; }
+    /// The command's own options, then the shared ones it takes, then "--csv".
+    QList<QCommandLineOption> Opzioni() const final;
+    /// Checks the options, loads the archive, runs the analysis.
+    int Esegui(const Chiamata& c) const final;
+
+protected:
+    /// The command's own options, in the order the help lists them.
+    virtual QList<QCommandLineOption> OpzioniProprie() const = 0;
+    /// What each shared option does for this command; an empty text: the command does not take
+    /// it.
+    virtual QString AiutoRiepilogo() const { return {}; }
+    virtual QString AiutoFuoriCampione() const { return {}; }
+    virtual QString AiutoAtteso() const { return {}; }
+    /// Checks of the options that need no archive (choices that exclude each other); false
+    /// after saying why (exit code 2).
+    virtual bool Controlla(const Chiamata&) const { return true; }
+    /// Runs the analysis on the loaded archive; the exit code.
+    virtual int EseguiSu(const Esecuzione& e) const = 0;
+
+    /// "--atteso" only beside "--riepilogo" (it adds to the summary); false after saying why.
+    static bool AttesoConRiepilogo(const Chiamata& c);
+};
+
+} // namespace strovel::cli
