@@ -8,8 +8,6 @@
 #include "storage/testo_qt.h"
 
 #include <QHash>
-#include <QSqlQuery>
-#include <QVariant>
 
 #include <algorithm>
 #include <set>
@@ -27,20 +25,10 @@ struct Indice {
 
 Indice LeggiIndice(const DatabaseArchivio& db) {
     Indice indice;
-    QSqlQuery q(db.Db());
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, Pa, Ro, \"To\", Ve, "
-                               "Nz FROM EstrazioniLotto"))) {
-        return indice;
+    if (auto ruote = db.RuotePerData()) {
+        indice.ruote = std::move(*ruote);
+        indice.ok = true;
     }
-    while (q.next()) {
-        std::array<QString, 11> w;
-        for (int r = 0; r < 11; ++r) {
-            w[static_cast<std::size_t>(r)] = q.value(r + 1).toString();
-        }
-        indice.ruote.insert(q.value(0).toString(), std::move(w));
-    }
-    indice.ok = true;
     return indice;
 }
 

@@ -3,9 +3,6 @@
 #include "core/data_testo.h"
 #include "storage/archivio_db.h"
 
-#include <QSqlQuery>
-#include <QVariant>
-
 #include <map>
 #include <set>
 
@@ -13,26 +10,21 @@ namespace strovel {
 
 std::optional<Tabella> CalendarioAnno(const DatabaseArchivio& db, int anno, bool lettere) {
     // The crosstab "TRANSFORM Sum(Weekday(...)) ... PIVOT G" as a plain query and a pivot here.
-    QSqlQuery q(db.Db());
-    q.prepare(QStringLiteral("SELECT Query_AAMMGG.A, Query_AAMMGG.M, Query_AAMMGG.G, "
-                             "Query_AAMMGG.DataEstrazione FROM Query_AAMMGG WHERE "
-                             "Query_AAMMGG.A = ? ORDER BY Query_AAMMGG.A, Query_AAMMGG.M"));
-    q.addBindValue(anno);
-    if (!q.exec()) {
+    const auto righe = db.GiorniDellAnno(anno);
+    if (!righe) {
         return std::nullopt;
     }
     std::map<int, std::map<int, int>> mesi; // month -> day -> sum of weekdays
     std::set<int> giorni;
-    while (q.next()) {
-        const auto d = LeggiDataIso(q.value(3).toString().toStdString());
+    for (const auto& r : *righe) {
+        const auto d = LeggiDataIso(r.dataIso.toStdString());
         if (!d) {
             continue;
         }
-        const int g = q.value(2).toInt();
         // ISO 1 = Monday .. 7 = Sunday; here 1 = Sunday .. 7 = Saturday.
         const int settimana = GiornoSettimana(*d) % 7 + 1;
-        mesi[q.value(1).toInt()][g] += settimana;
-        giorni.insert(g);
+        mesi[r.mese][r.giorno] += settimana;
+        giorni.insert(r.giorno);
     }
     std::string intestazione = "|A|M";
     for (int g : giorni) {

@@ -1,27 +1,41 @@
-# One feature folder (archive/, cycles/, methods/) makes two libraries:
+# One feature folder (archive/, cycles/, methods/) makes up to three libraries:
 #
-#   strovel_feature(NAME CALCOLO a.cpp b.cpp FINESTRE a_window.cpp b_window.cpp)
+#   strovel_feature(NAME CALCOLO a.cpp  ARCHIVIO b.cpp  FINESTRE a_window.cpp)
 #
-#   strovel_NAME           the computation: no widgets; the command line links it
-#   strovel_NAME_finestre  the windows over it (Qt Widgets)
+#   strovel_NAME            the computation: plain C++ over the core, nothing else (no Qt, no
+#                           database): linking the core only, it cannot include anything more
+#   strovel_NAME_archivio   what reads or writes the databases through storage/ (no SQL of its
+#                           own: the layer test checks that)
+#   strovel_NAME_finestre   the windows over them (Qt Widgets)
 #
-# A new window adds its two file names to its folder's call, nothing else.
+# The command line links the first two, the program all three. A new window adds its file
+# names to its folder's call, nothing else.
 function(strovel_feature nome)
-    cmake_parse_arguments(F "" "" "CALCOLO;FINESTRE" ${ARGN})
-    add_library(strovel_${nome} STATIC ${F_CALCOLO})
-    target_link_libraries(strovel_${nome} PUBLIC strovel_storage)
-    set_property(GLOBAL APPEND PROPERTY STROVEL_CALCOLI strovel_${nome})
+    cmake_parse_arguments(F "" "" "CALCOLO;ARCHIVIO;FINESTRE" ${ARGN})
+    set(librerie)
+    if(F_CALCOLO)
+        add_library(strovel_${nome} STATIC ${F_CALCOLO})
+        target_link_libraries(strovel_${nome} PUBLIC strovel_core)
+        list(APPEND librerie strovel_${nome})
+    endif()
+    if(F_ARCHIVIO)
+        add_library(strovel_${nome}_archivio STATIC ${F_ARCHIVIO})
+        target_link_libraries(strovel_${nome}_archivio PUBLIC ${librerie} strovel_storage)
+        list(APPEND librerie strovel_${nome}_archivio)
+    endif()
+    set_property(GLOBAL APPEND PROPERTY STROVEL_CALCOLI ${librerie})
     # The fuzz build has no windows.
     if(F_FINESTRE AND TARGET strovel_gui)
         add_library(strovel_${nome}_finestre STATIC ${F_FINESTRE})
         set_target_properties(strovel_${nome}_finestre PROPERTIES AUTOMOC ON)
-        target_link_libraries(strovel_${nome}_finestre PUBLIC strovel_${nome} strovel_gui)
+        target_link_libraries(strovel_${nome}_finestre PUBLIC ${librerie} strovel_gui)
         set_property(GLOBAL APPEND PROPERTY STROVEL_FINESTRE strovel_${nome}_finestre)
     endif()
 endfunction()
 
-# After every feature folder: strovel_analysis (every computation) and strovel_finestre (every
-# window), for the command line, the program, the tests and the benchmarks.
+# After every feature folder: strovel_analysis (every computation and its database access)
+# and strovel_finestre (every window), for the command line, the program, the tests and the
+# benchmarks.
 function(strovel_raccogli_feature)
     get_property(calcoli GLOBAL PROPERTY STROVEL_CALCOLI)
     add_library(strovel_analysis INTERFACE)

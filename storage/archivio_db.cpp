@@ -121,6 +121,42 @@ int DatabaseArchivio::NumeroRighe(CausaErrore* causa) const {
     return q.value(0).toInt();
 }
 
+std::optional<QHash<QString, std::array<QString, 11>>> DatabaseArchivio::RuotePerData() const {
+    QSqlQuery q(Db());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT DataEstrazione, Ba, Ca, Fi, Ge, Mi, Na, Pa, Ro, \"To\", Ve, "
+                               "Nz FROM EstrazioniLotto"))) {
+        return std::nullopt;
+    }
+    QHash<QString, std::array<QString, 11>> ruote;
+    while (q.next()) {
+        std::array<QString, 11> w;
+        for (int r = 0; r < 11; ++r) {
+            w[static_cast<std::size_t>(r)] = q.value(r + 1).toString();
+        }
+        ruote.insert(q.value(0).toString(), std::move(w));
+    }
+    return ruote;
+}
+
+std::optional<std::vector<DatabaseArchivio::GiornoEstrazione>>
+DatabaseArchivio::GiorniDellAnno(int anno) const {
+    QSqlQuery q(Db());
+    q.prepare(QStringLiteral("SELECT Query_AAMMGG.A, Query_AAMMGG.M, Query_AAMMGG.G, "
+                             "Query_AAMMGG.DataEstrazione FROM Query_AAMMGG WHERE "
+                             "Query_AAMMGG.A = ? ORDER BY Query_AAMMGG.A, Query_AAMMGG.M"));
+    q.addBindValue(anno);
+    if (!q.exec()) {
+        return std::nullopt;
+    }
+    std::vector<GiornoEstrazione> giorni;
+    while (q.next()) {
+        giorni.push_back(
+            {q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toString()});
+    }
+    return giorni;
+}
+
 bool DatabaseArchivio::Estremi(QString& prima, QString& ultima) const {
     QSqlQuery q(Db());
     if (!q.exec(QStringLiteral(

@@ -7,8 +7,11 @@
 #include "storage/connessione.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
+#include <array>
+#include <optional>
 #include <vector>
 
 namespace strovel {
@@ -66,6 +69,21 @@ public:
     int NumeroRighe(CausaErrore* causa = nullptr) const;
     /// Dates (dd/mm/yyyy) of the first and the last draw; false when there is none.
     bool Estremi(QString& prima, QString& ultima) const;
+
+    /// Every draw's eleven stored wheel texts by its stored date (yyyy-mm-dd), read in one
+    /// query; nothing when the table cannot be read.
+    std::optional<QHash<QString, std::array<QString, 11>>> RuotePerData() const;
+
+    /// One row of the view Query_AAMMGG: year, month, day and the stored date.
+    struct GiornoEstrazione {
+        int anno = 0;
+        int mese = 0;
+        int giorno = 0;
+        QString dataIso;
+    };
+    /// The draws of year `anno` from Query_AAMMGG, by month; nothing when the view cannot be
+    /// read.
+    std::optional<std::vector<GiornoEstrazione>> GiorniDellAnno(int anno) const;
 
 private:
     Connessione connessione_;

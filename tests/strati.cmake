@@ -1,0 +1,18 @@
+# The layer rules the linker cannot see: SQL and the network only inside storage/. Run by CTest
+# as "cmake -DRADICE=<project> -P strati.cmake"; it fails naming every file that breaks a rule.
+set(violazioni "")
+foreach(cartella core archive cycles methods ui app cli)
+    file(GLOB_RECURSE sorgenti "${RADICE}/${cartella}/*.h" "${RADICE}/${cartella}/*.cpp")
+    foreach(f ${sorgenti})
+        file(STRINGS "${f}" righe REGEX "QSql|QNetwork|sqlite3")
+        if(righe)
+            file(RELATIVE_PATH relativo "${RADICE}" "${f}")
+            list(APPEND violazioni "${relativo}: SQL o rete fuori da storage/")
+        endif()
+    endforeach()
+endforeach()
+if(violazioni)
+    list(JOIN violazioni "\n" testo)
+    message(FATAL_ERROR "${testo}")
+endif()
+message(STATUS "Strati rispettati: SQL e rete solo in storage/.")
