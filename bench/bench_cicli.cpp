@@ -79,18 +79,23 @@ strovel::ServiziFinestra Servizi(strovel::Dialoghi& dialoghi) {
     return strovel::bench::ServiziBenchmark(*archivio, dialoghi);
 }
 
-// The Strovel module from the click to the grids shown, with the window's defaults: 0 ELABORA,
-// 1 "esamina tutte le ruote" (every operation in turn).
+// The Strovel module from the click to the grids shown, every wheel of detection and of play,
+// the window's other defaults: 0 ELABORA, 1 "esamina tutte le ruote" (every operation in turn).
 void BM_FinestraStrovel(benchmark::State& state) {
     strovel::DialoghiScriptati dialoghi;
     strovel::FinestraStrovel w(Servizi(dialoghi));
     w.show();
+    w.findChild<QPushButton*>(QStringLiteral("LblSelTuttiR"))->click();
+    w.findChild<QPushButton*>(QStringLiteral("LblSelTuttiG"))->click();
     auto* pulsante = w.findChild<QPushButton*>(
         QString::fromLatin1(state.range(0) == 0 ? "Command3" : "Command9"));
     for (auto _ : state) {
         pulsante->click();
         w.repaint();
     }
+    state.counters["formule"] =
+        w.findChild<strovel::GrigliaTabella*>(QStringLiteral("FgY"))->rowCount();
+    state.counters["avvisi"] = static_cast<double>(dialoghi.Messaggi().size());
 }
 BENCHMARK(BM_FinestraStrovel)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

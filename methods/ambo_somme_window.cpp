@@ -108,8 +108,7 @@ QCheckBox* FinestraAmboSomme::Casella(QWidget* padre, const char* nome, const ch
 }
 
 FinestraAmboSomme::FinestraAmboSomme(const ServiziFinestra& servizi, QWidget* padre)
-    : QWidget(padre), archivio_(*servizi.archivio), dialoghi_(*servizi.dialoghi),
-      fg1Dati_(IntestazioneCasiSomme), fgXDati_(IntestazioneRiepilogoSomme) {
+    : QWidget(padre), archivio_(*servizi.archivio), dialoghi_(*servizi.dialoghi) {
     setObjectName(QStringLiteral("AmboOltreFrm"));
     setWindowTitle(QStringLiteral("Il metodo di Valdimo"));
 
@@ -373,13 +372,11 @@ void FinestraAmboSomme::Esegui(VersioneAmbo versione) {
     const std::vector<CasoAmbo> casi = CercaAmbi(archivio_, FiltroEffettivo(f, versione),
                                                  selettore_->Inizio(), selettore_->Fine());
     const std::vector<EsitoAmbo> esiti = GiocaAmbi(archivio_, casi, o);
-    fg1Dati_ = TabellaCasiSomme(archivio_, casi, esiti, o, tuttiINumeri_->isChecked());
-    fgXDati_ = TabellaRiepilogoSomme(RiassumiAmbo(esiti), versione);
     lblCaso_->setText(casi.empty()
                           ? QString()
                           : QString::fromStdString(TestoConfronto(ConfrontaAmbi(casi, esiti, o))));
-    MostraTabella(fg1_, fg1Dati_);
-    MostraTabella(fgX_, fgXDati_);
+    MostraTabella(fg1_, TabellaCasiSomme(archivio_, casi, esiti, o, tuttiINumeri_->isChecked()));
+    MostraTabella(fgX_, TabellaRiepilogoSomme(RiassumiAmbo(esiti), versione));
 }
 
 void FinestraAmboSomme::VerificaFuoriCampione() {

@@ -50,8 +50,6 @@ private:
 
     const Archivio& archivio_;
     Dialoghi& dialoghi_;
-    Tabella fg1Dati_;
-    Tabella fgXDati_;
     int versione_ = 0; ///< the VersioneAmbo run last
 
     SelettoreIntervallo* selettore_ = nullptr;

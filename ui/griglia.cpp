@@ -1,8 +1,10 @@
 #include "ui/griglia.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -157,9 +159,6 @@ GrigliaTabella::GrigliaTabella(QWidget* padre)
     setModel(modello_);
     setItemDelegate(new DelegatoBarre(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Column widths from the first rows: measuring every cell of a large grid costs more than
-    // showing it.
-    horizontalHeader()->setResizeContentsPrecision(300);
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& i) { Q_EMIT cellClicked(i.row(), i.column()); });
 }
@@ -185,13 +184,45 @@ void GrigliaTabella::Mostra(Tabella tabella) {
     for (int c = 0; c < colonne; ++c) {
         const int larghezza =
             c < static_cast<int>(larghezze.size()) ? larghezze[static_cast<std::size_t>(c)] : 0;
-        if (larghezza > 0) {
-            setColumnWidth(c, larghezza * carattere + 12);
-        } else {
-            resizeColumnToContents(c);
-        }
+        setColumnWidth(c, larghezza > 0 ? larghezza * carattere + 12 : LarghezzaContenuto(c));
     }
     setUpdatesEnabled(true);
+}
+
+int GrigliaTabella::LarghezzaContenuto(int colonna) const {
+    // Asking the delegate for every cell's size costs more than the grid itself on thousands of
+    // rows: only the longest texts of the column are measured, with the margins the delegate
+    // puts around a text.
+    const auto c = static_cast<std::size_t>(colonna);
+    std::size_t lunghezza = 0;
+    for (const auto& riga : Dati().righe) {
+        if (c < riga.size()) {
+            lunghezza = std::max(lunghezza, riga[c].testo.size());
+        }
+    }
+    const QFontMetrics normale(font());
+    QFont f = font();
+    f.setBold(true);
+    const QFontMetrics grassetto(f);
+    int larghezza = 0;
+    int misurate = 0;
+    for (const auto& riga : Dati().righe) {
+        if (c >= riga.size() || riga[c].testo.size() != lunghezza || lunghezza == 0) {
+            continue;
+        }
+        const Cella& cella = riga[c];
+        const bool bold = cella.stile.grassetto || cella.stile.segno == Segno::ConErrori;
+        larghezza = std::max(
+            larghezza,
+            (bold ? grassetto : normale).horizontalAdvance(QString::fromStdString(cella.testo)));
+        if (++misurate == 40) {
+            break;
+        }
+    }
+    const int margine = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int titolo =
+        horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sectionSizeHint(colonna);
+    return std::max(larghezza + margine + (showGrid() ? 1 : 0), titolo);
 }
 
 void GrigliaTabella::Svuota() {

@@ -76,6 +76,8 @@ Q_SIGNALS:
     void cellClicked(int riga, int colonna);
 
 private:
+    /// The width that shows the column's title and its widest texts whole.
+    int LarghezzaContenuto(int colonna) const;
     ModelloTabella* modello_;
 };
 
