@@ -163,9 +163,10 @@ private:
             return e.ScriviFuoriCampione({MessaggioConfigurazione});
         }
         Tabella scelta("Scelto all'estrazione|Ru|R|Esiti|Casi");
-        scelta.AggiungiRiga({std::to_string(riferimento), Sigla(f.scelto.ruota),
-                             std::to_string(f.scelto.posizione), std::to_string(f.positiviDentro),
-                             std::to_string(f.casiDentro)});
+        const SceltaAmbata& s = *f.scelta;
+        scelta.AggiungiRiga({std::to_string(riferimento), Sigla(s.scelto.ruota),
+                             std::to_string(s.scelto.posizione), std::to_string(s.positiviDentro),
+                             std::to_string(s.casiDentro)});
         return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto});
     }
 };

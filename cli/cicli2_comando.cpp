@@ -87,16 +87,15 @@ public:
         }
         if (riferimento > 0) {
             const FuoriCampioneCiclo2 f = VerificaFuoriCampione(a, p, riferimento);
-            if (f.numero == 0) {
+            if (!f.scelta) {
                 return e.ScriviFuoriCampione(
                     {QString::fromStdString(TestoFuoriCampione(f, riferimento))});
             }
             Tabella scelta("Scelto all'estrazione|Numero|CC|Cicli");
-            scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(f.numero),
-                                 std::to_string(f.cc), std::to_string(f.cicliDentro)});
-            const int casi = static_cast<int>(f.cicli.size());
-            const RiepilogoEsiti r{casi, f.positivi, casi - f.positivi - f.inGioco, f.inGioco};
-            return e.ScriviFuoriCampione({{}, &scelta, &r, &f.confronto});
+            scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(f.scelta->numero),
+                                 std::to_string(f.scelta->cc),
+                                 std::to_string(f.scelta->cicliDentro)});
+            return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto});
         }
         const Rilevazione r = RilevaCicli(a, p);
         const QString griglia = Griglia(c);

@@ -96,17 +96,16 @@ public:
         }
         if (riferimento > 0) {
             const FuoriCampioneAmbi f = VerificaFuoriCampione(a, p, AmbiDi(scelti), riferimento);
-            if (f.n1 == 0) {
+            if (!f.scelta) {
                 return e.ScriviFuoriCampione(
                     {QString::fromStdString(TestoFuoriCampione(f, riferimento))});
             }
             Tabella scelta("Scelto all'estrazione|N1|N2|CC|Cicli");
-            scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(f.n1),
-                                 std::to_string(f.n2), std::to_string(f.cc),
-                                 std::to_string(f.cicliDentro)});
-            const int casi = static_cast<int>(f.cicli.size());
-            const RiepilogoEsiti r{casi, f.positivi, casi - f.positivi, 0};
-            return e.ScriviFuoriCampione({{}, &scelta, &r, &f.confronto});
+            const SceltaAmbi& s = *f.scelta;
+            scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(s.n1),
+                                 std::to_string(s.n2), std::to_string(s.cc),
+                                 std::to_string(s.cicliDentro)});
+            return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto});
         }
         ElaborazioneAmbi el = ContaAmbi(a, p, AmbiDi(scelti));
         if (e.Presente(QStringLiteral("decrescente"))) {

@@ -136,11 +136,10 @@ private:
                 {QStringLiteral("Nessuna formula all'estrazione %1.").arg(riferimento)});
         }
         Tabella scelta("Scelta all'estrazione|Formula|P1|Cicli");
-        scelta.AggiungiRiga({std::to_string(riferimento), TestoFormula(*f.scelta->formula),
-                             std::to_string(f.scelta->p1), std::to_string(f.cicliDentro)});
-        const int casi = static_cast<int>(f.cicli.size());
-        const RiepilogoEsiti r{casi, f.positivi, casi - f.positivi - f.inGioco, f.inGioco};
-        return e.ScriviFuoriCampione({{}, &scelta, &r, &f.confronto});
+        scelta.AggiungiRiga({std::to_string(riferimento), TestoFormula(*f.scelta->riga.formula),
+                             std::to_string(f.scelta->riga.p1),
+                             std::to_string(f.scelta->cicliDentro)});
+        return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto});
     }
 };
 

@@ -96,7 +96,7 @@ private:
     /// The first number of the ranking at `riferimento`, played once as an ambata after it.
     static int FuoriCampione(const Esecuzione& e, const ParametriCinquina& p, int riferimento) {
         const FuoriCampioneCinquina f = FuoriCampioneSpia(e.archivio, p, riferimento);
-        if (f.numero == 0) {
+        if (!f.scelta) {
             return e.ScriviFuoriCampione(
                 {QStringLiteral("Nessun caso fino all'estrazione %1.").arg(riferimento)});
         }
@@ -105,8 +105,8 @@ private:
         for (int w = 0; w < 11; ++w) {
             ruote += f.giocata.vincenti[static_cast<std::size_t>(w)] ? " " + Sigla(w) : "";
         }
-        scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(f.numero),
-                             std::to_string(f.presenze),
+        scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(f.scelta->numero),
+                             std::to_string(f.scelta->presenze),
                              f.giocata.colpo > 0 ? std::to_string(f.giocata.colpo) : "", ruote});
         return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto});
     }

@@ -152,7 +152,7 @@ public:
 
 private:
     /// The four summary lines as name and count, without a header row.
-    static void ScriviRiepilogo(const Esecuzione& e, const RiepilogoMaltese& r) {
+    static void ScriviRiepilogo(const Esecuzione& e, const RiepilogoEsiti& r) {
         Tabella t;
         t.intestazioni = {"", ""};
         t.AggiungiRiga({"N° Casi", std::to_string(r.casi)});

@@ -88,11 +88,13 @@ enum class Classe : std::uint8_t { Negativo, Positivo, InGioco };
 /// draw L (the archive's last draw, not the end of the analysis range); negative otherwise.
 Classe Classifica(int estrazione, int colpi, const Giocata& g, int ultima);
 
+/// The outcome counts of any set of cases: every summary of the program has these four.
 struct RiepilogoEsiti {
     int casi = 0;
     int positivi = 0;
     int negativi = 0;
     int inGioco = 0;
+    friend bool operator==(const RiepilogoEsiti&, const RiepilogoEsiti&) = default;
 };
 RiepilogoEsiti Riassumi(const std::vector<Classe>& classi);
 

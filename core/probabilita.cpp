@@ -1,5 +1,6 @@
 #include "core/probabilita.h"
 
+#include "core/esiti.h"
 #include "core/formato.h"
 
 #include <algorithm>
@@ -169,8 +170,10 @@ std::string TestoConfronto(const Confronto& c) {
            TestoCoda(c.coda);
 }
 
-std::string TestoVerificaDopo(int riferimento, int casi, int positivi, int inGioco,
-                              const Confronto& c) {
+std::string TestoVerificaDopo(int riferimento, const RiepilogoEsiti& r, const Confronto& c) {
+    const int casi = r.casi;
+    const int positivi = r.positivi;
+    const int inGioco = r.inGioco;
     std::string testo = "Dopo l'estrazione " + std::to_string(riferimento) + ": " +
                         std::to_string(casi) + " casi, " + std::to_string(positivi) + " positivi";
     if (casi > 0) {

@@ -10,6 +10,8 @@
 
 namespace strovel {
 
+struct RiepilogoEsiti;
+
 /// The binomial coefficient n over k as a double (exact for the sizes of a Lotto draw); 0 when
 /// k is outside 0..n.
 double Combinazioni(int n, int k);
@@ -68,8 +70,7 @@ std::string TestoConfronto(const Confronto& c);
 
 /// An out-of-sample verification in words: "Dopo l'estrazione E: N casi, P positivi (x%), I in
 /// gioco." and, with cases, the comparison with chance on a second line.
-std::string TestoVerificaDopo(int riferimento, int casi, int positivi, int inGioco,
-                              const Confronto& c);
+std::string TestoVerificaDopo(int riferimento, const RiepilogoEsiti& r, const Confronto& c);
 
 /// A number with one decimal, "12.3".
 std::string UnDecimale(double x);

@@ -69,48 +69,53 @@ FuoriCampioneAmbi VerificaFuoriCampione(const Archivio& a, const ParametriAmbiCi
                                         const std::vector<std::pair<int, int>>& ambi,
                                         int riferimento) {
     FuoriCampioneAmbi f;
-    ParametriAmbiCicli allora = p;
-    allora.riferimento = riferimento;
-    ElaborazioneAmbi e = ContaAmbi(a.FinoA(riferimento), allora, ambi);
-    f.cicliDentro = static_cast<int>(e.cicli.size());
-    OrdinaPerCC(e.ambi);
-    if (e.ambi.empty() || e.ambi.front().cc == 0) {
-        return f;
-    }
-    f.n1 = e.ambi.front().n1;
-    f.n2 = e.ambi.front().n2;
-    f.cc = e.ambi.front().cc;
-    for (const CicloAmbi& c :
-         CicliConsecutivi(a.TotEstrazioni, std::numeric_limits<int>::max(), p.durata)) {
-        if (c.inizio > riferimento) {
-            f.cicli.push_back(c);
+    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaAmbi> {
+        ParametriAmbiCicli q = p;
+        q.riferimento = riferimento;
+        ElaborazioneAmbi e = ContaAmbi(allora, q, ambi);
+        OrdinaPerCC(e.ambi);
+        if (e.ambi.empty() || e.ambi.front().cc == 0) {
+            return std::nullopt;
         }
-    }
-    for (const CicloAmbi& c : f.cicli) {
-        bool uscito = false;
-        for (int k = c.inizio; k <= c.fine && !uscito; ++k) {
-            for (int w = 0; w < NumRuote && !uscito; ++w) {
-                uscito = p.ruote[static_cast<std::size_t>(w)] && a.Presente(k, w, f.n1) &&
-                         a.Presente(k, w, f.n2);
+        return SceltaAmbi{e.ambi.front().n1, e.ambi.front().n2, e.ambi.front().cc,
+                          static_cast<int>(e.cicli.size())};
+    };
+    // A cycle after the reference is laid only when complete, so none is ever in play.
+    auto verifica = [&](const Archivio& tutto, const SceltaAmbi& s) {
+        for (const CicloAmbi& c :
+             CicliConsecutivi(tutto.TotEstrazioni, std::numeric_limits<int>::max(), p.durata)) {
+            if (c.inizio > riferimento) {
+                f.cicli.push_back(c);
             }
         }
-        f.positivi += uscito ? 1 : 0;
-    }
-    f.confronto =
-        ConfrontaConIlCaso(ProbabilitaGruppoCicli(a, f.cicli, Scelte(p.ruote), 1), f.positivi);
+        std::vector<Classe> classi;
+        for (const CicloAmbi& c : f.cicli) {
+            bool uscito = false;
+            for (int k = c.inizio; k <= c.fine && !uscito; ++k) {
+                for (int w = 0; w < NumRuote && !uscito; ++w) {
+                    uscito = p.ruote[static_cast<std::size_t>(w)] && tutto.Presente(k, w, s.n1) &&
+                             tutto.Presente(k, w, s.n2);
+                }
+            }
+            classi.push_back(uscito ? Classe::Positivo : Classe::Negativo);
+        }
+        f.riepilogo = Riassumi(classi);
+        f.confronto = ConfrontaConIlCaso(ProbabilitaGruppoCicli(tutto, f.cicli, Scelte(p.ruote), 1),
+                                         f.riepilogo.positivi);
+    };
+    VerificaDopo(f, a, riferimento, scegli, verifica);
     return f;
 }
 
 std::string TestoFuoriCampione(const FuoriCampioneAmbi& f, int riferimento) {
-    if (f.n1 == 0) {
+    if (!f.scelta) {
         return "Nessun ambo uscito nei cicli fino all'estrazione " + std::to_string(riferimento) +
                ".";
     }
     return "Scelto all'estrazione " + std::to_string(riferimento) + ": l'ambo " +
-           std::to_string(f.n1) + "-" + std::to_string(f.n2) + " (" + std::to_string(f.cc) +
-           " cicli su " + std::to_string(f.cicliDentro) + ").\n" +
-           TestoVerificaDopo(riferimento, static_cast<int>(f.cicli.size()), f.positivi, 0,
-                             f.confronto);
+           std::to_string(f.scelta->n1) + "-" + std::to_string(f.scelta->n2) + " (" +
+           std::to_string(f.scelta->cc) + " cicli su " + std::to_string(f.scelta->cicliDentro) +
+           ").\n" + TestoVerificaDopo(riferimento, f.riepilogo, f.confronto);
 }
 
 } // namespace strovel

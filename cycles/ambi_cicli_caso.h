@@ -3,6 +3,7 @@
 // the best of as many random ones as a ranking weighs, and the out-of-sample check of the ambo
 // with most cycles.
 
+#include "core/fuori_campione.h"
 #include "core/probabilita.h"
 #include "cycles/ambi_cicli.h"
 
@@ -34,13 +35,13 @@ AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membr
 std::string TestoAttesoCicli(const AttesoCicli& c, const char* cosa);
 
 /// The ambo with most cycles at an earlier reference, verified on the cycles after it.
-struct FuoriCampioneAmbi {
-    int n1 = 0, n2 = 0; ///< 0 when no ambo came out at the reference
-    int cc = 0;
-    int cicliDentro = 0;
+struct SceltaAmbi {
+    int n1 = 0, n2 = 0;
+    int cc = 0;          ///< its cycles at the reference
+    int cicliDentro = 0; ///< cycles laid there
+};
+struct FuoriCampioneAmbi : EsitoFuoriCampione<SceltaAmbi> {
     std::vector<CicloAmbi> cicli; ///< the whole cycles after the reference
-    int positivi = 0;
-    Confronto confronto;
 };
 /// The cycles at the reference are counted on the archive as it stood then; after it, the
 /// whole cycles of D draws are laid back from the last draw, and each must start after the

@@ -120,50 +120,56 @@ std::vector<CicloOsservato> CicliDopo(const Archivio& a, const ParametriCiclo2& 
 FuoriCampioneCiclo2 VerificaFuoriCampione(const Archivio& a, const ParametriCiclo2& p,
                                           int riferimento) {
     FuoriCampioneCiclo2 f;
-    ParametriCiclo2 allora = p;
-    allora.riferimento = riferimento;
-    const Rilevazione r = RilevaCicli(a.FinoA(riferimento), allora);
-    f.cicliDentro = static_cast<int>(r.cicli.size());
-    std::vector<PresenzeNumero> numeri = RiepilogoNumeri(r);
-    OrdinaPerCicli(numeri);
-    if (numeri.empty() || numeri.front().cc == 0) {
-        return f;
-    }
-    f.numero = numeri.front().numero;
-    f.cc = numeri.front().cc;
-    f.cicli = CicliDopo(a, p, riferimento);
-    const double q = ProbabilitaEstrazione(1, 1, 90, Scelte(p.posizioni));
-    std::vector<double> probabilita;
-    for (const CicloOsservato& c : f.cicli) {
-        const int ultima = UltimaOsservata(c, a.TotEstrazioni);
-        bool uscito = false;
-        for (int k = c.inizio; k <= ultima && !uscito; ++k) {
-            for (int w = 0; w < NumRuote && !uscito; ++w) {
-                for (int pos = 1; pos <= 5 && !uscito; ++pos) {
-                    uscito = p.ruote[static_cast<std::size_t>(w)] &&
-                             p.posizioni[static_cast<std::size_t>(pos - 1)] &&
-                             a.Estratti(k, w, pos) == f.numero;
+    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaCiclo2> {
+        ParametriCiclo2 q = p;
+        q.riferimento = riferimento;
+        const Rilevazione r = RilevaCicli(allora, q);
+        std::vector<PresenzeNumero> numeri = RiepilogoNumeri(r);
+        OrdinaPerCicli(numeri);
+        if (numeri.empty() || numeri.front().cc == 0) {
+            return std::nullopt;
+        }
+        return SceltaCiclo2{numeri.front().numero, numeri.front().cc,
+                            static_cast<int>(r.cicli.size())};
+    };
+    auto verifica = [&](const Archivio& tutto, const SceltaCiclo2& s) {
+        f.cicli = CicliDopo(tutto, p, riferimento);
+        const double q = ProbabilitaEstrazione(1, 1, 90, Scelte(p.posizioni));
+        std::vector<double> probabilita;
+        std::vector<Classe> classi;
+        for (const CicloOsservato& c : f.cicli) {
+            const int ultima = UltimaOsservata(c, tutto.TotEstrazioni);
+            bool uscito = false;
+            for (int k = c.inizio; k <= ultima && !uscito; ++k) {
+                for (int w = 0; w < NumRuote && !uscito; ++w) {
+                    for (int pos = 1; pos <= 5 && !uscito; ++pos) {
+                        uscito = p.ruote[static_cast<std::size_t>(w)] &&
+                                 p.posizioni[static_cast<std::size_t>(pos - 1)] &&
+                                 tutto.Estratti(k, w, pos) == s.numero;
+                    }
                 }
             }
+            classi.push_back(uscito                          ? Classe::Positivo
+                             : c.gioco > tutto.TotEstrazioni ? Classe::InGioco
+                                                             : Classe::Negativo);
+            probabilita.push_back(1 - std::pow(1 - q, Prove(p, c, tutto.TotEstrazioni)));
         }
-        f.positivi += uscito ? 1 : 0;
-        f.inGioco += !uscito && c.gioco > a.TotEstrazioni ? 1 : 0;
-        probabilita.push_back(1 - std::pow(1 - q, Prove(p, c, a.TotEstrazioni)));
-    }
-    f.confronto = ConfrontaConIlCaso(probabilita, f.positivi);
+        f.riepilogo = Riassumi(classi);
+        f.confronto = ConfrontaConIlCaso(probabilita, f.riepilogo.positivi);
+    };
+    VerificaDopo(f, a, riferimento, scegli, verifica);
     return f;
 }
 
 std::string TestoFuoriCampione(const FuoriCampioneCiclo2& f, int riferimento) {
-    if (f.numero == 0) {
+    if (!f.scelta) {
         return "Nessun numero uscito nei cicli fino all'estrazione " + std::to_string(riferimento) +
                ".";
     }
     return "Scelto all'estrazione " + std::to_string(riferimento) + ": il " +
-           std::to_string(f.numero) + " (" + std::to_string(f.cc) + " cicli su " +
-           std::to_string(f.cicliDentro) + ").\n" +
-           TestoVerificaDopo(riferimento, static_cast<int>(f.cicli.size()), f.positivi, f.inGioco,
-                             f.confronto);
+           std::to_string(f.scelta->numero) + " (" + std::to_string(f.scelta->cc) + " cicli su " +
+           std::to_string(f.scelta->cicliDentro) + ").\n" +
+           TestoVerificaDopo(riferimento, f.riepilogo, f.confronto);
 }
 
 } // namespace strovel

@@ -3,6 +3,7 @@
 // random draws would give, the presences per number beside a random number's, and the
 // out-of-sample check of the number with most cycles.
 
+#include "core/fuori_campione.h"
 #include "core/probabilita.h"
 #include "cycles/ciclo2.h"
 
@@ -31,15 +32,17 @@ CCAttesoCicli AttesoNumeri(const Rilevazione& r);
 /// "CC per caso: 4.1 per numero, 8.0 il migliore di 90".
 std::string TestoAttesoNumeri(const CCAttesoCicli& c);
 
-/// The number with most cycles at an earlier reference, verified on the cycles after it.
-struct FuoriCampioneCiclo2 {
-    int numero = 0;      ///< the first number of FgB1 by cycles at the reference; 0 when none
+/// What the second module offered at an earlier reference: the first number of FgB1 by cycles.
+struct SceltaCiclo2 {
+    int numero = 0;
     int cc = 0;          ///< its cycles there
     int cicliDentro = 0; ///< cycles laid there
+};
+/// The number with most cycles at an earlier reference, verified on the cycles after it: a
+/// cycle is positive when the number comes out in its observation window, in play when it has
+/// not yet and the window is not over.
+struct FuoriCampioneCiclo2 : EsitoFuoriCampione<SceltaCiclo2> {
     std::vector<CicloOsservato> cicli; ///< the cycles wholly after the reference
-    int positivi = 0;                  ///< it came out in the cycle's observation window
-    int inGioco = 0;                   ///< not yet, and the window is not over
-    Confronto confronto;
 };
 /// The cycles at the reference are laid on the archive as it stood then, so that no later draw
 /// takes part; the cycles after it are laid back from the last draw with the same parameters.

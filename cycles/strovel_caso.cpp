@@ -200,36 +200,45 @@ FuoriCampioneStrovel VerificaFuoriCampione(const Archivio& a, ParametriStrovel p
                                            bool tutteOperazioni, int riferimento) {
     FuoriCampioneStrovel f;
     p.riferimento = riferimento;
-    const Archivio allora = a.FinoA(riferimento);
-    const EsitoStrovel prima =
-        tutteOperazioni ? EsaminaTutteLeOperazioni(allora, p) : ElaboraStrovel(allora, p);
-    f.mancanoRuote = prima.mancanoRuote;
-    f.cicliDentro = static_cast<int>(prima.cicli.size());
-    const RigaFormula* scelta = Prima(prima.formule);
-    if (scelta == nullptr) {
-        return f;
-    }
-    f.scelta = *scelta;
-    const FormulaStrovel& formula = *scelta->formula;
-    const ParametriStrovel& usati = prima.parametri;
-    for (const Ciclo& c : CostruisciCicli(a.TotEstrazioni, std::numeric_limits<int>::max(),
-                                          usati.durata, usati.considera, usati.salto)) {
-        if (c.inizio > riferimento) {
-            f.cicli.push_back(c);
+    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaStrovel> {
+        const EsitoStrovel prima =
+            tutteOperazioni ? EsaminaTutteLeOperazioni(allora, p) : ElaboraStrovel(allora, p);
+        f.mancanoRuote = prima.mancanoRuote;
+        const RigaFormula* scelta = Prima(prima.formule);
+        if (scelta == nullptr) {
+            return std::nullopt;
         }
-    }
-    for (const Ciclo& c : f.cicli) {
-        const Finestra w = FinestraDiGioco(c, usati.colpi, a.TotEstrazioni, a.TotEstrazioni, false);
-        const int ambata = AmbataStrovel(a, formula, c.considerata);
-        bool uscita = false;
-        for (int k = std::max(w.prima, 1); k <= w.ultima && !uscita; ++k) {
-            uscita = ambata >= 1 && a.Presente(k, formula.r2, ambata);
+        return SceltaStrovel{*scelta, static_cast<int>(prima.cicli.size()), prima.parametri};
+    };
+    auto verifica = [&](const Archivio& tutto, const SceltaStrovel& s) {
+        const FormulaStrovel& formula = *s.riga.formula;
+        const ParametriStrovel& usati = s.usati;
+        for (const Ciclo& c : CostruisciCicli(tutto.TotEstrazioni, std::numeric_limits<int>::max(),
+                                              usati.durata, usati.considera, usati.salto)) {
+            if (c.inizio > riferimento) {
+                f.cicli.push_back(c);
+            }
         }
-        f.positivi += uscita ? 1 : 0;
-        f.inGioco += !uscita && c.inizioGioco + usati.colpi - 1 > a.TotEstrazioni ? 1 : 0;
-    }
-    f.confronto = ConfrontaConIlCaso(
-        ProbabilitaFormulaCicli(a, usati, f.cicli, formula, a.TotEstrazioni, false), f.positivi);
+        std::vector<Classe> classi;
+        for (const Ciclo& c : f.cicli) {
+            const Finestra w =
+                FinestraDiGioco(c, usati.colpi, tutto.TotEstrazioni, tutto.TotEstrazioni, false);
+            const int ambata = AmbataStrovel(tutto, formula, c.considerata);
+            bool uscita = false;
+            for (int k = std::max(w.prima, 1); k <= w.ultima && !uscita; ++k) {
+                uscita = ambata >= 1 && tutto.Presente(k, formula.r2, ambata);
+            }
+            classi.push_back(uscita ? Classe::Positivo
+                             : c.inizioGioco + usati.colpi - 1 > tutto.TotEstrazioni
+                                 ? Classe::InGioco
+                                 : Classe::Negativo);
+        }
+        f.riepilogo = Riassumi(classi);
+        f.confronto = ConfrontaConIlCaso(
+            ProbabilitaFormulaCicli(tutto, usati, f.cicli, formula, tutto.TotEstrazioni, false),
+            f.riepilogo.positivi);
+    };
+    VerificaDopo(f, a, riferimento, scegli, verifica);
     return f;
 }
 
@@ -243,10 +252,9 @@ std::string TestoFuoriCampioneStrovel(const FuoriCampioneStrovel& f, int riferim
         return "Nessuna formula all'estrazione " + std::to_string(riferimento) + ".";
     }
     return "Scelta all'estrazione " + std::to_string(riferimento) + ": " +
-           TestoFormula(*f.scelta->formula) + " (" + std::to_string(f.scelta->p1) +
-           " positivi su " + std::to_string(f.cicliDentro) + " cicli).\n" +
-           TestoVerificaDopo(riferimento, static_cast<int>(f.cicli.size()), f.positivi, f.inGioco,
-                             f.confronto);
+           TestoFormula(*f.scelta->riga.formula) + " (" + std::to_string(f.scelta->riga.p1) +
+           " positivi su " + std::to_string(f.scelta->cicliDentro) + " cicli).\n" +
+           TestoVerificaDopo(riferimento, f.riepilogo, f.confronto);
 }
 
 } // namespace strovel

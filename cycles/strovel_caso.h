@@ -2,6 +2,7 @@
 // The Strovel module against chance: what random formulas would give over the same cycles, and
 // the out-of-sample check of the formula list's first formula.
 
+#include "core/fuori_campione.h"
 #include "core/probabilita.h"
 #include "cycles/strovel.h"
 #include "cycles/strovel_comandi.h"
@@ -43,15 +44,19 @@ std::string TestoCasoFormule(const CasoFormule& c);
 Confronto ConfrontaStatistica(const Archivio& a, const ParametriStrovel& p,
                               const FormulaStrovel& formula, const std::vector<EsitoCiclo>& esiti);
 
-/// The first formula of the list at an earlier reference, verified on the cycles after it.
-struct FuoriCampioneStrovel {
-    bool mancanoRuote = false;         ///< no detection or no play wheel: nothing searched
-    std::optional<RigaFormula> scelta; ///< the most hits at the reference
-    int cicliDentro = 0;               ///< cycles laid at the reference
-    std::vector<Ciclo> cicli;          ///< the cycles wholly after the reference
-    int positivi = 0;                  ///< the ambata out on the play wheel in the play window
-    int inGioco = 0;                   ///< no hit yet and the window not over
-    Confronto confronto;
+/// What the formula list offered at an earlier reference: its first formula, with the cycles
+/// laid there and the parameters the search used.
+struct SceltaStrovel {
+    RigaFormula riga;
+    int cicliDentro = 0;
+    ParametriStrovel usati;
+};
+/// The first formula of the list at an earlier reference, verified on the cycles after it: a
+/// cycle is positive when the ambata comes out on the play wheel in its play window, in play
+/// when it has not yet and the window runs past the last draw.
+struct FuoriCampioneStrovel : EsitoFuoriCampione<SceltaStrovel> {
+    bool mancanoRuote = false; ///< no detection or no play wheel: nothing searched
+    std::vector<Ciclo> cicli;  ///< the cycles wholly after the reference
 };
 /// The list is searched on the archive as it stood at `riferimento`, so that no later draw
 /// takes part; the cycles after it are laid back from the archive's last draw with the same

@@ -188,35 +188,40 @@ FuoriCampioneAmbata FuoriCampione(const Archivio& a, const ParametriAmbata& p, i
         return f;
     }
     const auto piano = PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size()));
-    ParametriAmbata dentro = p;
-    dentro.fine = std::min(riferimento, p.fine);
-    const std::vector<Caso> casiDentro = RilevaCasi(a, dentro);
-    const EsitoMigliori m = Migliori(a, dentro, casiDentro, piano, riga);
-    if (!m.completo || m.righe.empty()) {
-        return f;
-    }
-    f.scelto = m.righe.front().riferimento;
-    f.positiviDentro = m.righe.front().positivi;
-    f.casiDentro = static_cast<int>(casiDentro.size());
-    ParametriAmbata fuori = p;
-    fuori.riferimenti[static_cast<std::size_t>(riga - 1)] = f.scelto;
-    for (const Caso& c : RilevaCasi(a, fuori)) {
-        if (c.estrazione > riferimento) {
-            f.casi.push_back(c);
+    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaAmbata> {
+        ParametriAmbata dentro = p;
+        dentro.fine = std::min(riferimento, p.fine);
+        const std::vector<Caso> casiDentro = RilevaCasi(allora, dentro);
+        const EsitoMigliori m = Migliori(allora, dentro, casiDentro, piano, riga);
+        if (!m.completo || m.righe.empty()) {
+            return std::nullopt;
         }
-    }
-    f.giocate = GiocaAmbate(a, fuori, f.casi, piano);
-    f.completo = f.giocate.completo;
-    f.riepilogo = RiepilogoAmbata(a, f.casi, fuori.colpi, f.giocate);
-    f.confronto = ConfrontaAmbata(fuori, f.casi, f.giocate);
+        return SceltaAmbata{m.righe.front().riferimento, m.righe.front().positivi,
+                            static_cast<int>(casiDentro.size())};
+    };
+    auto verifica = [&](const Archivio& tutto, const SceltaAmbata& s) {
+        ParametriAmbata fuori = p;
+        fuori.riferimenti[static_cast<std::size_t>(riga - 1)] = s.scelto;
+        for (const Caso& c : RilevaCasi(tutto, fuori)) {
+            if (c.estrazione > riferimento) {
+                f.casi.push_back(c);
+            }
+        }
+        f.giocate = GiocaAmbate(tutto, fuori, f.casi, piano);
+        f.completo = f.giocate.completo;
+        f.riepilogo = RiepilogoAmbata(tutto, f.casi, fuori.colpi, f.giocate);
+        f.confronto = ConfrontaAmbata(fuori, f.casi, f.giocate);
+    };
+    VerificaDopo(f, a, riferimento, scegli, verifica);
     return f;
 }
 
 std::string TestoFuoriCampione(const FuoriCampioneAmbata& f, int riferimento) {
     const RiepilogoEsiti& r = f.riepilogo;
-    return "Scelto all'estrazione " + std::to_string(riferimento) + ": " + Sigla(f.scelto.ruota) +
-           " " + std::to_string(f.scelto.posizione) + " (" + std::to_string(f.positiviDentro) +
-           " positivi su " + std::to_string(f.casiDentro) +
+    const SceltaAmbata& s = *f.scelta;
+    return "Scelto all'estrazione " + std::to_string(riferimento) + ": " + Sigla(s.scelto.ruota) +
+           " " + std::to_string(s.scelto.posizione) + " (" + std::to_string(s.positiviDentro) +
+           " positivi su " + std::to_string(s.casiDentro) +
            " casi).\nDopo: " + std::to_string(r.casi) + " casi, " + std::to_string(r.positivi) +
            " positivi" +
            (r.casi > 0 ? " (" + Decimale(std::int64_t{r.positivi} * 100, r.casi) + "%)" : "") +

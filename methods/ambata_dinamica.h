@@ -4,6 +4,7 @@
 // (optionally a running sum) and the search of the best replacement reference.
 
 #include "core/esiti.h"
+#include "core/fuori_campione.h"
 #include "core/probabilita.h"
 #include "core/tabella.h"
 
@@ -108,15 +109,15 @@ double MiglioreAtteso(const ParametriAmbata& p, const std::vector<Caso>& casi,
 
 /// Out of sample: MIGLIORI on reference row `riga` run as of draw `riferimento` (cases, plays and
 /// choice use no later draw), then the chosen reference verified on the cases found after it.
-struct FuoriCampioneAmbata {
-    bool completo = false;  ///< false when the configuration lacks a reference
-    Riferimento scelto;     ///< MIGLIORI's first reference at `riferimento`
+struct SceltaAmbata {
+    Riferimento scelto;     ///< MIGLIORI's first reference at the reference draw
     int positiviDentro = 0; ///< its positive cases there
     int casiDentro = 0;
-    std::vector<Caso> casi; ///< the cases after `riferimento`
+};
+struct FuoriCampioneAmbata : EsitoFuoriCampione<SceltaAmbata> {
+    bool completo = false;  ///< false when the configuration lacks a reference
+    std::vector<Caso> casi; ///< the cases after the reference
     GiocateAmbata giocate;  ///< their plays with the chosen reference
-    RiepilogoEsiti riepilogo;
-    Confronto confronto;
 };
 FuoriCampioneAmbata FuoriCampione(const Archivio& a, const ParametriAmbata& p, int riga,
                                   int riferimento);

@@ -198,9 +198,9 @@ RiepilogoAmbo RiassumiAmbo(const std::vector<EsitoAmbo>& esiti) {
         r.terni += e.terni ? 1 : 0;
         r.quaterne += e.quaterne ? 1 : 0;
         r.positivi += e.classe == Classe::Positivo ? 1 : 0;
-        r.inCorso += e.classe == Classe::InGioco ? 1 : 0;
+        r.inGioco += e.classe == Classe::InGioco ? 1 : 0;
     }
-    r.negativi = r.casi - r.positivi - r.inCorso;
+    r.negativi = r.casi - r.positivi - r.inGioco;
     return r;
 }
 
@@ -209,8 +209,7 @@ std::string TestoFuoriCampioneAmbo(const Archivio& a, const FiltroAmbo& f,
     const auto casi = CercaAmbi(a, FiltroEffettivo(f, o.versione), riferimento + 1, fine);
     const auto esiti = GiocaAmbi(a, casi, o);
     const RiepilogoAmbo r = RiassumiAmbo(esiti);
-    return TestoVerificaDopo(riferimento, r.casi, r.positivi, r.inCorso,
-                             ConfrontaAmbi(casi, esiti, o));
+    return TestoVerificaDopo(riferimento, r, ConfrontaAmbi(casi, esiti, o));
 }
 
 } // namespace strovel

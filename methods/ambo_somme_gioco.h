@@ -94,9 +94,10 @@ double ProbabilitaEstrazioneAmbo(const CasoAmbo& c, const OpzioniGiocoAmbo& o);
 Confronto ConfrontaAmbi(const std::vector<CasoAmbo>& casi, const std::vector<EsitoAmbo>& esiti,
                         const OpzioniGiocoAmbo& o);
 
-struct RiepilogoAmbo {
-    int casi = 0, ambate = 0, ambi = 0, ambiIn = 0, terni = 0, quaterne = 0;
-    int positivi = 0, negativi = 0, inCorso = 0;
+/// The outcome counts of the cases (their in-play ones shown as "In corso"), then what each
+/// kind of hit adds up to.
+struct RiepilogoAmbo : RiepilogoEsiti {
+    int ambate = 0, ambi = 0, ambiIn = 0, terni = 0, quaterne = 0;
     friend bool operator==(const RiepilogoAmbo&, const RiepilogoAmbo&) = default;
 };
 RiepilogoAmbo RiassumiAmbo(const std::vector<EsitoAmbo>& esiti);

@@ -99,7 +99,7 @@ Tabella TabellaRiepilogoSomme(const RiepilogoAmbo& r, VersioneAmbo v) {
         righe.insert(righe.end(), {{"Ambi in 3", r.ambiIn}, {"Terni", r.terni}});
     }
     righe.insert(righe.end(),
-                 {{"Positivi", r.positivi}, {"Negativi", r.negativi}, {"In corso", r.inCorso}});
+                 {{"Positivi", r.positivi}, {"Negativi", r.negativi}, {"In corso", r.inGioco}});
     Tabella t(IntestazioneRiepilogoSomme);
     for (const auto& [titolo, n] : righe) {
         auto& riga = t.AggiungiRiga(

@@ -180,8 +180,8 @@ Confronto ConfrontaCinquine(const std::vector<CasoCinquina>& casi) {
     return ConfrontaConIlCaso(p, positivi);
 }
 
-RiepilogoMaltese RiassumiCinquine(const std::vector<CasoCinquina>& casi) {
-    RiepilogoMaltese r;
+RiepilogoEsiti RiassumiCinquine(const std::vector<CasoCinquina>& casi) {
+    RiepilogoEsiti r;
     for (const CasoCinquina& c : casi) {
         ++r.casi;
         r.positivi += c.colpo > 0 ? 1 : 0;

@@ -109,7 +109,7 @@ void VerificaCinquine(const Archivio& a, int ruota, int colpi, int sorte,
 /// played, at the sorte of the last verification.
 Confronto ConfrontaCinquine(const std::vector<CasoCinquina>& casi);
 /// The counts of the summary lines: positive, negative and in play cases.
-RiepilogoMaltese RiassumiCinquine(const std::vector<CasoCinquina>& casi);
+RiepilogoEsiti RiassumiCinquine(const std::vector<CasoCinquina>& casi);
 
 inline constexpr const char* IntestazioneCinquina =
     "Pr   |N° Estr|Data Estraz  |R1 |R1|N1 |N2 |N3 |N4 |N5 |C1 |C2 |C3 |C4 |C5 |Colpo|Data Esito   "

@@ -267,39 +267,47 @@ CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const Esi
 FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinquina& p,
                                         int riferimento) {
     FuoriCampioneCinquina f;
-    ParametriCinquina dentro = p;
-    dentro.fine = riferimento;
-    const EsitoCinquina e = ElaboraCinquina(a.FinoA(riferimento), dentro);
-    if (e.casi.empty()) {
-        return f;
-    }
-    for (int n = 1; n <= 90; ++n) {
-        if (e.presenze[static_cast<std::size_t>(n)] > f.presenze || f.numero == 0) {
-            f.numero = n;
-            f.presenze = e.presenze[static_cast<std::size_t>(n)];
+    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaCinquina> {
+        ParametriCinquina dentro = p;
+        dentro.fine = riferimento;
+        const EsitoCinquina e = ElaboraCinquina(allora, dentro);
+        if (e.casi.empty()) {
+            return std::nullopt;
         }
-    }
-    const int numero = f.numero;
-    Gioca(
-        a, riferimento, p.colpi, a.TotEstrazioni, p.gioco,
-        [numero](int) -> std::optional<int> { return numero; }, f.giocata);
-    f.colpiGiocati = std::clamp(a.TotEstrazioni - riferimento, 0, p.colpi);
-    const bool uscito = f.giocata.colpo != 0;
-    f.riepilogo = {1, uscito ? 1 : 0, !uscito && f.colpiGiocati == p.colpi ? 1 : 0,
-                   !uscito && f.colpiGiocati < p.colpi ? 1 : 0};
-    const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
-    f.confronto = ConfrontaConIlCaso({ProbabilitaGioco(1, 1, ruote, f.colpiGiocati)},
-                                     f.giocata.colpo != 0 ? 1 : 0);
+        SceltaCinquina s;
+        for (int n = 1; n <= 90; ++n) {
+            if (e.presenze[static_cast<std::size_t>(n)] > s.presenze || s.numero == 0) {
+                s.numero = n;
+                s.presenze = e.presenze[static_cast<std::size_t>(n)];
+            }
+        }
+        return s;
+    };
+    auto verifica = [&](const Archivio& tutto, const SceltaCinquina& s) {
+        const int numero = s.numero;
+        Gioca(
+            tutto, riferimento, p.colpi, tutto.TotEstrazioni, p.gioco,
+            [numero](int) -> std::optional<int> { return numero; }, f.giocata);
+        f.colpiGiocati = std::clamp(tutto.TotEstrazioni - riferimento, 0, p.colpi);
+        const bool uscito = f.giocata.colpo != 0;
+        f.riepilogo = Riassumi({uscito                     ? Classe::Positivo
+                                : f.colpiGiocati < p.colpi ? Classe::InGioco
+                                                           : Classe::Negativo});
+        const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
+        f.confronto = ConfrontaConIlCaso({ProbabilitaGioco(1, 1, ruote, f.colpiGiocati)},
+                                         f.riepilogo.positivi);
+    };
+    VerificaDopo(f, a, riferimento, scegli, verifica);
     return f;
 }
 
 std::string TestoFuoriCampioneSpia(const FuoriCampioneCinquina& f, int riferimento) {
-    if (f.numero == 0) {
+    if (!f.scelta) {
         return "Nessun caso fino all'estrazione " + std::to_string(riferimento) + ".";
     }
     std::string testo = "Scelto all'estrazione " + std::to_string(riferimento) + ": il " +
-                        std::to_string(f.numero) + " (Pres " + std::to_string(f.presenze) +
-                        ").\nGiocato come ambata dopo: ";
+                        std::to_string(f.scelta->numero) + " (Pres " +
+                        std::to_string(f.scelta->presenze) + ").\nGiocato come ambata dopo: ";
     if (f.giocata.colpo > 0) {
         testo += "uscito al colpo " + std::to_string(f.giocata.colpo) + " su";
         for (int w = 0; w < 11; ++w) {

@@ -4,6 +4,7 @@
 // the cases; the numbers that came out in the draws after the cases are counted and ranked.
 
 #include "core/esiti.h"
+#include "core/fuori_campione.h"
 #include "core/probabilita.h"
 #include "core/tabella.h"
 
@@ -88,13 +89,13 @@ std::string TestoCCAtteso(const CCAtteso& c);
 /// wiped, so the newest case cannot count colpi after it) offers the first number of its ranking
 /// ("Pres", ties to the lower number); that number is then played as an ambata on the play
 /// wheels over the colpi after `riferimento`: one case, positive, negative or still in play.
-struct FuoriCampioneCinquina {
-    int numero = 0; ///< 0 when ELABORA found no case
-    int presenze = 0;
+struct SceltaCinquina {
+    int numero = 0;
+    int presenze = 0; ///< its "Pres" at the reference
+};
+struct FuoriCampioneCinquina : EsitoFuoriCampione<SceltaCinquina> {
     Giocata giocata;
     int colpiGiocati = 0;
-    RiepilogoEsiti riepilogo;
-    Confronto confronto;
 };
 FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinquina& p,
                                         int riferimento);

@@ -65,8 +65,8 @@ std::vector<CasoMaltese> ElaboraMaltese(const Archivio& a, const ParametriMaltes
     return casi;
 }
 
-RiepilogoMaltese RiassumiMaltese(const std::vector<CasoMaltese>& casi) {
-    RiepilogoMaltese r;
+RiepilogoEsiti RiassumiMaltese(const std::vector<CasoMaltese>& casi) {
+    RiepilogoEsiti r;
     for (const CasoMaltese& c : casi) {
         ++r.casi;
         if (c.colpo > 0) {
@@ -90,7 +90,7 @@ Confronto ConfrontaMaltese(const std::vector<CasoMaltese>& casi) {
     return ConfrontaConIlCaso(p, positivi);
 }
 
-std::vector<std::string> RigheRiepilogo(const RiepilogoMaltese& r) {
+std::vector<std::string> RigheRiepilogo(const RiepilogoEsiti& r) {
     auto riga = [](int n, const char* testo) {
         char buf[32];
         std::snprintf(buf, sizeof buf, "%5d ", n);

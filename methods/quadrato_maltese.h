@@ -3,6 +3,7 @@
 // a 3 x 3 square on the circle of 90 numbers, played over the following draws for a series of
 // past cases. No widgets.
 
+#include "core/esiti.h"
 #include "core/lista_valori.h"
 #include "core/probabilita.h"
 #include "core/tabella.h"
@@ -55,14 +56,11 @@ struct ParametriMaltese {
 /// last draw of the archive never examined.
 std::vector<CasoMaltese> ElaboraMaltese(const Archivio& a, const ParametriMaltese& p);
 
-struct RiepilogoMaltese {
-    int casi = 0, positivi = 0, negativi = 0, inGioco = 0;
-};
-RiepilogoMaltese RiassumiMaltese(const std::vector<CasoMaltese>& casi);
+RiepilogoEsiti RiassumiMaltese(const std::vector<CasoMaltese>& casi);
 /// What chance gives the same plays: each case an ambata on one wheel for the colpi it played.
 Confronto ConfrontaMaltese(const std::vector<CasoMaltese>& casi);
 /// The four lines of List4.
-std::vector<std::string> RigheRiepilogo(const RiepilogoMaltese& r);
+std::vector<std::string> RigheRiepilogo(const RiepilogoEsiti& r);
 
 inline constexpr const char* IntestazioneMaltese =
     "Pr   |N° Estr|Data Estraz  |R1 |R1|N1 |N2 |N3 |N4 |N5 |N° Estr|Data Estraz  |R2 |R2|N1 |N2 "

@@ -72,7 +72,7 @@ QString Testo(const Confronto& c) {
     return c.casi > 0 ? QString::fromStdString(TestoConfronto(c)) : QString();
 }
 
-void Riempi(QListWidget* lista, const RiepilogoMaltese& r) {
+void Riempi(QListWidget* lista, const RiepilogoEsiti& r) {
     lista->clear();
     for (const std::string& riga : RigheRiepilogo(r)) {
         lista->addItem(QString::fromStdString(riga));
@@ -362,10 +362,10 @@ void FinestraQuadratoMaltese::VerificaFuoriCampione() {
     }
     p.casi = p.fine - *riferimento; // every case whose second draw comes after the reference
     const auto casi = ElaboraMaltese(archivio_, p);
-    const RiepilogoMaltese r = RiassumiMaltese(casi);
+    const RiepilogoEsiti r = RiassumiMaltese(casi);
     dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
                         QString::fromStdString(TestoVerificaDopo(
-                            *riferimento, r.casi, r.positivi, r.inGioco, ConfrontaMaltese(casi))));
+                            *riferimento, r, ConfrontaMaltese(casi))));
 }
 
 } // namespace strovel

@@ -2,6 +2,7 @@
 // simulation of random plays on the real archive.
 
 #include "core/archivio.h"
+#include "core/esiti.h"
 #include "core/probabilita.h"
 #include "tests/support/supporto.h"
 
@@ -95,11 +96,10 @@ TEST(Probabilita, FormuleControEnumerazione) {
     c.percentuale = 45.67;
     c.coda = 0.0031;
     EXPECT_EQ(TestoConfronto(c), "Atteso per caso 12.3 (45.7%), p = 0.3%");
-    EXPECT_EQ(TestoVerificaDopo(1000, 40, 10, 2, c),
+    EXPECT_EQ(TestoVerificaDopo(1000, {40, 10, 28, 2}, c),
               "Dopo l'estrazione 1000: 40 casi, 10 positivi (25.0%), 2 in gioco.\n"
               "Atteso per caso 12.3 (45.7%), p = 0.3%");
-    EXPECT_EQ(TestoVerificaDopo(7, 0, 0, 0, c),
-              "Dopo l'estrazione 7: 0 casi, 0 positivi, 0 in gioco.");
+    EXPECT_EQ(TestoVerificaDopo(7, {}, c), "Dopo l'estrazione 7: 0 casi, 0 positivi, 0 in gioco.");
     EXPECT_EQ(RigheAtteso(c),
               (std::vector<std::vector<std::string>>{{"Atteso per caso", "12.3", "45.7"},
                                                      {"Probabilità", "", "0.3"}}));

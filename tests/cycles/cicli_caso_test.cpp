@@ -143,25 +143,25 @@ TEST(CasoStrovel, FuoriCampioneNonVedeIlFuturoEVerificaDopo) {
     const int e = 500;
     const FuoriCampioneStrovel f = VerificaFuoriCampione(*a, p, false, e);
     ASSERT_TRUE(f.scelta);
-    EXPECT_EQ(f.cicliDentro, 15);
+    EXPECT_EQ(f.scelta->cicliDentro, 15);
     // Cycles of 18 back from 700 whose first draw follows 500: 683, 665, ..., 503.
     ASSERT_EQ(f.cicli.size(), 11u);
     EXPECT_EQ(f.cicli.back().inizio, 503);
     EXPECT_EQ(static_cast<int>(f.confronto.casi), 11);
     // The latest cycle plays after the last draw: in play, with no chance either.
-    EXPECT_EQ(f.inGioco, 1);
+    EXPECT_EQ(f.riepilogo.inGioco, 1);
 
     // Another future: the same choice, with its count of hits before the reference.
     auto altro = test::ArchivioCasuale(700, 43);
     test::CambiaDopo(*a, *altro, e);
     const FuoriCampioneStrovel g = VerificaFuoriCampione(*a, p, false, e);
     ASSERT_TRUE(g.scelta);
-    EXPECT_EQ(g.scelta->formula, f.scelta->formula);
-    EXPECT_EQ(g.scelta->p1, f.scelta->p1);
+    EXPECT_EQ(g.scelta->riga.formula, f.scelta->riga.formula);
+    EXPECT_EQ(g.scelta->riga.p1, f.scelta->riga.p1);
 
     // Planting the formula's ambata on its play wheel at the first colpo of every cycle after
     // the reference: every cycle with a colpo is positive.
-    const FormulaStrovel& formula = *g.scelta->formula;
+    const FormulaStrovel& formula = *g.scelta->riga.formula;
     for (const Ciclo& c : g.cicli) {
         if (c.inizioGioco <= a->TotEstrazioni &&
             !a->Presente(c.inizioGioco, formula.r2, AmbataStrovel(*a, formula, c.considerata))) {
@@ -170,8 +170,8 @@ TEST(CasoStrovel, FuoriCampioneNonVedeIlFuturoEVerificaDopo) {
     }
     a->CostruisciPresenze();
     const FuoriCampioneStrovel h = VerificaFuoriCampione(*a, p, false, e);
-    EXPECT_EQ(h.positivi, 10);
-    EXPECT_EQ(h.inGioco, 1);
+    EXPECT_EQ(h.riepilogo.positivi, 10);
+    EXPECT_EQ(h.riepilogo.inGioco, 1);
     EXPECT_LT(h.confronto.coda, 0.01);
     EXPECT_NE(TestoFuoriCampioneStrovel(h, e).find("Dopo l'estrazione 500: 11 casi, 10 positivi"),
               std::string::npos);
@@ -183,14 +183,14 @@ TEST(CasoStrovel, FuoriCampioneNonVedeIlFuturoEVerificaDopo) {
     const FuoriCampioneStrovel k = VerificaFuoriCampione(*a, p, false, e);
     ASSERT_TRUE(k.scelta);
     ASSERT_EQ(k.cicli[1].inizioGioco, 684);
-    const FormulaStrovel& kf = *k.scelta->formula;
+    const FormulaStrovel& kf = *k.scelta->riga.formula;
     const int ambata = AmbataStrovel(*a, kf, k.cicli[1].considerata);
     bool uscita = false;
     for (int i = 684; i <= 700; ++i) {
         uscita = uscita || a->Presente(i, kf.r2, ambata);
     }
     EXPECT_FALSE(uscita); // this archive leaves it out, so the boundary counts
-    EXPECT_EQ(k.inGioco, uscita ? 1 : 2);
+    EXPECT_EQ(k.riepilogo.inGioco, uscita ? 1 : 2);
 }
 
 TEST(CasoCiclo2, InsiemiNumeriEFuoriCampione) {
@@ -247,34 +247,35 @@ TEST(CasoCiclo2, InsiemiNumeriEFuoriCampione) {
     // The Nazionale is not drawn in the first third of the archive: nothing to choose there.
     ParametriCiclo2 nazionale = p;
     nazionale.ruote = test::SoloRuote({10});
-    EXPECT_EQ(VerificaFuoriCampione(*a, nazionale, 150).numero, 0);
+    EXPECT_FALSE(VerificaFuoriCampione(*a, nazionale, 150).scelta);
     EXPECT_EQ(TestoFuoriCampione(VerificaFuoriCampione(*a, nazionale, 150), 150),
               "Nessun numero uscito nei cicli fino all'estrazione 150.");
     // Out of sample: the choice at 400 stays whatever comes after; the cycles after it are
     // those of 18 back from 600 starting after 400.
     const FuoriCampioneCiclo2 f = VerificaFuoriCampione(*a, p, 400);
-    ASSERT_GT(f.numero, 0);
+    ASSERT_TRUE(f.scelta);
     EXPECT_EQ(f.cicli.size(), 11u);
     EXPECT_EQ(f.cicli.back().inizio, 403);
     auto altro = test::ArchivioCasuale(600, 45);
     test::CambiaDopo(*a, *altro, 400);
     const FuoriCampioneCiclo2 g = VerificaFuoriCampione(*a, p, 400);
-    EXPECT_EQ(g.numero, f.numero);
-    EXPECT_EQ(g.cc, f.cc);
+    EXPECT_EQ(g.scelta->numero, f.scelta->numero);
+    EXPECT_EQ(g.scelta->cc, f.scelta->cc);
     // The chosen number at the first draw of every cycle after: all positive.
     for (const CicloOsservato& ciclo : g.cicli) {
-        test::Metti(*a, ciclo.inizio, 1, {g.numero == 90 ? 1 : g.numero + 1, 0, g.numero, 0, 0});
+        test::Metti(*a, ciclo.inizio, 1,
+                    {g.scelta->numero == 90 ? 1 : g.scelta->numero + 1, 0, g.scelta->numero, 0, 0});
     }
     a->CostruisciPresenze();
     const FuoriCampioneCiclo2 h = VerificaFuoriCampione(*a, p, 400);
-    EXPECT_EQ(h.positivi, 11);
-    EXPECT_EQ(h.inGioco, 0);
+    EXPECT_EQ(h.riepilogo.positivi, 11);
+    EXPECT_EQ(h.riepilogo.inGioco, 0);
     // At a position not watched it does not count.
     for (const CicloOsservato& ciclo : g.cicli) {
-        test::Metti(*a, ciclo.inizio, 1, {0, 0, 0, g.numero, 0});
+        test::Metti(*a, ciclo.inizio, 1, {0, 0, 0, g.scelta->numero, 0});
     }
     a->CostruisciPresenze();
-    EXPECT_LT(VerificaFuoriCampione(*a, p, 400).positivi, 11);
+    EXPECT_LT(VerificaFuoriCampione(*a, p, 400).riepilogo.positivi, 11);
 }
 
 TEST(CasoAmbiCicli, AmbiGruppiEFuoriCampione) {
@@ -309,30 +310,30 @@ TEST(CasoAmbiCicli, AmbiGruppiEFuoriCampione) {
 
     ParametriAmbiCicli nazionale = p;
     nazionale.ruote = test::SoloRuote({10});
-    EXPECT_EQ(VerificaFuoriCampione(*a, nazionale, AmbiDi(scelti), 150).n1, 0);
+    EXPECT_FALSE(VerificaFuoriCampione(*a, nazionale, AmbiDi(scelti), 150).scelta);
     const FuoriCampioneAmbi f = VerificaFuoriCampione(*a, p, AmbiDi(scelti), 300);
-    ASSERT_GT(f.n1, 0);
+    ASSERT_TRUE(f.scelta);
     // Whole cycles of 20 back from 500 after 300: 481, 461, ..., 301.
     ASSERT_EQ(f.cicli.size(), 10u);
     EXPECT_EQ(f.cicli.back().inizio, 301);
     auto altro = test::ArchivioCasuale(500, 47);
     test::CambiaDopo(*a, *altro, 300);
     const FuoriCampioneAmbi h = VerificaFuoriCampione(*a, p, AmbiDi(scelti), 300);
-    EXPECT_EQ(std::pair(h.n1, h.n2), std::pair(f.n1, f.n2));
-    EXPECT_EQ(h.cc, f.cc);
+    EXPECT_EQ(std::pair(h.scelta->n1, h.scelta->n2), std::pair(f.scelta->n1, f.scelta->n2));
+    EXPECT_EQ(h.scelta->cc, f.scelta->cc);
     // The ambo at the last draw of every cycle after, on a chosen wheel: all positive; on a
     // wheel not chosen, none of those.
     for (const CicloAmbi& c : h.cicli) {
-        test::Metti(*a, c.fine, 7, {h.n1, h.n2, 88, 89, 90});
+        test::Metti(*a, c.fine, 7, {h.scelta->n1, h.scelta->n2, 88, 89, 90});
     }
     a->CostruisciPresenze();
-    EXPECT_EQ(VerificaFuoriCampione(*a, p, AmbiDi(scelti), 300).positivi, 10);
+    EXPECT_EQ(VerificaFuoriCampione(*a, p, AmbiDi(scelti), 300).riepilogo.positivi, 10);
     for (const CicloAmbi& c : h.cicli) {
         test::Metti(*a, c.fine, 7, {86, 87, 88, 89, 90});
-        test::Metti(*a, c.fine, 8, {h.n1, h.n2, 88, 89, 90});
+        test::Metti(*a, c.fine, 8, {h.scelta->n1, h.scelta->n2, 88, 89, 90});
     }
     a->CostruisciPresenze();
-    EXPECT_LT(VerificaFuoriCampione(*a, p, AmbiDi(scelti), 300).positivi, 10);
+    EXPECT_LT(VerificaFuoriCampione(*a, p, AmbiDi(scelti), 300).riepilogo.positivi, 10);
 }
 
 TEST(CasoCicli, SimulazioneSullArchivioReale) {

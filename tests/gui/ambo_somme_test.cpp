@@ -206,9 +206,8 @@ TEST_F(AmboSommeFinestra, IntervalloRelazioniEAvviso) {
             esiti.push_back(GiocaAmbo(*archivio, c, o));
         }
         const RiepilogoAmbo r = RiassumiAmbo(esiti);
-        EXPECT_EQ(
-            dialoghi.Mostrati()[1].testo.toStdString(),
-            TestoVerificaDopo(700, r.casi, r.positivi, r.inCorso, ConfrontaAmbi(casi, esiti, o)));
+        EXPECT_EQ(dialoghi.Mostrati()[1].testo.toStdString(),
+                  TestoVerificaDopo(700, r, ConfrontaAmbi(casi, esiti, o)));
     }
 
     Clicca("Command31");

@@ -36,7 +36,7 @@ protected:
         }
         return r;
     }
-    static QStringList Attese(const RiepilogoMaltese& r) {
+    static QStringList Attese(const RiepilogoEsiti& r) {
         QStringList righe;
         for (const std::string& s : RigheRiepilogo(r)) {
             righe << QString::fromStdString(s);
@@ -125,9 +125,9 @@ TEST_F(MalteseFinestra, PrimaSchedaQuadratoECopia) {
     ParametriMaltese dopo = p;
     dopo.casi = 50;
     const auto casiDopo = ElaboraMaltese(*archivio, dopo);
-    const RiepilogoMaltese rd = RiassumiMaltese(casiDopo);
+    const RiepilogoEsiti rd = RiassumiMaltese(casiDopo);
     EXPECT_EQ(dialoghi.Mostrati()[1].testo.toStdString(),
-              TestoVerificaDopo(650, rd.casi, rd.positivi, rd.inGioco, ConfrontaMaltese(casiDopo)));
+              TestoVerificaDopo(650, rd, ConfrontaMaltese(casiDopo)));
 
     Clicca("CmDHelp");
     EXPECT_EQ(test::ArgomentoAiutoAperto(), 480);

@@ -125,9 +125,9 @@ TEST(AmbataDinamica, FuoriCampioneNonGuardaAvanti) {
     dentro.fine = e;
     const auto casiDentro = RilevaCasi(*a, dentro);
     const EsitoMigliori m = Migliori(*a, dentro, casiDentro, PianoColpi(5, 2), 2);
-    EXPECT_EQ(f.scelto, m.righe[0].riferimento);
-    EXPECT_EQ(f.positiviDentro, m.righe[0].positivi);
-    EXPECT_EQ(f.casiDentro, static_cast<int>(casiDentro.size()));
+    EXPECT_EQ(f.scelta->scelto, m.righe[0].riferimento);
+    EXPECT_EQ(f.scelta->positiviDentro, m.righe[0].positivi);
+    EXPECT_EQ(f.scelta->casiDentro, static_cast<int>(casiDentro.size()));
     // Verified on the cases after e only, with the chosen reference.
     ASSERT_FALSE(f.casi.empty());
     for (const Caso& c : f.casi) {
@@ -138,8 +138,8 @@ TEST(AmbataDinamica, FuoriCampioneNonGuardaAvanti) {
     // Other draws after e change the verification, never the choice.
     test::CambiaDopo(*a, *test::ArchivioCasuale(1500, 99), e);
     const FuoriCampioneAmbata g = FuoriCampione(*a, p, 2, e);
-    EXPECT_EQ(g.scelto, f.scelto);
-    EXPECT_EQ(g.positiviDentro, f.positiviDentro);
+    EXPECT_EQ(g.scelta->scelto, f.scelta->scelto);
+    EXPECT_EQ(g.scelta->positiviDentro, f.scelta->positiviDentro);
     EXPECT_NE(g.casi, f.casi);
     EXPECT_FALSE(FuoriCampione(*a, p, 3, e).completo); // no third reference row
     // A draw a day: a year before draw 1400 is draw 1035; a short archive proposes its first.

@@ -223,7 +223,7 @@ TEST(GiocoAmbo, GriglieDeiCasiEDelRiepilogo) {
     EXPECT_EQ(testi(0, 9, 5), (std::vector<std::string>{"40", "", "70", "", ""}));
 
     const RiepilogoAmbo r = RiassumiAmbo(esiti);
-    EXPECT_EQ(r, (RiepilogoAmbo{2, 1, 0, 0, 0, 0, 1, 1, 0}));
+    EXPECT_EQ(r, (RiepilogoAmbo{{2, 1, 1, 0}, 1, 0, 0, 0, 0}));
     const Tabella uno = TabellaRiepilogoSomme(r, V::Versione1);
     const Tabella due = TabellaRiepilogoSomme(r, V::Ver2Old);
     std::vector<std::string> titoli;

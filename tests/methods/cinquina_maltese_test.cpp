@@ -121,7 +121,7 @@ TEST(CinquinaMaltese, CasiAFineMeseEGioco) {
     ASSERT_EQ(casi.size(), 3u);
     EXPECT_TRUE(casi[0].inGioco);
     EXPECT_FALSE(casi[1].inGioco); // draw 20: colpi 21..25
-    const RiepilogoMaltese r = RiassumiCinquine(casi);
+    const RiepilogoEsiti r = RiassumiCinquine(casi);
     EXPECT_EQ(r.casi, 3);
     EXPECT_EQ(r.positivi, 1);
     EXPECT_EQ(r.inGioco, 1);

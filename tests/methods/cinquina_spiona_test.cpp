@@ -126,11 +126,11 @@ TEST(CinquinaSpiona, FuoriCampioneNonGuardaAvanti) {
     ParametriCinquina dentro = p;
     dentro.fine = e;
     const EsitoCinquina esito = ElaboraCinquina(a->FinoA(e), dentro);
-    ASSERT_GT(f.numero, 0);
-    EXPECT_EQ(f.presenze, *std::max_element(esito.presenze.begin(), esito.presenze.end()));
-    EXPECT_EQ(esito.presenze[static_cast<std::size_t>(f.numero)], f.presenze);
+    ASSERT_TRUE(f.scelta);
+    EXPECT_EQ(f.scelta->presenze, *std::max_element(esito.presenze.begin(), esito.presenze.end()));
+    EXPECT_EQ(esito.presenze[static_cast<std::size_t>(f.scelta->numero)], f.scelta->presenze);
     // Played after e only: one case, counted once.
-    const auto v = VerificaNumero(*a, p, {Caso{e, 0, {}}}, f.numero);
+    const auto v = VerificaNumero(*a, p, {Caso{e, 0, {}}}, f.scelta->numero);
     EXPECT_EQ(f.giocata.colpo, v[0].colpo);
     EXPECT_EQ(f.colpiGiocati, 9);
     EXPECT_EQ(f.riepilogo.casi, 1);
@@ -151,8 +151,9 @@ TEST(CinquinaSpiona, FuoriCampioneNonGuardaAvanti) {
         auto cambiato = test::ArchivioCasuale(1200, 71);
         test::CambiaDopo(*cambiato, *test::ArchivioCasuale(1200, 72 + riferimento), riferimento);
         const FuoriCampioneCinquina dopo = FuoriCampioneSpia(*cambiato, p, riferimento);
-        EXPECT_EQ(dopo.numero, prima.numero) << riferimento;
-        EXPECT_EQ(dopo.presenze, prima.presenze) << riferimento;
+        ASSERT_TRUE(prima.scelta && dopo.scelta) << riferimento;
+        EXPECT_EQ(dopo.scelta->numero, prima.scelta->numero) << riferimento;
+        EXPECT_EQ(dopo.scelta->presenze, prima.scelta->presenze) << riferimento;
     }
 }
 

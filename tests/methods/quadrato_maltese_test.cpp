@@ -137,7 +137,7 @@ TEST(Maltese, CasiGiocoERiepilogo) {
     EXPECT_EQ(ElaboraMaltese(*a, {0, 200, 5, 1000})[99].colpo, 5);
     EXPECT_EQ(ElaboraMaltese(*a, {0, 200, 4, 1000})[99].colpo, 0);
 
-    const RiepilogoMaltese r = RiassumiMaltese(ElaboraMaltese(*a, {0, 200, 10, 1000}));
+    const RiepilogoEsiti r = RiassumiMaltese(ElaboraMaltese(*a, {0, 200, 10, 1000}));
     EXPECT_EQ(r.casi, 200);
     EXPECT_EQ(r.inGioco, 9);
     // First draws 895..903 reach 905 with ambata 82; 904-905 derives another ambata.
@@ -182,7 +182,7 @@ TEST(Maltese, ConfrontoColCaso) {
     EXPECT_EQ(casi[5].colpiGiocati, 5);
     EXPECT_EQ(casi[20].colpiGiocati, 12);
     const Confronto c = ConfrontaMaltese(casi);
-    const RiepilogoMaltese r = RiassumiMaltese(casi);
+    const RiepilogoEsiti r = RiassumiMaltese(casi);
     EXPECT_EQ(c.positivi, r.positivi);
     EXPECT_EQ(c.casi, r.casi);
     const double atteso = 1 - std::pow(85.0 / 90, 12);
