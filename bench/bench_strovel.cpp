@@ -3,8 +3,8 @@
 
 #include "bench/archivio_reale.h"
 #include "core/archivio.h"
-#include "cycles/strovel.h"
-#include "cycles/strovel_caso.h"
+#include "cycles/strovel/strovel.h"
+#include "cycles/strovel/strovel_atteso.h"
 #include "storage/archivio_db.h"
 #include "storage/caricamento.h"
 #include "storage/crea_archivio.h"

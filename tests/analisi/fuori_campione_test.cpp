@@ -3,11 +3,11 @@
 // several references, against the same archive with every draw after E replaced.
 
 #include "core/archivio.h"
-#include "cycles/ambi_cicli_caso.h"
-#include "cycles/ciclo2_caso.h"
-#include "cycles/strovel_caso.h"
-#include "methods/ambata_dinamica.h"
-#include "methods/cinquina_spiona.h"
+#include "cycles/ambi/ambi_cicli_atteso.h"
+#include "cycles/modulo2/ciclo2_atteso.h"
+#include "cycles/strovel/strovel_atteso.h"
+#include "methods/ambata/ambata_dinamica.h"
+#include "methods/spia/cinquina_spiona.h"
 #include "tests/methods/metodi_aiuti.h"
 #include "tests/support/archivio_casuale.h"
 

@@ -2,8 +2,8 @@
 // on archives set by hand the rules a player relies on.
 
 #include "core/archivio.h"
-#include "cycles/ambi_cicli.h"
-#include "cycles/ambi_cicli_sessione.h"
+#include "cycles/ambi/ambi_cicli.h"
+#include "cycles/ambi/ambi_cicli_sessione.h"
 #include "tests/methods/metodi_aiuti.h"
 #include "tests/oracoli/ciclo2_oracolo.h"
 #include "tests/support/archivio_casuale.h"

@@ -1,8 +1,8 @@
 // The second cycle module's fast "RILEVA CICLI", "ELABORA" and "AMBI" against their line-by-line
 // oracles, on random archives and on the real one.
 
-#include "cycles/ciclo2.h"
-#include "cycles/ciclo2_tabelle.h"
+#include "cycles/modulo2/ciclo2.h"
+#include "cycles/modulo2/ciclo2_tabelle.h"
 #include "tests/methods/metodi_aiuti.h"
 #include "tests/oracoli/ciclo2_oracolo.h"
 #include "tests/support/archivio_casuale.h"

@@ -3,9 +3,9 @@
 // on the cycles.
 
 #include "core/archivio.h"
-#include "cycles/ciclo2.h"
-#include "cycles/ciclo2_sessione.h"
-#include "cycles/ciclo2_tabelle.h"
+#include "cycles/modulo2/ciclo2.h"
+#include "cycles/modulo2/ciclo2_sessione.h"
+#include "cycles/modulo2/ciclo2_tabelle.h"
 #include "tests/methods/metodi_aiuti.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The fast Strovel search against its line-by-line oracle on the real archive.
 
 #include "core/archivio.h"
-#include "cycles/strovel.h"
-#include "cycles/strovel_tabelle.h"
+#include "cycles/strovel/strovel.h"
+#include "cycles/strovel/strovel_tabelle.h"
 #include "tests/oracoli/strovel_oracolo.h"
 #include "tests/support/supporto.h"
 

@@ -1,8 +1,8 @@
 // The Strovel session: what the window keeps between commands and the tables it shows.
 
 #include "core/archivio.h"
-#include "cycles/strovel_sessione.h"
-#include "cycles/strovel_tabelle.h"
+#include "cycles/strovel/strovel_sessione.h"
+#include "cycles/strovel/strovel_tabelle.h"
 #include "tests/support/archivio_casuale.h"
 
 #include <gtest/gtest.h>

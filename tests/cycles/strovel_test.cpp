@@ -1,5 +1,5 @@
-#include "cycles/strovel.h"
-#include "cycles/strovel_tabelle.h"
+#include "cycles/strovel/strovel.h"
+#include "cycles/strovel/strovel_tabelle.h"
 #include "tests/oracoli/strovel_oracolo.h"
 #include "tests/support/archivio_casuale.h"
 

@@ -1,8 +1,8 @@
 // The ambo cycle window driven through its controls, compared with the computations it shows.
 
 #include "core/archivio.h"
-#include "cycles/ambi_cicli.h"
-#include "cycles/ambi_cicli_window.h"
+#include "cycles/ambi/ambi_cicli.h"
+#include "cycles/ambi/ambi_cicli_finestra.h"
 #include "storage/impostazioni.h"
 #include "tests/gui/finestra_di_prova.h"
 #include "tests/support/archivio_casuale.h"

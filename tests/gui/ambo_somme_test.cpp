@@ -1,10 +1,10 @@
 // The window of the ambo by sums and differences driven through its controls.
 
 #include "core/archivio.h"
-#include "methods/ambo_somme.h"
-#include "methods/ambo_somme_gioco.h"
-#include "methods/ambo_somme_tabelle.h"
-#include "methods/ambo_somme_window.h"
+#include "methods/ambo_somme/ambo_somme.h"
+#include "methods/ambo_somme/ambo_somme_gioco.h"
+#include "methods/ambo_somme/ambo_somme_tabelle.h"
+#include "methods/ambo_somme/ambo_somme_finestra.h"
 #include "tests/gui/finestra_di_prova.h"
 #include "ui/aiuto.h"
 #include "ui/griglia_selezione.h"

@@ -1,6 +1,6 @@
-#include "archive/archivio_window.h"
+#include "archive/archivio_finestra.h"
 #include "archive/caselle_estrazione.h"
-#include "archive/minielenco_window.h"
+#include "archive/minielenco_finestra.h"
 #include "core/archivio.h"
 #include "storage/archivio_db.h"
 #include "storage/caricamento.h"

@@ -1,8 +1,8 @@
 // The second cycle window driven through its controls, compared with the computations it shows.
 
 #include "core/archivio.h"
-#include "cycles/ciclo2_tabelle.h"
-#include "cycles/ciclo2_window.h"
+#include "cycles/modulo2/ciclo2_tabelle.h"
+#include "cycles/modulo2/ciclo2_finestra.h"
 #include "storage/impostazioni.h"
 #include "tests/gui/finestra_di_prova.h"
 #include "tests/support/archivio_casuale.h"

@@ -3,8 +3,8 @@
 
 #include "core/archivio.h"
 #include "core/intervallo.h"
-#include "methods/ambata_window.h"
-#include "methods/cinquina_window.h"
+#include "methods/ambata/ambata_finestra.h"
+#include "methods/spia/cinquina_spiona_finestra.h"
 #include "storage/impostazioni.h"
 #include "tests/gui/aiuti.h"
 #include "tests/support/archivio_casuale.h"

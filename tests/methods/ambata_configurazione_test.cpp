@@ -1,4 +1,4 @@
-#include "methods/ambata_configurazione.h"
+#include "methods/ambata/ambata_configurazione.h"
 #include "storage/impostazioni.h"
 #include "tests/methods/metodi_aiuti.h"
 

@@ -1,5 +1,5 @@
 #include "core/intervallo.h"
-#include "methods/ambata_dinamica.h"
+#include "methods/ambata/ambata_dinamica.h"
 #include "tests/methods/metodi_aiuti.h"
 #include "tests/oracoli/metodi_oracolo.h"
 #include "tests/support/archivio_casuale.h"

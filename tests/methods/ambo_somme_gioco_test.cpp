@@ -2,8 +2,8 @@
 // hand-made draws, the mask play against the plain one, and the two grids.
 
 #include "core/archivio.h"
-#include "methods/ambo_somme_gioco.h"
-#include "methods/ambo_somme_tabelle.h"
+#include "methods/ambo_somme/ambo_somme_gioco.h"
+#include "methods/ambo_somme/ambo_somme_tabelle.h"
 #include "tests/methods/metodi_aiuti.h"
 #include "tests/oracoli/ambo_somme_oracolo.h"
 #include "tests/support/archivio_casuale.h"

@@ -2,7 +2,7 @@
 // rules a player relies on.
 
 #include "core/archivio.h"
-#include "methods/ambo_somme.h"
+#include "methods/ambo_somme/ambo_somme.h"
 #include "tests/methods/metodi_aiuti.h"
 #include "tests/oracoli/ambo_somme_oracolo.h"
 #include "tests/support/archivio_casuale.h"

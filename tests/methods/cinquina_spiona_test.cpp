@@ -1,4 +1,4 @@
-#include "methods/cinquina_spiona.h"
+#include "methods/spia/cinquina_spiona.h"
 #include "tests/methods/metodi_aiuti.h"
 #include "tests/oracoli/metodi_oracolo.h"
 #include "tests/support/archivio_casuale.h"

@@ -2,7 +2,7 @@
 // marks on sequences set by hand.
 
 #include "core/archivio.h"
-#include "methods/ritardi_sequenza.h"
+#include "methods/ritardi/ritardi_sequenza.h"
 #include "tests/methods/metodi_aiuti.h"
 #include "tests/oracoli/ritardi_oracolo.h"
 #include "tests/support/archivio_casuale.h"

@@ -2,8 +2,8 @@
 // The search and the play of the ambo by sums and differences in plain loops: the test oracles
 // of the per-draw table search and of the mask play.
 
-#include "methods/ambo_somme.h"
-#include "methods/ambo_somme_gioco.h"
+#include "methods/ambo_somme/ambo_somme.h"
+#include "methods/ambo_somme/ambo_somme_gioco.h"
 
 namespace strovel::oracolo {
 

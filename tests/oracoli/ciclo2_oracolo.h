@@ -2,7 +2,7 @@
 // The second cycle module's "RILEVA CICLI" and "ELABORA" written line by line from their
 // description, on grids of texts: the test oracle of the fast computation.
 
-#include "cycles/ciclo2.h"
+#include "cycles/modulo2/ciclo2.h"
 
 #include <string>
 #include <vector>

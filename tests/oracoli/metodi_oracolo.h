@@ -2,8 +2,8 @@
 // The dynamic ambata and the spy quintet written line by line from their description, reading
 // the drawn numbers one position at a time: the test oracles of the fast computations.
 
-#include "methods/ambata_dinamica.h"
-#include "methods/cinquina_spiona.h"
+#include "methods/ambata/ambata_dinamica.h"
+#include "methods/spia/cinquina_spiona.h"
 
 #include <string>
 #include <vector>

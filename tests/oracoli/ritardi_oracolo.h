@@ -2,7 +2,7 @@
 // The delay sequences walked number by number and draw by draw, as described: the test oracle
 // of the one-pass scans.
 
-#include "methods/ritardi_sequenza.h"
+#include "methods/ritardi/ritardi_sequenza.h"
 
 namespace strovel::oracolo {
 

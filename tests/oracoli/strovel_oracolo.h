@@ -2,7 +2,7 @@
 // The Strovel run written line by line from its description, with no shortcut: the test
 // oracle of the fast computation, and the baseline of its benchmark.
 
-#include "cycles/strovel.h"
+#include "cycles/strovel/strovel.h"
 
 namespace strovel::oracolo {
 

@@ -1,0 +1,121 @@
+#include "cycles/ambi/ambi_cicli_atteso.h"
+
+#include "core/archivio.h"
+#include "core/ruote.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace strovel {
+
+std::vector<double> ProbabilitaGruppoCicli(const Archivio& a, const std::vector<CicloAmbi>& cicli,
+                                           int ruote, int membri) {
+    // Played numbers 2j and 2j + 1 make ambo j.
+    const double q = ProbabilitaCombinazioni(2 * membri, [](std::span<const int> usciti) {
+        for (std::size_t i = 0; i + 1 < usciti.size(); ++i) {
+            if (usciti[i] % 2 == 0 && usciti[i + 1] == usciti[i] + 1) {
+                return true;
+            }
+        }
+        return false;
+    });
+    std::vector<double> probabilita;
+    for (const CicloAmbi& c : cicli) {
+        const int estrazioni = std::max(0, std::min<int>(c.fine, a.TotEstrazioni) - c.inizio + 1);
+        probabilita.push_back(1 - std::pow(1 - q, ruote * estrazioni));
+    }
+    return probabilita;
+}
+
+AttesoCicli AttesoAmbi(const Archivio& a, const ElaborazioneAmbi& e) {
+    AttesoCicli atteso;
+    if (e.ambi.empty()) {
+        return atteso;
+    }
+    // Rows counted on one wheel weigh one wheel.
+    const int ruote = e.ambi.front().ruota >= 0 ? 1 : Scelte(e.parametri.ruote);
+    const auto probabilita = ProbabilitaGruppoCicli(a, e.cicli, ruote, 1);
+    atteso.quanti = static_cast<double>(e.ambi.size());
+    for (const double p : probabilita) {
+        atteso.medio += p;
+    }
+    atteso.migliore = MassimoAtteso(atteso.quanti, probabilita);
+    return atteso;
+}
+
+AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membri) {
+    AttesoCicli atteso;
+    const int righe = std::min(static_cast<int>(e.ambi.size()), LimiteGruppi(membri));
+    atteso.quanti = Combinazioni(righe, membri);
+    if (atteso.quanti < 1) {
+        return atteso;
+    }
+    const int ruote = e.ambi.front().ruota >= 0 ? 1 : Scelte(e.parametri.ruote);
+    const auto probabilita = ProbabilitaGruppoCicli(a, e.cicli, ruote, membri);
+    for (const double p : probabilita) {
+        atteso.medio += p;
+    }
+    atteso.migliore = MassimoAtteso(atteso.quanti, probabilita);
+    return atteso;
+}
+
+std::string TestoAttesoCicli(const AttesoCicli& c, const char* cosa) {
+    return "Per caso: " + UnDecimale(c.medio) + " cicli " + cosa + ", " + UnDecimale(c.migliore) +
+           " il migliore di " + std::to_string(std::llround(c.quanti));
+}
+
+FuoriCampioneAmbi VerificaFuoriCampione(const Archivio& a, const ParametriAmbiCicli& p,
+                                        const std::vector<std::pair<int, int>>& ambi,
+                                        int riferimento) {
+    FuoriCampioneAmbi f;
+    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaAmbi> {
+        ParametriAmbiCicli q = p;
+        q.riferimento = riferimento;
+        ElaborazioneAmbi e = ContaAmbi(allora, q, ambi);
+        OrdinaPerCC(e.ambi);
+        if (e.ambi.empty() || e.ambi.front().cc == 0) {
+            return std::nullopt;
+        }
+        return SceltaAmbi{e.ambi.front().n1, e.ambi.front().n2, e.ambi.front().cc,
+                          static_cast<int>(e.cicli.size())};
+    };
+    // A cycle after the reference is laid only when complete, so none is ever in play.
+    auto verifica = [&](const Archivio& tutto, const SceltaAmbi& s) {
+        for (const CicloAmbi& c :
+             CicliConsecutivi(tutto.TotEstrazioni, std::numeric_limits<int>::max(), p.durata)) {
+            if (c.inizio > riferimento) {
+                f.cicli.push_back(c);
+            }
+        }
+        std::vector<Classe> classi;
+        for (const CicloAmbi& c : f.cicli) {
+            bool uscito = false;
+            for (int k = c.inizio; k <= c.fine && !uscito; ++k) {
+                for (int w = 0; w < NumRuote && !uscito; ++w) {
+                    uscito = p.ruote[static_cast<std::size_t>(w)] && tutto.Presente(k, w, s.n1) &&
+                             tutto.Presente(k, w, s.n2);
+                }
+            }
+            classi.push_back(uscito ? Classe::Positivo : Classe::Negativo);
+        }
+        f.riepilogo = Riassumi(classi);
+        f.confronto = ConfrontaConIlCaso(ProbabilitaGruppoCicli(tutto, f.cicli, Scelte(p.ruote), 1),
+                                         f.riepilogo.positivi);
+    };
+    VerificaDopo(f, a, riferimento, scegli, verifica);
+    return f;
+}
+
+std::string TestoFuoriCampione(const FuoriCampioneAmbi& f, int riferimento) {
+    if (!f.scelta) {
+        return "Nessun ambo uscito nei cicli fino all'estrazione " + std::to_string(riferimento) +
+               ".";
+    }
+    return "Scelto all'estrazione " + std::to_string(riferimento) + ": l'ambo " +
+           std::to_string(f.scelta->n1) + "-" + std::to_string(f.scelta->n2) + " (" +
+           std::to_string(f.scelta->cc) + " cicli su " + std::to_string(f.scelta->cicliDentro) +
+           ").\n" + TestoVerificaDopo(riferimento, f.riepilogo, f.confronto);
+}
+
+} // namespace strovel

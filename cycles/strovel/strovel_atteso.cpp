@@ -1,0 +1,260 @@
+#include "cycles/strovel/strovel_atteso.h"
+
+#include "core/archivio.h"
+#include "core/formato.h"
+#include "core/insieme90.h"
+#include "core/ruote.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+
+namespace strovel {
+
+namespace {
+
+/// A cycle's colpi the archive holds, and whether the considered draw is one of them: the
+/// module reads the ambata in the considered draw, which falls in the play window when Salto
+/// leaves Considera past the cycle's end.
+struct ColpiCiclo {
+    int colpi = 0;
+    bool considerata = false;
+};
+ColpiCiclo Colpi(const Archivio& a, int colpi, const Ciclo& c, int riferimento, bool stop) {
+    const Finestra w = FinestraDiGioco(c, colpi, a.TotEstrazioni, riferimento, stop);
+    const int prima = std::max(w.prima, 1);
+    const int ultima = std::min<int>(w.ultima, a.TotEstrazioni);
+    return {std::max(0, ultima - prima + 1), c.considerata >= prima && c.considerata <= ultima};
+}
+
+/// A cycle positive by chance: q for each colpo, q0 for the considered draw when it is one.
+double ProbabilitaCiclo(const ColpiCiclo& c, double q, double q0) {
+    if (c.colpi == 0) {
+        return 0;
+    }
+    const int altri = c.considerata ? c.colpi - 1 : c.colpi;
+    return 1 - (c.considerata ? 1 - q0 : 1.0) * std::pow(1 - q, altri);
+}
+
+/// The number at the formula's position in a draw, 0 when there is none.
+int Considerato(const Archivio& a, const FormulaStrovel& f, int k) {
+    const int n = a.Estratti(k, f.r1, f.p);
+    return n >= 1 && n <= 90 ? n : 0;
+}
+
+/// The chance an ambata has in the draw it was read in, on the play wheel: there the number n
+/// at the formula's position is out for sure, so on the same wheel an ambata equal to n is out
+/// and any other is one of the remaining four out of 89; on another wheel 5/90.
+double AmbataNellaConsiderata(const FormulaStrovel& f, int n, int ambata) {
+    if (f.r1 != f.r2 || n == 0) {
+        return ProbabilitaEstrazione(1, 1);
+    }
+    return ambata == n ? 1.0 : ProbabilitaEstrazione(1, 1, 89, 4);
+}
+
+/// The row with most hits: the top of the ranking, even when the list is sorted by delay.
+const RigaFormula* Prima(const std::vector<RigaFormula>& righe) {
+    const RigaFormula* prima = nullptr;
+    for (const RigaFormula& r : righe) {
+        if (r.formula && (prima == nullptr || r.p1 > prima->p1)) {
+            prima = &r;
+        }
+    }
+    return prima;
+}
+
+} // namespace
+
+std::vector<double> ProbabilitaFormulaCicli(const Archivio& a, const ParametriStrovel& p,
+                                            const std::vector<Ciclo>& cicli,
+                                            const FormulaStrovel& f, int riferimento, bool stop) {
+    std::vector<double> probabilita;
+    for (const Ciclo& c : cicli) {
+        const int ambata = AmbataStrovel(a, f, c.considerata);
+        const double q0 = AmbataNellaConsiderata(f, Considerato(a, f, c.considerata), ambata);
+        probabilita.push_back(ambata == 0
+                                  ? 0
+                                  : ProbabilitaCiclo(Colpi(a, p.colpi, c, riferimento, stop),
+                                                     ProbabilitaEstrazione(1, 1), q0));
+    }
+    return probabilita;
+}
+
+std::vector<SerieUguali> FormuleACaso(const Archivio& a, const EsitoStrovel& e) {
+    const ParametriStrovel& p = e.parametri;
+    std::vector<Operazione> operazioni = {p.operazione};
+    if (e.tutteOperazioni) {
+        operazioni.clear();
+        for (const auto voce : VociOperazione) {
+            operazioni.push_back(*OperazioneDaVoce(voce));
+        }
+    }
+    int stesse = 0; // wheels both of detection and of play
+    for (std::size_t r = 0; r < 11; ++r) {
+        stesse += p.rilevazione[r] && p.gioco[r] ? 1 : 0;
+    }
+    std::vector<ColpiCiclo> colpi;
+    for (const Ciclo& c : e.cicli) {
+        colpi.push_back(Colpi(a, p.colpi, c, p.riferimento, p.stop));
+    }
+    const auto serie = [&](double q0) {
+        std::vector<double> v;
+        for (const ColpiCiclo& c : colpi) {
+            v.push_back(ProbabilitaCiclo(c, ProbabilitaEstrazione(1, 1), q0));
+        }
+        return v;
+    };
+    const double tutte =
+        Scelte(p.rilevazione) * 5.0 * 90 * Scelte(p.gioco) * static_cast<double>(operazioni.size());
+    // A formula reading and playing one wheel: its ambata is the number read (s of the 90 do
+    // so for this operation and fixed value) or one of the other four of that draw.
+    std::map<int, double> perUguali; // s -> formulas
+    for (const Operazione op : operazioni) {
+        for (int f = 0; f <= 89; ++f) {
+            int s = 0;
+            for (int n = 1; n <= 90; ++n) {
+                s += Deriva(op, n, f) == n ? 1 : 0;
+            }
+            perUguali[s] += stesse * 5.0;
+        }
+    }
+    std::vector<SerieUguali> gruppi = {
+        {tutte - stesse * 5.0 * 90 * static_cast<double>(operazioni.size()),
+         serie(ProbabilitaEstrazione(1, 1))}};
+    for (const auto& [uguali, quante] : perUguali) {
+        const double x = uguali / 90.0;
+        gruppi.push_back({quante, serie(x + (1 - x) * ProbabilitaEstrazione(1, 1, 89, 4))});
+    }
+    return gruppi;
+}
+
+std::optional<CasoFormule> ConfrontaFormule(const Archivio& a, const EsitoStrovel& e) {
+    const RigaFormula* prima = Prima(e.formule);
+    if (prima == nullptr) {
+        return std::nullopt;
+    }
+    CasoFormule c;
+    const ParametriStrovel& p = e.parametri;
+    c.formule = Scelte(p.rilevazione) * 5.0 * 90 * Scelte(p.gioco) * (e.tutteOperazioni ? 6 : 1);
+    c.primo = ConfrontaConIlCaso(
+        ProbabilitaFormulaCicli(a, p, e.cicli, *prima->formula, p.riferimento, p.stop), prima->p1);
+    c.migliore = MassimoAtteso(FormuleACaso(a, e));
+    return c;
+}
+
+std::string TestoCasoFormule(const CasoFormule& c) {
+    return "1ª formula: " + std::to_string(c.primo.positivi) + " positivi su " +
+           std::to_string(c.primo.casi) + " cicli; " + TestoConfronto(c.primo) +
+           ". Il migliore di " + std::to_string(std::llround(c.formule)) +
+           " formule a caso: " + UnDecimale(c.migliore) + ".";
+}
+
+Confronto ConfrontaStatistica(const Archivio& a, const ParametriStrovel& p,
+                              const FormulaStrovel& formula, const std::vector<EsitoCiclo>& esiti) {
+    std::vector<double> probabilita;
+    int positivi = 0;
+    for (const EsitoCiclo& e : esiti) {
+        // The distinct numbers of the quartina; `ambata` marks the ambata among them.
+        const auto distinti = [&](int tolto) {
+            std::vector<int> numeri;
+            for (const int n : e.numeri) {
+                if (n >= 1 && n <= 90 && n != tolto &&
+                    std::find(numeri.begin(), numeri.end(), n) == numeri.end()) {
+                    numeri.push_back(n);
+                }
+            }
+            return numeri;
+        };
+        // Out in one draw: the ambata, or two numbers (`certi` of them known to be out).
+        const auto vince = [&](const std::vector<int>& numeri, int certi) {
+            return [&, certi](std::span<const int> usciti) {
+                for (const int i : usciti) {
+                    if (numeri[static_cast<std::size_t>(i)] == e.numeri[0]) {
+                        return true;
+                    }
+                }
+                return certi + static_cast<int>(usciti.size()) >= 2;
+            };
+        };
+        const std::vector<int> tutti = distinti(0);
+        const double q = ProbabilitaCombinazioni(static_cast<int>(tutti.size()), vince(tutti, 0));
+        // In the considered draw on the same wheel the number read is out for sure.
+        double q0 = q;
+        const int n = Considerato(a, formula, e.ciclo.considerata);
+        if (formula.r1 == formula.r2 && n != 0) {
+            const std::vector<int> altri = distinti(n);
+            const int certi = static_cast<int>(tutti.size() - altri.size());
+            q0 = e.numeri[0] == n ? 1.0
+                                  : ProbabilitaCombinazioni(static_cast<int>(altri.size()),
+                                                            vince(altri, certi), 4, 89);
+        }
+        probabilita.push_back(
+            ProbabilitaCiclo(Colpi(a, p.colpi, e.ciclo, p.riferimento, p.stop), q, q0));
+        positivi += e.positivo ? 1 : 0;
+    }
+    return ConfrontaConIlCaso(probabilita, positivi);
+}
+
+FuoriCampioneStrovel VerificaFuoriCampione(const Archivio& a, ParametriStrovel p,
+                                           bool tutteOperazioni, int riferimento) {
+    FuoriCampioneStrovel f;
+    p.riferimento = riferimento;
+    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaStrovel> {
+        const EsitoStrovel prima =
+            tutteOperazioni ? EsaminaTutteLeOperazioni(allora, p) : ElaboraStrovel(allora, p);
+        f.mancanoRuote = prima.mancanoRuote;
+        const RigaFormula* scelta = Prima(prima.formule);
+        if (scelta == nullptr) {
+            return std::nullopt;
+        }
+        return SceltaStrovel{*scelta, static_cast<int>(prima.cicli.size()), prima.parametri};
+    };
+    auto verifica = [&](const Archivio& tutto, const SceltaStrovel& s) {
+        const FormulaStrovel& formula = *s.riga.formula;
+        const ParametriStrovel& usati = s.usati;
+        for (const Ciclo& c : CostruisciCicli(tutto.TotEstrazioni, std::numeric_limits<int>::max(),
+                                              usati.durata, usati.considera, usati.salto)) {
+            if (c.inizio > riferimento) {
+                f.cicli.push_back(c);
+            }
+        }
+        std::vector<Classe> classi;
+        for (const Ciclo& c : f.cicli) {
+            const Finestra w =
+                FinestraDiGioco(c, usati.colpi, tutto.TotEstrazioni, tutto.TotEstrazioni, false);
+            const int ambata = AmbataStrovel(tutto, formula, c.considerata);
+            bool uscita = false;
+            for (int k = std::max(w.prima, 1); k <= w.ultima && !uscita; ++k) {
+                uscita = ambata >= 1 && tutto.Presente(k, formula.r2, ambata);
+            }
+            classi.push_back(uscita ? Classe::Positivo
+                             : c.inizioGioco + usati.colpi - 1 > tutto.TotEstrazioni
+                                 ? Classe::InGioco
+                                 : Classe::Negativo);
+        }
+        f.riepilogo = Riassumi(classi);
+        f.confronto = ConfrontaConIlCaso(
+            ProbabilitaFormulaCicli(tutto, usati, f.cicli, formula, tutto.TotEstrazioni, false),
+            f.riepilogo.positivi);
+    };
+    VerificaDopo(f, a, riferimento, scegli, verifica);
+    return f;
+}
+
+std::string TestoFormula(const FormulaStrovel& f) {
+    return Sigla(f.r1) + " " + std::to_string(f.p) + " " + static_cast<char>(f.op) + " " +
+           std::to_string(f.f) + " > " + Sigla(f.r2);
+}
+
+std::string TestoFuoriCampioneStrovel(const FuoriCampioneStrovel& f, int riferimento) {
+    if (!f.scelta) {
+        return "Nessuna formula all'estrazione " + std::to_string(riferimento) + ".";
+    }
+    return "Scelta all'estrazione " + std::to_string(riferimento) + ": " +
+           TestoFormula(*f.scelta->riga.formula) + " (" + std::to_string(f.scelta->riga.p1) +
+           " positivi su " + std::to_string(f.scelta->cicliDentro) + " cicli).\n" +
+           TestoVerificaDopo(riferimento, f.riepilogo, f.confronto);
+}
+
+} // namespace strovel

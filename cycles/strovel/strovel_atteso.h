@@ -1,0 +1,71 @@
+#pragma once
+// The Strovel module against chance: what random formulas would give over the same cycles, and
+// the out-of-sample check of the formula list's first formula.
+
+#include "core/fuori_campione.h"
+#include "core/probabilita.h"
+#include "cycles/strovel/strovel.h"
+#include "cycles/strovel/strovel_statistiche.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace strovel {
+
+class Archivio;
+
+/// Per cycle, the probability that formula `f`'s ambata comes out by chance on its play wheel
+/// in the cycle's play window (the draws of it the archive holds, up to `riferimento` with
+/// `stop`). When the window holds the considered draw and the formula reads and plays one
+/// wheel, that draw is not left to chance: the number read is out there.
+std::vector<double> ProbabilitaFormulaCicli(const Archivio& a, const ParametriStrovel& p,
+                                            const std::vector<Ciclo>& cicli,
+                                            const FormulaStrovel& f, int riferimento, bool stop);
+/// The formulas a search weighs, as groups alike by chance: those reading and playing different
+/// wheels, and those on one wheel by how often their ambata is the number read.
+std::vector<SerieUguali> FormuleACaso(const Archivio& a, const EsitoStrovel& e);
+
+/// The formula list against chance.
+struct CasoFormule {
+    double formule = 0;  ///< formulas the search weighed: R1 wheels x 5 x 90 x R2 wheels (x 6)
+    Confronto primo;     ///< the first row's hits against one random formula's
+    double migliore = 0; ///< the expected best hits of as many random formulas
+};
+/// Nothing without a formula in the list.
+std::optional<CasoFormule> ConfrontaFormule(const Archivio& a, const EsitoStrovel& e);
+/// "1ª formula: 12 positivi su 15 cicli; atteso per caso ... Il migliore di 24300 formule a
+/// caso: 11.2."
+std::string TestoCasoFormule(const CasoFormule& c);
+
+/// STATISTICA's positive cycles of `formula` against chance: per cycle, the probability that in
+/// one draw of its play window the ambata, or two numbers of the quartina, come out on the play
+/// wheel (in the considered draw, knowing the number read there).
+Confronto ConfrontaStatistica(const Archivio& a, const ParametriStrovel& p,
+                              const FormulaStrovel& formula, const std::vector<EsitoCiclo>& esiti);
+
+/// What the formula list offered at an earlier reference: its first formula, with the cycles
+/// laid there and the parameters the search used.
+struct SceltaStrovel {
+    RigaFormula riga;
+    int cicliDentro = 0;
+    ParametriStrovel usati;
+};
+/// The first formula of the list at an earlier reference, verified on the cycles after it: a
+/// cycle is positive when the ambata comes out on the play wheel in its play window, in play
+/// when it has not yet and the window runs past the last draw.
+struct FuoriCampioneStrovel : EsitoFuoriCampione<SceltaStrovel> {
+    bool mancanoRuote = false; ///< no detection or no play wheel: nothing searched
+    std::vector<Ciclo> cicli;  ///< the cycles wholly after the reference
+};
+/// The list is searched on the archive as it stood at `riferimento`, so that no later draw
+/// takes part; the cycles after it are laid back from the archive's last draw with the same
+/// duration, considered draw and gap, and each counts once: its first draw must follow the
+/// reference.
+FuoriCampioneStrovel VerificaFuoriCampione(const Archivio& a, ParametriStrovel p,
+                                           bool tutteOperazioni, int riferimento);
+std::string TestoFuoriCampioneStrovel(const FuoriCampioneStrovel& f, int riferimento);
+/// "BA 3 + 17 > NA": detection wheel, position, operation, fixed value, play wheel.
+std::string TestoFormula(const FormulaStrovel& f);
+
+} // namespace strovel
