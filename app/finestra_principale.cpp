@@ -1,19 +1,10 @@
 #include "app/finestra_principale.h"
 
 #include "app/contesto.h"
+#include "app/funzioni.h"
 #include "app/modello_indici.h"
-#include "archive/archivio_finestra.h"
-#include "archive/minielenco_finestra.h"
 #include "core/archivio.h"
 #include "core/colori.h"
-#include "cycles/ambi/ambi_cicli_finestra.h"
-#include "cycles/modulo2/ciclo2_finestra.h"
-#include "cycles/strovel/strovel_finestra.h"
-#include "methods/ambata/ambata_finestra.h"
-#include "methods/ambo_somme/ambo_somme_finestra.h"
-#include "methods/spia/cinquina_spiona_finestra.h"
-#include "methods/maltese/maltese_finestra.h"
-#include "methods/ritardi/ritardi_finestra.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
 #include "ui/flusso_layout.h"
@@ -32,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -67,6 +59,10 @@ FinestraPrincipale::FinestraPrincipale(Contesto& contesto, QWidget* padre)
     layout->addWidget(CreaStrisciaEtichette());
     layout->addWidget(area_, 1);
     setCentralWidget(centrale);
+    // F1 anywhere in the program: the help of the window in front.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, &FinestraPrincipale::AiutoContestuale);
 
     // 1. The last draw of the archive.
     c_.archivio->UltimaEstrazione = c_.archivio->TotEstrazioni;
@@ -112,54 +108,16 @@ FinestraPrincipale::~FinestraPrincipale() {
 }
 
 QWidget* FinestraPrincipale::CreaBarraPulsanti() {
-    // One row per button, in the order of the bar: name, tooltip, caption, the kind of its
-    // window and the function that creates it. A window not built yet has no function and its
-    // button stays disabled.
-    struct VoceModulo {
-        const char* nome;
-        const char* suggerimento;
-        const char* didascalia;
-        const char* tipo;
-        Creatore crea;
-        bool analisi; ///< chooses draws: "Giorni e mesi" applies to it
-    };
-    static const VoceModulo moduli[] = {
-        {"Command1", "Gestione archivio", "Gestione archivio", "archivio",
-         &FinestraPrincipale::CreaArchivio, false},
-        {"Command2", "Mini elenco estrazioni", "Mini elenco estrazioni", "Estrazioni_minielenco",
-         &FinestraPrincipale::CreaMiniElenco, false},
-        // The two cycle modules share their tooltip; the captions tell them apart.
-        {"Command10", "Modulo cicli", "Strovel: Modulo cicli", "Strovel",
-         &FinestraPrincipale::CreaStrovel, true},
-        {"Command3", "Modulo cicli", "Strovel: Modulo 2", "Ciclo2", &FinestraPrincipale::CreaCiclo2,
-         true},
-        {"Command4", "Sequenza dei ritardi", "Sequenza dei ritardi", "RitardiSequenza",
-         &FinestraPrincipale::CreaRitardiSequenza, true},
-        {"Command5", "Metodo Ambata dinamica", "Metodo Ambata dinamica", "MetodoAmbata",
-         &FinestraPrincipale::CreaAmbataDinamica, true},
-        {"Command6", "La cinquina spiona", "La cinquina spiona", "TerzineSpione",
-         &FinestraPrincipale::CreaCinquinaSpiona, true},
-        {"Command7", "Gli ambi nei cicli", "Gli ambi nei cicli", "CicliAMbi",
-         &FinestraPrincipale::CreaAmbiCicli, true},
-        {"Command8", "Il metodo di Valdimo", "Il metodo di Valdimo", "AmboOltreFrm",
-         &FinestraPrincipale::CreaAmboSomme, true},
-        {"Command9", "Il Quadrato Maltese", "Il Quadrato Maltese", "Metodi_QuadratoMaltese",
-         &FinestraPrincipale::CreaQuadratoMaltese, true},
-    };
     auto* barra = new QWidget(this);
     barra->setObjectName(QStringLiteral("BarraPulsanti"));
     // The row wraps on a narrow screen instead of pushing "?" and FINE out of sight.
     auto* layout = new FlussoLayout(barra);
-    for (const VoceModulo& m : moduli) {
-        auto* b = new QPushButton(QString::fromUtf8(m.didascalia), barra);
-        b->setObjectName(QString::fromLatin1(m.nome));
-        b->setToolTip(QString::fromUtf8(m.suggerimento));
-        b->setEnabled(m.crea != nullptr);
-        if (m.crea != nullptr) {
-            const QString tipo = QString::fromLatin1(m.tipo);
-            creatori_[tipo] = {m.crea, m.analisi};
-            connect(b, &QPushButton::clicked, this, [this, tipo] { ApriModulo(tipo); });
-        }
+    for (const Funzione& f : Funzioni()) {
+        auto* b = new QPushButton(QString::fromUtf8(f.didascalia), barra);
+        b->setObjectName(QString::fromLatin1(f.pulsante));
+        b->setToolTip(QString::fromUtf8(f.suggerimento));
+        const QString tipo = QString::fromLatin1(f.tipo);
+        connect(b, &QPushButton::clicked, this, [this, tipo] { ApriModulo(tipo); });
         layout->addWidget(b);
     }
     auto* filtro = new QPushButton(QStringLiteral("Giorni e mesi"), barra);
@@ -209,44 +167,16 @@ void FinestraPrincipale::Ricaricato() {
     }
 }
 
-QWidget* FinestraPrincipale::CreaArchivio(const ServiziFinestra& s) {
-    return new FinestraArchivio(s);
-}
-
-QWidget* FinestraPrincipale::CreaMiniElenco(const ServiziFinestra& s) {
-    return new FinestraMiniElenco(s);
-}
-
-QWidget* FinestraPrincipale::CreaStrovel(const ServiziFinestra& s) {
-    return new FinestraStrovel(s);
-}
-
-QWidget* FinestraPrincipale::CreaCiclo2(const ServiziFinestra& s) {
-    return new FinestraCiclo2(s);
-}
-
-QWidget* FinestraPrincipale::CreaAmbiCicli(const ServiziFinestra& s) {
-    return new FinestraAmbiCicli(s);
-}
-
-QWidget* FinestraPrincipale::CreaQuadratoMaltese(const ServiziFinestra& s) {
-    return new FinestraQuadratoMaltese(s);
-}
-
-QWidget* FinestraPrincipale::CreaAmboSomme(const ServiziFinestra& s) {
-    return new FinestraAmboSomme(s);
-}
-
-QWidget* FinestraPrincipale::CreaRitardiSequenza(const ServiziFinestra& s) {
-    return new FinestraRitardiSequenza(s);
-}
-
-QWidget* FinestraPrincipale::CreaAmbataDinamica(const ServiziFinestra& s) {
-    return new FinestraAmbataDinamica(s);
-}
-
-QWidget* FinestraPrincipale::CreaCinquinaSpiona(const ServiziFinestra& s) {
-    return new FinestraCinquinaSpiona(s);
+void FinestraPrincipale::AiutoContestuale() {
+    int argomento = 220;
+    for (const auto& [tipo, finestra] : finestre_) {
+        const Funzione* f = FunzioneDelTipo(tipo.toStdString());
+        if (finestra != nullptr && finestra == area_->activeSubWindow() && f != nullptr &&
+            f->aiuto > 0) {
+            argomento = f->aiuto;
+        }
+    }
+    FinestraAiuto::Apri(argomento);
 }
 
 QWidget* FinestraPrincipale::CreaStrisciaEtichette() {
@@ -351,7 +281,7 @@ ServiziFinestra FinestraPrincipale::ServiziPer(const QString& tipo) {
 
 QMdiSubWindow* FinestraPrincipale::ApriModulo(const QString& tipo) {
     return ApriFinestra(tipo, [this, tipo] {
-        QWidget* finestra = (this->*creatori_.at(tipo).first)(ServiziPer(tipo));
+        QWidget* finestra = FunzioneDelTipo(tipo.toStdString())->crea(ServiziPer(tipo));
         const std::string filtro = DescriviFiltro(FiltroDi(tipo));
         if (!filtro.empty()) {
             finestra->setWindowTitle(finestra->windowTitle() + QStringLiteral(" - solo ") +
@@ -385,8 +315,8 @@ void FinestraPrincipale::GiorniEMesi() {
             tipo = t;
         }
     }
-    const auto creatore = creatori_.find(tipo);
-    if (creatore == creatori_.end() || !creatore->second.second) {
+    const Funzione* funzione = FunzioneDelTipo(tipo.toStdString());
+    if (funzione == nullptr || !funzione->analisi) {
         c_.dialoghi.Messaggio(this, Icona::Informazione, QStringLiteral("Giorni e mesi"),
                               QStringLiteral("Aprire prima la finestra di analisi a cui "
                                              "applicare il filtro."));

@@ -57,7 +57,6 @@ public:
     const Archivio& ArchivioDi(const QWidget* w) const;
 
 private:
-    using Creatore = QWidget* (FinestraPrincipale::*)(const ServiziFinestra&);
     QWidget* CreaBarraPulsanti();
     QWidget* CreaStrisciaEtichette();
     /// What every window receives.
@@ -66,17 +65,8 @@ private:
     ServiziFinestra ServiziPer(const QString& tipo);
     /// Opens the window of kind `tipo` with its creator and its filter in the caption.
     QMdiSubWindow* ApriModulo(const QString& tipo);
-    // The windows built so far, one function each.
-    QWidget* CreaArchivio(const ServiziFinestra& s);
-    QWidget* CreaMiniElenco(const ServiziFinestra& s);
-    QWidget* CreaStrovel(const ServiziFinestra& s);
-    QWidget* CreaCiclo2(const ServiziFinestra& s);
-    QWidget* CreaAmbiCicli(const ServiziFinestra& s);
-    QWidget* CreaRitardiSequenza(const ServiziFinestra& s);
-    QWidget* CreaAmboSomme(const ServiziFinestra& s);
-    QWidget* CreaQuadratoMaltese(const ServiziFinestra& s);
-    QWidget* CreaAmbataDinamica(const ServiziFinestra& s);
-    QWidget* CreaCinquinaSpiona(const ServiziFinestra& s);
+    /// F1: the help topic of the active window, or the main window's when none is open.
+    void AiutoContestuale();
 
     Contesto& c_;
     QMdiArea* area_;
@@ -85,8 +75,6 @@ private:
     ModelloIndici* modelloIndici_ = nullptr;
     /// A closed child window leaves a null pointer: the next press creates it anew.
     std::map<QString, QPointer<QMdiSubWindow>> finestre_;
-    /// How each kind of window is made, and whether it chooses draws (analysis windows).
-    std::map<QString, std::pair<Creatore, bool>> creatori_;
     /// The window kinds with a filter on, and the archive of the draws it keeps (rebuilt in
     /// place after every reload, so that the open window keeps reading it).
     struct Filtrato {

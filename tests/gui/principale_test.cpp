@@ -1,6 +1,8 @@
 #include "app/contesto.h"
 #include "app/finestra_principale.h"
+#include "app/funzioni.h"
 #include "archive/archivio_finestra.h"
+#include "cli/registro.h"
 #include "core/data_testo.h"
 #include "cycles/modulo2/ciclo2_finestra.h"
 #include "cycles/strovel/strovel_finestra.h"
@@ -76,12 +78,28 @@ TEST_F(Principale, FinestreDentroLaCornice) {
     // On a 1366x768 screen every window opens inside the frame and fits it.
     finestra->resize(1366, 768);
     QApplication::processEvents();
-    for (const char* pulsante : {"Command10", "Command2", "Command3", "Command7", "Command1",
-                                 "Command5", "Command6", "Command4", "Command8", "Command9"}) {
+    for (const Funzione& funzione : Funzioni()) {
+        const char* pulsante = funzione.pulsante;
         test::Clicca(finestra.get(), QString::fromLatin1(pulsante));
         QApplication::processEvents();
         QMdiSubWindow* sotto = finestra->Area()->activeSubWindow();
         ASSERT_NE(sotto, nullptr) << pulsante;
+        EXPECT_EQ(sotto->objectName(), QStringLiteral("Finestra_") + QLatin1String(funzione.tipo));
+        // F1 opens the help of the window in front.
+        QTest::keyClick(sotto->widget(), Qt::Key_F1);
+        EXPECT_EQ(test::ArgomentoAiutoAperto(), funzione.aiuto > 0 ? funzione.aiuto : 220)
+            << pulsante;
+        // An analysis window's command exists, and so does its help.
+        if (funzione.comando != nullptr) {
+            QString uscita;
+            QString errori;
+            QTextStream u(&uscita);
+            QTextStream e(&errori);
+            EXPECT_EQ(cli::Esegui({QString::fromLatin1(funzione.comando), QStringLiteral("--help")},
+                                  u, e),
+                      0)
+                << funzione.comando;
+        }
         EXPECT_TRUE(finestra->Area()->viewport()->rect().contains(sotto->geometry()))
             << pulsante << ": " << sotto->width() << "x" << sotto->height();
         // Maximized, it still fits: nothing of it lies beyond the frame.
