@@ -2,8 +2,8 @@
 
 #include "core/archivio.h"
 #include "core/serie_numeri.h"
-#include "methods/ritardi/ritardi_sequenza.h"
 #include "methods/ritardi/ritardi_finestra.h"
+#include "methods/ritardi/ritardi_sequenza.h"
 #include "storage/impostazioni.h"
 #include "tests/gui/finestra_di_prova.h"
 #include "tests/support/archivio_casuale.h"
