@@ -181,48 +181,66 @@ void GrigliaTabella::Mostra(Tabella tabella) {
         }
     }
     const int carattere = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const std::vector<int> contenuto = LarghezzeContenuto();
     for (int c = 0; c < colonne; ++c) {
-        const int larghezza =
-            c < static_cast<int>(larghezze.size()) ? larghezze[static_cast<std::size_t>(c)] : 0;
-        setColumnWidth(c, larghezza > 0 ? larghezza * carattere + 12 : LarghezzaContenuto(c));
+        const auto i = static_cast<std::size_t>(c);
+        const int larghezza = i < larghezze.size() ? larghezze[i] : 0;
+        setColumnWidth(c, larghezza > 0 ? larghezza * carattere + 12 : contenuto[i]);
     }
     setUpdatesEnabled(true);
 }
 
-int GrigliaTabella::LarghezzaContenuto(int colonna) const {
+std::vector<int> GrigliaTabella::LarghezzeContenuto() const {
     // Asking the delegate for every cell's size costs more than the grid itself on thousands of
-    // rows: only the longest texts of the column are measured, with the margins the delegate
-    // puts around a text.
-    const auto c = static_cast<std::size_t>(colonna);
-    std::size_t lunghezza = 0;
-    for (const auto& riga : Dati().righe) {
-        if (c < riga.size()) {
-            lunghezza = std::max(lunghezza, riga[c].testo.size());
+    // rows: only the longest texts of each column are measured, with the margins the delegate
+    // puts around a text. One pass over the rows finds the longest length of every column.
+    const Tabella& t = Dati();
+    const auto colonne = static_cast<std::size_t>(t.Colonne());
+    std::vector<std::size_t> lunghezza(colonne, 0);
+    for (const auto& riga : t.righe) {
+        for (std::size_t c = 0; c < riga.size() && c < colonne; ++c) {
+            lunghezza[c] = std::max(lunghezza[c], riga[c].testo.size());
         }
     }
     const QFontMetrics normale(font());
     QFont f = font();
     f.setBold(true);
     const QFontMetrics grassetto(f);
-    int larghezza = 0;
-    int misurate = 0;
-    for (const auto& riga : Dati().righe) {
-        if (c >= riga.size() || riga[c].testo.size() != lunghezza || lunghezza == 0) {
-            continue;
-        }
-        const Cella& cella = riga[c];
-        const bool bold = cella.stile.grassetto || cella.stile.segno == Segno::ConErrori;
-        larghezza = std::max(
-            larghezza,
-            (bold ? grassetto : normale).horizontalAdvance(QString::fromStdString(cella.testo)));
-        if (++misurate == 40) {
+    const int margine =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) +
+        (showGrid() ? 1 : 0);
+    std::vector<int> larghezze(colonne, margine);
+    std::vector<int> misurate(colonne, 0);
+    std::size_t daMisurare = 0; // columns with a text still to measure
+    for (std::size_t c = 0; c < colonne; ++c) {
+        daMisurare += lunghezza[c] > 0 ? 1 : 0;
+    }
+    for (const auto& riga : t.righe) {
+        if (daMisurare == 0) {
             break;
         }
+        for (std::size_t c = 0; c < riga.size() && c < colonne; ++c) {
+            const Cella& cella = riga[c];
+            if (lunghezza[c] == 0 || cella.testo.size() != lunghezza[c] || misurate[c] == 40) {
+                continue;
+            }
+            const bool bold = cella.stile.grassetto || cella.stile.segno == Segno::ConErrori;
+            larghezze[c] = std::max(
+                larghezze[c], (bold ? grassetto : normale)
+                                      .horizontalAdvance(QString::fromStdString(cella.testo)) +
+                                  margine);
+            if (++misurate[c] == 40) {
+                --daMisurare;
+            }
+        }
     }
-    const int margine = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    const int titolo =
-        horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sectionSizeHint(colonna);
-    return std::max(larghezza + margine + (showGrid() ? 1 : 0), titolo);
+    if (!horizontalHeader()->isHidden()) {
+        for (std::size_t c = 0; c < colonne; ++c) {
+            larghezze[c] =
+                std::max(larghezze[c], horizontalHeader()->sectionSizeHint(static_cast<int>(c)));
+        }
+    }
+    return larghezze;
 }
 
 void GrigliaTabella::Svuota() {

@@ -10,6 +10,7 @@
 #include <QTableView>
 
 #include <optional>
+#include <vector>
 
 namespace strovel {
 
@@ -76,8 +77,8 @@ Q_SIGNALS:
     void cellClicked(int riga, int colonna);
 
 private:
-    /// The width that shows the column's title and its widest texts whole.
-    int LarghezzaContenuto(int colonna) const;
+    /// For every column, the width that shows its title and its widest texts whole.
+    std::vector<int> LarghezzeContenuto() const;
     ModelloTabella* modello_;
 };
 

@@ -276,8 +276,8 @@ QWidget* FinestraAmbiCicli::CreaSchedaVerifica() {
     return pagina;
 }
 
-void FinestraAmbiCicli::Mostra(GrigliaTabella* griglia, const Tabella& t) {
-    MostraTabella(griglia, t);
+void FinestraAmbiCicli::Mostra(GrigliaTabella* griglia, Tabella t) {
+    MostraTabella(griglia, std::move(t));
 }
 
 void FinestraAmbiCicli::AggiungiOra() {

@@ -61,7 +61,7 @@ private:
     QWidget* CreaSchedaAmbi();
     QWidget* CreaSchedaVerifica();
     GrigliaSelezione* CreaNumeri(QWidget* padre, const char* nome);
-    void Mostra(GrigliaTabella* griglia, const Tabella& t);
+    void Mostra(GrigliaTabella* griglia, Tabella t);
     void AggiungiOra();
     void Avviso(const QString& testo);
     bool Elaborato();

@@ -383,8 +383,8 @@ void FinestraCiclo2::ImpostaPartecipa(int riga, bool partecipa) {
     fgH_->item(riga, 0)->setBackground(partecipa ? QBrush(ColoreQt(ColoreSelezione)) : QBrush());
 }
 
-void FinestraCiclo2::Mostra(GrigliaTabella* griglia, const Tabella& t) {
-    MostraTabella(griglia, t);
+void FinestraCiclo2::Mostra(GrigliaTabella* griglia, Tabella t) {
+    MostraTabella(griglia, std::move(t));
 }
 
 void FinestraCiclo2::MostraInterna(GrigliaTabella* griglia) {

@@ -74,7 +74,7 @@ private:
     QWidget* CreaSchedaFormazioni();
     QWidget* CreaSchedaSerie();
     QWidget* CreaSchedaAmbate();
-    void Mostra(GrigliaTabella* griglia, const Tabella& t);
+    void Mostra(GrigliaTabella* griglia, Tabella t);
     void AggiungiOra();
     bool Rilevato();
     void Avviso(const QString& testo);

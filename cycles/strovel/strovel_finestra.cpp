@@ -395,8 +395,8 @@ QTabWidget* FinestraStrovel::CreaRisultati() {
     return schede_;
 }
 
-void FinestraStrovel::Mostra(GrigliaTabella* griglia, const Tabella& t) {
-    MostraTabella(griglia, t);
+void FinestraStrovel::Mostra(GrigliaTabella* griglia, Tabella t) {
+    MostraTabella(griglia, std::move(t));
 }
 
 void FinestraStrovel::DipingiCiclo(int durata, int considera) {

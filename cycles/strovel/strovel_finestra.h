@@ -75,7 +75,7 @@ private:
     QWidget* CreaRuote();
     QWidget* CreaComandi();
     QTabWidget* CreaRisultati();
-    void Mostra(GrigliaTabella* griglia, const Tabella& t);
+    void Mostra(GrigliaTabella* griglia, Tabella t);
     void MostraFormule();
     /// Shows the result of a run ("ELABORA" or all operations).
     void Accogli(EsitoStrovel e);
