@@ -28,6 +28,11 @@ inline Esito Cli(const QStringList& argomenti, const QProcessEnvironment& ambien
             QString::fromUtf8(p.readAllStandardError())};
 }
 
+/// The words of `riga`, split at the spaces: the options of a command line.
+inline QStringList Parole(const char* riga) {
+    return QString::fromUtf8(riga).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
 /// The fixed-column update text of `righe`, one record per line, each ending in " pr".
 inline QByteArray TestoColonne(const std::vector<RigaEstrazione>& righe) {
     QByteArray t;
@@ -52,6 +57,13 @@ class StrovelCli : public ::testing::Test {
 protected:
     QTemporaryDir cartella;
     QString File(const char* nome) const { return cartella.filePath(QString::fromLatin1(nome)); }
+    /// strovel-cli `comando` on the file `archivio` of the test folder, then `opzioni` (split
+    /// at the spaces) and `altri` as they are.
+    Esito Esegui(const char* comando, const char* archivio, const char* opzioni = "",
+                 const QStringList& altri = {}) const {
+        return Cli(QStringList{QString::fromLatin1(comando), File(archivio)} + Parole(opzioni) +
+                   altri);
+    }
 };
 
 } // namespace strovel::test

@@ -16,35 +16,30 @@ using test::StrovelCli;
 using test::TestoColonne;
 
 TEST_F(StrovelCli, DemoEInfo) {
-    const Esito demo = Cli({QStringLiteral("demo-archivio"), File("demo.mdb")});
+    const Esito demo = Esegui("demo-archivio", "demo.mdb");
     ASSERT_EQ(demo.codice, 0) << demo.errori.toStdString();
-    const Esito info = Cli({QStringLiteral("info"), File("demo.mdb")});
+    const Esito info = Esegui("info", "demo.mdb");
     ASSERT_EQ(info.codice, 0) << info.errori.toStdString();
     EXPECT_EQ(info.uscita,
               QStringLiteral("estrazioni\t2000\nprima\t23/03/2013\nultima\t30/12/2025\n"));
 
     // Same arguments, same file content.
-    ASSERT_EQ(Cli({QStringLiteral("demo-archivio"), File("demo2.mdb")}).codice, 0);
+    ASSERT_EQ(Esegui("demo-archivio", "demo2.mdb").codice, 0);
     EXPECT_EQ(test::LeggiFile(File("demo.mdb")), test::LeggiFile(File("demo2.mdb")));
 
-    const Esito piccolo =
-        Cli({QStringLiteral("demo-archivio"), File("piccolo.mdb"), QStringLiteral("--estrazioni"),
-             QStringLiteral("3"), QStringLiteral("--seme"), QStringLiteral("9")});
-    ASSERT_EQ(piccolo.codice, 0);
-    EXPECT_TRUE(Cli({QStringLiteral("info"), File("piccolo.mdb")})
+    ASSERT_EQ(Esegui("demo-archivio", "piccolo.mdb", "--estrazioni 3 --seme 9").codice, 0);
+    EXPECT_TRUE(Esegui("info", "piccolo.mdb")
                     .uscita.startsWith(QStringLiteral("estrazioni\t3\nprima\t25/12/2025\n")));
 }
 
 TEST_F(StrovelCli, CreaArchivioRifiutaDiSovrascrivere) {
     test::ScriviFile(File("storico.txt"), "2023/01/05\tBA\t1\t2\t3\t4\t5\n");
-    const Esito ok = Cli({QStringLiteral("crea-archivio"), File("a.mdb"), QStringLiteral("--da"),
-                          File("storico.txt")});
+    const Esito ok = Esegui("crea-archivio", "a.mdb", "--da", {File("storico.txt")});
     ASSERT_EQ(ok.codice, 0) << ok.errori.toStdString();
-    EXPECT_EQ(Cli({QStringLiteral("info"), File("a.mdb")}).uscita,
+    EXPECT_EQ(Esegui("info", "a.mdb").uscita,
               QStringLiteral("estrazioni\t1\nprima\t05/01/2023\nultima\t05/01/2023\n"));
     const QByteArray prima = test::LeggiFile(File("a.mdb"));
-    const Esito di_nuovo = Cli({QStringLiteral("crea-archivio"), File("a.mdb"),
-                                QStringLiteral("--da"), File("storico.txt")});
+    const Esito di_nuovo = Esegui("crea-archivio", "a.mdb", "--da", {File("storico.txt")});
     EXPECT_NE(di_nuovo.codice, 0);
     EXPECT_TRUE(di_nuovo.errori.contains(QStringLiteral("esiste già")));
     EXPECT_EQ(test::LeggiFile(File("a.mdb")), prima);
@@ -53,8 +48,7 @@ TEST_F(StrovelCli, CreaArchivioRifiutaDiSovrascrivere) {
 TEST_F(StrovelCli, IngressoErratoMessaggioItalianoENessunFile) {
     test::ScriviFile(File("cattivo.txt"),
                      "2023/01/05\tBA\t1\t2\t3\t4\t5\n2023/13/05\tBA\t1\t2\t3\t4\t5\n");
-    const Esito e = Cli({QStringLiteral("crea-archivio"), File("b.mdb"), QStringLiteral("--da"),
-                         File("cattivo.txt")});
+    const Esito e = Esegui("crea-archivio", "b.mdb", "--da", {File("cattivo.txt")});
     EXPECT_NE(e.codice, 0);
     EXPECT_TRUE(e.errori.contains(File("cattivo.txt"))) << e.errori.toStdString();
     EXPECT_TRUE(e.errori.contains(QStringLiteral("riga 2")));
@@ -62,55 +56,37 @@ TEST_F(StrovelCli, IngressoErratoMessaggioItalianoENessunFile) {
     EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files),
               QStringList{QStringLiteral("cattivo.txt")});
 
-    const Esito manca = Cli({QStringLiteral("crea-archivio"), File("c.mdb"), QStringLiteral("--da"),
-                             File("manca.txt")});
+    const Esito manca = Esegui("crea-archivio", "c.mdb", "--da", {File("manca.txt")});
     EXPECT_NE(manca.codice, 0);
     EXPECT_TRUE(manca.errori.contains(QStringLiteral("non esiste"))) << manca.errori.toStdString();
 
-    EXPECT_NE(Cli({QStringLiteral("info"), File("manca.mdb")}).codice, 0);
+    EXPECT_NE(Esegui("info", "manca.mdb").codice, 0);
     EXPECT_FALSE(QFileInfo::exists(File("manca.mdb")));
     EXPECT_NE(Cli({QStringLiteral("sconosciuto")}).codice, 0);
-    for (const char* fuori : {"0", "10000"}) {
-        EXPECT_NE(Cli({QStringLiteral("demo-archivio"), File("d.mdb"),
-                       QStringLiteral("--estrazioni"), QString::fromLatin1(fuori)})
-                      .codice,
-                  0);
-    }
-    EXPECT_EQ(Cli({QStringLiteral("demo-archivio"), File("uno.mdb"), QStringLiteral("--estrazioni"),
-                   QStringLiteral("1")})
-                  .codice,
-              0);
+    EXPECT_NE(Esegui("demo-archivio", "d.mdb", "--estrazioni 0").codice, 0);
+    EXPECT_NE(Esegui("demo-archivio", "d.mdb", "--estrazioni 10000").codice, 0);
+    EXPECT_EQ(Esegui("demo-archivio", "uno.mdb", "--estrazioni 1").codice, 0);
     // A command without its required option is a usage error: code 2 and the usage text.
-    const Esito uso = Cli({QStringLiteral("crea-archivio"), File("e.mdb")});
+    const Esito uso = Esegui("crea-archivio", "e.mdb");
     EXPECT_EQ(uso.codice, 2);
     EXPECT_TRUE(uso.errori.startsWith(QStringLiteral("Uso:")));
-    EXPECT_EQ(Cli({QStringLiteral("aggiorna"), File("e.mdb")}).codice, 2);
-    EXPECT_EQ(Cli({QStringLiteral("esporta"), File("e.mdb")}).codice, 2);
+    EXPECT_EQ(Esegui("aggiorna", "e.mdb").codice, 2);
+    EXPECT_EQ(Esegui("esporta", "e.mdb").codice, 2);
 }
 
 TEST_F(StrovelCli, ArchivioRealeDaTesto) {
     STROVEL_RICHIEDE_DATI_REALI(colonne, QStringLiteral("archivio.txt"));
-    const Esito e =
-        Cli({QStringLiteral("crea-archivio"), File("reale.mdb"), QStringLiteral("--da"), *colonne});
+    const Esito e = Esegui("crea-archivio", "reale.mdb", "--da", {*colonne});
     ASSERT_EQ(e.codice, 0) << e.errori.toStdString();
-    EXPECT_EQ(Cli({QStringLiteral("info"), File("reale.mdb")}).uscita,
+    EXPECT_EQ(Esegui("info", "reale.mdb").uscita,
               QStringLiteral("estrazioni\t7236\nprima\t07/01/1939\nultima\t30/12/2025\n"));
 }
 
-} // namespace
-} // namespace strovel
-
-namespace strovel {
-namespace {
-
 TEST_F(StrovelCli, CicliStampaLElencoFormule) {
     test::CreaDemo(File("demo.mdb"), 600);
-    const Esito e =
-        Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--elenco"),
-             QStringLiteral("20"), QStringLiteral("--operatore"), QStringLiteral("F"),
-             QStringLiteral("--rilevazione"), QStringLiteral("BA,ca"), QStringLiteral("--gioco"),
-             QStringLiteral("TU"), QStringLiteral("--riferimento"), QStringLiteral("590"),
-             QStringLiteral("--stop")});
+    const Esito e = Esegui("cicli", "demo.mdb",
+                           "--elenco 20 --operatore F --rilevazione BA,ca --gioco TU "
+                           "--riferimento 590 --stop");
     ASSERT_EQ(e.codice, 0) << e.errori.toStdString();
     const QStringList righe = e.uscita.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(righe.size(), 21);
@@ -123,51 +99,31 @@ TEST_F(StrovelCli, CicliStampaLElencoFormule) {
     EXPECT_TRUE(prima[1] == QStringLiteral("BA") || prima[1] == QStringLiteral("CA"));
     EXPECT_EQ(prima[5], QStringLiteral("F"));
 
-    const Esito csv = Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--csv"),
-                           QStringLiteral("--tutte-operazioni")});
+    const Esito csv = Esegui("cicli", "demo.mdb", "--csv --tutte-operazioni");
     ASSERT_EQ(csv.codice, 0);
     EXPECT_TRUE(csv.uscita.startsWith(QStringLiteral("  ,R1,,E1,Val,Op,")));
     EXPECT_EQ(csv.uscita.count(QLatin1Char('\n')), 31);
 
-    EXPECT_NE(Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--operatore"),
-                   QStringLiteral("Q")})
-                  .codice,
-              0);
-    EXPECT_NE(Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--durata"),
-                   QStringLiteral("61")})
-                  .codice,
-              0);
+    EXPECT_NE(Esegui("cicli", "demo.mdb", "--operatore Q").codice, 0);
+    EXPECT_NE(Esegui("cicli", "demo.mdb", "--durata 61").codice, 0);
     // Only the items the window offers: the list length goes 20, 30, ..., 100.
-    const Esito elenco = Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--elenco"),
-                              QStringLiteral("25")});
+    const Esito elenco = Esegui("cicli", "demo.mdb", "--elenco 25");
     EXPECT_EQ(elenco.codice, 2);
     EXPECT_EQ(elenco.errori,
               QStringLiteral("Valore non valido per --elenco: 25 (20, 30, ..., 100).\n"));
-    EXPECT_EQ(Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--elenco"),
-                   QStringLiteral("100"), QStringLiteral("--considera"), QStringLiteral("100")})
-                  .codice,
-              0);
-    const Esito ruota = Cli({QStringLiteral("cicli"), File("demo.mdb"), QStringLiteral("--gioco"),
-                             QStringLiteral("BA,XX")});
+    EXPECT_EQ(Esegui("cicli", "demo.mdb", "--elenco 100 --considera 100").codice, 0);
+    const Esito ruota = Esegui("cicli", "demo.mdb", "--gioco BA,XX");
     EXPECT_NE(ruota.codice, 0);
     EXPECT_TRUE(ruota.errori.contains(QStringLiteral("XX")));
 }
 
-} // namespace
-} // namespace strovel
-
-namespace strovel {
-namespace {
-
-/// A fixed-column text archive of `righe`, first record 178 characters ending in "pr".
 TEST_F(StrovelCli, AggiornaDaFile) {
     auto righe = test::RigheConsecutive(12);
     test::CreaArchivio(File("a.mdb"),
                        std::vector<RigaEstrazione>(righe.begin(), righe.begin() + 10));
     righe[3].ruote[2] = "11-22-33-44-55";
     test::ScriviFile(File("agg.txt"), TestoColonne(righe));
-    Esito e =
-        Cli({QStringLiteral("aggiorna"), File("a.mdb"), QStringLiteral("--da"), File("agg.txt")});
+    Esito e = Esegui("aggiorna", "a.mdb", "--da", {File("agg.txt")});
     ASSERT_EQ(e.codice, 0) << e.errori.toStdString();
     EXPECT_EQ(e.uscita, QStringLiteral("Manca estrazione del: 12/01/2000\n"
                                        "Manca estrazione del: 11/01/2000\n"
@@ -176,8 +132,7 @@ TEST_F(StrovelCli, AggiornaDaFile) {
                                        "Aggiunta estrazione del12/01/2000\n"
                                        "aggiunti N° 2 record\n"
                                        "Estrazioni aggiunte: 2, modificate: 0\n"));
-    e = Cli({QStringLiteral("aggiorna"), File("a.mdb"), QStringLiteral("--da"), File("agg.txt"),
-             QStringLiteral("--correggi")});
+    e = Esegui("aggiorna", "a.mdb", "--da", {File("agg.txt"), QStringLiteral("--correggi")});
     ASSERT_EQ(e.codice, 0);
     EXPECT_TRUE(e.uscita.endsWith(QStringLiteral("Modificata estrazione del04/01/2000\n"
                                                  "Estrazioni aggiunte: 0, modificate: 1\n")));
@@ -185,7 +140,7 @@ TEST_F(StrovelCli, AggiornaDaFile) {
     QByteArray corto = TestoColonne(righe);
     corto.remove(175, 1);
     test::ScriviFile(File("corto.txt"), corto);
-    e = Cli({QStringLiteral("aggiorna"), File("a.mdb"), QStringLiteral("--da"), File("corto.txt")});
+    e = Esegui("aggiorna", "a.mdb", "--da", {File("corto.txt")});
     EXPECT_NE(e.codice, 0);
     EXPECT_EQ(e.errori,
               QStringLiteral("Attenzione, sembra che il file non sia del formato corretto\n"));
@@ -212,7 +167,7 @@ TEST_F(StrovelCli, InterruzioneDuranteLaTransazioneNonCambiaLArchivio) {
     ASSERT_TRUE(errori.contains("transazione aperta"));
     p.kill();
     p.waitForFinished();
-    const Esito info = Cli({QStringLiteral("info"), File("a.mdb")});
+    const Esito info = Esegui("info", "a.mdb");
     ASSERT_EQ(info.codice, 0) << info.errori.toStdString();
     EXPECT_TRUE(info.uscita.startsWith(QStringLiteral("estrazioni\t100\n")));
     // Once the rollback journal has been replayed the file is as it was.
@@ -222,18 +177,15 @@ TEST_F(StrovelCli, InterruzioneDuranteLaTransazioneNonCambiaLArchivio) {
 TEST_F(StrovelCli, EsportaNeiTreFormati) {
     test::CreaDemo(File("d.mdb"), 30);
     for (const char* formato : {"trindolo", "pelvano", "nazionale"}) {
-        const QString uscita = File(formato);
-        const Esito e = Cli({QStringLiteral("esporta"), File("d.mdb"), QStringLiteral("--formato"),
-                             QString::fromLatin1(formato), QStringLiteral("--a"), uscita});
+        const Esito e =
+            Esegui("esporta", "d.mdb", "--formato",
+                   {QString::fromLatin1(formato), QStringLiteral("--a"), File(formato)});
         ASSERT_EQ(e.codice, 0) << formato << e.errori.toStdString();
     }
     EXPECT_EQ(QFileInfo(File("pelvano")).size(), 30 * 110);
     EXPECT_EQ(test::LeggiFile(File("trindolo")).count('\n'), 30);
     EXPECT_EQ(test::LeggiFile(File("nazionale")).count('\n'), 30);
-    EXPECT_NE(Cli({QStringLiteral("esporta"), File("d.mdb"), QStringLiteral("--formato"),
-                   QStringLiteral("altro"), QStringLiteral("--a"), File("x")})
-                  .codice,
-              0);
+    EXPECT_NE(Esegui("esporta", "d.mdb", "--formato altro --a", {File("x")}).codice, 0);
 }
 
 TEST_F(StrovelCli, AiutoVersioneEUsoInItaliano) {
@@ -255,12 +207,10 @@ TEST_F(StrovelCli, AiutoVersioneEUsoInItaliano) {
     EXPECT_TRUE(
         Cli({QStringLiteral("--version")}).uscita.startsWith(QStringLiteral("strovel-cli ")));
 
-    const Esito sconosciuta =
-        Cli({QStringLiteral("info"), File("a.mdb"), QStringLiteral("--pippo")});
+    const Esito sconosciuta = Esegui("info", "a.mdb", "--pippo");
     EXPECT_EQ(sconosciuta.codice, 2);
     EXPECT_EQ(sconosciuta.errori, QStringLiteral("Opzione sconosciuta: --pippo\n"));
-    const Esito senzaValore =
-        Cli({QStringLiteral("aggiorna"), File("a.mdb"), QStringLiteral("--da")});
+    const Esito senzaValore = Esegui("aggiorna", "a.mdb", "--da");
     EXPECT_EQ(senzaValore.codice, 2);
     EXPECT_EQ(senzaValore.errori, QStringLiteral("L'opzione --da richiede un valore.\n"));
     EXPECT_EQ(Cli({QStringLiteral("info")}).codice, 2); // no archive named

@@ -24,166 +24,121 @@ protected:
 QTemporaryDir* MetodiCli::cartella_ = nullptr;
 
 TEST_F(MetodiCli, OpzioniRifiutate) {
-    const QString ambata = QStringLiteral("ambata-dinamica");
-    const QString cinquina = QStringLiteral("cinquina-spiona");
-    const QString cicli = QStringLiteral("cicli");
-    const QString cicli2 = QStringLiteral("cicli2");
-    const QString ambi = QStringLiteral("cicli-ambi");
-    const QString due = QStringLiteral("1,2");
-    const QString ritardi = QStringLiteral("ritardi");
-    const QString periodo = QStringLiteral("--periodo");
-    const QString maltese = QStringLiteral("maltese");
-    const QString somme = QStringLiteral("ambo-somme");
-    const auto opzione = [](const char* nome, const char* valore) {
-        return QStringList{QString::fromLatin1(nome), QString::fromLatin1(valore)};
+    const std::pair<const char*, const char*> sbagliati[] = {
+        {"ambata-dinamica", ""}, // no spy
+        {"ambata-dinamica", "--spia 0"},
+        {"ambata-dinamica", "--spia 91"},
+        {"ambata-dinamica", "--spia 5 --gioco BA,XY"},
+        {"ambata-dinamica", "--spia 5 --riferimenti XX7"},
+        {"ambata-dinamica", "--spia 5 --riferimenti BA6"},
+        {"ambata-dinamica", "--spia 5 --riferimenti BA1,CA1,FI1,GE1,MI1,NA1"},
+        {"ambata-dinamica", "--spia 5 --migliori 2"}, // one reference row only
+        {"ambata-dinamica", "--spia 5 --riepilogo --migliori 1"},
+        {"ambata-dinamica", "--spia 5 --colpi 21"},
+        {"ambata-dinamica", "--spia 5 --presenze 101"},
+        {"ambata-dinamica", "--spia 5 --atteso"},
+        {"ambata-dinamica", "--spia 5 --fuori-campione 301"},
+        {"ambata-dinamica", "--spia 5 --fuori-campione 200 --riepilogo"},
+        {"cinquina-spiona", "--posizioni 1,6"},
+        {"cinquina-spiona", "--verifica 91"},
+        {"cinquina-spiona", "--fine 301"},
+        {"cinquina-spiona", "--casi --compagni 3"},
+        {"cinquina-spiona", "--casi --atteso"},
+        {"cinquina-spiona", "--fuori-campione 301"},
+        {"cicli2", "--griglia ambi"},
+        {"cicli2", "--cicli 101"},
+        {"cicli2", "--colpi 61"},
+        {"cicli2", "--salto 19"},
+        {"cicli2", "--posizioni 0"},
+        {"cicli2", "--ruote BA,XX"},
+        {"cicli2", "--riferimento 301"},
+        {"cicli2", "--considera 5"}, // not a choice of RILEVA
+        {"cicli2", "--mesi 13"},
+        {"cicli2", "--mesi mar-mag"},
+        {"cicli2", "--giorni dom"}, // the demo draws on Tuesday, Thursday, Saturday
+        {"cicli2", "--atteso"},     // the cycle grid has no ranking
+        {"cicli2", "--griglia numeri --atteso --fuori-campione 200"},
+        {"cicli2", "--fuori-campione 0"},
+        {"cicli-ambi", ""},
+        {"cicli-ambi", "--numeri 7"},
+        {"cicli-ambi", "--numeri 7,7"},
+        {"cicli-ambi", "--numeri 7,91"},
+        {"cicli-ambi", "--numeri 1,2 --griglia x"},
+        {"cicli-ambi", "--numeri 1,2 --cicli 0"},
+        {"cicli-ambi", "--numeri 1,2 --durata 61"},
+        {"cicli-ambi", "--numeri 1,2 --salto 1"},
+        {"cicli-ambi", "--numeri 1,2 --griglia cicli --atteso"},
+        {"cicli-ambi", "--numeri 1,2 --fuori-campione 301"},
+        {"cicli-ambi", "--numeri 5 --fuori-campione 200"},
+        {"ritardi", ""}, // neither PRESENZE nor PERIODO
+        {"ritardi", "--periodo --presenze 3"},
+        {"ritardi", "--periodo --fine 301"},
+        {"ritardi", "--periodo --fine 200 --inizio 201"},
+        {"ritardi", "--periodo --ruote XX"},
+        {"ritardi", "--periodo --posizioni 6"},
+        {"ritardi", "--presenze -1"},
+        {"ritardi", "--periodo --giorni xyz"},
+        {"maltese", "--ruota BA,CA"},
+        {"maltese", "--ruota TU"},
+        {"maltese", "--casi 15"},
+        {"maltese", "--colpi 31"},
+        {"maltese", "--fine 301"},
+        {"maltese", "--cinquina 4"},
+        {"maltese", "--cifre 100"},
+        {"maltese", "--cinquina 1 --cifre 5"},
+        {"maltese", "--atteso"},
+        {"maltese", "--fuori-campione 0"},
+        {"cicli", "--atteso --fuori-campione 200"},
+        {"cicli", "--fuori-campione 301"},
+        {"info", "--giorni sab"},   // the archive is not filtered
+        {"ambo-somme", "--atteso"}, // a summary's rows, not a grid's
+        {"ambo-somme", "--fuori-campione 301"},
+        {"ambo-somme", "--somme 0"},
+        {"ambo-somme", "--differenze 1,91"},
+        {"ambo-somme", "--somme 50-40"},
+        {"ambo-somme", "--somme 1-2-3"},
+        {"ambo-somme", "--decine 10"},
+        {"ambo-somme", "--figure x"},
+        {"ambo-somme", "--r1 su"},
+        {"ambo-somme", "--relazioni gemelli"},
+        {"ambo-somme", "--versione 3"},
+        {"ambo-somme", "--colpi 61"},
+        {"ambo-somme", "--casi 0"},
+        {"ambo-somme", "--fine 301"},
+        {"ambo-somme", "--ruote BA,XX"},
     };
-    const std::pair<QString, QStringList> sbagliati[] = {
-        {ambata, {}}, // no spy
-        {ambata, {QStringLiteral("--spia"), QStringLiteral("0")}},
-        {ambata, {QStringLiteral("--spia"), QStringLiteral("91")}},
-        {ambata,
-         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--gioco"),
-          QStringLiteral("BA,XY")}},
-        {ambata,
-         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--riferimenti"),
-          QStringLiteral("XX7")}},
-        {ambata,
-         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--riferimenti"),
-          QStringLiteral("BA6")}},
-        {ambata,
-         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--riferimenti"),
-          QStringLiteral("BA1,CA1,FI1,GE1,MI1,NA1")}},
-        {ambata,
-         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--migliori"),
-          QStringLiteral("2")}}, // one reference row only
-        {ambata,
-         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--riepilogo"),
-          QStringLiteral("--migliori"), QStringLiteral("1")}},
-        {ambata,
-         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--colpi"),
-          QStringLiteral("21")}},
-        {ambata,
-         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--presenze"),
-          QStringLiteral("101")}},
-        {cinquina, {QStringLiteral("--posizioni"), QStringLiteral("1,6")}},
-        {cinquina, {QStringLiteral("--verifica"), QStringLiteral("91")}},
-        {cinquina, {QStringLiteral("--fine"), QStringLiteral("301")}},
-        {cinquina, {QStringLiteral("--casi"), QStringLiteral("--compagni"), QStringLiteral("3")}},
-        {cicli2, {QStringLiteral("--griglia"), QStringLiteral("ambi")}},
-        {cicli2, {QStringLiteral("--cicli"), QStringLiteral("101")}},
-        {cicli2, {QStringLiteral("--colpi"), QStringLiteral("61")}},
-        {cicli2, {QStringLiteral("--salto"), QStringLiteral("19")}},
-        {cicli2, {QStringLiteral("--posizioni"), QStringLiteral("0")}},
-        {cicli2, {QStringLiteral("--ruote"), QStringLiteral("BA,XX")}},
-        {cicli2, {QStringLiteral("--riferimento"), QStringLiteral("301")}},
-        {cicli2, {QStringLiteral("--considera"), QStringLiteral("5")}}, // not a choice of RILEVA
-        {ambi, {}},
-        {ambi, {QStringLiteral("--numeri"), QStringLiteral("7")}},
-        {ambi, {QStringLiteral("--numeri"), QStringLiteral("7,7")}},
-        {ambi, {QStringLiteral("--numeri"), QStringLiteral("7,91")}},
-        {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--griglia"), QStringLiteral("x")}},
-        {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--cicli"), QStringLiteral("0")}},
-        {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--durata"), QStringLiteral("61")}},
-        {ambi, {QStringLiteral("--numeri"), due, QStringLiteral("--salto"), QStringLiteral("1")}},
-        {ritardi, {}}, // neither PRESENZE nor PERIODO
-        {ritardi, {periodo, QStringLiteral("--presenze"), QStringLiteral("3")}},
-        {ritardi, {periodo, QStringLiteral("--fine"), QStringLiteral("301")}},
-        {ritardi,
-         {periodo, QStringLiteral("--fine"), QStringLiteral("200"), QStringLiteral("--inizio"),
-          QStringLiteral("201")}},
-        {ritardi, {periodo, QStringLiteral("--ruote"), QStringLiteral("XX")}},
-        {ritardi, {periodo, QStringLiteral("--posizioni"), QStringLiteral("6")}},
-        {ritardi, {QStringLiteral("--presenze"), QStringLiteral("-1")}},
-        {maltese, {QStringLiteral("--ruota"), QStringLiteral("BA,CA")}},
-        {maltese, {QStringLiteral("--ruota"), QStringLiteral("TU")}},
-        {maltese, {QStringLiteral("--casi"), QStringLiteral("15")}},
-        {maltese, {QStringLiteral("--colpi"), QStringLiteral("31")}},
-        {maltese, {QStringLiteral("--fine"), QStringLiteral("301")}},
-        {maltese, opzione("--cinquina", "4")},
-        {maltese, opzione("--cifre", "100")},
-        {maltese,
-         {QStringLiteral("--cinquina"), QStringLiteral("1"), QStringLiteral("--cifre"),
-          QStringLiteral("5")}},
-        {somme, {QStringLiteral("--atteso")}}, // a summary's rows, not a grid's
-        {maltese, {QStringLiteral("--atteso")}},
-        {ambata, {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--atteso")}},
-        {ambata,
-         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--fuori-campione"),
-          QStringLiteral("301")}},
-        {ambata,
-         {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--fuori-campione"),
-          QStringLiteral("200"), QStringLiteral("--riepilogo")}},
-        {somme, opzione("--fuori-campione", "301")},
-        {maltese, opzione("--fuori-campione", "0")},
-        {cicli,
-         {QStringLiteral("--atteso"), QStringLiteral("--fuori-campione"), QStringLiteral("200")}},
-        {cicli, opzione("--fuori-campione", "301")},
-        {ritardi, {periodo, QStringLiteral("--giorni"), QStringLiteral("xyz")}},
-        {ritardi, {periodo, QStringLiteral("--giorni"), QString()}},
-        {cicli2, opzione("--mesi", "13")},
-        {cicli2, opzione("--mesi", "mar-mag")},
-        {cicli2, opzione("--giorni", "dom")}, // the demo draws on Tuesday, Thursday, Saturday
-        {QStringLiteral("info"), opzione("--giorni", "sab")}, // the archive is not filtered
-        {cicli2, {QStringLiteral("--atteso")}},               // the cycle grid has no ranking
-        {cicli2,
-         {QStringLiteral("--griglia"), QStringLiteral("numeri"), QStringLiteral("--atteso"),
-          QStringLiteral("--fuori-campione"), QStringLiteral("200")}},
-        {cicli2, opzione("--fuori-campione", "0")},
-        {ambi,
-         {QStringLiteral("--numeri"), due, QStringLiteral("--griglia"), QStringLiteral("cicli"),
-          QStringLiteral("--atteso")}},
-        {ambi,
-         {QStringLiteral("--numeri"), due, QStringLiteral("--fuori-campione"),
-          QStringLiteral("301")}},
-        {ambi,
-         {QStringLiteral("--numeri"), QStringLiteral("5"), QStringLiteral("--fuori-campione"),
-          QStringLiteral("200")}},
-        {cinquina, {QStringLiteral("--casi"), QStringLiteral("--atteso")}},
-        {cinquina, opzione("--fuori-campione", "301")},
-        {somme, opzione("--somme", "0")},
-        {somme, opzione("--differenze", "1,91")},
-        {somme, opzione("--somme", "50-40")},
-        {somme, opzione("--somme", "1-2-3")},
-        {somme, opzione("--decine", "10")},
-        {somme, opzione("--figure", "x")},
-        {somme, opzione("--r1", "su")},
-        {somme, opzione("--relazioni", "gemelli")},
-        {somme, opzione("--versione", "3")},
-        {somme, opzione("--colpi", "61")},
-        {somme, opzione("--casi", "0")},
-        {somme, opzione("--fine", "301")},
-        {somme, opzione("--ruote", "BA,XX")},
-    };
-    for (const auto& [comando, argomenti] : sbagliati) {
+    const auto prova = [](const QString& comando, const QStringList& argomenti) {
         const Esito e = Esegui(comando, argomenti);
         EXPECT_NE(e.codice, 0) << argomenti.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(e.uscita.isEmpty()) << argomenti.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(e.errori.isEmpty());
+    };
+    for (const auto& [comando, argomenti] : sbagliati) {
+        prova(QString::fromLatin1(comando), test::Parole(argomenti));
     }
-    EXPECT_TRUE(Esegui(ambata, {QStringLiteral("--spia"), QStringLiteral("5"),
-                                QStringLiteral("--riferimenti"), QStringLiteral("XX7")})
-                    .errori.contains(QStringLiteral("Riferimento non valido")));
+    prova(QStringLiteral("ritardi"),
+          {QStringLiteral("--periodo"), QStringLiteral("--giorni"), QString()});
+    EXPECT_TRUE(
+        Esegui(QStringLiteral("ambata-dinamica"), test::Parole("--spia 5 --riferimenti XX7"))
+            .errori.contains(QStringLiteral("Riferimento non valido")));
     // Exact position with opposite orders: the notice on stderr, no grid.
-    const Esito incoerente = Esegui(somme, {QStringLiteral("--posizione-esatta"),
-                                            QStringLiteral("--r1"), QStringLiteral("decrescenti"),
-                                            QStringLiteral("--r2"), QStringLiteral("crescenti")});
+    const Esito incoerente =
+        Esegui(QStringLiteral("ambo-somme"),
+               test::Parole("--posizione-esatta --r1 decrescenti --r2 crescenti"));
     EXPECT_EQ(incoerente.codice, 1);
     EXPECT_TRUE(incoerente.uscita.isEmpty());
     EXPECT_EQ(incoerente.errori.trimmed(),
               QStringLiteral("Attenzione: i check Posizione esatta e numeri crescenti o "
                              "descescenti R1 e R2 sono settati erroneamente."));
-    const Esito uno = Esegui(ambi, {QStringLiteral("--numeri"), QStringLiteral("7")});
+    const Esito uno = Esegui(QStringLiteral("cicli-ambi"), test::Parole("--numeri 7"));
     EXPECT_EQ(uno.codice, 1);
     EXPECT_EQ(uno.errori, QStringLiteral("Attenzione ! bisogna selezionare almeno 2 numeri.\n"));
 }
 
 TEST_F(MetodiCli, RiepilogoSenzaCasi) {
     // No position selected can give no case: the counts are 0, no percentage, the message.
-    const Esito e =
-        Esegui(QStringLiteral("ambata-dinamica"),
-               {QStringLiteral("--spia"), QStringLiteral("5"), QStringLiteral("--rilevazione"),
-                QStringLiteral("BA"), QStringLiteral("--fine"), QStringLiteral("1"),
-                QStringLiteral("--riepilogo")});
+    const Esito e = Esegui(QStringLiteral("ambata-dinamica"),
+                           test::Parole("--spia 5 --rilevazione BA --fine 1 --riepilogo"));
     EXPECT_EQ(e.codice, 1);
     EXPECT_EQ(e.uscita, QStringLiteral("\tVal\tPercentuale\nN° Casi\t0\t\nPositivi\t0\t\n"
                                        "Negativi\t0\t\nIn gioco\t0\t\n"));
@@ -192,34 +147,22 @@ TEST_F(MetodiCli, RiepilogoSenzaCasi) {
 
 TEST_F(MetodiCli, GiorniEMesiScelgonoLeEstrazioni) {
     // Every day ticked is no filter; Tuesday and Thursday with Saturday are every demo draw.
-    const QStringList base = {QStringLiteral("--periodo"), QStringLiteral("--ruote"),
-                              QStringLiteral("BA")};
-    const QString tutte = Esegui(QStringLiteral("ritardi"), base).uscita;
-    EXPECT_EQ(Esegui(QStringLiteral("ritardi"),
-                     base + QStringList{QStringLiteral("--giorni"), QStringLiteral("1-7")})
-                  .uscita,
-              tutte);
-    EXPECT_EQ(Esegui(QStringLiteral("ritardi"),
-                     base + QStringList{QStringLiteral("--giorni"), QStringLiteral("mar,gio,sab")})
-                  .uscita,
-              tutte);
+    const auto ritardi = [](const char* giorni) {
+        return Esegui(QStringLiteral("ritardi"),
+                      test::Parole("--periodo --ruote BA") + test::Parole(giorni));
+    };
+    const QString tutte = ritardi("").uscita;
+    EXPECT_EQ(ritardi("--giorni 1-7").uscita, tutte);
+    EXPECT_EQ(ritardi("--giorni mar,gio,sab").uscita, tutte);
     // Saturdays alone: the range holds other draws, so the grid changes.
-    const Esito sabati =
-        Esegui(QStringLiteral("ritardi"),
-               base + QStringList{QStringLiteral("--giorni"), QStringLiteral("sab")});
+    const Esito sabati = ritardi("--giorni sab");
     EXPECT_EQ(sabati.codice, 0);
     EXPECT_NE(sabati.uscita, tutte);
     // 300 demo draws, a third of them on Saturday: the reference goes up to 100.
     EXPECT_EQ(
-        Esegui(QStringLiteral("cicli2"), {QStringLiteral("--giorni"), QStringLiteral("sab"),
-                                          QStringLiteral("--riferimento"), QStringLiteral("101")})
-            .codice,
-        2);
+        Esegui(QStringLiteral("cicli2"), test::Parole("--giorni sab --riferimento 101")).codice, 2);
     EXPECT_EQ(
-        Esegui(QStringLiteral("cicli2"), {QStringLiteral("--giorni"), QStringLiteral("sab"),
-                                          QStringLiteral("--riferimento"), QStringLiteral("100")})
-            .codice,
-        0);
+        Esegui(QStringLiteral("cicli2"), test::Parole("--giorni sab --riferimento 100")).codice, 0);
 }
 
 } // namespace
