@@ -122,33 +122,21 @@ TEST_F(Sessione, CoppieAffiancateEAccorpate) {
         }
     }
     EXPECT_EQ(s.Accorpato(k).Tsv(), ElencoAccorpato(*a, Esiti(i - 1), i, Esiti(j - 1), j).Tsv());
-    // The pair's ambo count: a cycle counts when either formula made either ambo.
-    const auto ei = Esiti(i - 1);
-    const auto ej = Esiti(j - 1);
-    int ambo = 0;
-    int quartina = 0;
-    for (std::size_t c = 0; c < ei.size(); ++c) {
-        ambo += (ei[c].ambo1 || ei[c].ambo2 || ej[c].ambo1 || ej[c].ambo2) ? 1 : 0;
-        quartina += (ei[c].quartina >= 2 || ej[c].quartina >= 2) ? 1 : 0;
-    }
-    EXPECT_EQ(coppie.righe[k][5].testo, std::to_string(ambo));
-    EXPECT_EQ(coppie.righe[k][6].testo, std::to_string(quartina));
-}
-
-TEST_F(Sessione, AmboSecondoContaNelleCoppie) {
-    // Every pair's ambo count equals the cycles where either formula made an ambo, the second
-    // companion (AB2) included.
-    const Tabella coppie = s.Accoppia();
+    // Every pair's ambo count: the cycles where either formula made an ambo, the second
+    // companion (AB2) included; and, for pair k, its quartina count.
     int conAmbo2 = 0;
     for (const auto& riga : coppie.righe) {
         const auto ei = Esiti(std::stoi(riga[1].testo) - 1);
         const auto ej = Esiti(std::stoi(riga[2].testo) - 1);
         int ambo = 0;
+        int quartina = 0;
         for (std::size_t c = 0; c < ei.size(); ++c) {
             ambo += (ei[c].ambo1 || ei[c].ambo2 || ej[c].ambo1 || ej[c].ambo2) ? 1 : 0;
+            quartina += (ei[c].quartina >= 2 || ej[c].quartina >= 2) ? 1 : 0;
             conAmbo2 += (ei[c].ambo2 && !ei[c].ambo1) ? 1 : 0;
         }
         ASSERT_EQ(riga[5].testo, std::to_string(ambo)) << riga[1].testo << "-" << riga[2].testo;
+        ASSERT_EQ(riga[6].testo, std::to_string(quartina)) << riga[1].testo << "-" << riga[2].testo;
     }
     EXPECT_GT(conAmbo2, 0) << "no cycle tests the second companion";
 }

@@ -156,7 +156,7 @@ TEST(Connessione, FileMancanteONonDatabase) {
     EXPECT_EQ(test::LeggiFile(testo), QByteArray(4096, 'x'));
 }
 
-TEST(CartellaProgramma, VariabileDambienteEFilePercorso) {
+TEST(CartellaProgramma, VariabileDambienteOCartellaDellEseguibile) {
     QTemporaryDir cartella;
     const QString casa = cartella.filePath(QStringLiteral("casa"));
     qputenv("STROVEL_HOME", casa.toUtf8());
@@ -164,10 +164,6 @@ TEST(CartellaProgramma, VariabileDambienteEFilePercorso) {
     EXPECT_TRUE(QFileInfo(casa).isDir());
     qunsetenv("STROVEL_HOME");
     EXPECT_EQ(CartellaProgramma(cartella.path()), QDir::cleanPath(cartella.path()));
-
-    ASSERT_TRUE(ScriviPercorsoDatabase(cartella.path(), QStringLiteral("D:\\dati\\archivio.mdb")));
-    EXPECT_EQ(test::LeggiFile(cartella.filePath(QStringLiteral("PercorsoDatabase.txt"))),
-              QByteArray("\"D:\\dati\\archivio.mdb\"\r\n"));
 }
 
 } // namespace
