@@ -69,6 +69,12 @@ QList<QCommandLineOption> ComandoAnalisi::Opzioni() const {
     return o;
 }
 
+QString ComandoAnalisi::AiutoAttesoConRiepilogo() {
+    return QStringLiteral("Con --riepilogo: le righe Atteso per caso (i positivi che darebbe il "
+                          "caso e la loro percentuale) e Probabilità (di trovarne almeno tanti "
+                          "per caso, in percentuale).");
+}
+
 bool ComandoAnalisi::AttesoConRiepilogo(const Chiamata& c) {
     if (c.Presente(QStringLiteral("atteso")) && !c.Presente(QStringLiteral("riepilogo"))) {
         c.errori << QStringLiteral("--atteso si usa con --riepilogo.\n");

@@ -80,6 +80,8 @@ protected:
 
     /// "--atteso" only beside "--riepilogo" (it adds to the summary); false after saying why.
     static bool AttesoConRiepilogo(const Chiamata& c);
+    /// The help of "--atteso" for a command whose summary it completes.
+    static QString AiutoAttesoConRiepilogo();
 };
 
 } // namespace strovel::cli

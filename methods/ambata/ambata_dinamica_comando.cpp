@@ -82,10 +82,8 @@ public:
                               "verificato sui casi dopo E.");
     }
     QString AiutoAtteso() const override {
-        return QStringLiteral("Con --riepilogo: le righe Atteso per caso (i positivi che darebbe "
-                              "il caso e la loro percentuale) e Probabilità (di trovarne almeno "
-                              "tanti per caso, in percentuale); con --migliori: Migliore atteso "
-                              "per caso.");
+        return AiutoAttesoConRiepilogo() +
+               QStringLiteral(" Con --migliori: Migliore atteso per caso.");
     }
     bool Controlla(const Chiamata& c) const override {
         const bool fuoriCampione = c.Presente(QStringLiteral("fuori-campione"));

@@ -174,11 +174,7 @@ public:
                               "numeri che il metodo dava allora, nel riepilogo col confronto col "
                               "caso.");
     }
-    QString AiutoAtteso() const override {
-        return QStringLiteral("Con --riepilogo: le righe Atteso per caso (i positivi che darebbe "
-                              "il caso e la loro percentuale) e Probabilità (di trovarne almeno "
-                              "tanti per caso, in percentuale).");
-    }
+    QString AiutoAtteso() const override { return AiutoAttesoConRiepilogo(); }
     bool Controlla(const Chiamata& c) const override { return AttesoConRiepilogo(c); }
 
     int EseguiSu(const Esecuzione& e) const override {
