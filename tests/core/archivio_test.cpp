@@ -38,19 +38,16 @@ TEST(Progressivi, MeseEAnnoRipartonoIndipendentemente) {
     EXPECT_EQ(a.ProgressivoAnno[7], 7);
     EXPECT_EQ(a.ProgressivoAnno[8], 1);
     EXPECT_EQ(a.ProgressivoAnno[9], 2);
-}
 
-TEST(Progressivi, SoloIlNumeroDelMeseVieneConfrontato) {
     // January 2021 followed directly by January 2022: the month number does not change, so
     // the monthly counter goes on while the yearly one restarts.
-    Archivio a = ConDate({"30/01/2021", "04/01/2022"});
+    a = ConDate({"30/01/2021", "04/01/2022"});
     a.CalcolaProgressivi();
     EXPECT_EQ(a.ProgressivoMese[2], 2);
     EXPECT_EQ(a.ProgressivoAnno[2], 1);
-}
 
-TEST(Progressivi, ArchivioDiUnaSolaEstrazione) {
-    Archivio a = ConDate({"07/01/1939"});
+    // A single draw.
+    a = ConDate({"07/01/1939"});
     a.CalcolaProgressivi();
     a.ModelloIdentita();
     EXPECT_EQ(a.ProgressivoAnno[1], 1);
@@ -59,7 +56,7 @@ TEST(Progressivi, ArchivioDiUnaSolaEstrazione) {
     EXPECT_EQ(a.IndiciModello[1], 1);
 }
 
-TEST(Modello, IdentitaEDaEstrazioneIniziale) {
+TEST(Modello, IdentitaEDaEstrazioneInizialeEntroLArchivio) {
     Archivio a;
     a.TotEstrazioni = 1000;
     a.ModelloIdentita();
@@ -79,16 +76,13 @@ TEST(Modello, IdentitaEDaEstrazioneIniziale) {
 
     ASSERT_TRUE(a.ModelloDaEstrazioneIniziale(1000));
     EXPECT_EQ(a.NumIndiciModello, 1);
-}
 
-TEST(Modello, InizioFuoriArchivioLasciaLaListaComeEra) {
-    Archivio a;
-    a.TotEstrazioni = 50;
+    // A start outside the archive leaves the list as it was.
     a.ModelloIdentita();
     EXPECT_FALSE(a.ModelloDaEstrazioneIniziale(0));
-    EXPECT_FALSE(a.ModelloDaEstrazioneIniziale(51));
-    EXPECT_EQ(a.NumIndiciModello, 50);
-    EXPECT_EQ(a.IndiciModello[50], 50);
+    EXPECT_FALSE(a.ModelloDaEstrazioneIniziale(1001));
+    EXPECT_EQ(a.NumIndiciModello, 1000);
+    EXPECT_EQ(a.IndiciModello[1000], 1000);
 }
 
 TEST(Modello, PosizioniTenuteDentroLaLista) {
