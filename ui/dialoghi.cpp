@@ -229,6 +229,19 @@ std::optional<int> ChiediUltimeNegative(Dialoghi& dialoghi, QWidget* padre) {
     return n;
 }
 
+void EseguiVerificaFuoriCampione(Dialoghi& dialoghi, QWidget* finestra, int massimo, int proposto,
+                                 const std::function<TestoVerifica(int riferimento)>& verifica) {
+    const auto riferimento = ChiediRiferimento(dialoghi, finestra, massimo, proposto);
+    if (!riferimento) {
+        return;
+    }
+    const TestoVerifica v = verifica(*riferimento);
+    dialoghi.Messaggio(finestra, v.riuscita ? Icona::Informazione : v.icona,
+                       v.riuscita ? QStringLiteral("Verifica fuori campione")
+                                  : QStringLiteral("Avviso"),
+                       QString::fromStdString(v.testo));
+}
+
 std::optional<int> ChiediRiferimento(Dialoghi& dialoghi, QWidget* padre, int massimo,
                                      int proposto) {
     const QString titolo = QStringLiteral("Verifica fuori campione");

@@ -9,7 +9,9 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QObject;
@@ -126,6 +128,18 @@ private:
 /// "Verifica fuori campione": asks for the draw the method is run as of, proposing `proposto`;
 /// nothing when the user cancels, or after a message for an index outside 1..`massimo`.
 std::optional<int> ChiediRiferimento(Dialoghi& dialoghi, QWidget* padre, int massimo, int proposto);
+
+/// What an out-of-sample check of a window says: its text, or, when it could not run, the reason
+/// (shown as an "Avviso" with `icona`).
+struct TestoVerifica {
+    std::string testo;
+    bool riuscita = true;
+    Icona icona = Icona::Informazione;
+};
+/// "Verifica fuori campione" of every analysis window: asks for the reference draw (1..`massimo`,
+/// proposing `proposto`), runs `verifica` on it and shows its text under that title.
+void EseguiVerificaFuoriCampione(Dialoghi& dialoghi, QWidget* finestra, int massimo, int proposto,
+                                 const std::function<TestoVerifica(int riferimento)>& verifica);
 
 /// "Evidenzia ultime negative" of the cycle windows: asks for the count of negative cycles in
 /// a row. Nothing when the user cancels, or after the message for a value that is not a whole

@@ -155,18 +155,12 @@ void FinestraAmbiCicli::Capogioco_() {
 
 void FinestraAmbiCicli::VerificaFuoriCampione() {
     const ParametriAmbiCicli p = LeggiParametri();
-    const auto riferimento =
-        ChiediRiferimento(dialoghi_, this, p.riferimento, UnAnnoPrima(archivio_, p.riferimento));
-    if (!riferimento) {
-        return;
-    }
-    const auto [valido, testo] = sessione_.FuoriCampione(p, Scelti(fg90_), *riferimento);
-    if (!valido) {
-        Avviso(QString::fromStdString(testo));
-        return;
-    }
-    dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
-                        QString::fromStdString(testo));
+    EseguiVerificaFuoriCampione(dialoghi_, this, p.riferimento,
+                                UnAnnoPrima(archivio_, p.riferimento), [&](int riferimento) {
+                                    const auto [valido, testo] =
+                                        sessione_.FuoriCampione(p, Scelti(fg90_), riferimento);
+                                    return TestoVerifica{testo, valido};
+                                });
 }
 
 FinestraGrafico* FinestraAmbiCicli::GraficoPresenze() {

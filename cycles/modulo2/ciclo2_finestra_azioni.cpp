@@ -4,8 +4,8 @@
 #include "core/archivio.h"
 #include "core/intervallo.h"
 #include "cycles/modulo2/ciclo2_atteso.h"
-#include "cycles/modulo2/ciclo2_tabelle.h"
 #include "cycles/modulo2/ciclo2_finestra.h"
+#include "cycles/modulo2/ciclo2_tabelle.h"
 #include "cycles/strovel/strovel_statistiche.h"
 #include "ui/dialoghi.h"
 #include "ui/grafico.h"
@@ -338,15 +338,11 @@ void FinestraCiclo2::Ritardi() {
 
 void FinestraCiclo2::VerificaFuoriCampione() {
     const ParametriCiclo2 p = LeggiParametri();
-    const auto riferimento =
-        ChiediRiferimento(dialoghi_, this, p.riferimento, UnAnnoPrima(archivio_, p.riferimento));
-    if (!riferimento) {
-        return;
-    }
-    dialoghi_.Messaggio(
-        this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
-        QString::fromStdString(TestoFuoriCampione(
-            strovel::VerificaFuoriCampione(archivio_, p, *riferimento), *riferimento)));
+    EseguiVerificaFuoriCampione(
+        dialoghi_, this, p.riferimento, UnAnnoPrima(archivio_, p.riferimento), [&](int e) {
+            return TestoVerifica{
+                TestoFuoriCampione(strovel::VerificaFuoriCampione(archivio_, p, e), e)};
+        });
 }
 
 FinestraGrafico* FinestraCiclo2::GraficoPresenze() {

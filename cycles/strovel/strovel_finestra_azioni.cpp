@@ -5,8 +5,8 @@
 #include "core/intervallo.h"
 #include "core/ruote.h"
 #include "cycles/strovel/strovel_atteso.h"
-#include "cycles/strovel/strovel_tabelle.h"
 #include "cycles/strovel/strovel_finestra.h"
+#include "cycles/strovel/strovel_tabelle.h"
 #include "storage/preset.h"
 #include "ui/dialoghi.h"
 #include "ui/griglia.h"
@@ -372,17 +372,13 @@ void FinestraStrovel::CaricaPreset(int numero) {
 
 void FinestraStrovel::VerificaFuoriCampione() {
     const ParametriStrovel p = LeggiParametri();
-    const auto riferimento =
-        ChiediRiferimento(dialoghi_, this, p.riferimento, UnAnnoPrima(archivio_, p.riferimento));
-    if (!riferimento) {
-        return;
-    }
     // The mode of the last run: ELABORA, or every operation.
     const bool tutte = sessione_.Eseguito() && sessione_.Esito().tutteOperazioni;
-    dialoghi_.Messaggio(
-        this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
-        QString::fromStdString(TestoFuoriCampioneStrovel(
-            strovel::VerificaFuoriCampione(archivio_, p, tutte, *riferimento), *riferimento)));
+    EseguiVerificaFuoriCampione(dialoghi_, this, p.riferimento,
+                                UnAnnoPrima(archivio_, p.riferimento), [&](int e) {
+                                    return TestoVerifica{TestoFuoriCampioneStrovel(
+                                        strovel::VerificaFuoriCampione(archivio_, p, tutte, e), e)};
+                                });
 }
 
 } // namespace strovel

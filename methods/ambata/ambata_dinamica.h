@@ -15,6 +15,10 @@
 
 namespace strovel {
 
+/// What the window and the command say when a run needs a reference row the configuration
+/// lacks, or finds no case to summarise.
+inline constexpr const char* MessaggioConfigurazione = "Attenzione ! manca una configurazione.";
+
 class Archivio;
 
 /// A reference row of FgH: the ambata of a colpo is the number at this wheel and position in

@@ -14,8 +14,6 @@ namespace strovel::cli {
 
 namespace {
 
-const QString MessaggioConfigurazione = QStringLiteral("Attenzione ! manca una configurazione.");
-
 /// "BA1,CA3": one reference row per item, wheel code then position, 1 to 5 rows.
 bool LeggiRiferimenti(const Chiamata& c, std::vector<Riferimento>& riferimenti) {
     const auto testo = c.Valore(QStringLiteral("riferimenti"));
@@ -142,7 +140,7 @@ public:
         e.Scrivi(TabellaRiepilogo(RiepilogoAmbata(a, casi, p.colpi, giocate)));
         if (casi.empty()) {
             // No percentage of no cases: the window's message, as its summary stops there.
-            e.errori() << MessaggioConfigurazione << '\n';
+            e.errori() << QString::fromUtf8(MessaggioConfigurazione) << '\n';
             return CodiceErrore;
         }
         if (e.atteso) {
@@ -158,7 +156,7 @@ private:
                                     int riferimento) {
         const FuoriCampioneAmbata f = FuoriCampione(e.archivio, p, riga, riferimento);
         if (!f.completo) {
-            return e.ScriviFuoriCampione({MessaggioConfigurazione});
+            return e.ScriviFuoriCampione({QString::fromUtf8(MessaggioConfigurazione)});
         }
         Tabella scelta("Scelto all'estrazione|Ru|R|Esiti|Casi");
         const SceltaAmbata& s = *f.scelta;

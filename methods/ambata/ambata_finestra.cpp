@@ -27,11 +27,7 @@
 
 namespace strovel {
 
-namespace {
-
-const QString MessaggioConfigurazione = QStringLiteral("Attenzione ! manca una configurazione.");
-
-} // namespace
+namespace {} // namespace
 
 FinestraAmbataDinamica::FinestraAmbataDinamica(const ServiziFinestra& servizi, QWidget* padre)
     : QWidget(padre), archivio_(*servizi.archivio), impostazioni_(servizi.impostazioni),
@@ -296,7 +292,7 @@ void FinestraAmbataDinamica::Elabora() {
     giocate_ = GiocaAmbate(archivio_, p, casi_, piano_);
     MostraTabella(fg1_, TabellaEsitiAmbata(archivio_, casi_, p.colpi, giocate_));
     if (!giocate_.completo) {
-        Avviso(MessaggioConfigurazione);
+        Avviso(QString::fromUtf8(MessaggioConfigurazione));
         return;
     }
     MostraTabella(fgStat2_, TabellaRiepilogo(RiepilogoAmbata(archivio_, casi_, p.colpi, giocate_)));
@@ -305,7 +301,7 @@ void FinestraAmbataDinamica::Elabora() {
                                           TestoConfronto(ConfrontaAmbata(p, casi_, giocate_))));
     if (casi_.empty()) {
         // No percentage of no cases.
-        Avviso(MessaggioConfigurazione);
+        Avviso(QString::fromUtf8(MessaggioConfigurazione));
     }
 }
 
@@ -318,7 +314,7 @@ void FinestraAmbataDinamica::MiglioriRiferimenti() {
     const ParametriAmbata p = LeggiStato().parametri;
     const EsitoMigliori m = Migliori(archivio_, p, casi_, piano_, riga + 1);
     if (!m.completo) {
-        Avviso(MessaggioConfigurazione);
+        Avviso(QString::fromUtf8(MessaggioConfigurazione));
         return;
     }
     MostraTabella(fgE_, TabellaMigliori(m, static_cast<int>(casi_.size())));
@@ -337,18 +333,12 @@ void FinestraAmbataDinamica::VerificaFuoriCampione() {
         return;
     }
     const ParametriAmbata p = LeggiStato().parametri;
-    const auto scelto = ChiediRiferimento(dialoghi_, this, p.fine, UnAnnoPrima(archivio_, p.fine));
-    if (!scelto) {
-        return;
-    }
-    const int riferimento = *scelto;
-    const FuoriCampioneAmbata f = FuoriCampione(archivio_, p, riga + 1, riferimento);
-    if (!f.completo) {
-        Avviso(MessaggioConfigurazione);
-        return;
-    }
-    dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
-                        QString::fromStdString(TestoFuoriCampione(f, riferimento)));
+    EseguiVerificaFuoriCampione(
+        dialoghi_, this, p.fine, UnAnnoPrima(archivio_, p.fine), [&](int riferimento) {
+            const FuoriCampioneAmbata f = FuoriCampione(archivio_, p, riga + 1, riferimento);
+            return f.completo ? TestoVerifica{TestoFuoriCampione(f, riferimento)}
+                              : TestoVerifica{MessaggioConfigurazione, false};
+        });
 }
 
 void FinestraAmbataDinamica::VisualizzaEvoluzione() {

@@ -387,15 +387,11 @@ void FinestraAmboSomme::VerificaFuoriCampione() {
         return;
     }
     const int fine = selettore_->Fine();
-    const auto riferimento = ChiediRiferimento(dialoghi_, this, fine, UnAnnoPrima(archivio_, fine));
-    if (!riferimento) {
-        return;
-    }
     // The check plays the version the user ran last (VERSIONE 1 before any run).
     const OpzioniGiocoAmbo o = LeggiOpzioni(static_cast<VersioneAmbo>(versione_));
-    dialoghi_.Messaggio(
-        this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
-        QString::fromStdString(TestoFuoriCampioneAmbo(archivio_, f, o, *riferimento, fine)));
+    EseguiVerificaFuoriCampione(dialoghi_, this, fine, UnAnnoPrima(archivio_, fine), [&](int e) {
+        return TestoVerifica{TestoFuoriCampioneAmbo(archivio_, f, o, e, fine)};
+    });
 }
 
 } // namespace strovel

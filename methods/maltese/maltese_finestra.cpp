@@ -355,17 +355,13 @@ void FinestraQuadratoMaltese::VisualizzaDecimali() {
 
 void FinestraQuadratoMaltese::VerificaFuoriCampione() {
     ParametriMaltese p = LeggiParametri();
-    const auto riferimento =
-        ChiediRiferimento(dialoghi_, this, p.fine - 1, UnAnnoPrima(archivio_, p.fine));
-    if (!riferimento) {
-        return;
-    }
-    p.casi = p.fine - *riferimento; // every case whose second draw comes after the reference
-    const auto casi = ElaboraMaltese(archivio_, p);
-    const RiepilogoEsiti r = RiassumiMaltese(casi);
-    dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
-                        QString::fromStdString(TestoVerificaDopo(
-                            *riferimento, r, ConfrontaMaltese(casi))));
+    EseguiVerificaFuoriCampione(
+        dialoghi_, this, p.fine - 1, UnAnnoPrima(archivio_, p.fine), [&](int riferimento) {
+            p.casi = p.fine - riferimento; // every case whose second draw comes after it
+            const auto casi = ElaboraMaltese(archivio_, p);
+            return TestoVerifica{
+                TestoVerificaDopo(riferimento, RiassumiMaltese(casi), ConfrontaMaltese(casi))};
+        });
 }
 
 } // namespace strovel

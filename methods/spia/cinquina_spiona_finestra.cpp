@@ -162,14 +162,10 @@ void FinestraCinquinaSpiona::NumeriCompagni() {
 
 void FinestraCinquinaSpiona::VerificaFuoriCampione() {
     const ParametriCinquina p = LeggiParametri();
-    const auto riferimento =
-        ChiediRiferimento(dialoghi_, this, p.fine, UnAnnoPrima(archivio_, p.fine));
-    if (!riferimento) {
-        return;
-    }
-    dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Verifica fuori campione"),
-                        QString::fromStdString(TestoFuoriCampioneSpia(
-                            FuoriCampioneSpia(archivio_, p, *riferimento), *riferimento)));
+    EseguiVerificaFuoriCampione(
+        dialoghi_, this, p.fine, UnAnnoPrima(archivio_, p.fine), [&](int e) {
+            return TestoVerifica{TestoFuoriCampioneSpia(FuoriCampioneSpia(archivio_, p, e), e)};
+        });
 }
 
 } // namespace strovel
