@@ -97,11 +97,11 @@ QCommandLineOption OpzioneCsv() {
                         QStringLiteral("Valori separati da virgole invece che da tabulazioni."));
 }
 
-QCommandLineOption OpzioneLista(const QString& nome, const QString& etichetta,
-                                const ListaValori& lista, const QString& nomeValore) {
-    return ConValore(
-        nome, QStringLiteral("%1: %2.").arg(etichetta, QString::fromStdString(lista.Descrizione())),
-        nomeValore);
+QCommandLineOption OpzioneLista(const ListaValori& lista) {
+    return ConValore(QString::fromUtf8(lista.opzione),
+                     QStringLiteral("%1: %2.").arg(QString::fromUtf8(lista.didascalia),
+                                                   QString::fromStdString(lista.Descrizione())),
+                     QString::fromUtf8(lista.segnaposto));
 }
 
 bool Intero(const Chiamata& c, const QString& nome, int minimo, int massimo, int& valore) {
@@ -122,7 +122,8 @@ bool Intero(const Chiamata& c, const QString& nome, int minimo, int massimo, int
     return true;
 }
 
-bool DallaLista(const Chiamata& c, const QString& nome, const ListaValori& lista, int& valore) {
+bool DallaLista(const Chiamata& c, const ListaValori& lista, int& valore) {
+    const QString nome = QString::fromUtf8(lista.opzione);
     const auto testo = c.Valore(nome);
     if (!testo) {
         return true;

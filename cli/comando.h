@@ -85,14 +85,14 @@ QCommandLineOption OpzioneRuote(const QString& nome, const QString& titolo,
 QCommandLineOption OpzionePosizioni();
 /// "--csv".
 QCommandLineOption OpzioneCsv();
-/// A window list's option: "<etichetta>: <its items>."
-QCommandLineOption OpzioneLista(const QString& nome, const QString& etichetta,
-                                const ListaValori& lista, const QString& nomeValore);
+/// The option of a parameter list, from its description: "--<opzione> <segnaposto>",
+/// "<didascalia>: <its items>."
+QCommandLineOption OpzioneLista(const ListaValori& lista);
 
 /// An integer option within minimo..massimo; `valore` keeps its default when absent.
 bool Intero(const Chiamata& c, const QString& nome, int minimo, int massimo, int& valore);
 /// An option whose value must be one of a window list's items.
-bool DallaLista(const Chiamata& c, const QString& nome, const ListaValori& lista, int& valore);
+bool DallaLista(const Chiamata& c, const ListaValori& lista, int& valore);
 
 /// Wheels as comma-separated codes (BA .. NZ) or TU for all; TU when the option is absent.
 bool LeggiRuote(const Chiamata& c, const QString& nome, std::array<bool, 11>& ruote);

@@ -11,10 +11,8 @@ QList<QCommandLineOption> OpzioniCasi() {
         OpzioneRuote(QStringLiteral("gioco"), QStringLiteral("Ruote di gioco"),
                      QStringLiteral("TU")),
         OpzionePosizioni(),
-        OpzioneLista(QStringLiteral("presenze"), QStringLiteral("Presenze (numero di casi)"),
-                     liste_casi::Presenze, QStringLiteral("K")),
-        OpzioneLista(QStringLiteral("colpi"), QStringLiteral("Colpi"), liste_casi::Colpi,
-                     QStringLiteral("G")),
+        OpzioneLista(liste_casi::Presenze),
+        OpzioneLista(liste_casi::Colpi),
     };
 }
 

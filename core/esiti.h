@@ -22,8 +22,8 @@ inline constexpr int MassimoColpi = 20;
 
 /// The lists every case-finding window offers.
 namespace liste_casi {
-inline constexpr ListaValori Presenze{1, 100, 1, 9};
-inline constexpr ListaValori Colpi{1, MassimoColpi, 1, 9};
+inline constexpr ListaValori Presenze{1, 100, 1, 9, "presenze", "Presenze", "K"};
+inline constexpr ListaValori Colpi{1, MassimoColpi, 1, 9, "colpi", "Colpi", "G"};
 } // namespace liste_casi
 
 /// Wheels as eleven flags in wheel order BA..NZ.

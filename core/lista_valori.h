@@ -1,7 +1,8 @@
 #pragma once
-// The choices of a numeric parameter list (a drop-down list of a window, an option of the
-// command line): from `da` to `a` in steps of `passo`, with its default. Defined once next to
-// the computation, read by the window and by the command line alike.
+// A numeric parameter of an analysis, described once next to its computation: its items (from
+// `da` to `a` in steps of `passo`), its default, its caption and its command-line option. The
+// window's drop-down list and its label, and the command's option with its help, are all made
+// from this one description.
 
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@ struct ListaValori {
     int a = 0;
     int passo = 1;
     int predefinito = 0;
+    const char* opzione = nullptr;    ///< the command-line option, "durata"
+    const char* didascalia = nullptr; ///< the caption, as the window's label shows it
+    const char* segnaposto = "N";     ///< the option's value in the usage line
 
     /// Whether `v` is one of the list's items.
     constexpr bool Ammesso(int v) const { return v >= da && v <= a && (v - da) % passo == 0; }

@@ -171,9 +171,18 @@ QComboBox* CreaLista(QWidget* padre, const char* nome, const ListaValori& lista)
         c->addItem(QString::number(v));
     }
     c->setCurrentIndex(lista.IndicePredefinito());
+    if (lista.didascalia != nullptr) {
+        c->setAccessibleName(QString::fromUtf8(lista.didascalia));
+    }
     c->setMaxVisibleItems(20);
     c->setMaximumWidth(100);
     return c;
+}
+
+QLabel* EtichettaLista(QWidget* padre, const ListaValori& lista, QComboBox* elenco) {
+    auto* etichetta = new QLabel(QString::fromUtf8(lista.didascalia), padre);
+    etichetta->setBuddy(elenco);
+    return etichetta;
 }
 
 GrigliaTabella* CreaGrigliaRisultati(QWidget* padre, const QString& nome,

@@ -37,6 +37,9 @@ SelezioniMetodo CreaSelezioniMetodo(QWidget* padre);
 
 /// A drop-down list named `nome` with the items and default of `lista`.
 QComboBox* CreaLista(QWidget* padre, const char* nome, const ListaValori& lista);
+/// The label of a parameter list, with the caption of its description; it names the list for a
+/// screen reader and gives it the keyboard focus.
+QLabel* EtichettaLista(QWidget* padre, const ListaValori& lista, QComboBox* elenco);
 
 /// A wheel selection grid named `nome`: the eleven wheel codes in `colonne` columns of 30 px,
 /// nothing selected, as tall as its rows.

@@ -19,9 +19,9 @@ namespace strovel {
 class Archivio;
 
 namespace liste_ambi_cicli {
-inline constexpr ListaValori Cicli{1, 100, 1, 15}; ///< Combo_Cicli
-inline constexpr ListaValori Durata{1, 60, 1, 18}; ///< Combo_Durata
-inline constexpr ListaValori Classe{0, 9, 1, 0};   ///< Combo1
+inline constexpr ListaValori Cicli{1, 100, 1, 15, "cicli", "N° Cicli", "C"};
+inline constexpr ListaValori Durata{1, 60, 1, 18, "durata", "Durata", "D"};
+inline constexpr ListaValori Classe{0, 9, 1, 0}; ///< Combo1
 } // namespace liste_ambi_cicli
 
 /// The chosen numbers: scelti[n] for n = 1..90.

@@ -27,10 +27,8 @@ public:
                       QStringLiteral("I numeri scelti, da 1 a 90, separati da virgole."),
                       QStringLiteral("N1,N2,..")),
             OpzioneRuote(QStringLiteral("ruote"), QStringLiteral("Ruote"), QStringLiteral("TU")),
-            OpzioneLista(QStringLiteral("cicli"), QStringLiteral("N° Cicli"), l::Cicli,
-                         QStringLiteral("C")),
-            OpzioneLista(QStringLiteral("durata"), QStringLiteral("Durata"), l::Durata,
-                         QStringLiteral("D")),
+            OpzioneLista(l::Cicli),
+            OpzioneLista(l::Durata),
             ConValore(QStringLiteral("riferimento"),
                       QStringLiteral("L'estrazione di riferimento (predefinita l'ultima)."),
                       QStringLiteral("R")),
@@ -80,8 +78,7 @@ public:
         p.riferimento = a.TotEstrazioni;
         namespace l = liste_ambi_cicli;
         const bool ok = LeggiRuote(c, QStringLiteral("ruote"), p.ruote) &&
-                        DallaLista(c, QStringLiteral("cicli"), l::Cicli, p.cicli) &&
-                        DallaLista(c, QStringLiteral("durata"), l::Durata, p.durata) &&
+                        DallaLista(c, l::Cicli, p.cicli) && DallaLista(c, l::Durata, p.durata) &&
                         Intero(c, QStringLiteral("riferimento"), 1, a.TotEstrazioni, p.riferimento);
         if (!ok) {
             return CodiceUso;

@@ -115,8 +115,8 @@ QWidget* FinestraAmbiCicli::CreaControlli() {
     auto* g = new QGridLayout(parametri);
     cicli_ = CreaLista(parametri, "Combo_Cicli", liste_ambi_cicli::Cicli);
     durata_ = CreaLista(parametri, "Combo_Durata", liste_ambi_cicli::Durata);
-    g->addWidget(new QLabel(QStringLiteral("N° Cicli"), parametri), 0, 0);
-    g->addWidget(new QLabel(QStringLiteral("Durata"), parametri), 0, 1);
+    g->addWidget(EtichettaLista(parametri, liste_ambi_cicli::Cicli, cicli_), 0, 0);
+    g->addWidget(EtichettaLista(parametri, liste_ambi_cicli::Durata, durata_), 0, 1);
     g->addWidget(cicli_, 1, 0);
     g->addWidget(durata_, 1, 1);
     selettore_ = new SelettoreIntervallo(

@@ -20,14 +20,14 @@ class Archivio;
 
 /// The parameter lists of the second cycle window, shared with the command line.
 namespace liste_ciclo2 {
-inline constexpr ListaValori Cicli{1, 100, 1, 15};     ///< Combo_Cicli
-inline constexpr ListaValori Durata{1, 60, 1, 18};     ///< Combo_Durata
-inline constexpr ListaValori Considera{1, 100, 1, 18}; ///< ComboConsidera
-inline constexpr ListaValori Salto{0, 18, 1, 0};       ///< ComboSalto
-inline constexpr ListaValori Colpi{1, 60, 1, 9};       ///< ComboColpi
-inline constexpr ListaValori Retro{0, 20, 1, 10};      ///< ComboRetro
-inline constexpr ListaValori Sorte{1, 5, 1, 2};        ///< ComboSorte
-inline constexpr ListaValori Abbinamenti{1, 5, 1, 2};  ///< Comboss
+inline constexpr ListaValori Cicli{1, 100, 1, 15, "cicli", "N° Cicli", "C"};
+inline constexpr ListaValori Durata{1, 60, 1, 18, "durata", "Durata", "D"};
+inline constexpr ListaValori Considera{1, 100, 1, 18, "considera", "Considera", "K"};
+inline constexpr ListaValori Salto{0, 18, 1, 0, "salto", "Salto", "S"};
+inline constexpr ListaValori Colpi{1, 60, 1, 9, "colpi", "Colpi", "G"};
+inline constexpr ListaValori Retro{0, 20, 1, 10, "retro", "Retro", "R"};
+inline constexpr ListaValori Sorte{1, 5, 1, 2};       ///< ComboSorte
+inline constexpr ListaValori Abbinamenti{1, 5, 1, 2}; ///< Comboss
 } // namespace liste_ciclo2
 
 struct ParametriCiclo2 {

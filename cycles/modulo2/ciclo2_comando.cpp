@@ -25,14 +25,10 @@ public:
         return {
             OpzioneRuote(QStringLiteral("ruote"), QStringLiteral("Ruote"), QStringLiteral("TU")),
             OpzionePosizioni(),
-            OpzioneLista(QStringLiteral("cicli"), QStringLiteral("N° Cicli"), l::Cicli,
-                         QStringLiteral("C")),
-            OpzioneLista(QStringLiteral("durata"), QStringLiteral("Durata"), l::Durata,
-                         QStringLiteral("D")),
-            OpzioneLista(QStringLiteral("salto"), QStringLiteral("Salto"), l::Salto,
-                         QStringLiteral("S")),
-            OpzioneLista(QStringLiteral("colpi"), QStringLiteral("Colpi"), l::Colpi,
-                         QStringLiteral("G")),
+            OpzioneLista(l::Cicli),
+            OpzioneLista(l::Durata),
+            OpzioneLista(l::Salto),
+            OpzioneLista(l::Colpi),
             ConValore(QStringLiteral("riferimento"),
                       QStringLiteral("L'estrazione di riferimento (predefinita l'ultima)."),
                       QStringLiteral("R")),
@@ -76,10 +72,8 @@ public:
         namespace l = liste_ciclo2;
         const bool ok = LeggiRuote(c, QStringLiteral("ruote"), p.ruote) &&
                         LeggiPosizioni(c, QStringLiteral("posizioni"), p.posizioni) &&
-                        DallaLista(c, QStringLiteral("cicli"), l::Cicli, p.cicli) &&
-                        DallaLista(c, QStringLiteral("durata"), l::Durata, p.durata) &&
-                        DallaLista(c, QStringLiteral("salto"), l::Salto, p.salto) &&
-                        DallaLista(c, QStringLiteral("colpi"), l::Colpi, p.colpi) &&
+                        DallaLista(c, l::Cicli, p.cicli) && DallaLista(c, l::Durata, p.durata) &&
+                        DallaLista(c, l::Salto, p.salto) && DallaLista(c, l::Colpi, p.colpi) &&
                         Intero(c, QStringLiteral("riferimento"), 1, a.TotEstrazioni, p.riferimento);
         int riferimento = 0;
         if (!ok || !e.LeggiFuoriCampione(p.riferimento, riferimento)) {

@@ -76,12 +76,13 @@ QWidget* FinestraCiclo2::CreaControlli() {
     colpi_ = CreaLista(parametri, "ComboColpi", liste_ciclo2::Colpi);
     retro_ = CreaLista(parametri, "ComboRetro", liste_ciclo2::Retro);
     colpi_->setToolTip(QStringLiteral("Estrazioni osservate dall'inizio di ogni ciclo"));
-    const std::pair<const char*, QComboBox*> voci[] = {
-        {"N° Cicli", cicli_}, {"Durata", durata_}, {"Considera", considera_},
-        {"Salto", salto_},    {"Colpi", colpi_},   {"Retro", retro_}};
+    namespace l = liste_ciclo2;
+    const std::pair<const ListaValori&, QComboBox*> voci[] = {
+        {l::Cicli, cicli_}, {l::Durata, durata_}, {l::Considera, considera_},
+        {l::Salto, salto_}, {l::Colpi, colpi_},   {l::Retro, retro_}};
     int k = 0;
-    for (const auto& [testo, lista] : voci) {
-        g->addWidget(new QLabel(QString::fromUtf8(testo), parametri), k / 3 * 2, k % 3);
+    for (const auto& [descrizione, lista] : voci) {
+        g->addWidget(EtichettaLista(parametri, descrizione, lista), k / 3 * 2, k % 3);
         g->addWidget(lista, k / 3 * 2 + 1, k % 3);
         ++k;
     }

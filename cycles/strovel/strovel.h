@@ -20,13 +20,13 @@ class Archivio;
 
 /// The parameter lists of the Strovel window, shared with the command line.
 namespace liste_strovel {
-inline constexpr ListaValori Cicli{1, 50, 1, 15};      ///< Combo_Cicli
-inline constexpr ListaValori Durata{1, 60, 1, 18};     ///< Combo_Durata
-inline constexpr ListaValori Considera{1, 100, 1, 18}; ///< ComboConsidera
-inline constexpr ListaValori Salto{0, 18, 1, 0};       ///< ComboSalto
-inline constexpr ListaValori Colpi{1, 18, 1, 9};       ///< ComboColpi
-inline constexpr ListaValori Elenco{20, 100, 10, 30};  ///< ComboElenco
-inline constexpr ListaValori Retro{0, 20, 1, 10};      ///< ComboRetro
+inline constexpr ListaValori Cicli{1, 50, 1, 15, "cicli", "N° Cicli", "C"}; ///< Combo_Cicli
+inline constexpr ListaValori Durata{1, 60, 1, 18, "durata", "Durata", "D"}; ///< Combo_Durata
+inline constexpr ListaValori Considera{1, 100, 1, 18, "considera", "Considera", "K"};
+inline constexpr ListaValori Salto{0, 18, 1, 0, "salto", "Salto", "S"};
+inline constexpr ListaValori Colpi{1, 18, 1, 9, "colpi", "Colpi", "N"};
+inline constexpr ListaValori Elenco{20, 100, 10, 30, "elenco", "Elenco", "E"};
+inline constexpr ListaValori Retro{0, 20, 1, 10, "retro", "Retro", "R"};
 } // namespace liste_strovel
 
 struct ParametriStrovel {

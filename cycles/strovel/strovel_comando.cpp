@@ -25,17 +25,12 @@ public:
         return {
             ConValore(QStringLiteral("riferimento"),
                       QStringLiteral("L'estrazione di riferimento (predefinita l'ultima)."), n),
-            OpzioneLista(QStringLiteral("cicli"), QStringLiteral("N° Cicli"), l::Cicli,
-                         QStringLiteral("C")),
-            OpzioneLista(QStringLiteral("durata"), QStringLiteral("Durata"), l::Durata,
-                         QStringLiteral("D")),
-            OpzioneLista(QStringLiteral("considera"), QStringLiteral("Considera"), l::Considera,
-                         QStringLiteral("K")),
-            OpzioneLista(QStringLiteral("salto"), QStringLiteral("Salto"), l::Salto,
-                         QStringLiteral("S")),
-            OpzioneLista(QStringLiteral("colpi"), QStringLiteral("Colpi"), l::Colpi, n),
-            OpzioneLista(QStringLiteral("elenco"), QStringLiteral("Elenco"), l::Elenco,
-                         QStringLiteral("E")),
+            OpzioneLista(l::Cicli),
+            OpzioneLista(l::Durata),
+            OpzioneLista(l::Considera),
+            OpzioneLista(l::Salto),
+            OpzioneLista(l::Colpi),
+            OpzioneLista(l::Elenco),
             ConValore(QStringLiteral("operatore"),
                       QStringLiteral("Operatore: + Somma, - Sottrae, X Moltiplica, F Somma + "
                                      "Figura, C Somma + Cadenza, V Somma + Vertibile."),
@@ -72,12 +67,9 @@ public:
         namespace l = liste_strovel;
         const bool ok =
             Intero(c, QStringLiteral("riferimento"), 1, a.TotEstrazioni, p.riferimento) &&
-            DallaLista(c, QStringLiteral("cicli"), l::Cicli, p.cicli) &&
-            DallaLista(c, QStringLiteral("durata"), l::Durata, p.durata) &&
-            DallaLista(c, QStringLiteral("considera"), l::Considera, p.considera) &&
-            DallaLista(c, QStringLiteral("salto"), l::Salto, p.salto) &&
-            DallaLista(c, QStringLiteral("colpi"), l::Colpi, p.colpi) &&
-            DallaLista(c, QStringLiteral("elenco"), l::Elenco, p.elenco) &&
+            DallaLista(c, l::Cicli, p.cicli) && DallaLista(c, l::Durata, p.durata) &&
+            DallaLista(c, l::Considera, p.considera) && DallaLista(c, l::Salto, p.salto) &&
+            DallaLista(c, l::Colpi, p.colpi) && DallaLista(c, l::Elenco, p.elenco) &&
             LeggiRuote(c, QStringLiteral("rilevazione"), p.rilevazione) &&
             LeggiRuote(c, QStringLiteral("gioco"), p.gioco);
         if (!ok) {

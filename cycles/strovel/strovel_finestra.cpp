@@ -74,12 +74,13 @@ QWidget* FinestraStrovel::CreaParametri() {
     for (const auto voce : VociOperazione) {
         operatore_->addItem(QString::fromUtf8(voce.data(), static_cast<qsizetype>(voce.size())));
     }
-    const std::pair<const char*, QComboBox*> voci[] = {
-        {"N° Cicli", cicli_}, {"Durata", durata_}, {"Considera", considera_}, {"Salto", salto_},
-        {"Colpi", colpi_},    {"Elenco", elenco_}, {"Retro", retro_}};
+    namespace l = liste_strovel;
+    const std::pair<const ListaValori&, QComboBox*> voci[] = {
+        {l::Cicli, cicli_}, {l::Durata, durata_}, {l::Considera, considera_}, {l::Salto, salto_},
+        {l::Colpi, colpi_}, {l::Elenco, elenco_}, {l::Retro, retro_}};
     int k = 0;
-    for (const auto& [testo, lista] : voci) {
-        g->addWidget(new QLabel(QString::fromUtf8(testo), gruppo), k / 4 * 2, k % 4);
+    for (const auto& [descrizione, lista] : voci) {
+        g->addWidget(EtichettaLista(gruppo, descrizione, lista), k / 4 * 2, k % 4);
         g->addWidget(lista, k / 4 * 2 + 1, k % 4);
         ++k;
     }

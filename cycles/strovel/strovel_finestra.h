@@ -3,8 +3,8 @@
 // command on its results. The computing is in strovel.h and strovel_statistiche.h.
 
 #include "cycles/strovel/strovel.h"
-#include "cycles/strovel/strovel_statistiche.h"
 #include "cycles/strovel/strovel_sessione.h"
+#include "cycles/strovel/strovel_statistiche.h"
 #include "storage/caricamento.h"
 #include "ui/servizi.h"
 

@@ -105,9 +105,8 @@ public:
             LeggiRuote(c, QStringLiteral("rilevazione"), p.rilevazione) &&
             LeggiRuote(c, QStringLiteral("gioco"), p.gioco) &&
             LeggiPosizioni(c, QStringLiteral("posizioni"), p.posizioni) &&
-            DallaLista(c, QStringLiteral("presenze"), liste_casi::Presenze, p.presenze) &&
-            DallaLista(c, QStringLiteral("colpi"), liste_casi::Colpi, p.colpi) &&
-            LeggiRiferimenti(c, p.riferimenti) &&
+            DallaLista(c, liste_casi::Presenze, p.presenze) &&
+            DallaLista(c, liste_casi::Colpi, p.colpi) && LeggiRiferimenti(c, p.riferimenti) &&
             Intero(c, QStringLiteral("fine"), 1, std::max<int>(1, a.TotEstrazioni), p.fine);
         int migliori = 0;
         if (!ok || !Intero(c, QStringLiteral("migliori"), 1, static_cast<int>(p.riferimenti.size()),

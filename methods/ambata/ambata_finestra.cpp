@@ -107,9 +107,9 @@ QWidget* FinestraAmbataDinamica::CreaIngressi() {
     check1_->setObjectName(QStringLiteral("Check1"));
     g->addWidget(new QLabel(QStringLiteral("Numero spia"), gruppo), 0, 0);
     g->addWidget(txtNumero_, 1, 0);
-    g->addWidget(new QLabel(QStringLiteral("Presenze"), gruppo), 0, 1);
+    g->addWidget(EtichettaLista(gruppo, liste_casi::Presenze, comboPres_), 0, 1);
     g->addWidget(comboPres_, 1, 1);
-    g->addWidget(new QLabel(QStringLiteral("Colpi"), gruppo), 0, 2);
+    g->addWidget(EtichettaLista(gruppo, liste_casi::Colpi, comboColpi_), 0, 2);
     g->addWidget(comboColpi_, 1, 2);
     g->addWidget(check1_, 2, 0, 1, 3);
     selezioni_ = std::make_unique<SelezioniMetodo>(CreaSelezioniMetodo(gruppo));

@@ -152,10 +152,8 @@ public:
                          QStringLiteral("Distanza maggiore: differenza da 45 a 89.")),
             Interruttore(QStringLiteral("distanza-minore"),
                          QStringLiteral("Distanza minore: differenza da 1 a 45.")),
-            OpzioneLista(QStringLiteral("casi"), QStringLiteral("Intervallo, i casi più recenti"),
-                         l::Casi, QStringLiteral("N")),
-            OpzioneLista(QStringLiteral("colpi"), QStringLiteral("Colpi"), l::Colpi,
-                         QStringLiteral("G")),
+            OpzioneLista(l::Casi),
+            OpzioneLista(l::Colpi),
             ConValore(QStringLiteral("versione"),
                       QStringLiteral("VERSIONE 1, VERSIONE 2, VER 1 old, VER 2 old (predefinita "
                                      "1)."),
@@ -192,20 +190,19 @@ public:
             return CodiceUso;
         }
         int limite = liste_ambo_somme::Casi.predefinito;
-        const bool ok = Intero(c, QStringLiteral("inizio"), 1, fine, inizio) &&
-                        LeggiRuote(c, QStringLiteral("ruote"), f.ruote) &&
-                        LeggiPosizioni(c, QStringLiteral("posizioni"), f.posizioni) &&
-                        LeggiClassi(c, QStringLiteral("somme"), 1, 90, f.somme) &&
-                        LeggiClassi(c, QStringLiteral("differenze"), 1, 90, f.differenze) &&
-                        LeggiClassi(c, QStringLiteral("decine"), 0, 9, f.decine) &&
-                        LeggiClassi(c, QStringLiteral("cadenze"), 0, 9, f.cadenze) &&
-                        LeggiClassi(c, QStringLiteral("figure"), 0, 9, f.figure) &&
-                        LeggiOrdine(c, QStringLiteral("r1"), f.ordineR1) &&
-                        LeggiOrdine(c, QStringLiteral("r2"), f.ordineR2) &&
-                        LeggiRelazioni(c, f.relazioni) &&
-                        DallaLista(c, QStringLiteral("casi"), liste_ambo_somme::Casi, limite) &&
-                        DallaLista(c, QStringLiteral("colpi"), liste_ambo_somme::Colpi, o.colpi) &&
-                        LeggiVersione(c, o.versione);
+        const bool ok =
+            Intero(c, QStringLiteral("inizio"), 1, fine, inizio) &&
+            LeggiRuote(c, QStringLiteral("ruote"), f.ruote) &&
+            LeggiPosizioni(c, QStringLiteral("posizioni"), f.posizioni) &&
+            LeggiClassi(c, QStringLiteral("somme"), 1, 90, f.somme) &&
+            LeggiClassi(c, QStringLiteral("differenze"), 1, 90, f.differenze) &&
+            LeggiClassi(c, QStringLiteral("decine"), 0, 9, f.decine) &&
+            LeggiClassi(c, QStringLiteral("cadenze"), 0, 9, f.cadenze) &&
+            LeggiClassi(c, QStringLiteral("figure"), 0, 9, f.figure) &&
+            LeggiOrdine(c, QStringLiteral("r1"), f.ordineR1) &&
+            LeggiOrdine(c, QStringLiteral("r2"), f.ordineR2) && LeggiRelazioni(c, f.relazioni) &&
+            DallaLista(c, liste_ambo_somme::Casi, limite) &&
+            DallaLista(c, liste_ambo_somme::Colpi, o.colpi) && LeggiVersione(c, o.versione);
         if (!ok) {
             return CodiceUso;
         }

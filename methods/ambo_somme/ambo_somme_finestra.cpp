@@ -199,7 +199,7 @@ QWidget* FinestraAmboSomme::CreaRicerca(QWidget* padre) {
     chIntervallo_ = Casella(gioco, "Ch_Intervallo", "Intervallo");
     chIntervallo_->setToolTip(QStringLiteral("Limita la ricerca ai casi più recenti"));
     comboNC_ = CreaLista(gioco, "ComboNC", liste_ambo_somme::Casi);
-    gg->addWidget(new QLabel(QStringLiteral("Colpi"), gioco), 0, 0);
+    gg->addWidget(EtichettaLista(gioco, liste_ambo_somme::Colpi, comboC_), 0, 0);
     gg->addWidget(comboC_, 0, 1);
     gg->addWidget(chIntervallo_, 1, 0);
     gg->addWidget(comboNC_, 1, 1);

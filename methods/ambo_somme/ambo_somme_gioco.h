@@ -36,8 +36,8 @@ constexpr bool VersioneOld(VersioneAmbo v) {
 }
 
 namespace liste_ambo_somme {
-inline constexpr ListaValori Colpi{1, 60, 1, 9};
-inline constexpr ListaValori Casi{1, 500, 1, 20}; ///< "Intervallo"
+inline constexpr ListaValori Colpi{1, 60, 1, 9, "colpi", "Colpi", "G"};
+inline constexpr ListaValori Casi{1, 500, 1, 20, "casi", "Intervallo, i casi più recenti", "N"};
 } // namespace liste_ambo_somme
 
 struct OpzioniGiocoAmbo {

@@ -17,8 +17,8 @@ namespace strovel {
 class Archivio;
 
 namespace liste_maltese {
-inline constexpr ListaValori Casi{10, 500, 10, 100}; ///< Combo3 "N° casistiche"
-inline constexpr ListaValori Colpi{1, 30, 1, 10};    ///< Combo4
+inline constexpr ListaValori Casi{10, 500, 10, 100, "casi", "N° casistiche", "M"}; ///< Combo3
+inline constexpr ListaValori Colpi{1, 30, 1, 10, "colpi", "Colpi", "G"};           ///< Combo4
 } // namespace liste_maltese
 
 /// The circle-of-90 operations of the square: x - y is the forward distance, a result of 0

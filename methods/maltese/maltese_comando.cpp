@@ -26,12 +26,8 @@ public:
         return {
             ConValore(QStringLiteral("ruota"), QStringLiteral("La ruota (predefinita BA)."),
                       QStringLiteral("BA|CA|..")),
-            OpzioneLista(QStringLiteral("casi"), QStringLiteral("N° casistiche"), l::Casi,
-                         QStringLiteral("M")),
-            ConValore(
-                QStringLiteral("colpi"),
-                QStringLiteral("Colpi: %1.").arg(QString::fromStdString(l::Colpi.Descrizione())),
-                QStringLiteral("G")),
+            OpzioneLista(l::Casi),
+            OpzioneLista(l::Colpi),
             ConValore(QStringLiteral("fine"),
                       QStringLiteral("La posizione della seconda estrazione del caso più recente "
                                      "(predefinita l'ultima)."),
@@ -84,8 +80,7 @@ public:
             p.ruota = static_cast<int>(std::find(ruote.begin(), ruote.end(), true) - ruote.begin());
         }
         namespace l = liste_maltese;
-        const bool ok = DallaLista(c, QStringLiteral("casi"), l::Casi, p.casi) &&
-                        DallaLista(c, QStringLiteral("colpi"), l::Colpi, p.colpi) &&
+        const bool ok = DallaLista(c, l::Casi, p.casi) && DallaLista(c, l::Colpi, p.colpi) &&
                         Intero(c, QStringLiteral("fine"), 1, a.NumEstrazioniAnalisi, p.fine);
         int riferimento = 0;
         if (!ok || !e.LeggiFuoriCampione(p.fine, riferimento)) {

@@ -102,9 +102,9 @@ FinestraQuadratoMaltese::FinestraQuadratoMaltese(const ServiziFinestra& servizi,
         parametri);
     gp->addWidget(new QLabel(QStringLiteral("Ruota"), parametri), 0, 0);
     gp->addWidget(combo1_, 1, 0);
-    gp->addWidget(new QLabel(QStringLiteral("N° casistiche"), parametri), 0, 1);
+    gp->addWidget(EtichettaLista(parametri, liste_maltese::Casi, combo3_), 0, 1);
     gp->addWidget(combo3_, 1, 1);
-    gp->addWidget(new QLabel(QStringLiteral("Colpi"), parametri), 0, 2);
+    gp->addWidget(EtichettaLista(parametri, liste_maltese::Colpi, combo4_), 0, 2);
     gp->addWidget(combo4_, 1, 2);
     gp->addWidget(new QLabel(QStringLiteral("Ultima estrazione dei casi"), parametri), 0, 3);
     // The button array Command42: the last draw here, the typed index and the date in the

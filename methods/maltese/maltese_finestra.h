@@ -5,8 +5,8 @@
 // maltese.h and maltese_cinquina.h.
 
 #include "core/tabella.h"
-#include "methods/maltese/maltese_cinquina.h"
 #include "methods/maltese/maltese.h"
+#include "methods/maltese/maltese_cinquina.h"
 #include "ui/servizi.h"
 
 #include <QWidget>

@@ -61,8 +61,8 @@ public:
             LeggiRuote(c, QStringLiteral("rilevazione"), p.rilevazione) &&
             LeggiRuote(c, QStringLiteral("gioco"), p.gioco) &&
             LeggiPosizioni(c, QStringLiteral("posizioni"), p.posizioni) &&
-            DallaLista(c, QStringLiteral("presenze"), liste_casi::Presenze, p.presenze) &&
-            DallaLista(c, QStringLiteral("colpi"), liste_casi::Colpi, p.colpi) &&
+            DallaLista(c, liste_casi::Presenze, p.presenze) &&
+            DallaLista(c, liste_casi::Colpi, p.colpi) &&
             Intero(c, QStringLiteral("fine"), 1, std::max<int>(1, a.TotEstrazioni), p.fine) &&
             NumeroLotto(c, QStringLiteral("verifica"), verifica) &&
             NumeroLotto(c, QStringLiteral("compagni"), compagni);

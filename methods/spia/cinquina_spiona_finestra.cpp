@@ -33,9 +33,9 @@ FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, Q
     auto* g = new QGridLayout(gruppo);
     comboPres_ = CreaLista(gruppo, "ComboPres", liste_casi::Presenze);
     comboColpi_ = CreaLista(gruppo, "ComboColpi", liste_casi::Colpi);
-    g->addWidget(new QLabel(QStringLiteral("Presenze"), gruppo), 0, 0);
+    g->addWidget(EtichettaLista(gruppo, liste_casi::Presenze, comboPres_), 0, 0);
     g->addWidget(comboPres_, 1, 0);
-    g->addWidget(new QLabel(QStringLiteral("Colpi"), gruppo), 0, 1);
+    g->addWidget(EtichettaLista(gruppo, liste_casi::Colpi, comboColpi_), 0, 1);
     g->addWidget(comboColpi_, 1, 1);
     selezioni_ = std::make_unique<SelezioniMetodo>(CreaSelezioniMetodo(gruppo));
     g->addWidget(selezioni_->pannello, 2, 0, 1, 2);
