@@ -31,7 +31,6 @@ struct ErroreCaricamento {
     QString dettaglio;
 };
 
-
 /// Start-up load: draws, dates, progressive numbers, NumEstrazioniAnalisi and the model list
 /// from `estrazioneIniziale`. Progress maximum R + 1, value r before each row.
 std::optional<ErroreCaricamento> CaricaArchivioAvvio(const DatabaseArchivio& db,
