@@ -154,6 +154,20 @@ TEST_F(Sessione, QuartineEPresenze) {
     const Tabella filtro = s.Filtra(480, 10);
     EXPECT_EQ(filtro.Tsv(), FiltraAmbate(ContaPresenze(*a, 480, 10), s.Esito().formule).Tsv());
     EXPECT_EQ(s.UltimePresenze(480, 10).Tsv(), TabellaPresenze(ContaPresenze(*a, 480, 10)).Tsv());
+    // ULTIME PRESENZE after a run marks every formula whose ambata came out on its play wheel.
+    const auto presenze = ContaPresenze(*a, 480, 3);
+    s.UltimePresenze(480, 3);
+    int segnate = 0;
+    for (const RigaFormula& r : s.Esito().formule) {
+        if (!r.formula || !r.numeri[0]) {
+            continue;
+        }
+        const int q = presenze[static_cast<std::size_t>(*r.numeri[0])]
+                              [static_cast<std::size_t>(r.formula->r2)];
+        EXPECT_EQ(r.presenze.value_or(0), q);
+        segnate += q > 0 ? 1 : 0;
+    }
+    EXPECT_GT(segnate, 0);
 }
 
 } // namespace

@@ -32,6 +32,7 @@ TEST(UltimiCinqueRitardi, RitardiMediaNeIc) {
         a->Estratti(k, 0, 3) = 7;
     }
     a->Estratti(96, 1, 2) = 7; // out twice in draw 96: BA and CA
+    a->Estratti(95, 0, 4) = 8; // out once, 5 draws back
     a->CostruisciPresenze();
     std::array<bool, 11> ruote{};
     ruote[0] = true;
@@ -60,6 +61,12 @@ TEST(UltimiCinqueRitardi, RitardiMediaNeIc) {
     EXPECT_EQ(mai[1].testo, "");
     EXPECT_EQ(mai[6].testo, "0.0");
     EXPECT_EQ(mai[7].testo, "4");
+    EXPECT_EQ(mai[8].testo, "0.0");
+    // Out once: IC = 5 * 5 / (5 + 4).
+    const auto& una = t.righe[7];
+    EXPECT_EQ(una[1].testo, "5");
+    EXPECT_EQ(una[2].testo, "");
+    EXPECT_EQ(una[8].testo, "2.8");
 }
 
 RigaFormula Riga(int r2, std::optional<int> ritardo) {

@@ -23,6 +23,8 @@ TEST(CinquinaMaltese, DivisioneECifre) {
     EXPECT_EQ(Dividi(2, 3, M::Calcolatrice, 6), (Divisione{"0", "66667"}));
     EXPECT_EQ(Dividi(2, 3, M::DecimaliFissi, 6), (Divisione{"0", "666666"}));
     EXPECT_EQ(Dividi(999999, 1000000, M::Calcolatrice, 6), (Divisione{"1", "00000"}));
+    // The rounding carries through every nine, the whole part's too.
+    EXPECT_EQ(Dividi(9999999, 1000000, M::Calcolatrice, 6), (Divisione{"10", "00000"}));
     EXPECT_EQ(Dividi(68040, 5005, M::Calcolatrice, 10), (Divisione{"13", "59440559"}));
     EXPECT_EQ(Dividi(68040, 5005, M::DecimaliFissi, 10).decimali, "5944055944");
     EXPECT_EQ(Dividi(1234567, 1, M::Calcolatrice, 6), (Divisione{"1234567", ""}));
