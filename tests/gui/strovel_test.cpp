@@ -1,6 +1,7 @@
 #include "core/archivio.h"
 #include "cycles/strovel/strovel.h"
 #include "cycles/strovel/strovel_finestra.h"
+#include "cycles/strovel/strovel_statistiche.h"
 #include "cycles/strovel/strovel_tabelle.h"
 #include "tests/gui/aiuti.h"
 #include "tests/support/archivio_casuale.h"
@@ -140,6 +141,13 @@ TEST_F(Strovel, ElaboraDaCapoAFondo) {
     SelezionaRiga("FgC", 0);
     Clicca("Cmd_elencoAccorpato");
     EXPECT_EQ(Griglia("Fg9")->rowCount(), 30);
+    // A new ELABORA empties what the earlier run's commands left: pairs, merged list, summaries.
+    Clicca("Command3");
+    EXPECT_EQ(Griglia("FgC")->rowCount(), 0);
+    EXPECT_EQ(Griglia("Fg9")->rowCount(), 0);
+    EXPECT_EQ(Griglia("FgSt1")->Dati().Tsv(), TabellaRiepilogoStatistica({}, 0).Tsv());
+    EXPECT_EQ(Griglia("fG7")->Dati().Tsv(), Riepilogo({}).Tsv());
+    SelezionaRiga("FgY", 0);
     dialoghi.Rispondi(QStringLiteral("abc"));
     Clicca("Command22");
     ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
