@@ -65,46 +65,42 @@ std::string TestoAttesoCicli(const AttesoCicli& c, const char* cosa) {
            " il migliore di " + std::to_string(std::llround(c.quanti));
 }
 
-FuoriCampioneAmbi VerificaFuoriCampione(const Archivio& a, const ParametriAmbiCicli& p,
-                                        const std::vector<std::pair<int, int>>& ambi,
-                                        int riferimento) {
-    FuoriCampioneAmbi f;
-    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaAmbi> {
-        ParametriAmbiCicli q = p;
-        q.riferimento = riferimento;
-        ElaborazioneAmbi e = ContaAmbi(allora, q, ambi);
-        OrdinaPerCC(e.ambi);
-        if (e.ambi.empty() || e.ambi.front().cc == 0) {
-            return std::nullopt;
+std::optional<SceltaAmbi> AnalisiAmbiCicli::Scegli(const Archivio& allora, int riferimento,
+                                                   Esito&) const {
+    ParametriAmbiCicli q = p;
+    q.riferimento = riferimento;
+    ElaborazioneAmbi e = ContaAmbi(allora, q, ambi);
+    OrdinaPerCC(e.ambi);
+    if (e.ambi.empty() || e.ambi.front().cc == 0) {
+        return std::nullopt;
+    }
+    return SceltaAmbi{e.ambi.front().n1, e.ambi.front().n2, e.ambi.front().cc,
+                      static_cast<int>(e.cicli.size())};
+}
+
+// A cycle after the reference is laid only when complete, so none is ever in play.
+void AnalisiAmbiCicli::Verifica(const Archivio& tutto, int riferimento, const SceltaAmbi& s,
+                                Esito& f) const {
+    for (const CicloAmbi& c :
+         CicliConsecutivi(tutto.TotEstrazioni, std::numeric_limits<int>::max(), p.durata)) {
+        if (c.inizio > riferimento) {
+            f.cicli.push_back(c);
         }
-        return SceltaAmbi{e.ambi.front().n1, e.ambi.front().n2, e.ambi.front().cc,
-                          static_cast<int>(e.cicli.size())};
-    };
-    // A cycle after the reference is laid only when complete, so none is ever in play.
-    auto verifica = [&](const Archivio& tutto, const SceltaAmbi& s) {
-        for (const CicloAmbi& c :
-             CicliConsecutivi(tutto.TotEstrazioni, std::numeric_limits<int>::max(), p.durata)) {
-            if (c.inizio > riferimento) {
-                f.cicli.push_back(c);
+    }
+    std::vector<Classe> classi;
+    for (const CicloAmbi& c : f.cicli) {
+        bool uscito = false;
+        for (int k = c.inizio; k <= c.fine && !uscito; ++k) {
+            for (int w = 0; w < NumRuote && !uscito; ++w) {
+                uscito = p.ruote[static_cast<std::size_t>(w)] && tutto.Presente(k, w, s.n1) &&
+                         tutto.Presente(k, w, s.n2);
             }
         }
-        std::vector<Classe> classi;
-        for (const CicloAmbi& c : f.cicli) {
-            bool uscito = false;
-            for (int k = c.inizio; k <= c.fine && !uscito; ++k) {
-                for (int w = 0; w < NumRuote && !uscito; ++w) {
-                    uscito = p.ruote[static_cast<std::size_t>(w)] && tutto.Presente(k, w, s.n1) &&
-                             tutto.Presente(k, w, s.n2);
-                }
-            }
-            classi.push_back(uscito ? Classe::Positivo : Classe::Negativo);
-        }
-        f.riepilogo = Riassumi(classi);
-        f.confronto = ConfrontaConIlCaso(ProbabilitaGruppoCicli(tutto, f.cicli, Scelte(p.ruote), 1),
-                                         f.riepilogo.positivi);
-    };
-    VerificaDopo(f, a, riferimento, scegli, verifica);
-    return f;
+        classi.push_back(uscito ? Classe::Positivo : Classe::Negativo);
+    }
+    f.riepilogo = Riassumi(classi);
+    f.confronto = ConfrontaConIlCaso(ProbabilitaGruppoCicli(tutto, f.cicli, Scelte(p.ruote), 1),
+                                     f.riepilogo.positivi);
 }
 
 std::string TestoFuoriCampione(const FuoriCampioneAmbi& f, int riferimento) {

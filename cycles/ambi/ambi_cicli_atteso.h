@@ -3,7 +3,7 @@
 // the best of as many random ones as a ranking weighs, and the out-of-sample check of the ambo
 // with most cycles.
 
-#include "core/fuori_campione.h"
+#include "core/analisi.h"
 #include "core/probabilita.h"
 #include "cycles/ambi/ambi_cicli.h"
 
@@ -46,9 +46,20 @@ struct FuoriCampioneAmbi : EsitoFuoriCampione<SceltaAmbi> {
 /// The cycles at the reference are counted on the archive as it stood then; after it, the
 /// whole cycles of D draws are laid back from the last draw, and each must start after the
 /// reference. A cycle after the reference is never in play: it is laid only when complete.
-FuoriCampioneAmbi VerificaFuoriCampione(const Archivio& a, const ParametriAmbiCicli& p,
-                                        const std::vector<std::pair<int, int>>& ambi,
-                                        int riferimento);
+/// The ambi in the cycles as an analysis: at E it offers the ambo of `ambi` with most cycles.
+struct AnalisiAmbiCicli {
+    ParametriAmbiCicli p;
+    std::vector<std::pair<int, int>> ambi;
+    using Scelta = SceltaAmbi;
+    using Esito = FuoriCampioneAmbi;
+    std::optional<SceltaAmbi> Scegli(const Archivio& allora, int riferimento, Esito&) const;
+    void Verifica(const Archivio& tutto, int riferimento, const SceltaAmbi& s, Esito& f) const;
+};
+inline FuoriCampioneAmbi VerificaFuoriCampione(const Archivio& a, const ParametriAmbiCicli& p,
+                                               const std::vector<std::pair<int, int>>& ambi,
+                                               int riferimento) {
+    return FuoriCampione(AnalisiAmbiCicli{p, ambi}, a, riferimento);
+}
 std::string TestoFuoriCampione(const FuoriCampioneAmbi& f, int riferimento);
 
 } // namespace strovel

@@ -117,48 +117,44 @@ std::vector<CicloOsservato> CicliDopo(const Archivio& a, const ParametriCiclo2& 
     return dopo;
 }
 
-FuoriCampioneCiclo2 VerificaFuoriCampione(const Archivio& a, const ParametriCiclo2& p,
-                                          int riferimento) {
-    FuoriCampioneCiclo2 f;
-    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaCiclo2> {
-        ParametriCiclo2 q = p;
-        q.riferimento = riferimento;
-        const Rilevazione r = RilevaCicli(allora, q);
-        std::vector<PresenzeNumero> numeri = RiepilogoNumeri(r);
-        OrdinaPerCicli(numeri);
-        if (numeri.empty() || numeri.front().cc == 0) {
-            return std::nullopt;
-        }
-        return SceltaCiclo2{numeri.front().numero, numeri.front().cc,
-                            static_cast<int>(r.cicli.size())};
-    };
-    auto verifica = [&](const Archivio& tutto, const SceltaCiclo2& s) {
-        f.cicli = CicliDopo(tutto, p, riferimento);
-        const double q = ProbabilitaEstrazione(1, 1, 90, Scelte(p.posizioni));
-        std::vector<double> probabilita;
-        std::vector<Classe> classi;
-        for (const CicloOsservato& c : f.cicli) {
-            const int ultima = UltimaOsservata(c, tutto.TotEstrazioni);
-            bool uscito = false;
-            for (int k = c.inizio; k <= ultima && !uscito; ++k) {
-                for (int w = 0; w < NumRuote && !uscito; ++w) {
-                    for (int pos = 1; pos <= 5 && !uscito; ++pos) {
-                        uscito = p.ruote[static_cast<std::size_t>(w)] &&
-                                 p.posizioni[static_cast<std::size_t>(pos - 1)] &&
-                                 tutto.Estratti(k, w, pos) == s.numero;
-                    }
+std::optional<SceltaCiclo2> AnalisiCiclo2::Scegli(const Archivio& allora, int riferimento,
+                                                  Esito&) const {
+    ParametriCiclo2 q = p;
+    q.riferimento = riferimento;
+    const Rilevazione r = RilevaCicli(allora, q);
+    std::vector<PresenzeNumero> numeri = RiepilogoNumeri(r);
+    OrdinaPerCicli(numeri);
+    if (numeri.empty() || numeri.front().cc == 0) {
+        return std::nullopt;
+    }
+    return SceltaCiclo2{numeri.front().numero, numeri.front().cc, static_cast<int>(r.cicli.size())};
+}
+
+void AnalisiCiclo2::Verifica(const Archivio& tutto, int riferimento, const SceltaCiclo2& s,
+                             Esito& f) const {
+    f.cicli = CicliDopo(tutto, p, riferimento);
+    const double q = ProbabilitaEstrazione(1, 1, 90, Scelte(p.posizioni));
+    std::vector<double> probabilita;
+    std::vector<Classe> classi;
+    for (const CicloOsservato& c : f.cicli) {
+        const int ultima = UltimaOsservata(c, tutto.TotEstrazioni);
+        bool uscito = false;
+        for (int k = c.inizio; k <= ultima && !uscito; ++k) {
+            for (int w = 0; w < NumRuote && !uscito; ++w) {
+                for (int pos = 1; pos <= 5 && !uscito; ++pos) {
+                    uscito = p.ruote[static_cast<std::size_t>(w)] &&
+                             p.posizioni[static_cast<std::size_t>(pos - 1)] &&
+                             tutto.Estratti(k, w, pos) == s.numero;
                 }
             }
-            classi.push_back(uscito                          ? Classe::Positivo
-                             : c.gioco > tutto.TotEstrazioni ? Classe::InGioco
-                                                             : Classe::Negativo);
-            probabilita.push_back(1 - std::pow(1 - q, Prove(p, c, tutto.TotEstrazioni)));
         }
-        f.riepilogo = Riassumi(classi);
-        f.confronto = ConfrontaConIlCaso(probabilita, f.riepilogo.positivi);
-    };
-    VerificaDopo(f, a, riferimento, scegli, verifica);
-    return f;
+        classi.push_back(uscito                          ? Classe::Positivo
+                         : c.gioco > tutto.TotEstrazioni ? Classe::InGioco
+                                                         : Classe::Negativo);
+        probabilita.push_back(1 - std::pow(1 - q, Prove(p, c, tutto.TotEstrazioni)));
+    }
+    f.riepilogo = Riassumi(classi);
+    f.confronto = ConfrontaConIlCaso(probabilita, f.riepilogo.positivi);
 }
 
 std::string TestoFuoriCampione(const FuoriCampioneCiclo2& f, int riferimento) {

@@ -3,7 +3,7 @@
 // random draws would give, the presences per number beside a random number's, and the
 // out-of-sample check of the number with most cycles.
 
-#include "core/fuori_campione.h"
+#include "core/analisi.h"
 #include "core/probabilita.h"
 #include "cycles/modulo2/ciclo2.h"
 
@@ -46,8 +46,18 @@ struct FuoriCampioneCiclo2 : EsitoFuoriCampione<SceltaCiclo2> {
 };
 /// The cycles at the reference are laid on the archive as it stood then, so that no later draw
 /// takes part; the cycles after it are laid back from the last draw with the same parameters.
-FuoriCampioneCiclo2 VerificaFuoriCampione(const Archivio& a, const ParametriCiclo2& p,
-                                          int riferimento);
+/// Modulo 2 as an analysis: at E it offers the number with most cycles.
+struct AnalisiCiclo2 {
+    ParametriCiclo2 p;
+    using Scelta = SceltaCiclo2;
+    using Esito = FuoriCampioneCiclo2;
+    std::optional<SceltaCiclo2> Scegli(const Archivio& allora, int riferimento, Esito&) const;
+    void Verifica(const Archivio& tutto, int riferimento, const SceltaCiclo2& s, Esito& f) const;
+};
+inline FuoriCampioneCiclo2 VerificaFuoriCampione(const Archivio& a, const ParametriCiclo2& p,
+                                                 int riferimento) {
+    return FuoriCampione(AnalisiCiclo2{p}, a, riferimento);
+}
 std::string TestoFuoriCampione(const FuoriCampioneCiclo2& f, int riferimento);
 
 /// The cycles laid back from the archive's last draw whose first draw follows `riferimento`,

@@ -196,50 +196,48 @@ Confronto ConfrontaStatistica(const Archivio& a, const ParametriStrovel& p,
     return ConfrontaConIlCaso(probabilita, positivi);
 }
 
-FuoriCampioneStrovel VerificaFuoriCampione(const Archivio& a, ParametriStrovel p,
-                                           bool tutteOperazioni, int riferimento) {
-    FuoriCampioneStrovel f;
-    p.riferimento = riferimento;
-    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaStrovel> {
-        const EsitoStrovel prima =
-            tutteOperazioni ? EsaminaTutteLeOperazioni(allora, p) : ElaboraStrovel(allora, p);
-        f.mancanoRuote = prima.mancanoRuote;
-        const RigaFormula* scelta = Prima(prima.formule);
-        if (scelta == nullptr) {
-            return std::nullopt;
+std::optional<SceltaStrovel> AnalisiStrovel::Scegli(const Archivio& allora, int riferimento,
+                                                    Esito& f) const {
+    ParametriStrovel q = p;
+    q.riferimento = riferimento;
+    const EsitoStrovel prima =
+        tutteOperazioni ? EsaminaTutteLeOperazioni(allora, q) : ElaboraStrovel(allora, q);
+    f.mancanoRuote = prima.mancanoRuote;
+    const RigaFormula* scelta = Prima(prima.formule);
+    if (scelta == nullptr) {
+        return std::nullopt;
+    }
+    return SceltaStrovel{*scelta, static_cast<int>(prima.cicli.size()), prima.parametri};
+}
+
+void AnalisiStrovel::Verifica(const Archivio& tutto, int riferimento, const SceltaStrovel& s,
+                              Esito& f) const {
+    const FormulaStrovel& formula = *s.riga.formula;
+    const ParametriStrovel& usati = s.usati;
+    for (const Ciclo& c : CostruisciCicli(tutto.TotEstrazioni, std::numeric_limits<int>::max(),
+                                          usati.durata, usati.considera, usati.salto)) {
+        if (c.inizio > riferimento) {
+            f.cicli.push_back(c);
         }
-        return SceltaStrovel{*scelta, static_cast<int>(prima.cicli.size()), prima.parametri};
-    };
-    auto verifica = [&](const Archivio& tutto, const SceltaStrovel& s) {
-        const FormulaStrovel& formula = *s.riga.formula;
-        const ParametriStrovel& usati = s.usati;
-        for (const Ciclo& c : CostruisciCicli(tutto.TotEstrazioni, std::numeric_limits<int>::max(),
-                                              usati.durata, usati.considera, usati.salto)) {
-            if (c.inizio > riferimento) {
-                f.cicli.push_back(c);
-            }
+    }
+    std::vector<Classe> classi;
+    for (const Ciclo& c : f.cicli) {
+        const Finestra w =
+            FinestraDiGioco(c, usati.colpi, tutto.TotEstrazioni, tutto.TotEstrazioni, false);
+        const int ambata = AmbataStrovel(tutto, formula, c.considerata);
+        bool uscita = false;
+        for (int k = std::max(w.prima, 1); k <= w.ultima && !uscita; ++k) {
+            uscita = ambata >= 1 && tutto.Presente(k, formula.r2, ambata);
         }
-        std::vector<Classe> classi;
-        for (const Ciclo& c : f.cicli) {
-            const Finestra w =
-                FinestraDiGioco(c, usati.colpi, tutto.TotEstrazioni, tutto.TotEstrazioni, false);
-            const int ambata = AmbataStrovel(tutto, formula, c.considerata);
-            bool uscita = false;
-            for (int k = std::max(w.prima, 1); k <= w.ultima && !uscita; ++k) {
-                uscita = ambata >= 1 && tutto.Presente(k, formula.r2, ambata);
-            }
-            classi.push_back(uscita ? Classe::Positivo
-                             : c.inizioGioco + usati.colpi - 1 > tutto.TotEstrazioni
-                                 ? Classe::InGioco
-                                 : Classe::Negativo);
-        }
-        f.riepilogo = Riassumi(classi);
-        f.confronto = ConfrontaConIlCaso(
-            ProbabilitaFormulaCicli(tutto, usati, f.cicli, formula, tutto.TotEstrazioni, false),
-            f.riepilogo.positivi);
-    };
-    VerificaDopo(f, a, riferimento, scegli, verifica);
-    return f;
+        classi.push_back(uscita ? Classe::Positivo
+                         : c.inizioGioco + usati.colpi - 1 > tutto.TotEstrazioni
+                             ? Classe::InGioco
+                             : Classe::Negativo);
+    }
+    f.riepilogo = Riassumi(classi);
+    f.confronto = ConfrontaConIlCaso(
+        ProbabilitaFormulaCicli(tutto, usati, f.cicli, formula, tutto.TotEstrazioni, false),
+        f.riepilogo.positivi);
 }
 
 std::string TestoFormula(const FormulaStrovel& f) {

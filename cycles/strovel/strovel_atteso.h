@@ -2,7 +2,7 @@
 // The Strovel module against chance: what random formulas would give over the same cycles, and
 // the out-of-sample check of the formula list's first formula.
 
-#include "core/fuori_campione.h"
+#include "core/analisi.h"
 #include "core/probabilita.h"
 #include "cycles/strovel/strovel.h"
 #include "cycles/strovel/strovel_statistiche.h"
@@ -62,8 +62,18 @@ struct FuoriCampioneStrovel : EsitoFuoriCampione<SceltaStrovel> {
 /// takes part; the cycles after it are laid back from the archive's last draw with the same
 /// duration, considered draw and gap, and each counts once: its first draw must follow the
 /// reference.
-FuoriCampioneStrovel VerificaFuoriCampione(const Archivio& a, ParametriStrovel p,
-                                           bool tutteOperazioni, int riferimento);
+struct AnalisiStrovel {
+    ParametriStrovel p;
+    bool tutteOperazioni = false; ///< "esamina tutte le operazioni" instead of ELABORA
+    using Scelta = SceltaStrovel;
+    using Esito = FuoriCampioneStrovel;
+    std::optional<SceltaStrovel> Scegli(const Archivio& allora, int riferimento, Esito& f) const;
+    void Verifica(const Archivio& tutto, int riferimento, const SceltaStrovel& s, Esito& f) const;
+};
+inline FuoriCampioneStrovel VerificaFuoriCampione(const Archivio& a, const ParametriStrovel& p,
+                                                  bool tutteOperazioni, int riferimento) {
+    return FuoriCampione(AnalisiStrovel{p, tutteOperazioni}, a, riferimento);
+}
 std::string TestoFuoriCampioneStrovel(const FuoriCampioneStrovel& f, int riferimento);
 /// "BA 3 + 17 > NA": detection wheel, position, operation, fixed value, play wheel.
 std::string TestoFormula(const FormulaStrovel& f);

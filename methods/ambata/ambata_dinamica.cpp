@@ -181,39 +181,38 @@ double MiglioreAtteso(const ParametriAmbata& p, const std::vector<Caso>& casi,
     return MassimoAtteso(NumRuote * 5, c.casi, c.attesi / c.casi);
 }
 
-FuoriCampioneAmbata FuoriCampione(const Archivio& a, const ParametriAmbata& p, int riga,
-                                  int riferimento) {
-    FuoriCampioneAmbata f;
+std::optional<SceltaAmbata> AnalisiAmbata::Scegli(const Archivio& allora, int riferimento,
+                                                  Esito&) const {
     if (riga < 1 || riga > static_cast<int>(p.riferimenti.size())) {
-        return f;
+        return std::nullopt;
     }
-    const auto piano = PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size()));
-    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaAmbata> {
-        ParametriAmbata dentro = p;
-        dentro.fine = std::min(riferimento, p.fine);
-        const std::vector<Caso> casiDentro = RilevaCasi(allora, dentro);
-        const EsitoMigliori m = Migliori(allora, dentro, casiDentro, piano, riga);
-        if (!m.completo || m.righe.empty()) {
-            return std::nullopt;
+    ParametriAmbata dentro = p;
+    dentro.fine = std::min(riferimento, p.fine);
+    const std::vector<Caso> casiDentro = RilevaCasi(allora, dentro);
+    const EsitoMigliori m =
+        Migliori(allora, dentro, casiDentro,
+                 PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size())), riga);
+    if (!m.completo || m.righe.empty()) {
+        return std::nullopt;
+    }
+    return SceltaAmbata{m.righe.front().riferimento, m.righe.front().positivi,
+                        static_cast<int>(casiDentro.size())};
+}
+
+void AnalisiAmbata::Verifica(const Archivio& tutto, int riferimento, const SceltaAmbata& s,
+                             Esito& f) const {
+    ParametriAmbata fuori = p;
+    fuori.riferimenti[static_cast<std::size_t>(riga - 1)] = s.scelto;
+    for (const Caso& c : RilevaCasi(tutto, fuori)) {
+        if (c.estrazione > riferimento) {
+            f.casi.push_back(c);
         }
-        return SceltaAmbata{m.righe.front().riferimento, m.righe.front().positivi,
-                            static_cast<int>(casiDentro.size())};
-    };
-    auto verifica = [&](const Archivio& tutto, const SceltaAmbata& s) {
-        ParametriAmbata fuori = p;
-        fuori.riferimenti[static_cast<std::size_t>(riga - 1)] = s.scelto;
-        for (const Caso& c : RilevaCasi(tutto, fuori)) {
-            if (c.estrazione > riferimento) {
-                f.casi.push_back(c);
-            }
-        }
-        f.giocate = GiocaAmbate(tutto, fuori, f.casi, piano);
-        f.completo = f.giocate.completo;
-        f.riepilogo = RiepilogoAmbata(tutto, f.casi, fuori.colpi, f.giocate);
-        f.confronto = ConfrontaAmbata(fuori, f.casi, f.giocate);
-    };
-    VerificaDopo(f, a, riferimento, scegli, verifica);
-    return f;
+    }
+    f.giocate = GiocaAmbate(tutto, fuori, f.casi,
+                            PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size())));
+    f.completo = f.giocate.completo;
+    f.riepilogo = RiepilogoAmbata(tutto, f.casi, fuori.colpi, f.giocate);
+    f.confronto = ConfrontaAmbata(fuori, f.casi, f.giocate);
 }
 
 std::string TestoFuoriCampione(const FuoriCampioneAmbata& f, int riferimento) {

@@ -3,8 +3,8 @@
 // chosen positions, the colpo plan over the reference rows, the play of a changing ambata
 // (optionally a running sum) and the search of the best replacement reference.
 
+#include "core/analisi.h"
 #include "core/esiti.h"
-#include "core/fuori_campione.h"
 #include "core/probabilita.h"
 #include "core/tabella.h"
 
@@ -123,8 +123,20 @@ struct FuoriCampioneAmbata : EsitoFuoriCampione<SceltaAmbata> {
     std::vector<Caso> casi; ///< the cases after the reference
     GiocateAmbata giocate;  ///< their plays with the chosen reference
 };
-FuoriCampioneAmbata FuoriCampione(const Archivio& a, const ParametriAmbata& p, int riga,
-                                  int riferimento);
+/// The dynamic ambata as an analysis: at E it offers MIGLIORI's first reference for row `riga`
+/// (from 1; no offer when the configuration has no such row).
+struct AnalisiAmbata {
+    ParametriAmbata p;
+    int riga = 1;
+    using Scelta = SceltaAmbata;
+    using Esito = FuoriCampioneAmbata;
+    std::optional<SceltaAmbata> Scegli(const Archivio& allora, int riferimento, Esito&) const;
+    void Verifica(const Archivio& tutto, int riferimento, const SceltaAmbata& s, Esito& f) const;
+};
+inline FuoriCampioneAmbata FuoriCampione(const Archivio& a, const ParametriAmbata& p, int riga,
+                                         int riferimento) {
+    return FuoriCampione(AnalisiAmbata{p, riga}, a, riferimento);
+}
 /// The outcome of an out-of-sample check in words, for a message.
 std::string TestoFuoriCampione(const FuoriCampioneAmbata& f, int riferimento);
 

@@ -221,16 +221,17 @@ public:
             c.errori << QString::fromUtf8(MessaggioIncoerente) << QLatin1Char('\n');
             return CodiceErrore;
         }
-        // Out of sample: every case after the reference.
-        const bool fuori = riferimento > 0;
-        if (fuori) {
-            inizio = riferimento + 1;
+        if (riferimento > 0) {
+            const auto r = FuoriCampione(AnalisiAmboSomme{f, o, fine}, *archivio, riferimento);
+            e.Scrivi(TabellaRiepilogoSomme(r.ambo, o.versione));
+            e.ScriviAtteso(r.confronto);
+            return CodiceOk;
         }
         const auto trovati = CercaAmbi(*archivio, FiltroEffettivo(f, o.versione), inizio, fine);
         const std::vector<EsitoAmbo> esiti = GiocaAmbi(*archivio, trovati, o);
-        if (fuori || e.riepilogo) {
+        if (e.riepilogo) {
             e.Scrivi(TabellaRiepilogoSomme(RiassumiAmbo(esiti), o.versione));
-            if (fuori || e.atteso) {
+            if (e.atteso) {
                 e.ScriviAtteso(ConfrontaAmbi(trovati, esiti, o));
             }
         } else {

@@ -390,7 +390,8 @@ void FinestraAmboSomme::VerificaFuoriCampione() {
     // The check plays the version the user ran last (VERSIONE 1 before any run).
     const OpzioniGiocoAmbo o = LeggiOpzioni(static_cast<VersioneAmbo>(versione_));
     EseguiVerificaFuoriCampione(dialoghi_, this, fine, UnAnnoPrima(archivio_, fine), [&](int e) {
-        return TestoVerifica{TestoFuoriCampioneAmbo(archivio_, f, o, e, fine)};
+        const auto r = FuoriCampione(AnalisiAmboSomme{f, o, fine}, archivio_, e);
+        return TestoVerifica{TestoVerificaDopo(e, r.riepilogo, r.confronto)};
     });
 }
 

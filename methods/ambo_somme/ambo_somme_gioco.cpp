@@ -204,12 +204,14 @@ RiepilogoAmbo RiassumiAmbo(const std::vector<EsitoAmbo>& esiti) {
     return r;
 }
 
-std::string TestoFuoriCampioneAmbo(const Archivio& a, const FiltroAmbo& f,
-                                   const OpzioniGiocoAmbo& o, int riferimento, int fine) {
-    const auto casi = CercaAmbi(a, FiltroEffettivo(f, o.versione), riferimento + 1, fine);
-    const auto esiti = GiocaAmbi(a, casi, o);
-    const RiepilogoAmbo r = RiassumiAmbo(esiti);
-    return TestoVerificaDopo(riferimento, r, ConfrontaAmbi(casi, esiti, o));
+void AnalisiAmboSomme::Verifica(const Archivio& tutto, int riferimento, const RegolaFissa&,
+                                Esito& f) const {
+    const auto casi =
+        CercaAmbi(tutto, FiltroEffettivo(filtro, opzioni.versione), riferimento + 1, fine);
+    const auto esiti = GiocaAmbi(tutto, casi, opzioni);
+    f.ambo = RiassumiAmbo(esiti);
+    f.riepilogo = f.ambo;
+    f.confronto = ConfrontaAmbi(casi, esiti, opzioni);
 }
 
 } // namespace strovel

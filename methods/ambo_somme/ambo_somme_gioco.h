@@ -10,6 +10,7 @@
 // the new versions only) the two case wheels also count as one: an ambo whose numbers come out
 // one on R1 and one on R2 in the same draw wins.
 
+#include "core/analisi.h"
 #include "core/esiti.h"
 #include "core/probabilita.h"
 #include "methods/ambo_somme/ambo_somme.h"
@@ -102,9 +103,18 @@ struct RiepilogoAmbo : RiepilogoEsiti {
 };
 RiepilogoAmbo RiassumiAmbo(const std::vector<EsitoAmbo>& esiti);
 
-/// "Verifica fuori campione": every case found after `riferimento` up to `fine`, played with
-/// the numbers its own draws give, summed up beside chance, in words.
-std::string TestoFuoriCampioneAmbo(const Archivio& a, const FiltroAmbo& f,
-                                   const OpzioniGiocoAmbo& o, int riferimento, int fine);
+/// The ambo by sums as an analysis: its rule is fixed, and its check plays every case found after
+/// E up to `fine`, with the numbers its own draws give.
+struct AnalisiAmboSomme {
+    FiltroAmbo filtro;
+    OpzioniGiocoAmbo opzioni;
+    int fine = 0;
+    using Scelta = RegolaFissa;
+    struct Esito : EsitoFuoriCampione<RegolaFissa> {
+        RiepilogoAmbo ambo; ///< the summary with what each kind of hit adds up to
+    };
+    std::optional<RegolaFissa> Scegli(const Archivio&, int, Esito&) const { return RegolaFissa{}; }
+    void Verifica(const Archivio& tutto, int riferimento, const RegolaFissa&, Esito& f) const;
+};
 
 } // namespace strovel

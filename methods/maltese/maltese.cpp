@@ -80,6 +80,15 @@ RiepilogoEsiti RiassumiMaltese(const std::vector<CasoMaltese>& casi) {
     return r;
 }
 
+void AnalisiMaltese::Verifica(const Archivio& tutto, int riferimento, const RegolaFissa&,
+                              Esito& f) const {
+    ParametriMaltese dopo = p;
+    dopo.casi = p.fine - riferimento; // every case whose second draw comes after it
+    f.casi = ElaboraMaltese(tutto, dopo);
+    f.riepilogo = RiassumiMaltese(f.casi);
+    f.confronto = ConfrontaMaltese(f.casi);
+}
+
 Confronto ConfrontaMaltese(const std::vector<CasoMaltese>& casi) {
     std::vector<double> p;
     int positivi = 0;

@@ -3,6 +3,7 @@
 // a 3 x 3 square on the circle of 90 numbers, played over the following draws for a series of
 // past cases. No widgets.
 
+#include "core/analisi.h"
 #include "core/esiti.h"
 #include "core/lista_valori.h"
 #include "core/probabilita.h"
@@ -59,6 +60,18 @@ std::vector<CasoMaltese> ElaboraMaltese(const Archivio& a, const ParametriMaltes
 RiepilogoEsiti RiassumiMaltese(const std::vector<CasoMaltese>& casi);
 /// What chance gives the same plays: each case an ambata on one wheel for the colpi it played.
 Confronto ConfrontaMaltese(const std::vector<CasoMaltese>& casi);
+/// The Maltese square as an analysis: its rule is fixed, and its check plays every case whose
+/// second draw comes after E, whatever the case limit.
+struct AnalisiMaltese {
+    ParametriMaltese p;
+    using Scelta = RegolaFissa;
+    struct Esito : EsitoFuoriCampione<RegolaFissa> {
+        std::vector<CasoMaltese> casi;
+    };
+    std::optional<RegolaFissa> Scegli(const Archivio&, int, Esito&) const { return RegolaFissa{}; }
+    void Verifica(const Archivio& tutto, int riferimento, const RegolaFissa&, Esito& f) const;
+};
+
 /// The four lines of List4.
 std::vector<std::string> RigheRiepilogo(const RiepilogoEsiti& r);
 

@@ -249,4 +249,17 @@ Tabella TabellaDecimali(const std::vector<CasoCinquina>& casi) {
     return t;
 }
 
+void AnalisiCinquinaMaltese::Verifica(const Archivio& tutto, int riferimento, const RegolaFissa&,
+                                      Esito& f) const {
+    ParametriCinquinaMaltese dopo = p;
+    dopo.casi = p.fine - riferimento;
+    f.casi = ElaboraCinquinaMaltese(tutto, dopo);
+    std::erase_if(f.casi, [&](const CasoCinquina& k) { return k.posizione <= riferimento; });
+    if (terno) {
+        VerificaCinquine(tutto, dopo.ruota, dopo.colpi, 3, f.casi);
+    }
+    f.riepilogo = RiassumiCinquine(f.casi);
+    f.confronto = ConfrontaCinquine(f.casi);
+}
+
 } // namespace strovel

@@ -111,6 +111,19 @@ Confronto ConfrontaCinquine(const std::vector<CasoCinquina>& casi);
 /// The counts of the summary lines: positive, negative and in play cases.
 RiepilogoEsiti RiassumiCinquine(const std::vector<CasoCinquina>& casi);
 
+/// The Maltese cinquina as an analysis: its rule is fixed, and its check plays every cinquina
+/// made after E (verified for the terno when `terno`).
+struct AnalisiCinquinaMaltese {
+    ParametriCinquinaMaltese p;
+    bool terno = false;
+    using Scelta = RegolaFissa;
+    struct Esito : EsitoFuoriCampione<RegolaFissa> {
+        std::vector<CasoCinquina> casi;
+    };
+    std::optional<RegolaFissa> Scegli(const Archivio&, int, Esito&) const { return RegolaFissa{}; }
+    void Verifica(const Archivio& tutto, int riferimento, const RegolaFissa&, Esito& f) const;
+};
+
 inline constexpr const char* IntestazioneCinquina =
     "Pr   |N° Estr|Data Estraz  |R1 |R1|N1 |N2 |N3 |N4 |N5 |C1 |C2 |C3 |C4 |C5 |Colpo|Data Esito   "
     "|Esito";

@@ -86,13 +86,7 @@ public:
         if (!ok || !e.LeggiFuoriCampione(p.fine, riferimento)) {
             return CodiceUso;
         }
-        // Out of sample: every case after the reference, whatever the case limit.
         const bool fuori = riferimento > 0;
-        const bool riepilogo = fuori || e.riepilogo;
-        const bool atteso = fuori || e.atteso;
-        if (fuori) {
-            p.casi = p.fine - riferimento;
-        }
         if (variante > 0) {
             if (cifre < CifreMinime) {
                 e.errori() << QString::fromUtf8(MessaggioCifre) << QLatin1Char('\n');
@@ -111,15 +105,20 @@ public:
             const int ultima = a.NumEstrazioniAnalisi;
             q.ultimaDelMese = q.fine >= ultima && e.Presente(QStringLiteral("ultima-del-mese")) &&
                               ChiedereUltima(a.Data(a.IndiceModello(ultima)));
+            const bool terno = e.Presente(QStringLiteral("terno"));
+            if (fuori) {
+                const auto f = FuoriCampione(AnalisiCinquinaMaltese{q, terno}, a, riferimento);
+                ScriviRiepilogo(e, f.riepilogo);
+                e.ScriviAtteso(f.confronto);
+                return CodiceOk;
+            }
             auto cinquine = ElaboraCinquinaMaltese(a, q);
-            std::erase_if(cinquine,
-                          [&](const CasoCinquina& k) { return k.posizione <= riferimento; });
-            if (e.Presente(QStringLiteral("terno"))) {
+            if (terno) {
                 VerificaCinquine(a, q.ruota, q.colpi, 3, cinquine);
             }
-            if (riepilogo) {
+            if (e.riepilogo) {
                 ScriviRiepilogo(e, RiassumiCinquine(cinquine));
-                if (atteso) {
+                if (e.atteso) {
                     e.ScriviAtteso(ConfrontaCinquine(cinquine));
                 }
             } else if (e.Presente(QStringLiteral("decimali"))) {
@@ -129,10 +128,16 @@ public:
             }
             return CodiceOk;
         }
+        if (fuori) {
+            const auto f = FuoriCampione(AnalisiMaltese{p}, a, riferimento);
+            ScriviRiepilogo(e, f.riepilogo);
+            e.ScriviAtteso(f.confronto);
+            return CodiceOk;
+        }
         const auto casi = ElaboraMaltese(a, p);
-        if (riepilogo) {
+        if (e.riepilogo) {
             ScriviRiepilogo(e, RiassumiMaltese(casi));
-            if (atteso) {
+            if (e.atteso) {
                 e.ScriviAtteso(ConfrontaMaltese(casi));
             }
             return CodiceOk;

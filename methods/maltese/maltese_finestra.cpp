@@ -354,13 +354,11 @@ void FinestraQuadratoMaltese::VisualizzaDecimali() {
 }
 
 void FinestraQuadratoMaltese::VerificaFuoriCampione() {
-    ParametriMaltese p = LeggiParametri();
+    const ParametriMaltese p = LeggiParametri();
     EseguiVerificaFuoriCampione(
         dialoghi_, this, p.fine - 1, UnAnnoPrima(archivio_, p.fine), [&](int riferimento) {
-            p.casi = p.fine - riferimento; // every case whose second draw comes after it
-            const auto casi = ElaboraMaltese(archivio_, p);
-            return TestoVerifica{
-                TestoVerificaDopo(riferimento, RiassumiMaltese(casi), ConfrontaMaltese(casi))};
+            const auto f = FuoriCampione(AnalisiMaltese{p}, archivio_, riferimento);
+            return TestoVerifica{TestoVerificaDopo(riferimento, f.riepilogo, f.confronto)};
         });
 }
 

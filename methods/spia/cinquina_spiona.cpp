@@ -264,41 +264,38 @@ CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const Esi
     return c;
 }
 
-FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinquina& p,
-                                        int riferimento) {
-    FuoriCampioneCinquina f;
-    auto scegli = [&](const Archivio& allora) -> std::optional<SceltaCinquina> {
-        ParametriCinquina dentro = p;
-        dentro.fine = riferimento;
-        const EsitoCinquina e = ElaboraCinquina(allora, dentro);
-        if (e.casi.empty()) {
-            return std::nullopt;
+std::optional<SceltaCinquina> AnalisiCinquina::Scegli(const Archivio& allora, int riferimento,
+                                                      Esito&) const {
+    ParametriCinquina dentro = p;
+    dentro.fine = riferimento;
+    const EsitoCinquina e = ElaboraCinquina(allora, dentro);
+    if (e.casi.empty()) {
+        return std::nullopt;
+    }
+    SceltaCinquina s;
+    for (int n = 1; n <= 90; ++n) {
+        if (e.presenze[static_cast<std::size_t>(n)] > s.presenze || s.numero == 0) {
+            s.numero = n;
+            s.presenze = e.presenze[static_cast<std::size_t>(n)];
         }
-        SceltaCinquina s;
-        for (int n = 1; n <= 90; ++n) {
-            if (e.presenze[static_cast<std::size_t>(n)] > s.presenze || s.numero == 0) {
-                s.numero = n;
-                s.presenze = e.presenze[static_cast<std::size_t>(n)];
-            }
-        }
-        return s;
-    };
-    auto verifica = [&](const Archivio& tutto, const SceltaCinquina& s) {
-        const int numero = s.numero;
-        Gioca(
-            tutto, riferimento, p.colpi, tutto.TotEstrazioni, p.gioco,
-            [numero](int) -> std::optional<int> { return numero; }, f.giocata);
-        f.colpiGiocati = std::clamp(tutto.TotEstrazioni - riferimento, 0, p.colpi);
-        const bool uscito = f.giocata.colpo != 0;
-        f.riepilogo = Riassumi({uscito                     ? Classe::Positivo
-                                : f.colpiGiocati < p.colpi ? Classe::InGioco
-                                                           : Classe::Negativo});
-        const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
-        f.confronto = ConfrontaConIlCaso({ProbabilitaGioco(1, 1, ruote, f.colpiGiocati)},
-                                         f.riepilogo.positivi);
-    };
-    VerificaDopo(f, a, riferimento, scegli, verifica);
-    return f;
+    }
+    return s;
+}
+
+void AnalisiCinquina::Verifica(const Archivio& tutto, int riferimento, const SceltaCinquina& s,
+                               Esito& f) const {
+    const int numero = s.numero;
+    Gioca(
+        tutto, riferimento, p.colpi, tutto.TotEstrazioni, p.gioco,
+        [numero](int) -> std::optional<int> { return numero; }, f.giocata);
+    f.colpiGiocati = std::clamp(tutto.TotEstrazioni - riferimento, 0, p.colpi);
+    const bool uscito = f.giocata.colpo != 0;
+    f.riepilogo = Riassumi({uscito                     ? Classe::Positivo
+                            : f.colpiGiocati < p.colpi ? Classe::InGioco
+                                                       : Classe::Negativo});
+    const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
+    f.confronto =
+        ConfrontaConIlCaso({ProbabilitaGioco(1, 1, ruote, f.colpiGiocati)}, f.riepilogo.positivi);
 }
 
 std::string TestoFuoriCampioneSpia(const FuoriCampioneCinquina& f, int riferimento) {

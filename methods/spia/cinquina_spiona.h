@@ -3,8 +3,8 @@
 // the past draws where two or more of them came out again together on a detection wheel are
 // the cases; the numbers that came out in the draws after the cases are counted and ranked.
 
+#include "core/analisi.h"
 #include "core/esiti.h"
-#include "core/fuori_campione.h"
 #include "core/probabilita.h"
 #include "core/tabella.h"
 
@@ -97,8 +97,18 @@ struct FuoriCampioneCinquina : EsitoFuoriCampione<SceltaCinquina> {
     Giocata giocata;
     int colpiGiocati = 0;
 };
-FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinquina& p,
-                                        int riferimento);
+/// The spy quintet as an analysis: at E it offers the first number of its ranking.
+struct AnalisiCinquina {
+    ParametriCinquina p;
+    using Scelta = SceltaCinquina;
+    using Esito = FuoriCampioneCinquina;
+    std::optional<SceltaCinquina> Scegli(const Archivio& allora, int riferimento, Esito&) const;
+    void Verifica(const Archivio& tutto, int riferimento, const SceltaCinquina& s, Esito& f) const;
+};
+inline FuoriCampioneCinquina FuoriCampioneSpia(const Archivio& a, const ParametriCinquina& p,
+                                               int riferimento) {
+    return FuoriCampione(AnalisiCinquina{p}, a, riferimento);
+}
 
 /// The out-of-sample outcome in words, for a message.
 std::string TestoFuoriCampioneSpia(const FuoriCampioneCinquina& f, int riferimento);
