@@ -4,7 +4,6 @@
 #include "core/ruote.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
-#include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -39,21 +38,14 @@ int Voce(int n) {
 } // namespace
 
 FinestraAmbiCicli::FinestraAmbiCicli(const ServiziFinestra& servizi, QWidget* padre)
-    : QWidget(padre), archivio_(*servizi.archivio), sessione_(*servizi.archivio),
-      dialoghi_(*servizi.dialoghi), pb1_(servizi.pb1) {
-    setObjectName(QStringLiteral("CicliAMbi"));
-    setWindowTitle(QStringLiteral("Gli ambi nei cicli"));
+    : FinestraAnalisi(servizi, "CicliAMbi", QStringLiteral("Gli ambi nei cicli"), padre),
+      sessione_(*servizi.archivio), pb1_(servizi.pb1) {
     schede_ = new QTabWidget(this);
     schede_->setObjectName(QStringLiteral("SchedeRisultati"));
     schede_->setUsesScrollButtons(true);
     schede_->addTab(CreaSchedaAmbi(), QStringLiteral("Ambi nei cicli"));
     schede_->addTab(CreaSchedaVerifica(), QStringLiteral("Verifica ambi"));
-    auto* divisore = new DivisorePannelli(CreaControlli(), schede_, this);
-    divisore->setObjectName(QStringLiteral("DivisoreAmbiCicli"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(divisore);
-    resize(1280, 820);
+    Componi(CreaControlli(), schede_, "DivisoreAmbiCicli", {1280, 820});
 }
 
 GrigliaSelezione* FinestraAmbiCicli::CreaNumeri(QWidget* padre, const char* nome) {

@@ -5,10 +5,9 @@
 
 #include "core/progresso.h"
 #include "cycles/ambi/ambi_cicli_sessione.h"
-#include "ui/servizi.h"
+#include "ui/finestra_analisi.h"
 
 #include <QPointer>
-#include <QWidget>
 
 class QCheckBox;
 class QComboBox;
@@ -23,12 +22,10 @@ class GrigliaTabella;
 
 class FinestraGrafico;
 
-class Archivio;
-class Dialoghi;
 class GrigliaSelezione;
 class SelettoreIntervallo;
 
-class FinestraAmbiCicli : public QWidget {
+class FinestraAmbiCicli : public FinestraAnalisi {
     Q_OBJECT
 public:
     explicit FinestraAmbiCicli(const ServiziFinestra& servizi, QWidget* padre = nullptr);
@@ -38,7 +35,7 @@ public:
     void Gruppi(int membri);
     /// "Verifica fuori campione": the ambo with most cycles at an earlier reference, verified
     /// on the cycles after it.
-    void VerificaFuoriCampione();
+    void VerificaFuoriCampione() override;
     void Formazioni();
     void EvidenziaUltimeNegative();
     void Elimina();
@@ -67,9 +64,7 @@ private:
     bool Elaborato();
     void MostraAmbi();
 
-    const Archivio& archivio_;
     SessioneAmbiCicli sessione_;
-    Dialoghi& dialoghi_;
     Progresso pb1_;
     QPointer<FinestraGrafico> grafico_;
 

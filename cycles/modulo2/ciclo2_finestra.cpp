@@ -6,7 +6,6 @@
 #include "cycles/strovel/strovel_statistiche.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
-#include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -48,18 +47,11 @@ QSplitter* Affianca(QWidget* padre, std::initializer_list<QWidget*> parti,
 } // namespace
 
 FinestraCiclo2::FinestraCiclo2(const ServiziFinestra& servizi, QWidget* padre)
-    : QWidget(padre), archivio_(*servizi.archivio), sessione_(*servizi.archivio),
-      dialoghi_(*servizi.dialoghi), pb1_(servizi.pb1) {
-    setObjectName(QStringLiteral("Ciclo2"));
-    setWindowTitle(QStringLiteral("Strovel: Modulo 2"));
+    : FinestraAnalisi(servizi, "Ciclo2", QStringLiteral("Strovel: Modulo 2"), padre),
+      sessione_(*servizi.archivio), pb1_(servizi.pb1) {
     QTabWidget* risultati = CreaRisultati();
     risultati->setUsesScrollButtons(true);
-    auto* divisore = new DivisorePannelli(CreaControlli(), risultati, this);
-    divisore->setObjectName(QStringLiteral("DivisoreCiclo2"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(divisore);
-    resize(1280, 820);
+    Componi(CreaControlli(), risultati, "DivisoreCiclo2", {1280, 820});
 }
 
 QWidget* FinestraCiclo2::CreaControlli() {
@@ -141,12 +133,11 @@ QWidget* FinestraCiclo2::CreaControlli() {
     chAmbi_->setObjectName(QStringLiteral("ChAmbi"));
     chQuartina_->setObjectName(QStringLiteral("ChQuartina"));
     c->addLayout(scelte, 3, 0, 1, 2);
-    auto* fuori =
-        CreaPulsante(comandi, "CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
-                     QStringLiteral("Il numero con più cicli a una estrazione passata, "
-                                    "verificato nei cicli dopo di essa"));
-    connect(fuori, &QPushButton::clicked, this, &FinestraCiclo2::VerificaFuoriCampione);
-    c->addWidget(fuori, 4, 0, 1, 2);
+    c->addWidget(
+        CreaPulsanteFuoriCampione(comandi, QStringLiteral("Il numero con più cicli a una "
+                                                          "estrazione passata, verificato nei "
+                                                          "cicli dopo di essa")),
+        4, 0, 1, 2);
     // The help pages, in two rows so that the panel stays narrow.
     c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 270}, {"CmDHelp2", 280}, {"CmDHelp3", 290}}),
                  5, 0, 1, 2);

@@ -4,10 +4,9 @@
 
 #include "core/progresso.h"
 #include "cycles/modulo2/ciclo2_sessione.h"
-#include "ui/servizi.h"
+#include "ui/finestra_analisi.h"
 
 #include <QPointer>
-#include <QWidget>
 
 class QCheckBox;
 class QComboBox;
@@ -23,12 +22,10 @@ class GrigliaTabella;
 
 class FinestraGrafico;
 
-class Archivio;
-class Dialoghi;
 class GrigliaSelezione;
 class SelettoreIntervallo;
 
-class FinestraCiclo2 : public QWidget {
+class FinestraCiclo2 : public FinestraAnalisi {
     Q_OBJECT
 public:
     explicit FinestraCiclo2(const ServiziFinestra& servizi, QWidget* padre = nullptr);
@@ -50,7 +47,7 @@ public:
     void Verifica1();
     /// "Verifica fuori campione": the number with most cycles at an earlier reference,
     /// verified on the cycles after it.
-    void VerificaFuoriCampione();
+    void VerificaFuoriCampione() override;
     void Verifica2();
     void EliminaQuartina();
     void UltimePresenze();
@@ -86,9 +83,7 @@ private:
     int Riferimento() const;
     void MostraInterna(GrigliaTabella* griglia);
 
-    const Archivio& archivio_;
     SessioneCiclo2 sessione_;
-    Dialoghi& dialoghi_;
     Progresso pb1_;
     QPointer<FinestraGrafico> grafico_;
     int ambataScelta_ = 0;

@@ -338,11 +338,9 @@ void FinestraCiclo2::Ritardi() {
 
 void FinestraCiclo2::VerificaFuoriCampione() {
     const ParametriCiclo2 p = LeggiParametri();
-    EseguiVerificaFuoriCampione(
-        dialoghi_, this, p.riferimento, UnAnnoPrima(archivio_, p.riferimento), [&](int e) {
-            return TestoVerifica{
-                TestoFuoriCampione(strovel::VerificaFuoriCampione(archivio_, p, e), e)};
-        });
+    FuoriCampioneDi(p.riferimento, AnalisiCiclo2{p}, [](const FuoriCampioneCiclo2& f, int e) {
+        return TestoVerifica{TestoFuoriCampione(f, e)};
+    });
 }
 
 FinestraGrafico* FinestraCiclo2::GraficoPresenze() {

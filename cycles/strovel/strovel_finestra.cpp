@@ -5,7 +5,6 @@
 #include "cycles/strovel/strovel_tabelle.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
-#include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -33,10 +32,8 @@
 namespace strovel {
 
 FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
-    : QWidget(padre), archivio_(*servizi.archivio), sessione_(*servizi.archivio),
-      dialoghi_(*servizi.dialoghi), cartella_(servizi.cartellaProgramma), pb1_(servizi.pb1) {
-    setObjectName(QStringLiteral("Strovel"));
-    setWindowTitle(QStringLiteral("Strovel"));
+    : FinestraAnalisi(servizi, "Strovel", QStringLiteral("Strovel"), padre),
+      sessione_(*servizi.archivio), cartella_(servizi.cartellaProgramma), pb1_(servizi.pb1) {
 
     auto* sinistra = new QWidget(this);
     auto* colonna = new QVBoxLayout(sinistra);
@@ -50,13 +47,8 @@ FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
     // shrink with the window instead of scrolling sideways as a whole.
     QTabWidget* risultati = CreaRisultati();
     risultati->setUsesScrollButtons(true);
-    auto* divisore = new DivisorePannelli(sinistra, risultati, this);
-    divisore->setObjectName(QStringLiteral("DivisoreStrovel"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(divisore);
+    Componi(sinistra, risultati, "DivisoreStrovel", {1280, 820});
     DipingiCiclo(durata_->currentText().toInt(), considera_->currentText().toInt());
-    resize(1280, 820);
 }
 
 QWidget* FinestraStrovel::CreaParametri() {

@@ -6,9 +6,7 @@
 #include "cycles/strovel/strovel_sessione.h"
 #include "cycles/strovel/strovel_statistiche.h"
 #include "storage/caricamento.h"
-#include "ui/servizi.h"
-
-#include <QWidget>
+#include "ui/finestra_analisi.h"
 
 #include <array>
 #include <optional>
@@ -27,12 +25,10 @@ namespace strovel {
 
 class GrigliaTabella;
 
-class Archivio;
-class Dialoghi;
 class GrigliaSelezione;
 class SelettoreIntervallo;
 
-class FinestraStrovel : public QWidget {
+class FinestraStrovel : public FinestraAnalisi {
     Q_OBJECT
 public:
     explicit FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre = nullptr);
@@ -60,7 +56,7 @@ public:
     void FiltraAmbate_();
     /// "Verifica fuori campione": the list's first formula at an earlier reference, verified
     /// on the cycles after it.
-    void VerificaFuoriCampione();
+    void VerificaFuoriCampione() override;
     void SalvaPreset(int numero);
     void CaricaPreset(int numero);
     /// A click on row `riga` of the cycle list.
@@ -90,9 +86,7 @@ private:
     int CoppiaSelezionata();
     void Avviso(const QString& testo);
 
-    const Archivio& archivio_;
     SessioneStrovel sessione_;
-    Dialoghi& dialoghi_;
     QString cartella_;
     Progresso pb1_;
 

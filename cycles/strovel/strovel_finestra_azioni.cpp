@@ -374,11 +374,10 @@ void FinestraStrovel::VerificaFuoriCampione() {
     const ParametriStrovel p = LeggiParametri();
     // The mode of the last run: ELABORA, or every operation.
     const bool tutte = sessione_.Eseguito() && sessione_.Esito().tutteOperazioni;
-    EseguiVerificaFuoriCampione(dialoghi_, this, p.riferimento,
-                                UnAnnoPrima(archivio_, p.riferimento), [&](int e) {
-                                    return TestoVerifica{TestoFuoriCampioneStrovel(
-                                        strovel::VerificaFuoriCampione(archivio_, p, tutte, e), e)};
-                                });
+    FuoriCampioneDi(p.riferimento, AnalisiStrovel{p, tutte},
+                    [](const FuoriCampioneStrovel& f, int e) {
+                        return TestoVerifica{TestoFuoriCampioneStrovel(f, e)};
+                    });
 }
 
 } // namespace strovel

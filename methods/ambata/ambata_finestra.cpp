@@ -4,7 +4,6 @@
 #include "core/intervallo.h"
 #include "core/ruote.h"
 #include "ui/dialoghi.h"
-#include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -27,13 +26,9 @@
 
 namespace strovel {
 
-namespace {} // namespace
-
 FinestraAmbataDinamica::FinestraAmbataDinamica(const ServiziFinestra& servizi, QWidget* padre)
-    : QWidget(padre), archivio_(*servizi.archivio), impostazioni_(servizi.impostazioni),
-      dialoghi_(*servizi.dialoghi) {
-    setObjectName(QStringLiteral("MetodoAmbata"));
-    setWindowTitle(QStringLiteral("L'ambata dinamica"));
+    : FinestraAnalisi(servizi, "MetodoAmbata", QStringLiteral("L'ambata dinamica"), padre),
+      impostazioni_(servizi.impostazioni) {
 
     auto* sinistra = new QWidget(this);
     auto* colonna = new QVBoxLayout(sinistra);
@@ -62,11 +57,9 @@ FinestraAmbataDinamica::FinestraAmbataDinamica(const ServiziFinestra& servizi, Q
         g->setContentsMargins(0, 0, 0, 0);
         g->addWidget(new QLabel(QStringLiteral("Riepilogo"), sotto), 0, 0);
         g->addWidget(fgStat2_, 1, 0);
-        lblCaso_ = new QLabel(sotto);
-        lblCaso_->setObjectName(QStringLiteral("LblCaso"));
-        lblCaso_->setWordWrap(true);
-        lblCaso_->setToolTip(
-            QStringLiteral("I positivi che darebbe il caso con le stesse giocate"));
+        lblCaso_ =
+            CreaNotaCaso(sotto, QStringLiteral("LblCaso"),
+                         QStringLiteral("I positivi che darebbe il caso con le stesse giocate"));
         g->addWidget(lblCaso_, 2, 0);
         g->addWidget(new QLabel(QStringLiteral("Piano dei colpi"), sotto), 0, 1);
         g->addWidget(fgRif_, 1, 1);
@@ -85,11 +78,7 @@ FinestraAmbataDinamica::FinestraAmbataDinamica(const ServiziFinestra& servizi, Q
     }
     schede_->addTab(CreaDatabase(), QStringLiteral("Database"));
 
-    auto* divisore = new DivisorePannelli(sinistra, schede_, this);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(divisore);
-    resize(1280, 800);
+    Componi(sinistra, schede_, nullptr, {1280, 800});
 }
 
 FinestraAmbataDinamica::~FinestraAmbataDinamica() = default;
@@ -333,12 +322,11 @@ void FinestraAmbataDinamica::VerificaFuoriCampione() {
         return;
     }
     const ParametriAmbata p = LeggiStato().parametri;
-    EseguiVerificaFuoriCampione(
-        dialoghi_, this, p.fine, UnAnnoPrima(archivio_, p.fine), [&](int riferimento) {
-            const FuoriCampioneAmbata f = FuoriCampione(archivio_, p, riga + 1, riferimento);
-            return f.completo ? TestoVerifica{TestoFuoriCampione(f, riferimento)}
-                              : TestoVerifica{MessaggioConfigurazione, false};
-        });
+    FuoriCampioneDi(p.fine, AnalisiAmbata{p, riga + 1},
+                    [](const FuoriCampioneAmbata& f, int riferimento) {
+                        return f.completo ? TestoVerifica{TestoFuoriCampione(f, riferimento)}
+                                          : TestoVerifica{MessaggioConfigurazione, false};
+                    });
 }
 
 void FinestraAmbataDinamica::VisualizzaEvoluzione() {

@@ -4,9 +4,7 @@
 
 #include "methods/ambata/ambata_configurazione.h"
 #include "methods/ambata/ambata_dinamica.h"
-#include "ui/servizi.h"
-
-#include <QWidget>
+#include "ui/finestra_analisi.h"
 
 #include <vector>
 
@@ -21,14 +19,12 @@ namespace strovel {
 
 class GrigliaTabella;
 
-class Archivio;
 class DatabaseImpostazioni;
-class Dialoghi;
 class GrigliaSelezione;
 class SelettoreIntervallo;
 struct SelezioniMetodo;
 
-class FinestraAmbataDinamica : public QWidget {
+class FinestraAmbataDinamica : public FinestraAnalisi {
     Q_OBJECT
 public:
     explicit FinestraAmbataDinamica(const ServiziFinestra& servizi, QWidget* padre = nullptr);
@@ -41,7 +37,7 @@ public:
     void MiglioriRiferimenti();
     /// "Verifica fuori campione": MIGLIORI on the chosen row as of an earlier draw the user
     /// picks (a year back proposed), its choice verified on the cases after it.
-    void VerificaFuoriCampione();
+    void VerificaFuoriCampione() override;
     void VisualizzaEvoluzione();
     void ImpostaMatrice(int righe);
     void Salva();
@@ -63,9 +59,7 @@ private:
     void ImpostaStato(const StatoAmbata& s);
     void Avviso(const QString& testo, bool informazione = true);
 
-    const Archivio& archivio_;
     DatabaseImpostazioni* impostazioni_;
-    Dialoghi& dialoghi_;
 
     std::vector<Caso> casi_;
     std::vector<int> piano_;

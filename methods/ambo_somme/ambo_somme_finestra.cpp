@@ -6,7 +6,6 @@
 #include "methods/ambo_somme/ambo_somme_gioco.h"
 #include "methods/ambo_somme/ambo_somme_tabelle.h"
 #include "ui/dialoghi.h"
-#include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -108,9 +107,7 @@ QCheckBox* FinestraAmboSomme::Casella(QWidget* padre, const char* nome, const ch
 }
 
 FinestraAmboSomme::FinestraAmboSomme(const ServiziFinestra& servizi, QWidget* padre)
-    : QWidget(padre), archivio_(*servizi.archivio), dialoghi_(*servizi.dialoghi) {
-    setObjectName(QStringLiteral("AmboOltreFrm"));
-    setWindowTitle(QStringLiteral("Il metodo di Valdimo"));
+    : FinestraAnalisi(servizi, "AmboOltreFrm", QStringLiteral("Il metodo di Valdimo"), padre) {
 
     auto* sinistra = new QWidget(this);
     auto* colonna = new QVBoxLayout(sinistra);
@@ -140,11 +137,8 @@ FinestraAmboSomme::FinestraAmboSomme(const ServiziFinestra& servizi, QWidget* pa
          {"Command11", QStringLiteral("VER 2 old"),
           QStringLiteral("Quartina A1-A2-B1-B2, senza BA-VE Adiacenti e Ambi su ruota"),
           [this] { Esegui(VersioneAmbo::Ver2Old); }}});
-    auto* fuori = CreaPulsante(
-        risultati, "CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
-        QStringLiteral("L'ultima versione eseguita sui soli casi dopo una estrazione"));
-    connect(fuori, &QPushButton::clicked, this, &FinestraAmboSomme::VerificaFuoriCampione);
-    comandi->addWidget(fuori);
+    comandi->addWidget(CreaPulsanteFuoriCampione(
+        risultati, QStringLiteral("L'ultima versione eseguita sui soli casi dopo una estrazione")));
     comandi->addLayout(PulsantiAiuto(risultati, {{"Command31", 470}}));
     vr->addLayout(comandi);
     auto* destra = new QSplitter(Qt::Vertical, risultati);
@@ -155,9 +149,8 @@ FinestraAmboSomme::FinestraAmboSomme(const ServiziFinestra& servizi, QWidget* pa
     auto* vRiepilogo = new QVBoxLayout(riepilogo);
     vRiepilogo->setContentsMargins(0, 0, 0, 0);
     fgX_ = CreaGrigliaRisultati(riepilogo, QStringLiteral("FgX"), IntestazioneRiepilogoSomme);
-    lblCaso_ = new QLabel(riepilogo);
-    lblCaso_->setObjectName(QStringLiteral("LblCaso"));
-    lblCaso_->setToolTip(QStringLiteral("I positivi che darebbe il caso con le stesse giocate"));
+    lblCaso_ = CreaNotaCaso(riepilogo, QStringLiteral("LblCaso"),
+                            QStringLiteral("I positivi che darebbe il caso con le stesse giocate"));
     vRiepilogo->addWidget(fgX_, 1);
     vRiepilogo->addWidget(lblCaso_);
     destra->addWidget(fg1_);
@@ -168,12 +161,7 @@ FinestraAmboSomme::FinestraAmboSomme(const ServiziFinestra& servizi, QWidget* pa
     destra->setStretchFactor(0, 1);
     destra->setStretchFactor(1, 0);
 
-    auto* divisore = new DivisorePannelli(sinistra, risultati, this);
-    divisore->setObjectName(QStringLiteral("DivisoreAmbo"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(divisore);
-    resize(1200, 760);
+    Componi(sinistra, risultati, "DivisoreAmbo", {1200, 760});
 }
 
 QWidget* FinestraAmboSomme::CreaRicerca(QWidget* padre) {
@@ -389,8 +377,7 @@ void FinestraAmboSomme::VerificaFuoriCampione() {
     const int fine = selettore_->Fine();
     // The check plays the version the user ran last (VERSIONE 1 before any run).
     const OpzioniGiocoAmbo o = LeggiOpzioni(static_cast<VersioneAmbo>(versione_));
-    EseguiVerificaFuoriCampione(dialoghi_, this, fine, UnAnnoPrima(archivio_, fine), [&](int e) {
-        const auto r = FuoriCampione(AnalisiAmboSomme{f, o, fine}, archivio_, e);
+    FuoriCampioneDi(fine, AnalisiAmboSomme{f, o, fine}, [](const auto& r, int e) {
         return TestoVerifica{TestoVerificaDopo(e, r.riepilogo, r.confronto)};
     });
 }

@@ -4,9 +4,7 @@
 // and the summary FgX. The computing is in ambo_somme*.h.
 
 #include "core/tabella.h"
-#include "ui/servizi.h"
-
-#include <QWidget>
+#include "ui/finestra_analisi.h"
 
 #include <array>
 
@@ -19,15 +17,13 @@ namespace strovel {
 
 class GrigliaTabella;
 
-class Archivio;
-class Dialoghi;
 class GrigliaSelezione;
 class SelettoreIntervallo;
 struct FiltroAmbo;
 struct OpzioniGiocoAmbo;
 enum class VersioneAmbo;
 
-class FinestraAmboSomme : public QWidget {
+class FinestraAmboSomme : public FinestraAnalisi {
     Q_OBJECT
 public:
     explicit FinestraAmboSomme(const ServiziFinestra& servizi, QWidget* padre = nullptr);
@@ -37,7 +33,7 @@ public:
 
     /// "Verifica fuori campione": the version run last on the cases after a draw the user picks
     /// (a year back proposed), in a message with what chance gives.
-    void VerificaFuoriCampione();
+    void VerificaFuoriCampione() override;
 
     FiltroAmbo LeggiFiltro() const;
     OpzioniGiocoAmbo LeggiOpzioni(VersioneAmbo versione) const;
@@ -48,8 +44,6 @@ private:
     QWidget* CreaOpzioni(QWidget* padre);
     QCheckBox* Casella(QWidget* padre, const char* nome, const char* testo, bool spuntata = false);
 
-    const Archivio& archivio_;
-    Dialoghi& dialoghi_;
     int versione_ = 0; ///< the VersioneAmbo run last
 
     SelettoreIntervallo* selettore_ = nullptr;

@@ -60,13 +60,8 @@ QListWidget* CreaRiepilogo(QWidget* padre, const char* nome) {
     return l;
 }
 
-QLabel* CreaCaso(QWidget* padre, const QString& nome) {
-    auto* l = new QLabel(padre);
-    l->setObjectName(nome);
-    l->setWordWrap(true);
-    l->setToolTip(QStringLiteral("I positivi che darebbe il caso con le stesse giocate"));
-    return l;
-}
+const QString SuggerimentoCaso =
+    QStringLiteral("I positivi che darebbe il caso con le stesse giocate");
 
 QString Testo(const Confronto& c) {
     return c.casi > 0 ? QString::fromStdString(TestoConfronto(c)) : QString();
@@ -82,9 +77,8 @@ void Riempi(QListWidget* lista, const RiepilogoEsiti& r) {
 } // namespace
 
 FinestraQuadratoMaltese::FinestraQuadratoMaltese(const ServiziFinestra& servizi, QWidget* padre)
-    : QWidget(padre), archivio_(*servizi.archivio), dialoghi_(*servizi.dialoghi) {
-    setObjectName(QStringLiteral("Metodi_QuadratoMaltese"));
-    setWindowTitle(QStringLiteral("Il quadrato Maltese"));
+    : FinestraAnalisi(servizi, "Metodi_QuadratoMaltese", QStringLiteral("Il quadrato Maltese"),
+                      padre) {
 
     // The parameters every tab reads, above the tabs.
     auto* parametri = new QGroupBox(QStringLiteral("Parametri"), this);
@@ -149,11 +143,8 @@ QWidget* FinestraQuadratoMaltese::CreaPrimaScheda(QWidget* padre) {
     auto* elabora = CreaPulsante(sinistra, "Command1", QStringLiteral("ELABORA"));
     connect(elabora, &QPushButton::clicked, this, &FinestraQuadratoMaltese::Elabora);
     v->addWidget(elabora);
-    auto* fuori =
-        CreaPulsante(sinistra, "CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
-                     QStringLiteral("I casi dopo una estrazione passata"));
-    connect(fuori, &QPushButton::clicked, this, &FinestraQuadratoMaltese::VerificaFuoriCampione);
-    v->addWidget(fuori);
+    v->addWidget(
+        CreaPulsanteFuoriCampione(sinistra, QStringLiteral("I casi dopo una estrazione passata")));
 
     auto* legenda = new QGroupBox(QStringLiteral("Disposizione estratti"), sinistra);
     auto* vl = new QVBoxLayout(legenda);
@@ -174,7 +165,7 @@ QWidget* FinestraQuadratoMaltese::CreaPrimaScheda(QWidget* padre) {
     v->addWidget(fgX_);
     list4_ = CreaRiepilogo(sinistra, "List4");
     v->addWidget(list4_);
-    lblCaso_ = CreaCaso(sinistra, QStringLiteral("LblCaso"));
+    lblCaso_ = CreaNotaCaso(sinistra, QStringLiteral("LblCaso"), SuggerimentoCaso);
     v->addWidget(lblCaso_);
     v->addStretch(1);
 
@@ -248,7 +239,7 @@ QWidget* FinestraQuadratoMaltese::CreaSchedaCinquina(QWidget* padre, int s) {
         riepilogo, QStringLiteral("ListCinquina%1").arg(s + 1).toLatin1().constData());
     scheda.decimali = CreaGrigliaRisultati(sotto, QStringLiteral("FgDecimali%1").arg(s + 1),
                                            IntestazioneDecimali);
-    scheda.caso = CreaCaso(riepilogo, QStringLiteral("LblCaso%1").arg(s + 1));
+    scheda.caso = CreaNotaCaso(riepilogo, QStringLiteral("LblCaso%1").arg(s + 1), SuggerimentoCaso);
     vr->addWidget(scheda.riepilogo);
     vr->addWidget(scheda.caso);
     vr->addStretch(1);
@@ -355,11 +346,11 @@ void FinestraQuadratoMaltese::VisualizzaDecimali() {
 
 void FinestraQuadratoMaltese::VerificaFuoriCampione() {
     const ParametriMaltese p = LeggiParametri();
-    EseguiVerificaFuoriCampione(
-        dialoghi_, this, p.fine - 1, UnAnnoPrima(archivio_, p.fine), [&](int riferimento) {
-            const auto f = FuoriCampione(AnalisiMaltese{p}, archivio_, riferimento);
-            return TestoVerifica{TestoVerificaDopo(riferimento, f.riepilogo, f.confronto)};
-        });
+    FuoriCampioneDi(p.fine - 1, UnAnnoPrima(archivio_, p.fine), AnalisiMaltese{p},
+                    [](const auto& f, int riferimento) {
+                        return TestoVerifica{
+                            TestoVerificaDopo(riferimento, f.riepilogo, f.confronto)};
+                    });
 }
 
 } // namespace strovel

@@ -7,9 +7,7 @@
 #include "core/tabella.h"
 #include "methods/maltese/maltese.h"
 #include "methods/maltese/maltese_cinquina.h"
-#include "ui/servizi.h"
-
-#include <QWidget>
+#include "ui/finestra_analisi.h"
 
 #include <array>
 #include <vector>
@@ -25,11 +23,9 @@ namespace strovel {
 
 class GrigliaTabella;
 
-class Archivio;
-class Dialoghi;
 class SelettoreIntervallo;
 
-class FinestraQuadratoMaltese : public QWidget {
+class FinestraQuadratoMaltese : public FinestraAnalisi {
     Q_OBJECT
 public:
     explicit FinestraQuadratoMaltese(const ServiziFinestra& servizi, QWidget* padre = nullptr);
@@ -38,7 +34,7 @@ public:
     void Elabora();
     /// "Verifica fuori campione": the first tab's cases after a draw the user picks (a year back
     /// proposed), in a message with what chance gives.
-    void VerificaFuoriCampione();
+    void VerificaFuoriCampione() override;
     /// A click on a case row: its square in FgX.
     void MostraQuadrato(int riga);
     /// "ELABORA" of cinquina tab `scheda` (0..2): the cases at the months' last draws, their
@@ -71,8 +67,6 @@ private:
     QWidget* CreaSchedaCinquina(QWidget* padre, int scheda);
     void MostraCinquine(int scheda);
 
-    const Archivio& archivio_;
-    Dialoghi& dialoghi_;
     std::vector<CasoMaltese> casi_;
 
     SelettoreIntervallo* selettore_ = nullptr;

@@ -3,7 +3,6 @@
 #include "core/archivio.h"
 #include "core/intervallo.h"
 #include "ui/dialoghi.h"
-#include "ui/divisore_pannelli.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -22,9 +21,7 @@
 namespace strovel {
 
 FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, QWidget* padre)
-    : QWidget(padre), archivio_(*servizi.archivio), dialoghi_(*servizi.dialoghi) {
-    setObjectName(QStringLiteral("TerzineSpione"));
-    setWindowTitle(QStringLiteral("La cinquina spiona"));
+    : FinestraAnalisi(servizi, "TerzineSpione", QStringLiteral("La cinquina spiona"), padre) {
 
     auto* sinistra = new QWidget(this);
     auto* colonna = new QVBoxLayout(sinistra);
@@ -63,18 +60,15 @@ FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, Q
     c->addWidget(compagni, 0, 1);
     c->addWidget(new QLabel(QStringLiteral("Arco dei casi:"), comandi), 1, 0);
     c->addWidget(label3_, 1, 1);
-    lblAtteso_ = new QLabel(comandi);
-    lblAtteso_->setObjectName(QStringLiteral("LblAtteso"));
-    lblAtteso_->setWordWrap(true);
-    lblAtteso_->setToolTip(QStringLiteral("Il CC che darebbe il caso: in media e per il migliore "
-                                          "di 90 numeri"));
+    lblAtteso_ = CreaNotaCaso(comandi, QStringLiteral("LblAtteso"),
+                              QStringLiteral("Il CC che darebbe il caso: in media e per il "
+                                             "migliore di 90 numeri"));
     c->addWidget(lblAtteso_, 2, 0, 1, 2);
-    auto* fuori =
-        CreaPulsante(comandi, "CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
-                     QStringLiteral("Il primo numero della classifica a una estrazione "
-                                    "passata, giocato dopo di essa"));
-    connect(fuori, &QPushButton::clicked, this, &FinestraCinquinaSpiona::VerificaFuoriCampione);
-    c->addWidget(fuori, 3, 0, 1, 2);
+    c->addWidget(
+        CreaPulsanteFuoriCampione(comandi, QStringLiteral("Il primo numero della classifica a "
+                                                          "una estrazione passata, giocato dopo "
+                                                          "di essa")),
+        3, 0, 1, 2);
     c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 410}}), 4, 0, 1, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
@@ -104,11 +98,7 @@ FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, Q
     destra->setStretchFactor(0, 1);
     destra->setStretchFactor(1, 2);
 
-    auto* divisore = new DivisorePannelli(sinistra, destra, this);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(divisore);
-    resize(1240, 780);
+    Componi(sinistra, destra, nullptr, {1240, 780});
 }
 
 FinestraCinquinaSpiona::~FinestraCinquinaSpiona() = default;
@@ -162,10 +152,9 @@ void FinestraCinquinaSpiona::NumeriCompagni() {
 
 void FinestraCinquinaSpiona::VerificaFuoriCampione() {
     const ParametriCinquina p = LeggiParametri();
-    EseguiVerificaFuoriCampione(
-        dialoghi_, this, p.fine, UnAnnoPrima(archivio_, p.fine), [&](int e) {
-            return TestoVerifica{TestoFuoriCampioneSpia(FuoriCampioneSpia(archivio_, p, e), e)};
-        });
+    FuoriCampioneDi(p.fine, AnalisiCinquina{p}, [](const FuoriCampioneCinquina& f, int e) {
+        return TestoVerifica{TestoFuoriCampioneSpia(f, e)};
+    });
 }
 
 } // namespace strovel

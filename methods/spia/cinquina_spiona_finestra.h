@@ -3,9 +3,7 @@
 // number chosen in FgE and its companion numbers. The computing is in cinquina_spiona.h.
 
 #include "methods/spia/cinquina_spiona.h"
-#include "ui/servizi.h"
-
-#include <QWidget>
+#include "ui/finestra_analisi.h"
 
 #include <memory>
 #include <vector>
@@ -17,12 +15,10 @@ namespace strovel {
 
 class GrigliaTabella;
 
-class Archivio;
-class Dialoghi;
 class SelettoreIntervallo;
 struct SelezioniMetodo;
 
-class FinestraCinquinaSpiona : public QWidget {
+class FinestraCinquinaSpiona : public FinestraAnalisi {
     Q_OBJECT
 public:
     explicit FinestraCinquinaSpiona(const ServiziFinestra& servizi, QWidget* padre = nullptr);
@@ -35,13 +31,11 @@ public:
     void NumeriCompagni();
     /// "Verifica fuori campione": ELABORA as of a draw the user picks (a year back proposed),
     /// its top number played after it.
-    void VerificaFuoriCampione();
+    void VerificaFuoriCampione() override;
 
     ParametriCinquina LeggiParametri() const;
 
 private:
-    const Archivio& archivio_;
-    Dialoghi& dialoghi_;
     ParametriCinquina parametri_;
     EsitoCinquina esito_;
     int verificato_ = 0;
