@@ -7,6 +7,7 @@
 #include "cycles/modulo2/ciclo2_sessione.h"
 #include "cycles/modulo2/ciclo2_tabelle.h"
 #include "tests/methods/metodi_aiuti.h"
+#include "tests/support/tabelle.h"
 
 #include <gtest/gtest.h>
 
@@ -143,9 +144,7 @@ TEST_F(Ciclo2Elabora, RigheDiVerificaEStatistica) {
         {"3", "171", "180", "175", "", "", "", "", "", "", "", "", ""},
     };
     for (std::size_t i = 0; i < 5; ++i) {
-        for (std::size_t c = 0; c < 13; ++c) {
-            EXPECT_EQ(Cella(fg, i, c), attese[i][c]) << "riga " << i << " colonna " << c;
-        }
+        EXPECT_EQ(test::Testi(fg.righe[i]), attese[i]) << "riga " << i;
     }
     // Hits: cycle number on green, the set's numbers green, QN bold above 1 and red above 2.
     EXPECT_EQ(fg.righe[0][0].stile.sfondo, ColoreSelezione);
@@ -172,10 +171,8 @@ TEST_F(Ciclo2Elabora, EsitiPerCicloERiepilogo) {
     const std::vector<EsitoCiclo2> esiti = EsitiPerCiclo(VerificaNeiCicli(*a_, r_, insiemi_));
     const Tabella fg1 = TabellaEsitiCicli(esiti);
     ASSERT_EQ(fg1.righe.size(), 3u);
-    EXPECT_EQ(Cella(fg1, 0, 4), "3");
-    EXPECT_EQ(Cella(fg1, 0, 5), "3"); // B: the best of the two sets on Bari
-    EXPECT_EQ(Cella(fg1, 0, 6), "2"); // C
-    EXPECT_EQ(Cella(fg1, 0, 7), "");
+    // Q 3; B (the best of the two sets on Bari) 3, C 2.
+    EXPECT_EQ(test::Testi(fg1.righe[0], 4, 4), (test::Righe{"3", "3", "2", ""}));
     EXPECT_EQ(fg1.righe[0][5].stile.sfondo, ColoreVerdeChiaro);
     EXPECT_EQ(fg1.righe[0][6].stile.sfondo, ColoreVerdeChiaro);
     EXPECT_FALSE(fg1.righe[0][7].stile.sfondo.has_value());
@@ -184,11 +181,9 @@ TEST_F(Ciclo2Elabora, EsitiPerCicloERiepilogo) {
     EXPECT_EQ(Cella(fg1, 1, 16), "");
     const Tabella stat = TabellaRiepilogoCicli(esiti);
     ASSERT_EQ(stat.righe.size(), 3u);
-    EXPECT_EQ(Cella(stat, 0, 0), "N° Cicli");
-    EXPECT_EQ(Cella(stat, 0, 1), "3");
+    EXPECT_EQ(test::Testi(stat.righe[0], 0, 2), (test::Righe{"N° Cicli", "3"}));
     EXPECT_EQ(Cella(stat, 1, 2), "33.3");
-    EXPECT_EQ(Cella(stat, 2, 1), "2");
-    EXPECT_EQ(Cella(stat, 2, 2), "66.7");
+    EXPECT_EQ(test::Testi(stat.righe[2], 1, 2), (test::Righe{"2", "66.7"}));
 
     // T = 3 leaves only Bari's terno; a wheel or position not selected never counts.
     std::vector<InsiemePrevisione> terno = {{1, {1, 2, 3}, 3}};
@@ -287,10 +282,7 @@ TEST(Ciclo2Ambetti, PrimoColpoDiOgniCiclo) {
     EXPECT_EQ(Cella(fgY, 1, 7), "3");
     EXPECT_EQ(Cella(TabellaCoppie(e), 2, 1), "20-70");
     EXPECT_EQ(Cella(TabellaCoppie(e), 0, 0), "1");
-    const Tabella fgN = TabellaNumeriAmbetti({10, 20, 70});
-    EXPECT_EQ(Cella(fgN, 0, 0), "1");
-    EXPECT_EQ(Cella(fgN, 2, 0), "3");
-    EXPECT_EQ(Cella(fgN, 2, 1), "70");
+    EXPECT_EQ(test::Testi(TabellaNumeriAmbetti({10, 20, 70}).righe[2]), (test::Righe{"3", "70"}));
     EXPECT_EQ(Cella(TabellaEsitiAmbetti(e), 0, 1), "2");
     EXPECT_EQ(OrdinaAmbetti(e)[0].n1, 10);
 }
@@ -317,9 +309,7 @@ TEST(Ciclo2Ambi, CicliRitardiEAbbinamenti) {
     EXPECT_EQ(Cella(TabellaAmbi2(ambi), 1, 6), "NA");
 
     const Abbinamenti ab = CalcolaAbbinamenti(*a, r, 1);
-    EXPECT_EQ(ab.volte[8], 2);
-    EXPECT_EQ(ab.volte[7], 1);
-    EXPECT_EQ(ab.volte[81], 0);
+    EXPECT_EQ((std::array{ab.volte[8], ab.volte[7], ab.volte[81]}), (std::array{2, 1, 0}));
     ASSERT_GE(ab.classifica.size(), 3u);
     EXPECT_EQ(ab.classifica[0], (std::pair<int, int>{8, 2}));
     EXPECT_EQ(ab.classifica[1], (std::pair<int, int>{7, 1}));

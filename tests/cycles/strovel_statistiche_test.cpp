@@ -3,6 +3,7 @@
 #include "cycles/strovel/strovel_statistiche.h"
 #include "cycles/strovel/strovel_tabelle.h"
 #include "tests/support/archivio_casuale.h"
+#include "tests/support/tabelle.h"
 
 #include <gtest/gtest.h>
 
@@ -41,15 +42,7 @@ TEST(UltimiCinqueRitardi, RitardiMediaNeIc) {
     ASSERT_EQ(t.righe.size(), 90u);
     EXPECT_EQ(t.intestazioni.size(), 9u);
     const auto& r = t.righe[6];
-    EXPECT_EQ(r[0].testo, "7");
-    EXPECT_EQ(r[1].testo, "0");
-    EXPECT_EQ(r[2].testo, "2");
-    EXPECT_EQ(r[3].testo, "0");
-    EXPECT_EQ(r[4].testo, "5");
-    EXPECT_EQ(r[5].testo, "9");
-    EXPECT_EQ(r[6].testo, "3.2");
-    EXPECT_EQ(r[7].testo, "20");
-    EXPECT_EQ(r[8].testo, "0.0");
+    EXPECT_EQ(test::Testi(r), (test::Righe{"7", "0", "2", "0", "5", "9", "3.2", "20", "0.0"}));
     EXPECT_EQ(r[3].stile.testo, ColoreRosso); // the second wheel in the same draw
     EXPECT_TRUE(r[3].stile.grassetto);
     EXPECT_FALSE(r[2].stile.grassetto);
@@ -57,16 +50,10 @@ TEST(UltimiCinqueRitardi, RitardiMediaNeIc) {
     ruote[1] = false;
     EXPECT_FALSE(UltimiCinqueRitardi(*a, 100, ruote).righe[6][3].stile.grassetto);
     // A number never out on the wheels: no delays, S = 0.
-    const auto& mai = t.righe[0];
-    EXPECT_EQ(mai[1].testo, "");
-    EXPECT_EQ(mai[6].testo, "0.0");
-    EXPECT_EQ(mai[7].testo, "4");
-    EXPECT_EQ(mai[8].testo, "0.0");
+    EXPECT_EQ(test::Testi(t.righe[0], 1), (test::Righe{"", "", "", "", "", "0.0", "4", "0.0"}));
     // Out once: IC = 5 * 5 / (5 + 4).
-    const auto& una = t.righe[7];
-    EXPECT_EQ(una[1].testo, "5");
-    EXPECT_EQ(una[2].testo, "");
-    EXPECT_EQ(una[8].testo, "2.8");
+    EXPECT_EQ(test::Testi(t.righe[7], 1, 2), (test::Righe{"5", ""}));
+    EXPECT_EQ(t.righe[7][8].testo, "2.8");
 }
 
 RigaFormula Riga(int r2, std::optional<int> ritardo) {
@@ -126,10 +113,7 @@ TEST(Statistica, PositiviComeP2EUltimeNegative) {
     EXPECT_EQ(std::stoi(st.righe[1][1].testo) + std::stoi(st.righe[2][1].testo), 20);
 
     std::vector<EsitoCiclo> esiti(4);
-    esiti[0].positivo = false;
-    esiti[1].positivo = false;
     esiti[2].positivo = true;
-    esiti[3].positivo = false;
     EXPECT_TRUE(UltimeNegative(esiti, 2));
     EXPECT_FALSE(UltimeNegative(esiti, 3));
     esiti[2].positivo = false;
@@ -142,12 +126,8 @@ TEST(Evidenzia, TestiDellaFormula) {
     auto a = Base();
     a->Estratti(50, 0, 2) = 89;
     const Tabella t = Evidenzia(*a, {0, 2, 1, Operazione::SommaVertibile, 3}, 50);
-    ASSERT_EQ(t.righe.size(), 5u);
-    EXPECT_EQ(t.righe[0][1].testo, "89");
-    EXPECT_EQ(t.righe[1][1].testo, "Somma + Vertibile");
-    EXPECT_EQ(t.righe[2][1].testo, "1");
-    EXPECT_EQ(t.righe[3][1].testo, "89 + 1 +98");
-    EXPECT_EQ(t.righe[4][1].testo, "8");
+    EXPECT_EQ(test::Colonna(t, 1),
+              (test::Righe{"89", "Somma + Vertibile", "1", "89 + 1 +98", "8"}));
 }
 
 TEST(Quartine, SpostaNumeroEVerifiche) {
@@ -300,14 +280,9 @@ TEST(Riepilogo, ContaOgniSorteDeiCicli) {
     esiti[0].ambo1 = true;
     esiti[1].ambo2 = true;
     const Tabella t = Riepilogo(esiti);
-    const std::vector<std::pair<std::string, std::string>> attese = {
-        {"1", "3"},   {"2", "2"},     {"Q-2", "1"}, {"Q-3", "2"},
-        {"Q-4", "1"}, {"Cicli", "5"}, {"Pos", "4"}, {"Neg", "1"}};
-    ASSERT_EQ(t.righe.size(), attese.size());
-    for (std::size_t r = 0; r < attese.size(); ++r) {
-        EXPECT_EQ(t.righe[r][0].testo, attese[r].first);
-        EXPECT_EQ(t.righe[r][1].testo, attese[r].second) << attese[r].first;
-    }
+    EXPECT_EQ(test::Colonna(t, 0),
+              (test::Righe{"1", "2", "Q-2", "Q-3", "Q-4", "Cicli", "Pos", "Neg"}));
+    EXPECT_EQ(test::Colonna(t, 1), (test::Righe{"3", "2", "1", "2", "1", "5", "4", "1"}));
     EXPECT_EQ(t.righe[3][2].testo, "40.0");
 }
 

@@ -18,27 +18,20 @@ ParametriStrovel Tutte(int riferimento) {
     return p;
 }
 
+/// A cycle as (start, end, considered draw, first colpo).
+std::array<int, 4> Posizione(const Ciclo& c) {
+    return {c.inizio, c.fine, c.considerata, c.inizioGioco};
+}
+
 TEST(CicliStrovel, PosizioniConSaltoZeroEDue) {
     auto c = CostruisciCicli(1000, 15, 18, 18, 0);
     ASSERT_EQ(c.size(), 15u);
-    EXPECT_EQ(c[0].inizio, 983);
-    EXPECT_EQ(c[0].fine, 1000);
-    EXPECT_EQ(c[0].considerata, 1000);
-    EXPECT_EQ(c[0].inizioGioco, 1001);
-    EXPECT_EQ(c[1].inizio, 965);
-    EXPECT_EQ(c[1].fine, 982);
-    EXPECT_EQ(c[1].considerata, 982);
-    EXPECT_EQ(c[1].inizioGioco, 983);
-
+    EXPECT_EQ(Posizione(c[0]), (std::array{983, 1000, 1000, 1001}));
+    EXPECT_EQ(Posizione(c[1]), (std::array{965, 982, 982, 983}));
+    // Salto does not enter the considered draw.
     c = CostruisciCicli(1000, 15, 10, 10, 2);
-    EXPECT_EQ(c[0].inizio, 989);
-    EXPECT_EQ(c[0].fine, 998);
-    EXPECT_EQ(c[0].considerata, 1000); // Salto does not enter the considered draw
-    EXPECT_EQ(c[0].inizioGioco, 999);
-    EXPECT_EQ(c[1].inizio, 977);
-    EXPECT_EQ(c[1].fine, 986);
-    EXPECT_EQ(c[1].considerata, 988);
-    EXPECT_EQ(c[1].inizioGioco, 987);
+    EXPECT_EQ(Posizione(c[0]), (std::array{989, 998, 1000, 999}));
+    EXPECT_EQ(Posizione(c[1]), (std::array{977, 986, 988, 987}));
 
     c = CostruisciCicli(1000, 3, 18, 5, 0);
     EXPECT_EQ(c[0].considerata, 987); // the 5th draw of 983..1000

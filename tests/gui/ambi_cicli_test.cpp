@@ -64,10 +64,8 @@ TEST_F(AmbiCicliFinestra, ElaboraGruppiEvidenziaElimina) {
     EXPECT_EQ(avanzamento.back(), 89);
     ElaborazioneAmbi e = ContaAmbi(*archivio, w->LeggiParametri(), AmbiDi(Formazione('D', 3)));
     OrdinaPerCC(e.ambi);
-    for (int r = 0; r < 45; ++r) {
-        EXPECT_EQ(Cella("Fg1", r, 1).toInt(), e.ambi[static_cast<std::size_t>(r)].n1) << r;
-        EXPECT_EQ(Cella("Fg1", r, 3).toInt(), e.ambi[static_cast<std::size_t>(r)].cc) << r;
-    }
+    EXPECT_EQ(test::Trova<GrigliaTabella>(w.get(), QStringLiteral("Fg1"))->Dati().Tsv(),
+              TabellaAmbiCicli(e, true).Tsv());
     Click("Fg1", 0, 1);
     EXPECT_GT(Righe("FgRuote"), 0);
 

@@ -43,14 +43,8 @@ protected:
         return TabellaCasiSomme(*archivio, casi, esiti, o, Casella("ChTuttiNumeri")->isChecked());
     }
     void Confronta(const Tabella& t) {
-        ASSERT_EQ(Righe("Fg1"), static_cast<int>(t.righe.size()));
-        for (int r = 0; r < Righe("Fg1"); ++r) {
-            for (int c = 0; c < t.Colonne(); ++c) {
-                ASSERT_EQ(Cella("Fg1", r, c).toStdString(),
-                          t.righe[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)].testo)
-                    << r << "," << c;
-            }
-        }
+        EXPECT_EQ(test::Trova<GrigliaTabella>(w.get(), QStringLiteral("Fg1"))->Dati().Tsv(),
+                  t.Tsv());
     }
 };
 

@@ -87,6 +87,14 @@ protected:
     }
     QString Testo(const char* nome) { return test::Etichetta(w.get(), QString::fromLatin1(nome)); }
     QLineEdit* Box(int k) { return Trova<QLineEdit>(QStringLiteral("txtin%1").arg(k)); }
+    /// The texts of boxes da..a.
+    std::vector<std::string> Caselle(int da, int a) {
+        std::vector<std::string> t;
+        for (int k = da; k <= a; ++k) {
+            t.push_back(Box(k)->text().toStdString());
+        }
+        return t;
+    }
     void Clicca(const char* nome) { test::Clicca(w.get(), QString::fromLatin1(nome)); }
     QString Focus() {
         QWidget* f = QApplication::focusWidget();
@@ -240,13 +248,15 @@ TEST_F(FinestraArchivioTest, Incolla) {
         testo += QString::number(k) + (k % 5 == 0 ? QStringLiteral("\n") : QStringLiteral(" "));
     }
     w->IncollaEstrazione(testo);
-    EXPECT_EQ(Box(1)->text(), QStringLiteral("01"));
-    EXPECT_EQ(Box(55)->text(), QStringLiteral("55"));
+    std::vector<std::string> tutte;
+    for (int k = 1; k <= 55; ++k) {
+        tutte.push_back((k < 10 ? "0" : "") + std::to_string(k));
+    }
+    EXPECT_EQ(Caselle(1, 55), tutte);
     EXPECT_EQ(Trova<QLineEdit>(QStringLiteral("TxtIncolla"))->text(), testo);
     // The last number is taken without a separator after it; past the 55th nothing counts.
     w->IncollaEstrazione(QStringLiteral("BA 1 2 3"));
-    EXPECT_EQ(Box(3)->text(), QStringLiteral("03"));
-    EXPECT_EQ(Box(4)->text(), QStringLiteral("00"));
+    EXPECT_EQ(Caselle(3, 4), (std::vector<std::string>{"03", "00"}));
     QString lungo;
     for (int k = 1; k <= 60; ++k) {
         lungo += QString::number(k % 90 + 1) + QLatin1Char(' ');
@@ -255,11 +265,7 @@ TEST_F(FinestraArchivioTest, Incolla) {
     EXPECT_EQ(Box(55)->text(), QStringLiteral("56"));
     // Separators of two characters are still one separator: no zeros in between.
     w->IncollaEstrazione(QStringLiteral("12, 34,  56;\r\n78"));
-    EXPECT_EQ(Box(1)->text(), QStringLiteral("12"));
-    EXPECT_EQ(Box(2)->text(), QStringLiteral("34"));
-    EXPECT_EQ(Box(3)->text(), QStringLiteral("56"));
-    EXPECT_EQ(Box(4)->text(), QStringLiteral("78"));
-    EXPECT_EQ(Box(5)->text(), QStringLiteral("00"));
+    EXPECT_EQ(Caselle(1, 5), (std::vector<std::string>{"12", "34", "56", "78", "00"}));
 }
 
 TEST_F(FinestraArchivioTest, NavigazioneERicerche) {

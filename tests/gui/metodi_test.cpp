@@ -100,12 +100,7 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     const Tabella atteso = TabellaEsitiAmbata(*archivio, casi, 9, g);
     auto* fg1 = test::Trova<GrigliaTabella>(&w, QStringLiteral("Fg1"));
     ASSERT_EQ(fg1->rowCount(), 9);
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 35; ++c) {
-            ASSERT_EQ(fg1->Testo(r, c).toStdString(),
-                      atteso.righe[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)].testo);
-        }
-    }
+    EXPECT_EQ(fg1->Dati().Tsv(), atteso.Tsv());
     EXPECT_GE(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgStat2"))->PermilleBarra(1, 2), 0);
     // Beside it, what chance gives the same plays.
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblCaso")).toStdString(),
@@ -225,12 +220,7 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     const Tabella numeri = TabellaNumeriCinquina(*archivio, p, e);
     auto* fgE = test::Trova<GrigliaTabella>(&w, QStringLiteral("FgE"));
     ASSERT_EQ(fgE->rowCount(), 90);
-    for (int r = 0; r < 90; ++r) {
-        for (int c = 0; c < 4; ++c) {
-            ASSERT_EQ(fgE->Testo(r, c).toStdString(),
-                      numeri.righe[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)].testo);
-        }
-    }
+    EXPECT_EQ(fgE->Dati().Tsv(), numeri.Tsv());
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("Label3")), QString::number(e.span));
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblAtteso")).toStdString(),
               TestoCCAtteso(AttesoCinquina(*archivio, p, e)));
@@ -254,13 +244,8 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     ClickCella(&w, "FgE", 0, 0);
     const int n = fgE->Testo(0, 0).toInt();
     const auto v = VerificaNumero(*archivio, p, e.casi, n);
-    const Tabella casi = TabellaCasiCinquina(*archivio, p, e.casi, &v);
-    for (int r = 0; r < static_cast<int>(casi.righe.size()); ++r) {
-        EXPECT_EQ(test::Cella(&w, QStringLiteral("Fg1"), r, 12).toStdString(),
-                  casi.righe[static_cast<std::size_t>(r)][12].testo);
-        EXPECT_EQ(test::Cella(&w, QStringLiteral("Fg1"), r, 13).toStdString(),
-                  casi.righe[static_cast<std::size_t>(r)][13].testo);
-    }
+    EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("Fg1"))->Dati().Tsv(),
+              TabellaCasiCinquina(*archivio, p, e.casi, &v).Tsv());
     test::Clicca(&w, QStringLiteral("Command2"));
     EXPECT_GT(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgSort"))->rowCount(), 0);
     test::Clicca(&w, QStringLiteral("CmDHelp"));

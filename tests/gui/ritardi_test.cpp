@@ -57,10 +57,7 @@ TEST_F(RitardiFinestra, ApreSceglieEScandisce) {
     ASSERT_EQ(Fg2()->rowCount(), 90);
     const auto attese = SequenzaPresenze(*archivio, p, 12);
     EXPECT_EQ(Fg2()->columnCount(), 7 + 12);
-    for (int n = 0; n < 90; ++n) {
-        EXPECT_EQ(Fg2()->Testo(n, 1).toInt(), attese[static_cast<std::size_t>(n)].presenze);
-        EXPECT_EQ(Fg2()->Testo(n, 4).toInt(), attese[static_cast<std::size_t>(n)].esaminate);
-    }
+    EXPECT_EQ(Fg2()->Dati().Tsv(), TabellaSequenze(attese).Tsv());
     EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("Fg2")).mid(6, 3),
               (QStringList{QStringLiteral("URIT"), QStringLiteral("1"), QStringLiteral("2")}));
 

@@ -114,15 +114,5 @@ TEST(ConfigurazioneAmbata, DatabaseSalvaElencaElimina) {
     EXPECT_EQ(ElencoConfigurazioniAmbata(db, &errore)->size(), 1);
 }
 
-TEST(ConfigurazioneAmbata, TestoDellaQuery) {
-    const QString q = QueryElencoAmbata();
-    EXPECT_TRUE(q.startsWith(QStringLiteral("SELECT Ambatadinamica.Denominazione, "
-                                            "Ambatadinamica.Estrazione, Ambatadinamica."
-                                            "Ruotericavo, Ambatadinamica.Ruotegioco, "
-                                            "Ambatadinamica.Posizioni, ")));
-    EXPECT_TRUE(q.endsWith(QStringLiteral("Ambatadinamica.Riga5 FROM Ambatadinamica ORDER BY "
-                                          "Ambatadinamica.Denominazione")));
-}
-
 } // namespace
 } // namespace strovel

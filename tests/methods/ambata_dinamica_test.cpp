@@ -42,10 +42,7 @@ void ConfrontaConOracolo(const Archivio& a, const ParametriAmbata& p) {
                 << "spia " << p.spia << " riga " << r << " colonna " << k;
         }
     }
-    EXPECT_EQ(c.riepilogo.casi, o.casi);
-    EXPECT_EQ(c.riepilogo.positivi, o.positivi);
-    EXPECT_EQ(c.riepilogo.inGioco, o.inGioco);
-    EXPECT_EQ(c.riepilogo.negativi, o.negativi);
+    EXPECT_EQ(c.riepilogo, (RiepilogoEsiti{o.casi, o.positivi, o.negativi, o.inGioco}));
 }
 
 ParametriAmbata Parametri(const Archivio& a, int spia) {
@@ -205,9 +202,8 @@ TEST(AmbataDinamica, CasiPianoESommeInUnaCorsa) {
     // Running sums: 50 from draw 10 itself, then 50 + 60 = 110 -> 20, then 20 + 81 = 101 -> 11.
     const auto g = GiocaAmbate(*a, p, {tutti[2]}, PianoColpi(5, 2));
     ASSERT_TRUE(g.completo);
-    EXPECT_EQ(g.giocate[0].numeri[1], 50);
-    EXPECT_EQ(g.giocate[0].numeri[2], 20);
-    EXPECT_EQ(g.giocate[0].numeri[3], 11);
+    EXPECT_EQ((std::array{g.giocate[0].numeri[1], g.giocate[0].numeri[2], g.giocate[0].numeri[3]}),
+              (std::array{50, 20, 11}));
     p.somme = false;
     EXPECT_EQ(GiocaAmbate(*a, p, {tutti[2]}, PianoColpi(5, 2)).giocate[0].numeri[2], 60);
 }
@@ -249,10 +245,7 @@ TEST(AmbataDinamica, ColpoVincenteSuDueRuoteEClassi) {
     EXPECT_EQ(vinto[0].stile.sfondo, ColorePositivo);
     EXPECT_EQ(vinto[7].stile.sfondo, ColoreCellaCaso);
     EXPECT_EQ(vinto[8].stile.sfondo, std::nullopt);
-    EXPECT_EQ(c.riepilogo.casi, 3);
-    EXPECT_EQ(c.riepilogo.positivi, 1);
-    EXPECT_EQ(c.riepilogo.inGioco, 1);
-    EXPECT_EQ(c.riepilogo.negativi, 1);
+    EXPECT_EQ(c.riepilogo, (RiepilogoEsiti{3, 1, 1, 1}));
 
     // An analysis end before the archive's last draw bounds the play, not the classification.
     p.fine = 38;

@@ -133,10 +133,7 @@ TEST(CinquinaSpiona, FuoriCampioneNonGuardaAvanti) {
     const auto v = VerificaNumero(*a, p, {Caso{e, 0, {}}}, f.scelta->numero);
     EXPECT_EQ(f.giocata.colpo, v[0].colpo);
     EXPECT_EQ(f.colpiGiocati, 9);
-    EXPECT_EQ(f.riepilogo.casi, 1);
-    EXPECT_EQ(f.riepilogo.positivi, v[0].colpo > 0 ? 1 : 0);
-    EXPECT_EQ(f.riepilogo.negativi, v[0].colpo > 0 ? 0 : 1);
-    EXPECT_EQ(f.riepilogo.inGioco, 0);
+    EXPECT_EQ(f.riepilogo, (RiepilogoEsiti{1, v[0].colpo > 0 ? 1 : 0, v[0].colpo > 0 ? 0 : 1, 0}));
     EXPECT_NEAR(f.confronto.attesi, 1 - std::pow(85.0 / 90, 27), 1e-12);
     // Near the end the play is still running: in play, not negative.
     const FuoriCampioneCinquina fine = FuoriCampioneSpia(*a, p, a->TotEstrazioni - 3);

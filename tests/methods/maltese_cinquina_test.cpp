@@ -123,11 +123,7 @@ TEST(CinquinaMaltese, CasiAFineMeseEGioco) {
     ASSERT_EQ(casi.size(), 3u);
     EXPECT_TRUE(casi[0].inGioco);
     EXPECT_FALSE(casi[1].inGioco); // draw 20: colpi 21..25
-    const RiepilogoEsiti r = RiassumiCinquine(casi);
-    EXPECT_EQ(r.casi, 3);
-    EXPECT_EQ(r.positivi, 1);
-    EXPECT_EQ(r.inGioco, 1);
-    EXPECT_EQ(r.negativi, 1);
+    EXPECT_EQ(RiassumiCinquine(casi), (RiepilogoEsiti{3, 1, 1, 1}));
     test::Metti(*a, 20, 10, {0, 0, 0, 0, 0});
     p.ruota = 10;
     EXPECT_EQ(ElaboraCinquinaMaltese(*a, p).size(), 2u);

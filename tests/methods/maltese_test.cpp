@@ -138,11 +138,8 @@ TEST(Maltese, CasiGiocoERiepilogo) {
     EXPECT_EQ(ElaboraMaltese(*a, {0, 200, 4, 1000})[99].colpo, 0);
 
     const RiepilogoEsiti r = RiassumiMaltese(ElaboraMaltese(*a, {0, 200, 10, 1000}));
-    EXPECT_EQ(r.casi, 200);
-    EXPECT_EQ(r.inGioco, 9);
-    // First draws 895..903 reach 905 with ambata 82; 904-905 derives another ambata.
-    EXPECT_EQ(r.positivi, 9);
-    EXPECT_EQ(r.negativi, 182);
+    // 9 in play; first draws 895..903 reach 905 with ambata 82, 904-905 derives another ambata.
+    EXPECT_EQ(r, (RiepilogoEsiti{200, 9, 182, 9}));
     EXPECT_EQ(RigheRiepilogo(r),
               (std::vector<std::string>{"  200 N° Casi   ", "    9 Positivi  ", "  182 Negativi  ",
                                         "    9 In gioco  "}));

@@ -69,12 +69,13 @@ TEST_F(Impostazioni, ParametroAssenteLasciaIlValoreENonVieneInserito) {
 }
 
 TEST_F(Impostazioni, ElencoOrdinatoEScansioneEsattaDellIndirizzo) {
-    const auto elenco = db.ElencoParametri();
-    ASSERT_EQ(elenco.size(), 4);
-    EXPECT_EQ(elenco[0].parametro, QStringLiteral("EstrazioneIniziale"));
-    EXPECT_EQ(elenco[1].parametro, QStringLiteral("IndirizzoInternet"));
-    EXPECT_EQ(elenco[2].parametro, QStringLiteral("PercorsoArchivio"));
-    EXPECT_EQ(elenco[3].parametro, QStringLiteral("PercorsoDati.iii"));
+    QStringList nomi;
+    for (const Parametro& p : db.ElencoParametri()) {
+        nomi << p.parametro;
+    }
+    EXPECT_EQ(nomi, (QStringList{
+                        QStringLiteral("EstrazioneIniziale"), QStringLiteral("IndirizzoInternet"),
+                        QStringLiteral("PercorsoArchivio"), QStringLiteral("PercorsoDati.iii")}));
 
     // The scan compares names exactly and the last match wins.
     const QList<Parametro> righe = {

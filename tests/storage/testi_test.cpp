@@ -152,18 +152,5 @@ TEST(ArchivioTesto, FormatoRiconosciutoEControlliSevere) {
     EXPECT_EQ(righe[0], test::Riga("03/01/2023", 3));
 }
 
-TEST(ArchivioTesto, FileErratoNonLasciaNessunArchivio) {
-    QTemporaryDir cartella;
-    const QString testo = cartella.filePath(QStringLiteral("cattivo.txt"));
-    const QString archivio = cartella.filePath(QStringLiteral("nuovo.mdb"));
-    test::ScriviFile(testo, Record("03/01/2023") + "\r\n" + Record("32/01/2023"));
-    QString errore;
-    EXPECT_FALSE(CreaArchivioDaTesto(testo, archivio, test::Adesso(), &errore));
-    EXPECT_TRUE(errore.contains(testo));
-    EXPECT_TRUE(errore.contains(QStringLiteral("riga 2")));
-    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files),
-              QStringList{QStringLiteral("cattivo.txt")});
-}
-
 } // namespace
 } // namespace strovel
