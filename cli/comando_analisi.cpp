@@ -3,6 +3,7 @@
 #include "core/archivio.h"
 #include "core/esiti.h"
 #include "core/probabilita.h"
+#include "core/progressiva.h"
 #include "core/tabella.h"
 
 namespace strovel::cli {
@@ -10,6 +11,30 @@ namespace strovel::cli {
 bool Esecuzione::LeggiFuoriCampione(int massimo, int& riferimento) const {
     riferimento = 0;
     return Intero(chiamata, QStringLiteral("fuori-campione"), 1, massimo, riferimento);
+}
+
+bool Esecuzione::LeggiProgressiva(int massimo, int naturale, int& da, int& passo) const {
+    da = 0;
+    passo = naturale;
+    const auto testo = chiamata.Valore(QStringLiteral("progressiva"));
+    if (!testo) {
+        return true;
+    }
+    const QStringList parti = testo->split(QLatin1Char(':'));
+    bool okE = false;
+    bool okPasso = true;
+    const int e = parti.value(0).toInt(&okE);
+    const int p = parti.size() == 2 ? parti[1].toInt(&okPasso) : naturale;
+    if (parti.size() > 2 || !okE || !okPasso || e < 1 || e > massimo || p < 1) {
+        errori() << QStringLiteral("Valore non valido per --progressiva: %1 (E da 1 a %2, "
+                                   "poi :PASSO da 1 facoltativo).\n")
+                        .arg(*testo)
+                        .arg(massimo);
+        return false;
+    }
+    da = e;
+    passo = p;
+    return true;
 }
 
 void Esecuzione::Scrivi(const Tabella& t) const {
@@ -54,6 +79,16 @@ int Esecuzione::ScriviFuoriCampione(const FuoriCampioneScritto& f) const {
     return CodiceOk;
 }
 
+int Esecuzione::ScriviProgressiva(const EsitoProgressivo& p) const {
+    if (p.passi.empty()) {
+        errori() << QString::fromStdString(TestoProgressiva(p)) << '\n';
+        return CodiceErrore;
+    }
+    Scrivi(TabellaProgressiva(p));
+    ScriviRighe(RiepilogoProgressivo(p));
+    return CodiceOk;
+}
+
 QList<QCommandLineOption> ComandoAnalisi::Opzioni() const {
     QList<QCommandLineOption> o = OpzioniProprie();
     if (const QString t = AiutoRiepilogo(); !t.isEmpty()) {
@@ -64,6 +99,9 @@ QList<QCommandLineOption> ComandoAnalisi::Opzioni() const {
     }
     if (const QString t = AiutoAtteso(); !t.isEmpty()) {
         o << Interruttore(QStringLiteral("atteso"), t);
+    }
+    if (const QString t = AiutoProgressiva(); !t.isEmpty()) {
+        o << ConValore(QStringLiteral("progressiva"), t, QStringLiteral("E[:PASSO]"));
     }
     o << OpzioneCsv();
     return o;

@@ -1,13 +1,18 @@
 #pragma once
 // The driver of every analysis command. It opens the archive named by the first argument, keeps
 // the draws of --giorni and --mesi, declares and reads the options every analysis shares
-// (--riepilogo, --atteso, --fuori-campione, --csv) and writes what they ask for in one format.
+// (--riepilogo, --atteso, --fuori-campione, --progressiva, --csv) and writes what they ask for in
+// one format.
 // Each command declares only its own parameters and what the shared options mean for it.
 
 #include "cli/comando.h"
+#include "core/analisi.h"
+
+#include <optional>
 
 namespace strovel {
 struct Confronto;
+struct EsitoProgressivo;
 struct RiepilogoEsiti;
 } // namespace strovel
 
@@ -40,6 +45,9 @@ struct Esecuzione {
 
     /// "--fuori-campione E" within 1..massimo (0 when absent); false after saying why.
     bool LeggiFuoriCampione(int massimo, int& riferimento) const;
+    /// "--progressiva E[:PASSO]": E within 1..massimo (0 when absent), PASSO from 1 (`naturale`
+    /// when left out); false after saying why.
+    bool LeggiProgressiva(int massimo, int naturale, int& da, int& passo) const;
 
     /// A grid, with its header.
     void Scrivi(const Tabella& t) const;
@@ -54,6 +62,22 @@ struct Esecuzione {
     /// An out-of-sample check: the choice, the summary and, with cases, chance; or the reason
     /// nothing was chosen. The exit code.
     int ScriviFuoriCampione(const FuoriCampioneScritto& f) const;
+    /// A walk-forward test: one row per choice, then its summary; or, with no choice, why
+    /// (exit code 1). The exit code.
+    int ScriviProgressiva(const EsitoProgressivo& p) const;
+    /// With "--progressiva": the walk-forward test of `analisi` written, and the exit code;
+    /// nothing without it.
+    template <AnalisiConScelta A> std::optional<int> Progressiva(const A& analisi) const {
+        int da = 0;
+        int passo = 0;
+        if (!LeggiProgressiva(archivio.TotEstrazioni, analisi.PassoNaturale(), da, passo)) {
+            return CodiceUso;
+        }
+        if (da == 0) {
+            return std::nullopt;
+        }
+        return ScriviProgressiva(VerificaProgressiva(analisi, archivio, da, passo));
+    }
 };
 
 class ComandoAnalisi : public Comando {
@@ -72,6 +96,7 @@ protected:
     virtual QString AiutoRiepilogo() const { return {}; }
     virtual QString AiutoFuoriCampione() const { return {}; }
     virtual QString AiutoAtteso() const { return {}; }
+    virtual QString AiutoProgressiva() const { return {}; }
     /// Checks of the options that need no archive (choices that exclude each other); false
     /// after saying why (exit code 2).
     virtual bool Controlla(const Chiamata&) const { return true; }

@@ -242,23 +242,29 @@ void EseguiVerificaFuoriCampione(Dialoghi& dialoghi, QWidget* finestra, int mass
                        QString::fromStdString(v.testo));
 }
 
-std::optional<int> ChiediRiferimento(Dialoghi& dialoghi, QWidget* padre, int massimo,
-                                     int proposto) {
-    const QString titolo = QStringLiteral("Verifica fuori campione");
-    const auto risposta = dialoghi.Input(
-        padre, titolo, QStringLiteral("Il metodo all'estrazione (indice, da 1 a %1):").arg(massimo),
-        QString::number(proposto));
+std::optional<int> ChiediIntero(Dialoghi& dialoghi, QWidget* padre, const RichiestaIntero& r) {
+    const auto risposta = dialoghi.Input(padre, r.titolo, r.domanda, QString::number(r.proposto));
     if (!risposta) {
         return std::nullopt;
     }
     bool ok = false;
-    const int riferimento = risposta->trimmed().toInt(&ok);
-    if (!ok || riferimento < 1 || riferimento > massimo) {
-        dialoghi.Messaggio(padre, Icona::Informazione, QStringLiteral("Avviso"),
-                           QStringLiteral("Indice non valido: da 1 a %1.").arg(massimo));
+    const int valore = risposta->trimmed().toInt(&ok);
+    if (!ok || valore < r.minimo || valore > r.massimo) {
+        dialoghi.Messaggio(
+            padre, Icona::Informazione, QStringLiteral("Avviso"),
+            QStringLiteral("%1 non valido: da %2 a %3.").arg(r.cosa).arg(r.minimo).arg(r.massimo));
         return std::nullopt;
     }
-    return riferimento;
+    return valore;
+}
+
+std::optional<int> ChiediRiferimento(Dialoghi& dialoghi, QWidget* padre, int massimo,
+                                     int proposto) {
+    return ChiediIntero(
+        dialoghi, padre,
+        {QStringLiteral("Verifica fuori campione"),
+         QStringLiteral("Il metodo all'estrazione (indice, da 1 a %1):").arg(massimo),
+         QStringLiteral("Indice"), 1, massimo, proposto});
 }
 
 } // namespace strovel

@@ -125,6 +125,19 @@ private:
     std::deque<std::optional<QString>> risposte_;
 };
 
+/// What an input box asks for: its title, its question, what the value is called in the message
+/// for a wrong one ("Indice"), its range and the value offered.
+struct RichiestaIntero {
+    QString titolo;
+    QString domanda;
+    QString cosa;
+    int minimo = 1;
+    int massimo = 1;
+    int proposto = 1;
+};
+/// A whole number within the range; nothing when the user cancels, or after the message
+/// "<cosa> non valido: da <minimo> a <massimo>." for anything else.
+std::optional<int> ChiediIntero(Dialoghi& dialoghi, QWidget* padre, const RichiestaIntero& r);
 /// "Verifica fuori campione": asks for the draw the method is run as of, proposing `proposto`;
 /// nothing when the user cancels, or after a message for an index outside 1..`massimo`.
 std::optional<int> ChiediRiferimento(Dialoghi& dialoghi, QWidget* padre, int massimo, int proposto);

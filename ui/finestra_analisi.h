@@ -2,8 +2,9 @@
 // The shell of every analysis window. It holds the archive and the dialogs the window works
 // with, lays it out (controls on the left in a panel that scrolls on small screens, results on
 // the right, a divider between them), makes the pieces every analysis window has (the note that
-// says what chance gives, the "Verifica fuori campione" button) and runs the out-of-sample check
-// through the analysis contract. Each window adds its own controls, names and behaviour.
+// says what chance gives, the "Verifica fuori campione" and "Verifica progressiva" buttons) and
+// runs the out-of-sample check and the walk-forward test through the analysis contract. Each
+// window adds its own controls, names and behaviour.
 
 #include "core/analisi.h"
 #include "core/intervallo.h"
@@ -12,6 +13,8 @@
 
 #include <QSize>
 #include <QWidget>
+
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -39,6 +42,9 @@ protected:
     static QLabel* CreaNotaCaso(QWidget* padre, const QString& nome, const QString& suggerimento);
     /// The "Verifica fuori campione" button, with `suggerimento` as its tooltip.
     QPushButton* CreaPulsanteFuoriCampione(QWidget* padre, const QString& suggerimento);
+    /// The "Verifica progressiva" button of a window that chooses: a click runs `verifica`.
+    QPushButton* CreaPulsanteProgressiva(QWidget* padre, const QString& suggerimento,
+                                         std::function<void()> verifica);
 
     /// The out-of-sample check of `analisi`: the reference asked within 1..`massimo` (`proposto`
     /// offered), the check run there, its outcome said by `testo(esito, riferimento)` (a
@@ -56,8 +62,23 @@ protected:
         FuoriCampioneDi(fine, UnAnnoPrima(archivio_, fine), analisi, testo);
     }
 
+    /// "Verifica progressiva" of `analisi`: the first reference (a year back offered) and the
+    /// step (the analysis' natural one offered) asked, the test run up to the last draw and
+    /// shown in a window of its own with every choice.
+    template <AnalisiConScelta A> void ProgressivaDi(const A& analisi) {
+        int da = 0;
+        int passo = 0;
+        if (ChiediProgressiva(analisi.PassoNaturale(), da, passo)) {
+            MostraProgressiva(VerificaProgressiva(analisi, archivio_, da, passo));
+        }
+    }
+
     const Archivio& archivio_;
     Dialoghi& dialoghi_;
+
+private:
+    bool ChiediProgressiva(int passoNaturale, int& da, int& passo);
+    void MostraProgressiva(const EsitoProgressivo& p);
 };
 
 } // namespace strovel

@@ -87,6 +87,10 @@ void AnalisiAmbiCicli::Verifica(const Archivio& tutto, int riferimento, const Sc
             f.cicli.push_back(c);
         }
     }
+    if (soloPrimoCaso) {
+        SoloIlPrimo(f.cicli, [](const CicloAmbi& c) { return c.inizio; });
+        f.primoCaso = f.cicli.empty() ? 0 : f.cicli.front().inizio;
+    }
     std::vector<Classe> classi;
     for (const CicloAmbi& c : f.cicli) {
         bool uscito = false;

@@ -50,7 +50,13 @@ struct FuoriCampioneAmbi : EsitoFuoriCampione<SceltaAmbi> {
 struct AnalisiAmbiCicli {
     ParametriAmbiCicli p;
     std::vector<std::pair<int, int>> ambi;
+    bool soloPrimoCaso = false; ///< verify on the first cycle after the reference only
     using Scelta = SceltaAmbi;
+    static std::string Descrivi(const SceltaAmbi& s) {
+        return std::to_string(s.n1) + "-" + std::to_string(s.n2);
+    }
+    /// One cycle.
+    int PassoNaturale() const { return p.durata; }
     using Esito = FuoriCampioneAmbi;
     std::optional<SceltaAmbi> Scegli(const Archivio& allora, int riferimento, Esito&) const;
     void Verifica(const Archivio& tutto, int riferimento, const SceltaAmbi& s, Esito& f) const;

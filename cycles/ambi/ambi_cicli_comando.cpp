@@ -40,6 +40,11 @@ public:
                       QStringLiteral("ambi|cicli|gruppi2|gruppi3")),
         };
     }
+    QString AiutoProgressiva() const override {
+        return QStringLiteral("Verifica progressiva: dall'estrazione E, ogni PASSO estrazioni "
+                              "(predefinito un ciclo), l'ambo con più cicli sull'archivio com'era "
+                              "allora, verificato nel primo ciclo dopo.");
+    }
     QString AiutoFuoriCampione() const override {
         return QStringLiteral("Verifica fuori campione: l'ambo con più cicli all'estrazione E, "
                               "verificato nei cicli dopo E.");
@@ -58,7 +63,8 @@ public:
                             .arg(griglia);
             return false;
         }
-        if (!AlPiuUna(c, {QStringLiteral("atteso"), QStringLiteral("fuori-campione")})) {
+        if (!AlPiuUna(c, {QStringLiteral("atteso"), QStringLiteral("fuori-campione"),
+                          QStringLiteral("progressiva")})) {
             return false;
         }
         if (c.Presente(QStringLiteral("atteso")) && griglia == QStringLiteral("cicli")) {
@@ -86,6 +92,9 @@ public:
         if (std::count(scelti.begin(), scelti.end(), true) < 2) {
             e.errori() << QStringLiteral("Attenzione ! bisogna selezionare almeno 2 numeri.\n");
             return CodiceErrore;
+        }
+        if (const auto codice = e.Progressiva(AnalisiAmbiCicli{p, AmbiDi(scelti)})) {
+            return *codice;
         }
         int riferimento = 0;
         if (!e.LeggiFuoriCampione(p.riferimento, riferimento)) {

@@ -155,13 +155,16 @@ QWidget* FinestraAmbiCicli::CreaControlli() {
              QStringLiteral("L'ambo con più cicli a una estrazione passata, verificato nei cicli "
                             "dopo di essa"),
              [this] { VerificaFuoriCampione(); }},
+            {"CmdProgressiva", QStringLiteral("Verifica progressiva"),
+             QStringLiteral("L'ambo con più cicli ogni ciclo, verificato nel ciclo dopo"),
+             [this] { VerificaProgressiva(); }},
         });
     c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 420}, {"CmDHelp2", 440}, {"CmDHelp3", 450}}),
-                 4, 0, 1, 2);
+                 5, 0, 1, 2);
     list1_ = new QListWidget(comandi);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMaximumHeight(60);
-    c->addWidget(list1_, 5, 0, 1, 2);
+    c->addWidget(list1_, 6, 0, 1, 2);
     v->addWidget(comandi);
     v->addStretch(1);
     colonne->addWidget(destra, 1);

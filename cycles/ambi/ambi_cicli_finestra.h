@@ -36,6 +36,9 @@ public:
     /// "Verifica fuori campione": the ambo with most cycles at an earlier reference, verified
     /// on the cycles after it.
     void VerificaFuoriCampione() override;
+    /// "Verifica progressiva": the ambo with most cycles at every reference, verified in the first
+    /// cycle after it.
+    void VerificaProgressiva();
     void Formazioni();
     void EvidenziaUltimeNegative();
     void Elimina();

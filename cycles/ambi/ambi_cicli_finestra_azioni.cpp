@@ -2,6 +2,7 @@
 // its tables.
 
 #include "core/intervallo.h"
+#include "cycles/ambi/ambi_cicli_atteso.h"
 #include "cycles/ambi/ambi_cicli_finestra.h"
 #include "ui/dialoghi.h"
 #include "ui/grafico.h"
@@ -161,6 +162,15 @@ void FinestraAmbiCicli::VerificaFuoriCampione() {
                                         sessione_.FuoriCampione(p, Scelti(fg90_), riferimento);
                                     return TestoVerifica{testo, valido};
                                 });
+}
+
+void FinestraAmbiCicli::VerificaProgressiva() {
+    const auto ambi = AmbiDi(Scelti(fg90_));
+    if (ambi.empty()) {
+        Avviso(QStringLiteral("Attenzione ! bisogna selezionare almeno 2 numeri."));
+        return;
+    }
+    ProgressivaDi(AnalisiAmbiCicli{LeggiParametri(), ambi});
 }
 
 FinestraGrafico* FinestraAmbiCicli::GraficoPresenze() {

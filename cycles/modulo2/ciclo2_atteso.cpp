@@ -133,6 +133,10 @@ std::optional<SceltaCiclo2> AnalisiCiclo2::Scegli(const Archivio& allora, int ri
 void AnalisiCiclo2::Verifica(const Archivio& tutto, int riferimento, const SceltaCiclo2& s,
                              Esito& f) const {
     f.cicli = CicliDopo(tutto, p, riferimento);
+    if (soloPrimoCaso) {
+        SoloIlPrimo(f.cicli, [](const CicloOsservato& c) { return c.inizio; });
+        f.primoCaso = f.cicli.empty() ? 0 : f.cicli.front().inizio;
+    }
     const double q = ProbabilitaEstrazione(1, 1, 90, Scelte(p.posizioni));
     std::vector<double> probabilita;
     std::vector<Classe> classi;

@@ -49,7 +49,11 @@ struct FuoriCampioneCiclo2 : EsitoFuoriCampione<SceltaCiclo2> {
 /// Modulo 2 as an analysis: at E it offers the number with most cycles.
 struct AnalisiCiclo2 {
     ParametriCiclo2 p;
+    bool soloPrimoCaso = false; ///< verify on the first cycle after the reference only
     using Scelta = SceltaCiclo2;
+    static std::string Descrivi(const SceltaCiclo2& s) { return std::to_string(s.numero); }
+    /// One cycle: its duration and the gap before the next.
+    int PassoNaturale() const { return p.durata + p.salto; }
     using Esito = FuoriCampioneCiclo2;
     std::optional<SceltaCiclo2> Scegli(const Archivio& allora, int riferimento, Esito&) const;
     void Verifica(const Archivio& tutto, int riferimento, const SceltaCiclo2& s, Esito& f) const;

@@ -38,6 +38,11 @@ public:
                       QStringLiteral("cicli|distribuzione|numeri")),
         };
     }
+    QString AiutoProgressiva() const override {
+        return QStringLiteral("Verifica progressiva: dall'estrazione E, ogni PASSO estrazioni "
+                              "(predefinito un ciclo), il numero con più cicli sull'archivio "
+                              "com'era allora, verificato nel primo ciclo dopo.");
+    }
     QString AiutoFuoriCampione() const override {
         return QStringLiteral("Verifica fuori campione: il numero con più cicli all'estrazione "
                               "E, verificato nei cicli dopo E.");
@@ -54,7 +59,8 @@ public:
                             .arg(griglia);
             return false;
         }
-        if (!AlPiuUna(c, {QStringLiteral("atteso"), QStringLiteral("fuori-campione")})) {
+        if (!AlPiuUna(c, {QStringLiteral("atteso"), QStringLiteral("fuori-campione"),
+                          QStringLiteral("progressiva")})) {
             return false;
         }
         if (c.Presente(QStringLiteral("atteso")) && griglia != QStringLiteral("numeri")) {
@@ -75,8 +81,14 @@ public:
                         DallaLista(c, l::Cicli, p.cicli) && DallaLista(c, l::Durata, p.durata) &&
                         DallaLista(c, l::Salto, p.salto) && DallaLista(c, l::Colpi, p.colpi) &&
                         Intero(c, QStringLiteral("riferimento"), 1, a.TotEstrazioni, p.riferimento);
+        if (!ok) {
+            return CodiceUso;
+        }
+        if (const auto codice = e.Progressiva(AnalisiCiclo2{p})) {
+            return *codice;
+        }
         int riferimento = 0;
-        if (!ok || !e.LeggiFuoriCampione(p.riferimento, riferimento)) {
+        if (!e.LeggiFuoriCampione(p.riferimento, riferimento)) {
             return CodiceUso;
         }
         if (riferimento > 0) {

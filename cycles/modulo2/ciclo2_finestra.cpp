@@ -138,14 +138,19 @@ QWidget* FinestraCiclo2::CreaControlli() {
                                                           "estrazione passata, verificato nei "
                                                           "cicli dopo di essa")),
         4, 0, 1, 2);
+    c->addWidget(CreaPulsanteProgressiva(comandi,
+                                         QStringLiteral("Il numero con più cicli ogni ciclo, "
+                                                        "verificato nel ciclo dopo"),
+                                         [this] { VerificaProgressiva(); }),
+                 5, 0, 1, 2);
     // The help pages, in two rows so that the panel stays narrow.
     c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 270}, {"CmDHelp2", 280}, {"CmDHelp3", 290}}),
-                 5, 0, 1, 2);
-    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp4", 300}, {"CmDHelp5", 310}}), 6, 0, 1, 2);
+                 6, 0, 1, 2);
+    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp4", 300}, {"CmDHelp5", 310}}), 7, 0, 1, 2);
     list1_ = new QListWidget(comandi);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setMaximumHeight(60);
-    c->addWidget(list1_, 7, 0, 1, 2);
+    c->addWidget(list1_, 8, 0, 1, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
     return sinistra;

@@ -48,6 +48,9 @@ public:
     /// "Verifica fuori campione": the number with most cycles at an earlier reference,
     /// verified on the cycles after it.
     void VerificaFuoriCampione() override;
+    /// "Verifica progressiva": the number with most cycles at every reference, verified in the
+    /// first cycle after it.
+    void VerificaProgressiva();
     void Verifica2();
     void EliminaQuartina();
     void UltimePresenze();

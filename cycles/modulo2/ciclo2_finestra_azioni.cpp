@@ -343,6 +343,10 @@ void FinestraCiclo2::VerificaFuoriCampione() {
     });
 }
 
+void FinestraCiclo2::VerificaProgressiva() {
+    ProgressivaDi(AnalisiCiclo2{LeggiParametri()});
+}
+
 FinestraGrafico* FinestraCiclo2::GraficoPresenze() {
     if (!Rilevato()) {
         return nullptr;

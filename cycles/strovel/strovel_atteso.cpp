@@ -220,6 +220,10 @@ void AnalisiStrovel::Verifica(const Archivio& tutto, int riferimento, const Scel
             f.cicli.push_back(c);
         }
     }
+    if (soloPrimoCaso) {
+        SoloIlPrimo(f.cicli, [](const Ciclo& c) { return c.inizio; });
+        f.primoCaso = f.cicli.empty() ? 0 : f.cicli.front().inizio;
+    }
     std::vector<Classe> classi;
     for (const Ciclo& c : f.cicli) {
         const Finestra w =
@@ -238,6 +242,10 @@ void AnalisiStrovel::Verifica(const Archivio& tutto, int riferimento, const Scel
     f.confronto = ConfrontaConIlCaso(
         ProbabilitaFormulaCicli(tutto, usati, f.cicli, formula, tutto.TotEstrazioni, false),
         f.riepilogo.positivi);
+}
+
+std::string AnalisiStrovel::Descrivi(const SceltaStrovel& s) {
+    return TestoFormula(*s.riga.formula);
 }
 
 std::string TestoFormula(const FormulaStrovel& f) {

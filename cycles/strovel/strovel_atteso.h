@@ -65,7 +65,11 @@ struct FuoriCampioneStrovel : EsitoFuoriCampione<SceltaStrovel> {
 struct AnalisiStrovel {
     ParametriStrovel p;
     bool tutteOperazioni = false; ///< "esamina tutte le operazioni" instead of ELABORA
+    bool soloPrimoCaso = false;   ///< verify on the first cycle after the reference only
     using Scelta = SceltaStrovel;
+    static std::string Descrivi(const SceltaStrovel& s);
+    /// One cycle: its duration and the gap before the next.
+    int PassoNaturale() const { return p.durata + p.salto; }
     using Esito = FuoriCampioneStrovel;
     std::optional<SceltaStrovel> Scegli(const Archivio& allora, int riferimento, Esito& f) const;
     void Verifica(const Archivio& tutto, int riferimento, const SceltaStrovel& s, Esito& f) const;

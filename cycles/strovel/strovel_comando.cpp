@@ -50,13 +50,19 @@ public:
         return QStringLiteral("Verifica fuori campione: la prima formula all'estrazione E, "
                               "verificata come ambata nei cicli dopo E.");
     }
+    QString AiutoProgressiva() const override {
+        return QStringLiteral("Verifica progressiva: dall'estrazione E, ogni PASSO estrazioni "
+                              "(predefinito un ciclo), la prima formula sull'archivio com'era "
+                              "allora, verificata come ambata nel primo ciclo dopo.");
+    }
     QString AiutoAtteso() const override {
         return QStringLiteral("Dopo l'elenco: Atteso per caso (i positivi di una formula a caso), "
                               "Probabilità (di trovarne per caso quanti la prima) e Migliore "
                               "atteso per caso (il migliore di altrettante formule a caso).");
     }
     bool Controlla(const Chiamata& c) const override {
-        return AlPiuUna(c, {QStringLiteral("atteso"), QStringLiteral("fuori-campione")});
+        return AlPiuUna(c, {QStringLiteral("atteso"), QStringLiteral("fuori-campione"),
+                            QStringLiteral("progressiva")});
     }
 
     int EseguiSu(const Esecuzione& e) const override {
@@ -87,6 +93,9 @@ public:
         p.stop = e.Presente(QStringLiteral("stop"));
         const bool perRitardo = e.Presente(QStringLiteral("ritardo-ambata"));
         const bool tutte = e.Presente(QStringLiteral("tutte-operazioni"));
+        if (const auto codice = e.Progressiva(AnalisiStrovel{p, tutte})) {
+            return *codice;
+        }
         int riferimento = 0;
         if (!e.LeggiFuoriCampione(p.riferimento, riferimento)) {
             return CodiceUso;

@@ -201,6 +201,9 @@ QWidget* FinestraStrovel::CreaComandi() {
          QStringLiteral("La prima formula a una estrazione passata, verificata nei cicli dopo "
                         "di essa"),
          &FinestraStrovel::VerificaFuoriCampione},
+        {"CmdProgressiva", QStringLiteral("Verifica progressiva"),
+         QStringLiteral("La prima formula ogni ciclo, verificata nel ciclo dopo"),
+         &FinestraStrovel::VerificaProgressiva},
     };
     int k = 0;
     for (const Voce& v : voci) {

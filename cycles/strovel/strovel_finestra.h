@@ -57,6 +57,9 @@ public:
     /// "Verifica fuori campione": the list's first formula at an earlier reference, verified
     /// on the cycles after it.
     void VerificaFuoriCampione() override;
+    /// "Verifica progressiva": the first formula at every reference, verified in the first cycle
+    /// after it.
+    void VerificaProgressiva();
     void SalvaPreset(int numero);
     void CaricaPreset(int numero);
     /// A click on row `riga` of the cycle list.

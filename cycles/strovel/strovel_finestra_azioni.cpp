@@ -380,4 +380,10 @@ void FinestraStrovel::VerificaFuoriCampione() {
                     });
 }
 
+void FinestraStrovel::VerificaProgressiva() {
+    // The mode of the last run, as for the out-of-sample check.
+    const bool tutte = sessione_.Eseguito() && sessione_.Esito().tutteOperazioni;
+    ProgressivaDi(AnalisiStrovel{LeggiParametri(), tutte});
+}
+
 } // namespace strovel

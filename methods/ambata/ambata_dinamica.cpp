@@ -7,6 +7,7 @@
 #include "core/ruote.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace strovel {
 
@@ -203,16 +204,30 @@ void AnalisiAmbata::Verifica(const Archivio& tutto, int riferimento, const Scelt
                              Esito& f) const {
     ParametriAmbata fuori = p;
     fuori.riferimenti[static_cast<std::size_t>(riga - 1)] = s.scelto;
-    for (const Caso& c : RilevaCasi(tutto, fuori)) {
-        if (c.estrazione > riferimento) {
-            f.casi.push_back(c);
+    ParametriAmbata rilevazione = fuori;
+    if (soloPrimoCaso) {
+        // Back to the reference, whatever the count of presences.
+        rilevazione.presenze = std::numeric_limits<int>::max();
+    }
+    for (const Caso& c : RilevaCasi(tutto, rilevazione)) {
+        if (c.estrazione <= riferimento) {
+            break;
         }
+        f.casi.push_back(c);
+    }
+    if (soloPrimoCaso) {
+        SoloIlPrimo(f.casi, [](const Caso& c) { return c.estrazione; });
+        f.primoCaso = f.casi.empty() ? 0 : f.casi.front().estrazione;
     }
     f.giocate = GiocaAmbate(tutto, fuori, f.casi,
                             PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size())));
     f.completo = f.giocate.completo;
     f.riepilogo = RiepilogoAmbata(tutto, f.casi, fuori.colpi, f.giocate);
     f.confronto = ConfrontaAmbata(fuori, f.casi, f.giocate);
+}
+
+std::string AnalisiAmbata::Descrivi(const SceltaAmbata& s) {
+    return Sigla(s.scelto.ruota) + " " + std::to_string(s.scelto.posizione);
 }
 
 std::string TestoFuoriCampione(const FuoriCampioneAmbata& f, int riferimento) {

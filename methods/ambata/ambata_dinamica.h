@@ -128,7 +128,11 @@ struct FuoriCampioneAmbata : EsitoFuoriCampione<SceltaAmbata> {
 struct AnalisiAmbata {
     ParametriAmbata p;
     int riga = 1;
+    bool soloPrimoCaso = false; ///< verify on the first case after the reference only
     using Scelta = SceltaAmbata;
+    static std::string Descrivi(const SceltaAmbata& s);
+    /// The colpi of a play, so that one play ends before the next reference.
+    int PassoNaturale() const { return p.colpi; }
     using Esito = FuoriCampioneAmbata;
     std::optional<SceltaAmbata> Scegli(const Archivio& allora, int riferimento, Esito&) const;
     void Verifica(const Archivio& tutto, int riferimento, const SceltaAmbata& s, Esito& f) const;

@@ -74,6 +74,12 @@ public:
         return QStringLiteral("Stampa il riepilogo (N° Casi, Positivi, Negativi, In gioco) invece "
                               "dei casi.");
     }
+    QString AiutoProgressiva() const override {
+        return QStringLiteral("Verifica progressiva: dall'estrazione E, ogni PASSO estrazioni "
+                              "(predefiniti i colpi), il riferimento che MIGLIORI sceglie "
+                              "sull'archivio com'era allora per la riga di --migliori (la prima "
+                              "senza), giocato nel primo caso dopo.");
+    }
     QString AiutoFuoriCampione() const override {
         return QStringLiteral("Verifica fuori campione: MIGLIORI (sulla riga di --migliori, "
                               "predefinita 1) all'estrazione E, poi il riferimento scelto "
@@ -85,14 +91,19 @@ public:
     }
     bool Controlla(const Chiamata& c) const override {
         const bool fuoriCampione = c.Presente(QStringLiteral("fuori-campione"));
-        if (!AlPiuUna(c, {QStringLiteral("riepilogo"), QStringLiteral("migliori")})) {
+        const bool progressiva = c.Presente(QStringLiteral("progressiva"));
+        if (!AlPiuUna(c, {QStringLiteral("riepilogo"), QStringLiteral("migliori")}) ||
+            !AlPiuUna(c, {QStringLiteral("fuori-campione"), QStringLiteral("progressiva")})) {
             return false;
         }
-        if (fuoriCampione && c.Presente(QStringLiteral("riepilogo"))) {
-            c.errori << QStringLiteral("--fuori-campione stampa già il suo riepilogo.\n");
+        if ((fuoriCampione || progressiva) && c.Presente(QStringLiteral("riepilogo"))) {
+            c.errori << QStringLiteral("--%1 stampa già il suo riepilogo.\n")
+                            .arg(fuoriCampione ? QStringLiteral("fuori-campione")
+                                               : QStringLiteral("progressiva"));
             return false;
         }
-        return fuoriCampione || c.Presente(QStringLiteral("migliori")) || AttesoConRiepilogo(c);
+        return fuoriCampione || progressiva || c.Presente(QStringLiteral("migliori")) ||
+               AttesoConRiepilogo(c);
     }
 
     int EseguiSu(const Esecuzione& e) const override {
@@ -114,6 +125,9 @@ public:
             return CodiceUso;
         }
         p.somme = e.Presente(QStringLiteral("somme"));
+        if (const auto codice = e.Progressiva(AnalisiAmbata{p, std::max(migliori, 1)})) {
+            return *codice;
+        }
         int riferimento = 0;
         if (!e.LeggiFuoriCampione(p.fine, riferimento)) {
             return CodiceUso;

@@ -161,6 +161,8 @@ QWidget* FinestraAmbataDinamica::CreaComandi() {
          &FinestraAmbataDinamica::VisualizzaEvoluzione},
         {"CmdFuoriCampione", QStringLiteral("Verifica fuori campione"),
          &FinestraAmbataDinamica::VerificaFuoriCampione},
+        {"CmdProgressiva", QStringLiteral("Verifica progressiva"),
+         &FinestraAmbataDinamica::VerificaProgressiva},
     };
     // The first four in two columns, the longer ones on rows of their own.
     int k = 0;
@@ -327,6 +329,15 @@ void FinestraAmbataDinamica::VerificaFuoriCampione() {
                         return f.completo ? TestoVerifica{TestoFuoriCampione(f, riferimento)}
                                           : TestoVerifica{MessaggioConfigurazione, false};
                     });
+}
+
+void FinestraAmbataDinamica::VerificaProgressiva() {
+    const int riga = fgH_->currentRow();
+    if (riga < 0) {
+        Avviso(QStringLiteral("Selezionare la riga di riferimento da sostituire."));
+        return;
+    }
+    ProgressivaDi(AnalisiAmbata{LeggiStato().parametri, riga + 1});
 }
 
 void FinestraAmbataDinamica::VisualizzaEvoluzione() {

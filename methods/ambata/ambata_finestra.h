@@ -38,6 +38,9 @@ public:
     /// "Verifica fuori campione": MIGLIORI on the chosen row as of an earlier draw the user
     /// picks (a year back proposed), its choice verified on the cases after it.
     void VerificaFuoriCampione() override;
+    /// "Verifica progressiva": MIGLIORI's first reference for the selected row at every reference,
+    /// played on the first case after it.
+    void VerificaProgressiva();
     void VisualizzaEvoluzione();
     void ImpostaMatrice(int righe);
     void Salva();

@@ -279,6 +279,11 @@ std::optional<SceltaCinquina> AnalisiCinquina::Scegli(const Archivio& allora, in
             s.presenze = e.presenze[static_cast<std::size_t>(n)];
         }
     }
+    // No number came out in the colpi of any case (the newest cases have no colpi yet at E):
+    // nothing to offer.
+    if (s.presenze == 0) {
+        return std::nullopt;
+    }
     return s;
 }
 

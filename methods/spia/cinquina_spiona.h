@@ -100,7 +100,11 @@ struct FuoriCampioneCinquina : EsitoFuoriCampione<SceltaCinquina> {
 /// The spy quintet as an analysis: at E it offers the first number of its ranking.
 struct AnalisiCinquina {
     ParametriCinquina p;
+    bool soloPrimoCaso = false; ///< one play after the reference: always so
     using Scelta = SceltaCinquina;
+    static std::string Descrivi(const SceltaCinquina& s) { return std::to_string(s.numero); }
+    /// The colpi of a play, so that one play ends before the next reference.
+    int PassoNaturale() const { return p.colpi; }
     using Esito = FuoriCampioneCinquina;
     std::optional<SceltaCinquina> Scegli(const Archivio& allora, int riferimento, Esito&) const;
     void Verifica(const Archivio& tutto, int riferimento, const SceltaCinquina& s, Esito& f) const;

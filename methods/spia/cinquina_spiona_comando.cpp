@@ -40,6 +40,11 @@ public:
                               "all'estrazione E, sull'archivio com'era allora, giocato come "
                               "ambata dopo E.");
     }
+    QString AiutoProgressiva() const override {
+        return QStringLiteral("Verifica progressiva: dall'estrazione E, ogni PASSO estrazioni "
+                              "(predefiniti i colpi), il primo numero della classifica "
+                              "sull'archivio com'era allora, giocato come ambata dopo.");
+    }
     QString AiutoAtteso() const override {
         return QStringLiteral("Con la tabella dei numeri: le righe CC atteso per caso (in media) "
                               "e Migliore atteso per caso (il migliore di 90 numeri).");
@@ -47,7 +52,7 @@ public:
     bool Controlla(const Chiamata& c) const override {
         return AlPiuUna(c, {QStringLiteral("casi"), QStringLiteral("verifica"),
                             QStringLiteral("compagni"), QStringLiteral("atteso"),
-                            QStringLiteral("fuori-campione")});
+                            QStringLiteral("fuori-campione"), QStringLiteral("progressiva")});
     }
 
     int EseguiSu(const Esecuzione& e) const override {
@@ -66,8 +71,14 @@ public:
             Intero(c, QStringLiteral("fine"), 1, std::max<int>(1, a.TotEstrazioni), p.fine) &&
             NumeroLotto(c, QStringLiteral("verifica"), verifica) &&
             NumeroLotto(c, QStringLiteral("compagni"), compagni);
+        if (!ok) {
+            return CodiceUso;
+        }
+        if (const auto codice = e.Progressiva(AnalisiCinquina{p})) {
+            return *codice;
+        }
         int riferimento = 0;
-        if (!ok || !e.LeggiFuoriCampione(p.fine, riferimento)) {
+        if (!e.LeggiFuoriCampione(p.fine, riferimento)) {
             return CodiceUso;
         }
         if (riferimento > 0) {

@@ -69,7 +69,12 @@ FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, Q
                                                           "una estrazione passata, giocato dopo "
                                                           "di essa")),
         3, 0, 1, 2);
-    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 410}}), 4, 0, 1, 2);
+    c->addWidget(CreaPulsanteProgressiva(comandi,
+                                         QStringLiteral("Il primo numero della classifica ogni "
+                                                        "tante estrazioni, giocato dopo ciascuna"),
+                                         [this] { VerificaProgressiva(); }),
+                 4, 0, 1, 2);
+    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 410}}), 5, 0, 1, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
 
@@ -155,6 +160,10 @@ void FinestraCinquinaSpiona::VerificaFuoriCampione() {
     FuoriCampioneDi(p.fine, AnalisiCinquina{p}, [](const FuoriCampioneCinquina& f, int e) {
         return TestoVerifica{TestoFuoriCampioneSpia(f, e)};
     });
+}
+
+void FinestraCinquinaSpiona::VerificaProgressiva() {
+    ProgressivaDi(AnalisiCinquina{LeggiParametri()});
 }
 
 } // namespace strovel

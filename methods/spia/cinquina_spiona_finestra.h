@@ -32,6 +32,8 @@ public:
     /// "Verifica fuori campione": ELABORA as of a draw the user picks (a year back proposed),
     /// its top number played after it.
     void VerificaFuoriCampione() override;
+    /// "Verifica progressiva": its top number at every reference, played after it.
+    void VerificaProgressiva();
 
     ParametriCinquina LeggiParametri() const;
 

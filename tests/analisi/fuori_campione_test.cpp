@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 
 namespace strovel {
@@ -30,16 +31,28 @@ struct Scelto {
 struct Voce {
     const char* nome;
     std::function<Scelto(const Archivio&, int)> fuoriCampione;
+    /// The walk-forward choices from a reference: each reference with its choice in words.
+    std::function<std::map<int, std::string>(const Archivio&, int)> progressiva;
 };
 
 /// The generic out-of-sample check of the analysis `crea` makes for an archive, its choice said
 /// by `descrivi`.
-template <Analisi A>
+template <AnalisiConScelta A>
 Voce Generica(const char* nome, std::function<A(const Archivio&)> crea,
               std::function<std::string(const typename A::Scelta&)> descrivi) {
-    return {nome, [crea, descrivi](const Archivio& a, int e) {
+    return {nome,
+            [crea, descrivi](const Archivio& a, int e) {
                 const auto f = FuoriCampione(crea(a), a, e);
                 return Scelto{f.scelta ? descrivi(*f.scelta) : "nessuna", f.riepilogo.casi};
+            },
+            [crea](const Archivio& a, int da) {
+                const A analisi = crea(a);
+                std::map<int, std::string> scelte;
+                for (const auto& passo :
+                     VerificaProgressiva(analisi, a, da, analisi.PassoNaturale()).passi) {
+                    scelte[passo.riferimento] = passo.scelta;
+                }
+                return scelte;
             }};
 }
 
@@ -149,6 +162,54 @@ TEST(FuoriCampione, OgniAnalisiSceglieSenzaGuardareOltreE) {
         EXPECT_GE(verificate, 2);
         EXPECT_GE(cambiate, 2);
     }
+}
+
+// The walk-forward test makes each choice as the archive stood then: every choice up to E is the
+// same whatever the draws after E.
+TEST(FuoriCampione, LaVerificaProgressivaNonGuardaOltreE) {
+    const int e = 900;
+    const auto a = test::ArchivioCasuale(1100, 77);
+    auto cambiato = test::ArchivioCasuale(1100, 77);
+    test::CambiaDopo(*cambiato, *test::ArchivioCasuale(1100, 78), e);
+    for (const Voce& analisi : TutteLeAnalisi()) {
+        SCOPED_TRACE(analisi.nome);
+        const auto prima = analisi.progressiva(*a, 600);
+        const auto dopo = analisi.progressiva(*cambiato, 600);
+        int confrontate = 0;
+        for (const auto& [riferimento, scelta] : prima) {
+            const auto altra = dopo.find(riferimento);
+            if (riferimento <= e && altra != dopo.end()) {
+                EXPECT_EQ(altra->second, scelta) << "riferimento " << riferimento;
+                ++confrontate;
+            }
+        }
+        EXPECT_GE(confrontate, 3);
+    }
+}
+
+// The summary of a walk-forward test in words and in rows, singular and plural.
+TEST(FuoriCampione, RiepilogoDellaVerificaProgressiva) {
+    EsitoProgressivo p;
+    p.da = 100;
+    p.passo = 1;
+    EXPECT_EQ(TestoProgressiva(p),
+              "Dall'estrazione 100, una scelta ogni 1 estrazione: nessuna scelta da verificare.");
+    EXPECT_TRUE(RiepilogoProgressivo(p).righe.empty());
+    p.passo = 9;
+    p.passi = {{100, "12", Classe::Positivo, 0.5},
+               {109, "7", Classe::Negativo, 0.25},
+               {118, "7", Classe::InGioco, 0.25}};
+    Riassumi(p);
+    EXPECT_EQ(TestoProgressiva(p),
+              "Dall'estrazione 100, una scelta ogni 9 estrazioni: 3 scelte, 1 positiva (33.3%), 1 "
+              "negativa, 1 in gioco.\n" +
+                  TestoConfronto(p.confronto));
+    EXPECT_EQ(p.confronto.attesi, 1.0);
+    EXPECT_EQ(TabellaProgressiva(p).Tsv(), "Estrazione\tScelta\tEsito\tPer caso\n"
+                                           "100\t12\tPositivo\t50.0\n"
+                                           "109\t7\tNegativo\t25.0\n"
+                                           "118\t7\tIn gioco\t25.0\n");
+    EXPECT_EQ(RiepilogoProgressivo(p).righe.size(), 5u);
 }
 
 } // namespace

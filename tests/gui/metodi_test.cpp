@@ -230,6 +230,30 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     ASSERT_EQ(dialoghi.Mostrati().size(), 2u);
     EXPECT_EQ(dialoghi.Mostrati()[1].testo.toStdString(),
               TestoFuoriCampioneSpia(FuoriCampioneSpia(*archivio, p, 420), 420));
+    // "Verifica progressiva": the first reference and the step asked (a year back and the colpi
+    // offered), every choice in a window of its own.
+    dialoghi.Azzera();
+    dialoghi.Rispondi(QStringLiteral("300"));
+    dialoghi.Rispondi(QStringLiteral("20"));
+    test::Clicca(&w, QStringLiteral("CmdProgressiva"));
+    ASSERT_EQ(dialoghi.Mostrati().size(), 2u);
+    EXPECT_EQ(dialoghi.Mostrati()[0].proposta,
+              QString::number(UnAnnoPrima(*archivio, archivio->TotEstrazioni)));
+    EXPECT_EQ(dialoghi.Mostrati()[1].proposta, QString::number(p.colpi));
+    const EsitoProgressivo attesa = VerificaProgressiva(AnalisiCinquina{p}, *archivio, 300, 20);
+    ASSERT_GT(attesa.passi.size(), 3u);
+    auto* progressiva = test::Trova<QWidget>(&w, QStringLiteral("Progressiva"));
+    EXPECT_EQ(
+        test::Trova<GrigliaTabella>(progressiva, QStringLiteral("FgProgressiva"))->Dati().Tsv(),
+        TabellaProgressiva(attesa).Tsv());
+    EXPECT_EQ(test::Etichetta(progressiva, QStringLiteral("LblProgressiva")).toStdString(),
+              TestoProgressiva(attesa));
+    // A step of 0: the message, no test run.
+    dialoghi.Azzera();
+    dialoghi.Rispondi(QStringLiteral("300"));
+    dialoghi.Rispondi(QStringLiteral("0"));
+    test::Clicca(&w, QStringLiteral("CmdProgressiva"));
+    EXPECT_EQ(dialoghi.Messaggi().back().testo, QStringLiteral("Passo non valido: da 1 a 500."));
     EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("Fg1"))->rowCount(),
               static_cast<int>(e.casi.size()));
     EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgStat2"))->rowCount(), 0);
