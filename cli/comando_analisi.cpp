@@ -71,12 +71,18 @@ int Esecuzione::ScriviFuoriCampione(const FuoriCampioneScritto& f) const {
         errori() << f.nienteScelto << '\n';
         return CodiceErrore;
     }
+    if (f.riepilogo->casi == 0) {
+        return NienteDopo(f.riferimento);
+    }
     Scrivi(*f.scelta);
     Scrivi(TabellaRiepilogo(*f.riepilogo));
-    if (f.riepilogo->casi > 0) {
-        ScriviAtteso(*f.confronto);
-    }
+    ScriviAtteso(*f.confronto);
     return CodiceOk;
+}
+
+int Esecuzione::NienteDopo(int riferimento) const {
+    errori() << QString::fromStdString(NienteDaVerificare(riferimento)) << '\n';
+    return CodiceErrore;
 }
 
 int Esecuzione::ScriviProgressiva(const EsitoProgressivo& p) const {

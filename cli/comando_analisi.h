@@ -27,6 +27,7 @@ struct FuoriCampioneScritto {
     const Tabella* scelta = nullptr;
     const RiepilogoEsiti* riepilogo = nullptr;
     const Confronto* confronto = nullptr;
+    int riferimento = 0;
 };
 
 /// What an analysis command runs with: the call, its archive and the shared options read once.
@@ -62,6 +63,8 @@ struct Esecuzione {
     /// An out-of-sample check: the choice, the summary and, with cases, chance; or the reason
     /// nothing was chosen. The exit code.
     int ScriviFuoriCampione(const FuoriCampioneScritto& f) const;
+    /// "Nessun caso dopo l'estrazione E: niente da verificare." on stderr; exit code 1.
+    int NienteDopo(int riferimento) const;
     /// A walk-forward test: one row per choice, then its summary; or, with no choice, why
     /// (exit code 1). The exit code.
     int ScriviProgressiva(const EsitoProgressivo& p) const;

@@ -170,19 +170,22 @@ std::string TestoConfronto(const Confronto& c) {
            TestoCoda(c.coda);
 }
 
+std::string NienteDaVerificare(int riferimento) {
+    return "Nessun caso dopo l'estrazione " + std::to_string(riferimento) +
+           ": niente da verificare.";
+}
+
 std::string TestoVerificaDopo(int riferimento, const RiepilogoEsiti& r, const Confronto& c) {
+    if (r.casi == 0) {
+        return NienteDaVerificare(riferimento);
+    }
     const int casi = r.casi;
     const int positivi = r.positivi;
     const int inGioco = r.inGioco;
     std::string testo = "Dopo l'estrazione " + std::to_string(riferimento) + ": " +
                         std::to_string(casi) + " casi, " + std::to_string(positivi) + " positivi";
-    if (casi > 0) {
-        testo += " (" + Decimale(std::int64_t{positivi} * 100, casi) + "%)";
-    }
-    testo += ", " + std::to_string(inGioco) + " in gioco.";
-    if (casi > 0) {
-        testo += "\n" + TestoConfronto(c);
-    }
+    testo += " (" + Decimale(std::int64_t{positivi} * 100, casi) + "%), " +
+             std::to_string(inGioco) + " in gioco.\n" + TestoConfronto(c);
     return testo;
 }
 

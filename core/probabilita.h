@@ -69,8 +69,10 @@ std::vector<std::vector<std::string>> RigheAtteso(const Confronto& c);
 std::string TestoConfronto(const Confronto& c);
 
 /// An out-of-sample verification in words: "Dopo l'estrazione E: N casi, P positivi (x%), I in
-/// gioco." and, with cases, the comparison with chance on a second line.
+/// gioco." and the comparison with chance on a second line; without cases, NienteDaVerificare.
 std::string TestoVerificaDopo(int riferimento, const RiepilogoEsiti& r, const Confronto& c);
+/// "Nessun caso dopo l'estrazione E: niente da verificare."
+std::string NienteDaVerificare(int riferimento);
 
 /// A number with one decimal, "12.3".
 std::string UnDecimale(double x);

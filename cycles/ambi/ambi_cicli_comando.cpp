@@ -111,7 +111,7 @@ public:
             scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(s.n1),
                                  std::to_string(s.n2), std::to_string(s.cc),
                                  std::to_string(s.cicliDentro)});
-            return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto});
+            return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto, riferimento});
         }
         ElaborazioneAmbi el = ContaAmbi(a, p, AmbiDi(scelti));
         if (e.Presente(QStringLiteral("decrescente"))) {

@@ -101,7 +101,7 @@ public:
             scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(f.scelta->numero),
                                  std::to_string(f.scelta->cc),
                                  std::to_string(f.scelta->cicliDentro)});
-            return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto});
+            return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto, riferimento});
         }
         const Rilevazione r = RilevaCicli(a, p);
         const QString griglia = Griglia(c);

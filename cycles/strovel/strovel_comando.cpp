@@ -140,7 +140,7 @@ private:
         scelta.AggiungiRiga({std::to_string(riferimento), TestoFormula(*f.scelta->riga.formula),
                              std::to_string(f.scelta->riga.p1),
                              std::to_string(f.scelta->cicliDentro)});
-        return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto});
+        return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto, riferimento});
     }
 };
 

@@ -233,14 +233,16 @@ std::string AnalisiAmbata::Descrivi(const SceltaAmbata& s) {
 std::string TestoFuoriCampione(const FuoriCampioneAmbata& f, int riferimento) {
     const RiepilogoEsiti& r = f.riepilogo;
     const SceltaAmbata& s = *f.scelta;
-    return "Scelto all'estrazione " + std::to_string(riferimento) + ": " + Sigla(s.scelto.ruota) +
-           " " + std::to_string(s.scelto.posizione) + " (" + std::to_string(s.positiviDentro) +
-           " positivi su " + std::to_string(s.casiDentro) +
-           " casi).\nDopo: " + std::to_string(r.casi) + " casi, " + std::to_string(r.positivi) +
-           " positivi" +
-           (r.casi > 0 ? " (" + Decimale(std::int64_t{r.positivi} * 100, r.casi) + "%)" : "") +
-           ", " + std::to_string(r.inGioco) + " in gioco.\n" +
-           (r.casi > 0 ? TestoConfronto(f.confronto) : std::string());
+    const std::string scelta = "Scelto all'estrazione " + std::to_string(riferimento) + ": " +
+                               Sigla(s.scelto.ruota) + " " + std::to_string(s.scelto.posizione) +
+                               " (" + std::to_string(s.positiviDentro) + " positivi su " +
+                               std::to_string(s.casiDentro) + " casi).\n";
+    if (r.casi == 0) {
+        return scelta + NienteDaVerificare(riferimento);
+    }
+    return scelta + "Dopo: " + std::to_string(r.casi) + " casi, " + std::to_string(r.positivi) +
+           " positivi (" + Decimale(std::int64_t{r.positivi} * 100, r.casi) + "%), " +
+           std::to_string(r.inGioco) + " in gioco.\n" + TestoConfronto(f.confronto);
 }
 
 EsitoMigliori Migliori(const Archivio& a, const ParametriAmbata& p, const std::vector<Caso>& casi,

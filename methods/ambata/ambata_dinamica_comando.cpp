@@ -176,7 +176,7 @@ private:
         scelta.AggiungiRiga({std::to_string(riferimento), Sigla(s.scelto.ruota),
                              std::to_string(s.scelto.posizione), std::to_string(s.positiviDentro),
                              std::to_string(s.casiDentro)});
-        return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto});
+        return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto, riferimento});
     }
 };
 

@@ -223,6 +223,9 @@ public:
         }
         if (riferimento > 0) {
             const auto r = FuoriCampione(AnalisiAmboSomme{f, o, fine}, *archivio, riferimento);
+            if (r.riepilogo.casi == 0) {
+                return e.NienteDopo(riferimento);
+            }
             e.Scrivi(TabellaRiepilogoSomme(r.ambo, o.versione));
             e.ScriviAtteso(r.confronto);
             return CodiceOk;

@@ -108,6 +108,9 @@ public:
             const bool terno = e.Presente(QStringLiteral("terno"));
             if (fuori) {
                 const auto f = FuoriCampione(AnalisiCinquinaMaltese{q, terno}, a, riferimento);
+                if (f.riepilogo.casi == 0) {
+                    return e.NienteDopo(riferimento);
+                }
                 ScriviRiepilogo(e, f.riepilogo);
                 e.ScriviAtteso(f.confronto);
                 return CodiceOk;
@@ -130,6 +133,9 @@ public:
         }
         if (fuori) {
             const auto f = FuoriCampione(AnalisiMaltese{p}, a, riferimento);
+            if (f.riepilogo.casi == 0) {
+                return e.NienteDopo(riferimento);
+            }
             ScriviRiepilogo(e, f.riepilogo);
             e.ScriviAtteso(f.confronto);
             return CodiceOk;

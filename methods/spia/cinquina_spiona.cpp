@@ -294,6 +294,9 @@ void AnalisiCinquina::Verifica(const Archivio& tutto, int riferimento, const Sce
         tutto, riferimento, p.colpi, tutto.TotEstrazioni, p.gioco,
         [numero](int) -> std::optional<int> { return numero; }, f.giocata);
     f.colpiGiocati = std::clamp(tutto.TotEstrazioni - riferimento, 0, p.colpi);
+    if (f.colpiGiocati == 0) {
+        return; // no draw after the reference yet: no case
+    }
     const bool uscito = f.giocata.colpo != 0;
     f.riepilogo = Riassumi({uscito                     ? Classe::Positivo
                             : f.colpiGiocati < p.colpi ? Classe::InGioco
@@ -305,11 +308,16 @@ void AnalisiCinquina::Verifica(const Archivio& tutto, int riferimento, const Sce
 
 std::string TestoFuoriCampioneSpia(const FuoriCampioneCinquina& f, int riferimento) {
     if (!f.scelta) {
-        return "Nessun caso fino all'estrazione " + std::to_string(riferimento) + ".";
+        return "Nessun numero da scegliere all'estrazione " + std::to_string(riferimento) +
+               ": nessun caso, o nessun numero uscito nei colpi dei casi.";
     }
     std::string testo = "Scelto all'estrazione " + std::to_string(riferimento) + ": il " +
                         std::to_string(f.scelta->numero) + " (Pres " +
-                        std::to_string(f.scelta->presenze) + ").\nGiocato come ambata dopo: ";
+                        std::to_string(f.scelta->presenze) + ").\n";
+    if (f.riepilogo.casi == 0) {
+        return testo + NienteDaVerificare(riferimento);
+    }
+    testo += "Giocato come ambata dopo: ";
     if (f.giocata.colpo > 0) {
         testo += "uscito al colpo " + std::to_string(f.giocata.colpo) + " su";
         for (int w = 0; w < 11; ++w) {

@@ -109,7 +109,7 @@ private:
         const FuoriCampioneCinquina f = FuoriCampioneSpia(e.archivio, p, riferimento);
         if (!f.scelta) {
             return e.ScriviFuoriCampione(
-                {QStringLiteral("Nessun caso fino all'estrazione %1.").arg(riferimento)});
+                {QString::fromStdString(TestoFuoriCampioneSpia(f, riferimento))});
         }
         Tabella scelta("Scelto all'estrazione|Numero|Pres|Colpo|Ruote");
         std::string ruote;
@@ -119,7 +119,7 @@ private:
         scelta.AggiungiRiga({std::to_string(riferimento), std::to_string(f.scelta->numero),
                              std::to_string(f.scelta->presenze),
                              f.giocata.colpo > 0 ? std::to_string(f.giocata.colpo) : "", ruote});
-        return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto});
+        return e.ScriviFuoriCampione({{}, &scelta, &f.riepilogo, &f.confronto, riferimento});
     }
 };
 

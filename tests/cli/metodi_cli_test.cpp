@@ -153,6 +153,25 @@ TEST_F(MetodiCli, RiepilogoSenzaCasi) {
     EXPECT_EQ(e.errori.trimmed(), QStringLiteral("Attenzione ! manca una configurazione."));
 }
 
+TEST_F(MetodiCli, FuoriCampioneAllUltimaEstrazione) {
+    // No draw after the last: no choice, no summary, no chance row, the reason in words.
+    for (const auto& [comando, opzioni] :
+         {std::pair{"cinquina-spiona", "--presenze 40"}, std::pair{"maltese", ""},
+          std::pair{"ambo-somme", ""}, std::pair{"cicli2", ""}}) {
+        const Esito e = Esegui(QString::fromLatin1(comando),
+                               test::Parole(opzioni) + test::Parole("--fuori-campione 300"));
+        EXPECT_EQ(e.codice, 1) << comando;
+        EXPECT_TRUE(e.uscita.isEmpty()) << comando;
+        EXPECT_EQ(e.errori,
+                  QStringLiteral("Nessun caso dopo l'estrazione 300: niente da verificare.\n"))
+            << comando;
+    }
+    EXPECT_EQ(Esegui(QStringLiteral("maltese"),
+                     test::Parole("--cinquina 1 --cifre 8 --fuori-campione 300"))
+                  .errori,
+              QStringLiteral("Nessun caso dopo l'estrazione 300: niente da verificare.\n"));
+}
+
 TEST_F(MetodiCli, GiorniEMesiScelgonoLeEstrazioni) {
     // Every day ticked is no filter; Tuesday and Thursday with Saturday are every demo draw.
     const auto ritardi = [](const char* giorni) {

@@ -99,7 +99,7 @@ TEST(Probabilita, FormuleControEnumerazione) {
     EXPECT_EQ(TestoVerificaDopo(1000, {40, 10, 28, 2}, c),
               "Dopo l'estrazione 1000: 40 casi, 10 positivi (25.0%), 2 in gioco.\n"
               "Atteso per caso 12.3 (45.7%), p = 0.3%");
-    EXPECT_EQ(TestoVerificaDopo(7, {}, c), "Dopo l'estrazione 7: 0 casi, 0 positivi, 0 in gioco.");
+    EXPECT_EQ(TestoVerificaDopo(7, {}, c), "Nessun caso dopo l'estrazione 7: niente da verificare.");
     EXPECT_EQ(RigheAtteso(c),
               (std::vector<std::vector<std::string>>{{"Atteso per caso", "12.3", "45.7"},
                                                      {"Probabilità", "", "0.3"}}));
