@@ -316,6 +316,15 @@ TEST(Ciclo2Ambi, CicliRitardiEAbbinamenti) {
     EXPECT_EQ(Cella(TabellaGiocoAbbinamenti(ab, 1), 0, 1), "8");
     EXPECT_EQ(TabellaGiocoAbbinamenti(ab, 2).righe.size(), 2u);
     EXPECT_EQ(TabellaAbbinamenti90(ab).righe.size(), 89u);
+    // Coming out together is mutual, 90 included: each number counts the other's cycles.
+    for (const int x : {1, 8, 87, 90}) {
+        const Abbinamenti con = CalcolaAbbinamenti(*a, r, x);
+        for (int n = 1; n <= 90; ++n) {
+            EXPECT_EQ(con.volte[static_cast<std::size_t>(n)],
+                      CalcolaAbbinamenti(*a, r, n).volte[static_cast<std::size_t>(x)])
+                << x << " " << n;
+        }
+    }
     // 1-8-7: cycles 1 and 2 hold one of its ambi.
     EXPECT_EQ(ab.terzine.front().n2, 8);
     EXPECT_EQ(ab.terzine.front().cc, 2);

@@ -307,6 +307,12 @@ TEST_F(FinestraArchivioTest, NavigazioneERicerche) {
 TEST_F(FinestraArchivioTest, ElencoECalendario) {
     auto* fgDB = Trova<QTableView>(QStringLiteral("FgDB"));
     ASSERT_EQ(fgDB->model()->rowCount(), 30);
+    // The date, then the wheels in their order: the titles a player reads the list by.
+    const QStringList titoli = test::Intestazioni(w.get(), QStringLiteral("FgDB"));
+    ASSERT_GE(titoli.size(), 12);
+    EXPECT_EQ(titoli.mid(0, 3), (QStringList{QStringLiteral("Data"), QStringLiteral("Bari"),
+                                             QStringLiteral("Cagliari")}));
+    EXPECT_EQ(titoli[11], QStringLiteral("Nazionale"));
     fgDB->setCurrentIndex(fgDB->model()->index(6, 2));
     EXPECT_EQ(fgDB->model()->index(6, 5).data(Qt::BackgroundRole).value<QColor>(),
               QColor(255, 255, 0));

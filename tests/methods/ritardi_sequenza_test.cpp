@@ -98,6 +98,7 @@ TEST(Ritardi, ConteggiSuEstrazioniScelte) {
     EXPECT_TRUE(uno[2].stile.grassetto);
     EXPECT_EQ(uno[1].stile.sfondo, (Colore{192, 255, 192}));
     EXPECT_EQ(uno[6].stile.sfondo, (Colore{192, 255, 255}));
+    EXPECT_EQ(uno[5].stile.sfondo, (Colore{255, 224, 192}));
     EXPECT_TRUE(uno[4].stile.centrato);
     // The summary columns fit their contents; the delay columns are narrow, the first wider.
     ASSERT_EQ(t.larghezze.size(), 103u);
