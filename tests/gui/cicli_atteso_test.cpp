@@ -19,6 +19,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QTableWidget>
+#include <QValueAxis>
+
+#include <algorithm>
 
 namespace strovel {
 namespace {
@@ -108,6 +111,12 @@ TEST_F(Ciclo2Caso, NoteGraficoEVerificaFuoriCampione) {
     const int n = fgB1->Testo(6, 0).toInt();
     EXPECT_EQ(Barre(g), Attese(PresenzeNeiCicli(r, n)));
     EXPECT_EQ(g->Grafico()->title(), QStringLiteral("Presenze del %1 nei cicli").arg(n));
+    // The tallest bar fits under the top of the axis.
+    const std::vector<int> barre = Barre(g);
+    auto* asse = qobject_cast<QValueAxis*>(g->Grafico()->axes(Qt::Vertical).value(0));
+    ASSERT_NE(asse, nullptr);
+    ASSERT_GT(*std::max_element(barre.begin(), barre.end()), 1);
+    EXPECT_GE(asse->max(), *std::max_element(barre.begin(), barre.end()));
     test::Trova<QComboBox>(w.get(), QStringLiteral("Combo_Cicli"))
         ->setCurrentText(QStringLiteral("9"));
     Clicca("Command12");
