@@ -283,6 +283,8 @@ TEST_F(Avvio, CreaArchivioDaTestoERendeCorrente) {
     dialoghi.Rispondi(testo);
     dialoghi.Rispondi(nuovo);
     test::Clicca(avvio.get(), QStringLiteral("CmdCreaDaTesto"));
+    // The text file is looked for in the program's folder first.
+    EXPECT_EQ(dialoghi.Mostrati().front().file.cartella, casa.path());
     ASSERT_EQ(dialoghi.Messaggi().size(), 1u);
     EXPECT_EQ(dialoghi.Messaggi()[0].icona, Icona::Informazione);
     EXPECT_EQ(Testo(avvio.get(), "LblArchivio"), QStringLiteral("Database: ") + nuovo);
