@@ -126,8 +126,8 @@ void BM_CasoInsiemi(benchmark::State& state) {
     const auto r = strovel::RilevaCicli(*archivio, Cicli2());
     const auto v = strovel::VerificaNeiCicli(*archivio, r, insiemi);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(strovel::ConfrontaVerifica(r, insiemi, v));
-        benchmark::DoNotOptimize(strovel::AttesoNumeri(r));
+        benchmark::DoNotOptimize(strovel::ConfrontaVerifica(*archivio, r, insiemi, v));
+        benchmark::DoNotOptimize(strovel::AttesoNumeri(*archivio, r));
     }
 }
 BENCHMARK(BM_CasoInsiemi)->Unit(benchmark::kMillisecond);

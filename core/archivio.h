@@ -80,6 +80,9 @@ public:
         const int bit = numero - 1;
         return ((bit < 64 ? m[0] >> bit : m[1] >> (bit - 64)) & 1u) != 0;
     }
+    /// Whether wheel r holds numbers at draw i: the Nazionale before it was drawn, and any wheel
+    /// written 00-00-00-00-00, hold none, and a play there is no play.
+    bool Estratta(int i, int r) const { return Estratti(i, r, 1) != 0; }
     /// The 90-bit presence mask of draw i on wheel r: bits 0..63 and 64..89 (numero - 1).
     std::array<std::uint64_t, 2> Maschera(int i, int r) const {
         return {presenze_[Slot(i, r)], presenze_[Slot(i, r) + 1]};

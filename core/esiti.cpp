@@ -4,6 +4,7 @@
 #include "core/formato.h"
 #include "core/ruote.h"
 
+#include <algorithm>
 #include <string>
 
 namespace strovel {
@@ -17,6 +18,16 @@ Ruote RuoteUscite(const Archivio& a, int k, int n, const Ruote& gioco) {
         uscite[w] = gioco[w] && a.Presente(k, static_cast<int>(w), n);
     }
     return uscite;
+}
+
+int ProveEstratte(const Archivio& a, const Ruote& ruote, int da, int fino) {
+    int prove = 0;
+    for (int k = std::max(da, 1); k <= std::min<int>(fino, a.TotEstrazioni); ++k) {
+        for (std::size_t w = 0; w < ruote.size(); ++w) {
+            prove += ruote[w] && a.Estratta(k, static_cast<int>(w)) ? 1 : 0;
+        }
+    }
+    return prove;
 }
 
 std::string NomeSorte(int q) {

@@ -49,6 +49,9 @@ struct Giocata {
 /// The play wheels on which number n came out in draw k. A draw past the archive's last one,
 /// or a number outside 1..90, hits nowhere.
 Ruote RuoteUscite(const Archivio& a, int k, int n, const Ruote& gioco);
+/// The trials of a play on the wheels of `ruote` over draws `da`..`fino` (kept within the
+/// archive): one for each wheel and draw where that wheel holds numbers.
+int ProveEstratte(const Archivio& a, const Ruote& ruote, int da, int fino);
 
 /// The play of the case found in draw k: colpo c = 1, 2, ... up to `colpi`, as long as draw
 /// k + c does not lie past `fine` (the end of the analysis range). `numero(c)` gives the number

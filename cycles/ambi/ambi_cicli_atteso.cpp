@@ -10,7 +10,7 @@
 namespace strovel {
 
 std::vector<double> ProbabilitaGruppoCicli(const Archivio& a, const std::vector<CicloAmbi>& cicli,
-                                           int ruote, int membri) {
+                                           const Ruote& ruote, int membri, bool unaRuota) {
     // Played numbers 2j and 2j + 1 make ambo j.
     const double q = ProbabilitaCombinazioni(2 * membri, [](std::span<const int> usciti) {
         for (std::size_t i = 0; i + 1 < usciti.size(); ++i) {
@@ -22,8 +22,9 @@ std::vector<double> ProbabilitaGruppoCicli(const Archivio& a, const std::vector<
     });
     std::vector<double> probabilita;
     for (const CicloAmbi& c : cicli) {
-        const int estrazioni = std::max(0, std::min<int>(c.fine, a.TotEstrazioni) - c.inizio + 1);
-        probabilita.push_back(1 - std::pow(1 - q, ruote * estrazioni));
+        const double prove = ProveEstratte(a, ruote, c.inizio, c.fine) /
+                             (unaRuota ? std::max(1.0, static_cast<double>(Scelte(ruote))) : 1.0);
+        probabilita.push_back(1 - std::pow(1 - q, prove));
     }
     return probabilita;
 }
@@ -34,8 +35,8 @@ AttesoCicli AttesoAmbi(const Archivio& a, const ElaborazioneAmbi& e) {
         return atteso;
     }
     // Rows counted on one wheel weigh one wheel.
-    const int ruote = e.ambi.front().ruota >= 0 ? 1 : Scelte(e.parametri.ruote);
-    const auto probabilita = ProbabilitaGruppoCicli(a, e.cicli, ruote, 1);
+    const auto probabilita =
+        ProbabilitaGruppoCicli(a, e.cicli, e.parametri.ruote, 1, e.ambi.front().ruota >= 0);
     atteso.quanti = static_cast<double>(e.ambi.size());
     for (const double p : probabilita) {
         atteso.medio += p;
@@ -51,8 +52,8 @@ AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membr
     if (atteso.quanti < 1) {
         return atteso;
     }
-    const int ruote = e.ambi.front().ruota >= 0 ? 1 : Scelte(e.parametri.ruote);
-    const auto probabilita = ProbabilitaGruppoCicli(a, e.cicli, ruote, membri);
+    const auto probabilita =
+        ProbabilitaGruppoCicli(a, e.cicli, e.parametri.ruote, membri, e.ambi.front().ruota >= 0);
     for (const double p : probabilita) {
         atteso.medio += p;
     }
@@ -103,7 +104,7 @@ void AnalisiAmbiCicli::Verifica(const Archivio& tutto, int riferimento, const Sc
         classi.push_back(uscito ? Classe::Positivo : Classe::Negativo);
     }
     f.riepilogo = Riassumi(classi);
-    f.confronto = ConfrontaConIlCaso(ProbabilitaGruppoCicli(tutto, f.cicli, Scelte(p.ruote), 1),
+    f.confronto = ConfrontaConIlCaso(ProbabilitaGruppoCicli(tutto, f.cicli, p.ruote, 1),
                                      f.riepilogo.positivi);
 }
 

@@ -16,9 +16,11 @@ namespace strovel {
 class Archivio;
 
 /// Per cycle, the probability that a group of `membri` ambi with no number in common comes out
-/// (one of them is enough) by chance on `ruote` wheels in the cycle's draws.
+/// (one of them is enough) by chance on the wheels of `ruote` in the cycle's draws, a wheel not
+/// drawn in a draw being no trial. `unaRuota`: each group is counted on one of those wheels
+/// (their mean number of trials).
 std::vector<double> ProbabilitaGruppoCicli(const Archivio& a, const std::vector<CicloAmbi>& cicli,
-                                           int ruote, int membri);
+                                           const Ruote& ruote, int membri, bool unaRuota = false);
 
 /// A ranking against chance: the cycles one random ambo (or group) covers on average and the
 /// best of as many random ones as the ranking weighs.

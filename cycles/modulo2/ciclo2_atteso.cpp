@@ -13,9 +13,9 @@ namespace strovel {
 
 namespace {
 
-/// The wheel-draws a cycle's observation window holds in the archive.
-int Prove(const ParametriCiclo2& p, const CicloOsservato& c, int totEstrazioni) {
-    return Scelte(p.ruote) * std::max(0, UltimaOsservata(c, totEstrazioni) - c.inizio + 1);
+/// The wheel-draws of a cycle's observation window that the archive holds and that were drawn.
+int Prove(const Archivio& a, const ParametriCiclo2& p, const CicloOsservato& c) {
+    return ProveEstratte(a, p.ruote, c.inizio, UltimaOsservata(c, a.TotEstrazioni));
 }
 
 } // namespace
@@ -74,23 +74,24 @@ double ProbabilitaInsiemi(const ParametriCiclo2& p, const std::vector<InsiemePre
     return probabilita;
 }
 
-Confronto ConfrontaVerifica(const Rilevazione& r, const std::vector<InsiemePrevisione>& insiemi,
+Confronto ConfrontaVerifica(const Archivio& a, const Rilevazione& r,
+                            const std::vector<InsiemePrevisione>& insiemi,
                             const VerificaInsiemi& v) {
     const double q = ProbabilitaInsiemi(r.parametri, insiemi);
     std::vector<double> probabilita;
     int positivi = 0;
     for (const VerificaCiclo& c : v.cicli) {
-        probabilita.push_back(1 - std::pow(1 - q, Prove(r.parametri, c.ciclo, r.totEstrazioni)));
+        probabilita.push_back(1 - std::pow(1 - q, Prove(a, r.parametri, c.ciclo)));
         positivi += c.Positivo() ? 1 : 0;
     }
     return ConfrontaConIlCaso(probabilita, positivi);
 }
 
-CCAttesoCicli AttesoNumeri(const Rilevazione& r) {
+CCAttesoCicli AttesoNumeri(const Archivio& a, const Rilevazione& r) {
     const double q = ProbabilitaEstrazione(1, 1, 90, Scelte(r.parametri.posizioni));
     std::vector<double> probabilita;
     for (const CicloOsservato& c : r.cicli) {
-        probabilita.push_back(1 - std::pow(1 - q, Prove(r.parametri, c, r.totEstrazioni)));
+        probabilita.push_back(1 - std::pow(1 - q, Prove(a, r.parametri, c)));
     }
     CCAttesoCicli atteso;
     for (const double p : probabilita) {
@@ -155,7 +156,7 @@ void AnalisiCiclo2::Verifica(const Archivio& tutto, int riferimento, const Scelt
         classi.push_back(uscito                          ? Classe::Positivo
                          : c.gioco > tutto.TotEstrazioni ? Classe::InGioco
                                                          : Classe::Negativo);
-        probabilita.push_back(1 - std::pow(1 - q, Prove(p, c, tutto.TotEstrazioni)));
+        probabilita.push_back(1 - std::pow(1 - q, Prove(tutto, p, c)));
     }
     f.riepilogo = Riassumi(classi);
     f.confronto = ConfrontaConIlCaso(probabilita, f.riepilogo.positivi);

@@ -20,7 +20,8 @@ double ProbabilitaInsiemi(const ParametriCiclo2& p, const std::vector<InsiemePre
 
 /// A verification's positive cycles against chance: per cycle, 1 - (1 - q)^(wheels x draws
 /// observed), q as above.
-Confronto ConfrontaVerifica(const Rilevazione& r, const std::vector<InsiemePrevisione>& insiemi,
+Confronto ConfrontaVerifica(const Archivio& a, const Rilevazione& r,
+                            const std::vector<InsiemePrevisione>& insiemi,
                             const VerificaInsiemi& v);
 
 /// FgB1's CC against chance: what one number reaches on average, and the best of 90.
@@ -28,7 +29,7 @@ struct CCAttesoCicli {
     double medio = 0;
     double migliore = 0;
 };
-CCAttesoCicli AttesoNumeri(const Rilevazione& r);
+CCAttesoCicli AttesoNumeri(const Archivio& a, const Rilevazione& r);
 /// "CC per caso: 4.1 per numero, 8.0 il migliore di 90".
 std::string TestoAttesoNumeri(const CCAttesoCicli& c);
 

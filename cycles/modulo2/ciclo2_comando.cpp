@@ -109,7 +109,7 @@ public:
                  : griglia == QStringLiteral("distribuzione") ? TabellaDistribuzione(r)
                                                               : TabellaNumeri(RiepilogoNumeri(r)));
         if (e.atteso) {
-            const CCAttesoCicli atteso = AttesoNumeri(r);
+            const CCAttesoCicli atteso = AttesoNumeri(a, r);
             e.ScriviAttesoCC(atteso.medio, atteso.migliore);
         }
         return CodiceOk;

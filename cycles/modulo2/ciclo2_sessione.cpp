@@ -98,7 +98,7 @@ Tabella SessioneCiclo2::TabellaNumeri() const {
 }
 
 std::string SessioneCiclo2::AttesoNumeri() const {
-    return TestoAttesoNumeri(strovel::AttesoNumeri(r_));
+    return TestoAttesoNumeri(strovel::AttesoNumeri(a_, r_));
 }
 
 std::optional<std::string> SessioneCiclo2::ScegliGruppo(int riga, int colonna) {
@@ -142,7 +142,7 @@ SessioneCiclo2::Elabora(const std::vector<InsiemePrevisione>& insiemi) const {
     const std::vector<EsitoCiclo2> esiti = EsitiPerCiclo(v);
     e.fg1 = TabellaEsitiCicli(esiti);
     e.fgStat2 = TabellaRiepilogoCicli(esiti);
-    e.caso = TestoConfronto(ConfrontaVerifica(r_, insiemi, v));
+    e.caso = TestoConfronto(ConfrontaVerifica(a_, r_, insiemi, v));
     return e;
 }
 
@@ -177,7 +177,7 @@ SessioneCiclo2::EsitiCicli SessioneCiclo2::VerificaSerie(bool soloScoperti, int 
     const std::vector<EsitoCiclo2> esiti = EsitiPerCiclo(v);
     e.fg1 = TabellaEsitiCicli(esiti);
     e.fgStat2 = TabellaRiepilogoCicli(esiti);
-    e.caso = TestoConfronto(ConfrontaVerifica(r_, {s}, v));
+    e.caso = TestoConfronto(ConfrontaVerifica(a_, r_, {s}, v));
     return e;
 }
 

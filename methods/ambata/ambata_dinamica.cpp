@@ -160,22 +160,23 @@ RiepilogoEsiti RiepilogoAmbata(const Archivio& a, const std::vector<Caso>& casi,
     return Riassumi(classi);
 }
 
-Confronto ConfrontaAmbata(const ParametriAmbata& p, const std::vector<Caso>& casi,
-                          const GiocateAmbata& g) {
-    const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
+Confronto ConfrontaAmbata(const Archivio& a, const ParametriAmbata& p,
+                          const std::vector<Caso>& casi, const GiocateAmbata& g) {
     std::vector<double> probabilita;
     int positivi = 0;
     for (std::size_t i = 0; i < g.giocate.size() && i < casi.size(); ++i) {
-        const int colpi = std::clamp(p.fine - casi[i].estrazione, 0, p.colpi);
-        probabilita.push_back(ProbabilitaGioco(1, 1, ruote, colpi));
+        // The colpi up to the analysis end, on the play wheels drawn in each.
+        const int k = casi[i].estrazione;
+        const int prove = ProveEstratte(a, p.gioco, k + 1, std::min(k + p.colpi, p.fine));
+        probabilita.push_back(ProbabilitaGioco(1, 1, prove, 1));
         positivi += g.giocate[i].colpo != 0 ? 1 : 0;
     }
     return ConfrontaConIlCaso(probabilita, positivi);
 }
 
-double MiglioreAtteso(const ParametriAmbata& p, const std::vector<Caso>& casi,
+double MiglioreAtteso(const Archivio& a, const ParametriAmbata& p, const std::vector<Caso>& casi,
                       const GiocateAmbata& g) {
-    const Confronto c = ConfrontaAmbata(p, casi, g);
+    const Confronto c = ConfrontaAmbata(a, p, casi, g);
     if (c.casi == 0) {
         return 0;
     }
@@ -223,7 +224,7 @@ void AnalisiAmbata::Verifica(const Archivio& tutto, int riferimento, const Scelt
                             PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size())));
     f.completo = f.giocate.completo;
     f.riepilogo = RiepilogoAmbata(tutto, f.casi, fuori.colpi, f.giocate);
-    f.confronto = ConfrontaAmbata(fuori, f.casi, f.giocate);
+    f.confronto = ConfrontaAmbata(tutto, fuori, f.casi, f.giocate);
 }
 
 std::string AnalisiAmbata::Descrivi(const SceltaAmbata& s) {

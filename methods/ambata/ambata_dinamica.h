@@ -86,8 +86,8 @@ RiepilogoEsiti RiepilogoAmbata(const Archivio& a, const std::vector<Caso>& casi,
 
 /// What chance gives the same plays: an ambata on the play wheels for the colpi each case holds
 /// before the analysis end, whatever the number played at each colpo.
-Confronto ConfrontaAmbata(const ParametriAmbata& p, const std::vector<Caso>& casi,
-                          const GiocateAmbata& g);
+Confronto ConfrontaAmbata(const Archivio& a, const ParametriAmbata& p,
+                          const std::vector<Caso>& casi, const GiocateAmbata& g);
 
 /// MIGLIORI: for each of the 55 pairs (wheel 0..10, position 1..5) replacing reference row
 /// `riga`, the positive cases; sorted on them, largest first, ties in pair order.
@@ -108,7 +108,7 @@ Tabella TabellaMigliori(const EsitoMigliori& m, int casi);
 
 /// What chance gives the top of MIGLIORI: the expected best count of positives among 55 random
 /// references on the same cases.
-double MiglioreAtteso(const ParametriAmbata& p, const std::vector<Caso>& casi,
+double MiglioreAtteso(const Archivio& a, const ParametriAmbata& p, const std::vector<Caso>& casi,
                       const GiocateAmbata& g);
 
 /// Out of sample: MIGLIORI on reference row `riga` run as of draw `riferimento` (cases, plays and

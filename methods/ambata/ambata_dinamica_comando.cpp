@@ -141,7 +141,7 @@ public:
             e.Scrivi(TabellaMigliori(Migliori(a, p, casi, piano, migliori),
                                      static_cast<int>(casi.size())));
             if (e.atteso) {
-                e.ScriviMiglioreAtteso(MiglioreAtteso(p, casi, GiocaAmbate(a, p, casi, piano)));
+                e.ScriviMiglioreAtteso(MiglioreAtteso(a, p, casi, GiocaAmbate(a, p, casi, piano)));
             }
             return CodiceOk;
         }
@@ -157,7 +157,7 @@ public:
             return CodiceErrore;
         }
         if (e.atteso) {
-            e.ScriviAtteso(ConfrontaAmbata(p, casi, giocate));
+            e.ScriviAtteso(ConfrontaAmbata(a, p, casi, giocate));
         }
         return CodiceOk;
     }

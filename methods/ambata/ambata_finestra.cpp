@@ -288,8 +288,8 @@ void FinestraAmbataDinamica::Elabora() {
     }
     MostraTabella(fgStat2_, TabellaRiepilogo(RiepilogoAmbata(archivio_, casi_, p.colpi, giocate_)));
     lblCaso_->setText(casi_.empty() ? QString()
-                                    : QString::fromStdString(
-                                          TestoConfronto(ConfrontaAmbata(p, casi_, giocate_))));
+                                    : QString::fromStdString(TestoConfronto(
+                                          ConfrontaAmbata(archivio_, p, casi_, giocate_))));
     if (casi_.empty()) {
         // No percentage of no cases.
         Avviso(QString::fromUtf8(MessaggioConfigurazione));
@@ -312,9 +312,10 @@ void FinestraAmbataDinamica::MiglioriRiferimenti() {
     // The top of the ranking beside what the best of as many random references reaches.
     const GiocateAmbata g = GiocaAmbate(archivio_, p, casi_, piano_);
     lblMigliori_->setText(
-        casi_.empty() ? QString()
-                      : QStringLiteral("Il migliore di 55 riferimenti a caso: %1 positivi")
-                            .arg(QString::fromStdString(UnDecimale(MiglioreAtteso(p, casi_, g)))));
+        casi_.empty()
+            ? QString()
+            : QStringLiteral("Il migliore di 55 riferimenti a caso: %1 positivi")
+                  .arg(QString::fromStdString(UnDecimale(MiglioreAtteso(archivio_, p, casi_, g)))));
 }
 
 void FinestraAmbataDinamica::VerificaFuoriCampione() {

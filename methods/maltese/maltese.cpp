@@ -40,11 +40,14 @@ std::vector<CasoMaltese> ElaboraMaltese(const Archivio& a, const ParametriMaltes
         c.posizione = i;
         c.prima = a.IndiceModello(i - 1);
         c.seconda = a.IndiceModello(i);
+        // A wheel not drawn in either draw (the Nazionale before it existed) gives no square.
+        if (!a.Estratta(c.prima, p.ruota) || !a.Estratta(c.seconda, p.ruota)) {
+            continue;
+        }
         c.quadrato =
             CalcolaQuadrato(a.Estratti(c.prima, p.ruota, 5), a.Estratti(c.seconda, p.ruota, 1),
                             a.Estratti(c.seconda, p.ruota, 5));
         const int ambata = c.quadrato[8];
-        c.colpiGiocati = std::clamp(ultima - i, 0, p.colpi);
         // The play runs on the model-list positions after the first draw: the first colpo is
         // the case's second draw; the last draw of the archive is never examined.
         for (int j = 1; j <= p.colpi; ++j) {
@@ -53,10 +56,12 @@ std::vector<CasoMaltese> ElaboraMaltese(const Archivio& a, const ParametriMaltes
                 break;
             }
             const int estrazione = a.IndiceModello(k);
-            if (a.Presente(estrazione, p.ruota, ambata)) {
+            // Every colpo the archive holds counts for chance, hit or not, when the wheel was
+            // drawn.
+            c.colpiGiocati += a.Estratta(estrazione, p.ruota) ? 1 : 0;
+            if (c.colpo == 0 && a.Presente(estrazione, p.ruota, ambata)) {
                 c.colpo = j;
                 c.esito = estrazione;
-                break;
             }
         }
         c.inGioco = c.colpo == 0 && ultima - (i - 1) < p.colpi;

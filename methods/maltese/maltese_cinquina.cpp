@@ -144,7 +144,11 @@ void VerificaCinquine(const Archivio& a, int ruota, int colpi, int sorte,
         c.colpo = 0;
         c.esito = 0;
         c.presi.clear();
-        c.colpiGiocati = std::clamp(ultima - c.posizione, 0, colpi);
+        // The colpi the archive holds in which the wheel was drawn: the trials chance gets.
+        c.colpiGiocati = 0;
+        for (int colpo = 1; colpo <= colpi && c.posizione + colpo <= ultima; ++colpo) {
+            c.colpiGiocati += a.Estratta(a.IndiceModello(c.posizione + colpo), ruota) ? 1 : 0;
+        }
         c.sorte = sorte;
         Insieme90 giocata;
         for (const int n : c.lavoro.cinquina) {

@@ -254,10 +254,10 @@ CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const Esi
     if (e.casi.empty()) {
         return c;
     }
-    const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
+    // A play wheel not drawn in a colpo (the Nazionale before it existed) is no trial.
     for (const Caso& k : e.casi) {
-        c.medio +=
-            ProbabilitaGioco(1, 1, ruote, std::clamp(a.TotEstrazioni - k.estrazione, 0, p.colpi));
+        c.medio += ProbabilitaGioco(
+            1, 1, ProveEstratte(a, p.gioco, k.estrazione + 1, k.estrazione + p.colpi), 1);
     }
     const int n = static_cast<int>(e.casi.size());
     c.migliore = MassimoAtteso(90, n, c.medio / n);
@@ -301,9 +301,8 @@ void AnalisiCinquina::Verifica(const Archivio& tutto, int riferimento, const Sce
     f.riepilogo = Riassumi({uscito                     ? Classe::Positivo
                             : f.colpiGiocati < p.colpi ? Classe::InGioco
                                                        : Classe::Negativo});
-    const int ruote = static_cast<int>(std::count(p.gioco.begin(), p.gioco.end(), true));
-    f.confronto =
-        ConfrontaConIlCaso({ProbabilitaGioco(1, 1, ruote, f.colpiGiocati)}, f.riepilogo.positivi);
+    const int prove = ProveEstratte(tutto, p.gioco, riferimento + 1, riferimento + p.colpi);
+    f.confronto = ConfrontaConIlCaso({ProbabilitaGioco(1, 1, prove, 1)}, f.riepilogo.positivi);
 }
 
 std::string TestoFuoriCampioneSpia(const FuoriCampioneCinquina& f, int riferimento) {

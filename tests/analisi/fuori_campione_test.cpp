@@ -8,6 +8,7 @@
 #include "cycles/modulo2/ciclo2_atteso.h"
 #include "cycles/strovel/strovel_atteso.h"
 #include "methods/ambata/ambata_dinamica.h"
+#include "methods/maltese/maltese.h"
 #include "methods/spia/cinquina_spiona.h"
 #include "tests/methods/metodi_aiuti.h"
 #include "tests/support/archivio_casuale.h"
@@ -210,6 +211,46 @@ TEST(FuoriCampione, RiepilogoDellaVerificaProgressiva) {
                                            "109\t7\tNegativo\t25.0\n"
                                            "118\t7\tIn gioco\t25.0\n");
     EXPECT_EQ(RiepilogoProgressivo(p).righe.size(), 5u);
+}
+
+// A wheel with no numbers (the Nazionale of the random archives, not drawn in their first third)
+// gives no case and no trial: chance expects nothing of a play there.
+TEST(FuoriCampione, RuoteNonEstratteNonContano) {
+    const auto a = test::ArchivioCasuale(600, 41);
+    ASSERT_FALSE(a->Estratta(150, 10));
+    ASSERT_TRUE(a->Estratta(500, 10));
+    const Ruote nazionale = test::SoloRuote({10});
+    EXPECT_EQ(ProveEstratte(*a, nazionale, 150, 260), 60);
+
+    ParametriMaltese m;
+    m.ruota = 10;
+    m.fine = 150;
+    EXPECT_TRUE(ElaboraMaltese(*a, m).empty());
+
+    ParametriCinquina c;
+    c.rilevazione = test::SoloRuote({0, 1});
+    c.gioco = nazionale;
+    c.posizioni = test::TutteLePosizioni;
+    c.fine = 150;
+    EXPECT_EQ(AttesoCinquina(*a, c, ElaboraCinquina(*a, c)).medio, 0);
+
+    ParametriAmbata b;
+    b.spia = 27;
+    b.rilevazione = test::TutteLeRuote;
+    b.gioco = nazionale;
+    b.posizioni = test::TutteLePosizioni;
+    b.fine = 150;
+    const auto casi = RilevaCasi(*a, b);
+    ASSERT_FALSE(casi.empty());
+    const auto giocate = GiocaAmbate(*a, b, casi, PianoColpi(b.colpi, 1));
+    EXPECT_EQ(ConfrontaAmbata(*a, b, casi, giocate).attesi, 0);
+
+    ParametriCiclo2 d;
+    d.riferimento = 150;
+    d.ruote = nazionale;
+    d.posizioni = test::TutteLePosizioni;
+    EXPECT_EQ(AttesoNumeri(*a, RilevaCicli(*a, d)).medio, 0);
+    EXPECT_EQ(ProbabilitaGruppoCicli(*a, {{1, 100, 120}}, nazionale, 1).front(), 0);
 }
 
 } // namespace

@@ -206,7 +206,7 @@ TEST(CasoCiclo2, InsiemiNumeriEFuoriCampione) {
     const double q = ProbabilitaEstrazione(3, 2, 90, 3);
     EXPECT_NEAR(ProbabilitaInsiemi(p, uno), q, 1e-12);
     const VerificaInsiemi v = VerificaNeiCicli(*a, r, uno);
-    const Confronto c = ConfrontaVerifica(r, uno, v);
+    const Confronto c = ConfrontaVerifica(*a, r, uno, v);
     EXPECT_EQ(c.casi, 15);
     EXPECT_EQ(c.positivi, std::count_if(v.cicli.begin(), v.cicli.end(),
                                         [](const VerificaCiclo& x) { return x.Positivo(); }));
@@ -238,7 +238,7 @@ TEST(CasoCiclo2, InsiemiNumeriEFuoriCampione) {
     }
     EXPECT_NEAR(ProbabilitaInsiemi(cinque, tutti), 1, 1e-12);
     // A random number in the window of 5 draws on 2 wheels at 3 positions.
-    const CCAttesoCicli n = AttesoNumeri(r);
+    const CCAttesoCicli n = AttesoNumeri(*a, r);
     EXPECT_NEAR(n.medio, 15 * (1 - std::pow(1 - 3.0 / 90, 10)), 1e-9);
     EXPECT_GT(n.migliore, n.medio);
     EXPECT_EQ(PresenzeNeiCicli(r, 7).size(), 15u);
@@ -381,7 +381,7 @@ TEST(CasoCicli, SimulazioneSullArchivioReale) {
         gruppi += uscito ? 1 : 0;
     }
     const double qi = ProbabilitaInsiemi(p, {{1, {1, 2, 3}, 2}, {2, {3, 4}, 1}});
-    const double qg = ProbabilitaGruppoCicli(*a, {{1, 1, 1}}, 1, 3).front();
+    const double qg = ProbabilitaGruppoCicli(*a, {{1, 1, 1}}, test::SoloRuote({0}), 3).front();
     for (const auto& [trovati, q] : {std::pair{insiemi, qi}, std::pair{gruppi, qg}}) {
         EXPECT_NEAR(static_cast<double>(trovati) / prove, q, 3 * std::sqrt(q * (1 - q) / prove));
     }

@@ -99,7 +99,8 @@ TEST_F(Ciclo2Caso, NoteGraficoEVerificaFuoriCampione) {
     EXPECT_EQ(w->GraficoPresenze(), nullptr);
     Clicca("Command12");
     const Rilevazione r = RilevaCicli(*archivio, w->LeggiParametri());
-    EXPECT_EQ(Nota(w.get(), "LblAtteso").toStdString(), TestoAttesoNumeri(AttesoNumeri(r)));
+    EXPECT_EQ(Nota(w.get(), "LblAtteso").toStdString(),
+              TestoAttesoNumeri(AttesoNumeri(*archivio, r)));
     // The number of FgB1's current row, bar by bar; a new laying redraws it.
     EXPECT_EQ(w->GraficoPresenze(), nullptr);
     EXPECT_EQ(UltimoMessaggio(), QStringLiteral("Selezionare un numero nella tabella Numeri."));
@@ -134,9 +135,9 @@ TEST_F(Ciclo2Caso, NoteGraficoEVerificaFuoriCampione) {
     Clicca("Command22");
     const std::vector<InsiemePrevisione> insiemi = {{1, {5, 17, 44}, 2}};
     const Rilevazione r9 = RilevaCicli(*archivio, w->LeggiParametri());
-    EXPECT_EQ(
-        Nota(w.get(), "LblCaso").toStdString(),
-        TestoConfronto(ConfrontaVerifica(r9, insiemi, VerificaNeiCicli(*archivio, r9, insiemi))));
+    EXPECT_EQ(Nota(w.get(), "LblCaso").toStdString(),
+              TestoConfronto(ConfrontaVerifica(*archivio, r9, insiemi,
+                                               VerificaNeiCicli(*archivio, r9, insiemi))));
 
     dialoghi.Azzera();
     dialoghi.Rispondi(QStringLiteral("300"));

@@ -104,7 +104,7 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     EXPECT_GE(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgStat2"))->PermilleBarra(1, 2), 0);
     // Beside it, what chance gives the same plays.
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblCaso")).toStdString(),
-              TestoConfronto(ConfrontaAmbata(p, casi, g)));
+              TestoConfronto(ConfrontaAmbata(*archivio, p, casi, g)));
 
     // MIGLIORI on the second reference row.
     fgH->selectRow(1);
@@ -112,7 +112,7 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgE"))->rowCount(), 55);
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblMigliori")),
               QStringLiteral("Il migliore di 55 riferimenti a caso: %1 positivi")
-                  .arg(QString::fromStdString(UnDecimale(MiglioreAtteso(p, casi, g)))));
+                  .arg(QString::fromStdString(UnDecimale(MiglioreAtteso(*archivio, p, casi, g)))));
 
     // Out of sample: MIGLIORI on row 2 as of the draw the user gives (a year back proposed),
     // its choice verified after it.

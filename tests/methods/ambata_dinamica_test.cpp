@@ -88,7 +88,7 @@ TEST(AmbataDinamica, ConfrontoColCaso) {
         p.presenze = 100;
         p.fine = a->TotEstrazioni - 3;
         const Corsa c = Esegui(*a, p);
-        const Confronto conf = ConfrontaAmbata(p, c.casi, c.giocate);
+        const Confronto conf = ConfrontaAmbata(*a, p, c.casi, c.giocate);
         EXPECT_EQ(conf.positivi, c.riepilogo.positivi);
         double somma = 0;
         for (const Caso& k : c.casi) {
@@ -146,8 +146,8 @@ TEST(AmbataDinamica, FuoriCampioneNonGuardaAvanti) {
 
     // The top of MIGLIORI by chance: the expected best of 55 random references.
     const auto giocate = GiocaAmbate(*a, dentro, casiDentro, PianoColpi(5, 2));
-    const Confronto c = ConfrontaAmbata(dentro, casiDentro, giocate);
-    const double migliore = MiglioreAtteso(dentro, casiDentro, giocate);
+    const Confronto c = ConfrontaAmbata(*a, dentro, casiDentro, giocate);
+    const double migliore = MiglioreAtteso(*a, dentro, casiDentro, giocate);
     EXPECT_NEAR(migliore, MassimoAtteso(55, c.casi, c.attesi / c.casi), 1e-9);
     EXPECT_GT(migliore, c.attesi);
     EXPECT_LE(migliore, c.casi);

@@ -30,6 +30,9 @@ std::vector<std::array<int, 4>> Oracolo(const Archivio& a, const ParametriMaltes
         const int d1 = a.IndiceModello(i - 1), d2 = a.IndiceModello(i);
         const int a1 = a.Estratti(d1, p.ruota, 5), a3 = a.Estratti(d2, p.ruota, 1);
         const int c1 = a.Estratti(d2, p.ruota, 5);
+        if (a.Estratti(d1, p.ruota, 1) == 0 || a3 == 0) {
+            continue; // the wheel was not drawn: no case
+        }
         const int b1 = cerchio(c1 + 90 - a1), a2 = cerchio(a1 + 90 - a3);
         const int c2 = cerchio(a2 * b1), b2 = cerchio(c2 + 90 - a2), b3 = cerchio(b1 + b2);
         const int ambata = cerchio(a3 + b3);
