@@ -53,16 +53,18 @@ void Esecuzione::ScriviAtteso(const Confronto& confronto) const {
     ScriviRighe(t);
 }
 
-void Esecuzione::ScriviAttesoCC(double medio, double migliore) const {
+void Esecuzione::ScriviAttesoCC(double medio, double migliore, double probabilitaMigliore) const {
     Tabella t("|");
     t.AggiungiRiga({"CC atteso per caso", UnDecimale(medio)});
     t.AggiungiRiga({"Migliore atteso per caso", UnDecimale(migliore)});
+    t.AggiungiRiga({"Probabilità del migliore", UnDecimale(probabilitaMigliore * 100)});
     ScriviRighe(t);
 }
 
-void Esecuzione::ScriviMiglioreAtteso(double migliore) const {
+void Esecuzione::ScriviMiglioreAtteso(double migliore, double probabilitaMigliore) const {
     Tabella t("||");
     t.AggiungiRiga({"Migliore atteso per caso", UnDecimale(migliore), ""});
+    t.AggiungiRiga({"Probabilità del migliore", "", UnDecimale(probabilitaMigliore * 100)});
     ScriviRighe(t);
 }
 

@@ -56,10 +56,12 @@ struct Esecuzione {
     void ScriviRighe(const Tabella& t) const;
     /// "Atteso per caso" and "Probabilità" after a summary.
     void ScriviAtteso(const Confronto& confronto) const;
-    /// "CC atteso per caso" and "Migliore atteso per caso" after a ranking.
-    void ScriviAttesoCC(double medio, double migliore) const;
-    /// "Migliore atteso per caso" alone, in a row of three cells.
-    void ScriviMiglioreAtteso(double migliore) const;
+    /// "CC atteso per caso", "Migliore atteso per caso" and "Probabilità del migliore" (that the
+    /// best of as many random candidates reaches the ranking's top, as a percentage) after a
+    /// ranking.
+    void ScriviAttesoCC(double medio, double migliore, double probabilitaMigliore) const;
+    /// "Migliore atteso per caso" and "Probabilità del migliore", in rows of three cells.
+    void ScriviMiglioreAtteso(double migliore, double probabilitaMigliore) const;
     /// An out-of-sample check: the choice, the summary and, with cases, chance; or the reason
     /// nothing was chosen. The exit code.
     int ScriviFuoriCampione(const FuoriCampioneScritto& f) const;

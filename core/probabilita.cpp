@@ -125,10 +125,13 @@ double MassimoAtteso(double quanti, const std::vector<double>& probabilita) {
     return MassimoAtteso(std::vector<SerieUguali>{{quanti, probabilita}});
 }
 
-double MassimoAtteso(const std::vector<SerieUguali>& gruppi) {
-    // E[max] = sum over k >= 1 of P(max >= k) = 1 - prod over groups of (1 - P(count >= k))^n;
-    // the tails are summed from the top so that tiny ones keep their digits.
+namespace {
+
+/// P(max >= k) for k = 0, 1, ...: 1 - prod over groups of (1 - P(count >= k))^n, the series
+/// being independent; the tails are summed from the top so that tiny ones keep their digits.
+std::vector<double> CodeDelMassimo(const std::vector<SerieUguali>& gruppi) {
     std::vector<std::vector<double>> code;
+    std::vector<double> quanti;
     std::size_t lunghezza = 0;
     for (const SerieUguali& g : gruppi) {
         if (g.quanti < 1 || g.probabilita.empty()) {
@@ -140,24 +143,50 @@ double MassimoAtteso(const std::vector<SerieUguali>& gruppi) {
         }
         lunghezza = std::max(lunghezza, d.size());
         code.push_back(std::move(d));
+        quanti.push_back(g.quanti);
     }
-    double atteso = 0;
-    for (std::size_t k = 1; k < lunghezza; ++k) {
+    std::vector<double> massimo(lunghezza, 0);
+    for (std::size_t k = 0; k < lunghezza; ++k) {
         double logNessuna = 0; // log P(every series below k)
         bool certa = false;
-        std::size_t g = 0;
-        for (const SerieUguali& gruppo : gruppi) {
-            if (gruppo.quanti < 1 || gruppo.probabilita.empty()) {
-                continue;
-            }
+        for (std::size_t g = 0; g < code.size(); ++g) {
             const double coda = k < code[g].size() ? code[g][k] : 0;
             certa = certa || coda >= 1;
-            logNessuna += coda >= 1 ? 0 : gruppo.quanti * std::log1p(-coda);
-            ++g;
+            logNessuna += coda >= 1 ? 0 : quanti[g] * std::log1p(-coda);
         }
-        atteso += certa ? 1 : -std::expm1(logNessuna);
+        massimo[k] = certa ? 1 : -std::expm1(logNessuna);
+    }
+    return massimo;
+}
+
+} // namespace
+
+double MassimoAtteso(const std::vector<SerieUguali>& gruppi) {
+    // E[max] = sum over k >= 1 of P(max >= k).
+    const std::vector<double> code = CodeDelMassimo(gruppi);
+    double atteso = 0;
+    for (std::size_t k = 1; k < code.size(); ++k) {
+        atteso += code[k];
     }
     return atteso;
+}
+
+double ProbabilitaMigliore(const std::vector<SerieUguali>& gruppi, int k) {
+    const std::vector<double> code = CodeDelMassimo(gruppi);
+    if (k <= 0) {
+        return 1;
+    }
+    return static_cast<std::size_t>(k) < code.size() ? code[static_cast<std::size_t>(k)] : 0;
+}
+
+double ProbabilitaMigliore(double quanti, const std::vector<double>& probabilita, int k) {
+    return ProbabilitaMigliore(std::vector<SerieUguali>{{quanti, probabilita}}, k);
+}
+
+std::string TestoProbabilitaMigliore(double quanti, int k, double probabilita) {
+    return "probabilità che il migliore di " + std::to_string(std::llround(quanti)) +
+           " a caso arrivi ad almeno " + std::to_string(k) + ": " + UnDecimale(probabilita * 100) +
+           "%";
 }
 
 std::vector<std::vector<std::string>> RigheAtteso(const Confronto& c) {

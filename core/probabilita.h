@@ -61,6 +61,14 @@ struct SerieUguali {
     std::vector<double> probabilita;
 };
 double MassimoAtteso(const std::vector<SerieUguali>& gruppi);
+/// The probability that the best of the series reaches at least `k` successes by chance: what
+/// a ranking's top count is worth, since the best of many random candidates is never modest.
+double ProbabilitaMigliore(const std::vector<SerieUguali>& gruppi, int k);
+/// The same for `quanti` series of the same trials.
+double ProbabilitaMigliore(double quanti, const std::vector<double>& probabilita, int k);
+/// "Probabilità del migliore" in words for a window: "probabilità che il migliore di N a caso
+/// arrivi ad almeno K: X%".
+std::string TestoProbabilitaMigliore(double quanti, int k, double probabilita);
 
 /// The two summary rows of a comparison: {"Atteso per caso", expected positives, their
 /// percentage} and {"Probabilità", "", the tail as a percentage}, numbers with one decimal.

@@ -385,4 +385,12 @@ Tabella TabellaUsciteAmbo(const Archivio& a, const ElaborazioneAmbi& e, int riga
     return t;
 }
 
+int PrimoGruppo(const std::vector<std::optional<GruppoAmbi>>& gruppi) {
+    int primo = 0;
+    for (const auto& g : gruppi) {
+        primo = g ? std::max(primo, g->cc) : primo;
+    }
+    return primo;
+}
+
 } // namespace strovel

@@ -101,6 +101,8 @@ constexpr int LimiteGruppi(int membri) {
 /// at least as many cycles as the last row, replacing it, and the list is re-sorted by CC
 /// descending with a stable sort; so among ties at the cut-off the one met last stays. Unfilled
 /// rows are empty (no group).
+/// The cycles the best group covers (0 without a group).
+int PrimoGruppo(const std::vector<std::optional<GruppoAmbi>>& gruppi);
 std::vector<std::optional<GruppoAmbi>> MiglioriGruppi(const std::vector<AmboNeiCicli>& ambi,
                                                       int membri, const Progresso& progresso = {});
 /// "CERCA MIGLIORI COPERTURE": ambi taken one at a time, each the row that covers most cycles

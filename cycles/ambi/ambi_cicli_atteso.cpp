@@ -42,10 +42,14 @@ AttesoCicli AttesoAmbi(const Archivio& a, const ElaborazioneAmbi& e) {
         atteso.medio += p;
     }
     atteso.migliore = MassimoAtteso(atteso.quanti, probabilita);
+    for (const AmboNeiCicli& r : e.ambi) {
+        atteso.primo = std::max(atteso.primo, r.cc);
+    }
+    atteso.probabilitaMigliore = ProbabilitaMigliore(atteso.quanti, probabilita, atteso.primo);
     return atteso;
 }
 
-AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membri) {
+AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membri, int primo) {
     AttesoCicli atteso;
     const int righe = std::min(static_cast<int>(e.ambi.size()), LimiteGruppi(membri));
     atteso.quanti = Combinazioni(righe, membri);
@@ -58,12 +62,15 @@ AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membr
         atteso.medio += p;
     }
     atteso.migliore = MassimoAtteso(atteso.quanti, probabilita);
+    atteso.primo = primo;
+    atteso.probabilitaMigliore = ProbabilitaMigliore(atteso.quanti, probabilita, primo);
     return atteso;
 }
 
 std::string TestoAttesoCicli(const AttesoCicli& c, const char* cosa) {
     return "Per caso: " + UnDecimale(c.medio) + " cicli " + cosa + ", " + UnDecimale(c.migliore) +
-           " il migliore di " + std::to_string(std::llround(c.quanti));
+           " il migliore di " + std::to_string(std::llround(c.quanti)) + "; " +
+           TestoProbabilitaMigliore(c.quanti, c.primo, c.probabilitaMigliore);
 }
 
 std::optional<SceltaAmbi> AnalisiAmbiCicli::Scegli(const Archivio& allora, int riferimento,

@@ -28,11 +28,14 @@ struct AttesoCicli {
     double quanti = 0; ///< ambi or groups weighed
     double medio = 0;
     double migliore = 0;
+    int primo = 0;                  ///< the ranking's top count
+    double probabilitaMigliore = 0; ///< that the best of as many random ones reaches it
 };
 /// The ambo grid: its rows are the random ambi (counted on one wheel when the rows are).
 AttesoCicli AttesoAmbi(const Archivio& a, const ElaborazioneAmbi& e);
 /// "Elabora 2 ambi" / "Elabora 3 ambi": every group of `membri` of the first rows.
-AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membri);
+/// `primo`: the top group's cycles.
+AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membri, int primo);
 /// "Per caso: 2.1 cicli per ambo, 6.0 il migliore di 435".
 std::string TestoAttesoCicli(const AttesoCicli& c, const char* cosa);
 

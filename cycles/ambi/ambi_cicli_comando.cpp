@@ -127,12 +127,13 @@ public:
             t = TabellaCicliAmbi(a, el.cicli);
         } else {
             const int membri = griglia == QStringLiteral("gruppi2") ? 2 : 3;
-            t = TabellaGruppi(el.ambi, MiglioriGruppi(el.ambi, membri));
-            atteso = AttesoGruppi(a, el, membri);
+            const auto gruppi = MiglioriGruppi(el.ambi, membri);
+            t = TabellaGruppi(el.ambi, gruppi);
+            atteso = AttesoGruppi(a, el, membri, PrimoGruppo(gruppi));
         }
         e.Scrivi(t);
         if (e.atteso) {
-            e.ScriviAttesoCC(atteso.medio, atteso.migliore);
+            e.ScriviAttesoCC(atteso.medio, atteso.migliore, atteso.probabilitaMigliore);
         }
         return CodiceOk;
     }

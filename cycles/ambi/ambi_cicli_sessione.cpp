@@ -69,7 +69,9 @@ Tabella SessioneAmbiCicli::TabellaAmbi() const {
 }
 
 Tabella SessioneAmbiCicli::Gruppi(int membri, const Progresso& progresso) const {
-    return TabellaGruppi(e1_.ambi, MiglioriGruppi(e1_.ambi, membri, progresso));
+    const auto gruppi = MiglioriGruppi(e1_.ambi, membri, progresso);
+    primoGruppo_ = PrimoGruppo(gruppi);
+    return TabellaGruppi(e1_.ambi, gruppi);
 }
 
 std::string SessioneAmbiCicli::AttesoAmbi() const {
@@ -77,7 +79,7 @@ std::string SessioneAmbiCicli::AttesoAmbi() const {
 }
 
 std::string SessioneAmbiCicli::AttesoGruppi(int membri) const {
-    return TestoAttesoCicli(strovel::AttesoGruppi(a_, e1_, membri),
+    return TestoAttesoCicli(strovel::AttesoGruppi(a_, e1_, membri, primoGruppo_),
                             membri == 2 ? "per gruppo di 2 ambi" : "per gruppo di 3 ambi");
 }
 

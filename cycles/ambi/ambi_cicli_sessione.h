@@ -33,7 +33,7 @@ public:
     Tabella Gruppi(int membri, const Progresso& progresso = {}) const;
     /// Fg1's CC against random ambi, in one line; empty before ELABORA.
     std::string AttesoAmbi() const;
-    /// FG9's CC against as many random groups of `membri` ambi, in one line.
+    /// After Gruppi(membri): FG9's CC against as many random groups of `membri` ambi, in one line.
     std::string AttesoGruppi(int membri) const;
     /// "Verifica fuori campione" on the chosen numbers' ambi: {true, the outcome in words}, or
     /// {false, the message} when fewer than two numbers are chosen.
@@ -70,6 +70,8 @@ private:
     ElaborazioneAmbi e1_;
     bool elaborato_ = false;
     std::vector<bool> evidenziati_;
+    /// The cycles of the best group of the last "Elabora 2/3 ambi", for its chance note.
+    mutable int primoGruppo_ = 0;
     ElaborazioneAmbi e2_;
 };
 

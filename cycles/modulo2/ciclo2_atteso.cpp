@@ -98,12 +98,16 @@ CCAttesoCicli AttesoNumeri(const Archivio& a, const Rilevazione& r) {
         atteso.medio += p;
     }
     atteso.migliore = MassimoAtteso(90.0, probabilita);
+    for (const PresenzeNumero& n : RiepilogoNumeri(r)) {
+        atteso.primo = std::max(atteso.primo, n.cc);
+    }
+    atteso.probabilitaMigliore = ProbabilitaMigliore(90.0, probabilita, atteso.primo);
     return atteso;
 }
 
 std::string TestoAttesoNumeri(const CCAttesoCicli& c) {
     return "CC per caso: " + UnDecimale(c.medio) + " per numero, " + UnDecimale(c.migliore) +
-           " il migliore di 90";
+           " il migliore di 90; " + TestoProbabilitaMigliore(90, c.primo, c.probabilitaMigliore);
 }
 
 std::vector<CicloOsservato> CicliDopo(const Archivio& a, const ParametriCiclo2& p,

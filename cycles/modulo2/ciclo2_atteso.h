@@ -28,6 +28,8 @@ Confronto ConfrontaVerifica(const Archivio& a, const Rilevazione& r,
 struct CCAttesoCicli {
     double medio = 0;
     double migliore = 0;
+    int primo = 0;                  ///< the top number's CC
+    double probabilitaMigliore = 0; ///< that the best of 90 random numbers reaches it
 };
 CCAttesoCicli AttesoNumeri(const Archivio& a, const Rilevazione& r);
 /// "CC per caso: 4.1 per numero, 8.0 il migliore di 90".

@@ -110,7 +110,7 @@ public:
                                                               : TabellaNumeri(RiepilogoNumeri(r)));
         if (e.atteso) {
             const CCAttesoCicli atteso = AttesoNumeri(a, r);
-            e.ScriviAttesoCC(atteso.medio, atteso.migliore);
+            e.ScriviAttesoCC(atteso.medio, atteso.migliore, atteso.probabilitaMigliore);
         }
         return CodiceOk;
     }

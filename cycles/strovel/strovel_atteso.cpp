@@ -139,7 +139,9 @@ std::optional<CasoFormule> ConfrontaFormule(const Archivio& a, const EsitoStrove
     c.formule = Scelte(p.rilevazione) * 5.0 * 90 * Scelte(p.gioco) * (e.tutteOperazioni ? 6 : 1);
     c.primo = ConfrontaConIlCaso(
         ProbabilitaFormulaCicli(a, p, e.cicli, *prima->formula, p.riferimento, p.stop), prima->p1);
-    c.migliore = MassimoAtteso(FormuleACaso(a, e));
+    const std::vector<SerieUguali> formule = FormuleACaso(a, e);
+    c.migliore = MassimoAtteso(formule);
+    c.probabilitaMigliore = ProbabilitaMigliore(formule, prima->p1);
     return c;
 }
 
@@ -147,7 +149,8 @@ std::string TestoCasoFormule(const CasoFormule& c) {
     return "1ª formula: " + std::to_string(c.primo.positivi) + " positivi su " +
            std::to_string(c.primo.casi) + " cicli; " + TestoConfronto(c.primo) +
            ". Il migliore di " + std::to_string(std::llround(c.formule)) +
-           " formule a caso: " + UnDecimale(c.migliore) + ".";
+           " formule a caso: " + UnDecimale(c.migliore) + "; " +
+           TestoProbabilitaMigliore(c.formule, c.primo.positivi, c.probabilitaMigliore) + ".";
 }
 
 Confronto ConfrontaStatistica(const Archivio& a, const ParametriStrovel& p,

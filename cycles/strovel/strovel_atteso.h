@@ -31,11 +31,13 @@ struct CasoFormule {
     double formule = 0;  ///< formulas the search weighed: R1 wheels x 5 x 90 x R2 wheels (x 6)
     Confronto primo;     ///< the first row's hits against one random formula's
     double migliore = 0; ///< the expected best hits of as many random formulas
+    /// The probability that the best of as many random formulas reaches the first row's hits.
+    double probabilitaMigliore = 0;
 };
 /// Nothing without a formula in the list.
 std::optional<CasoFormule> ConfrontaFormule(const Archivio& a, const EsitoStrovel& e);
 /// "1ª formula: 12 positivi su 15 cicli; atteso per caso ... Il migliore di 24300 formule a
-/// caso: 11.2."
+/// caso: 11.2; ... arriva a 12 o più nel x% dei casi."
 std::string TestoCasoFormule(const CasoFormule& c);
 
 /// STATISTICA's positive cycles of `formula` against chance: per cycle, the probability that in

@@ -113,7 +113,7 @@ public:
         if (e.atteso) {
             if (const auto caso = ConfrontaFormule(a, esito)) {
                 e.ScriviAtteso(caso->primo);
-                e.ScriviMiglioreAtteso(caso->migliore);
+                e.ScriviMiglioreAtteso(caso->migliore, caso->probabilitaMigliore);
             }
         }
         return CodiceOk;

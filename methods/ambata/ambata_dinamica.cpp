@@ -183,6 +183,21 @@ double MiglioreAtteso(const Archivio& a, const ParametriAmbata& p, const std::ve
     return MassimoAtteso(NumRuote * 5, c.casi, c.attesi / c.casi);
 }
 
+double ProbabilitaMiglioreAmbata(const Archivio& a, const ParametriAmbata& p,
+                                 const std::vector<Caso>& casi, const GiocateAmbata& g, int primo) {
+    const Confronto c = ConfrontaAmbata(a, p, casi, g);
+    if (c.casi == 0) {
+        return 0;
+    }
+    return ProbabilitaMigliore(
+        NumRuote * 5, std::vector<double>(static_cast<std::size_t>(c.casi), c.attesi / c.casi),
+        primo);
+}
+
+int PrimoMigliori(const EsitoMigliori& m) {
+    return m.righe.empty() ? 0 : m.righe.front().positivi;
+}
+
 std::optional<SceltaAmbata> AnalisiAmbata::Scegli(const Archivio& allora, int riferimento,
                                                   Esito&) const {
     if (riga < 1 || riga > static_cast<int>(p.riferimenti.size())) {

@@ -110,6 +110,11 @@ Tabella TabellaMigliori(const EsitoMigliori& m, int casi);
 /// references on the same cases.
 double MiglioreAtteso(const Archivio& a, const ParametriAmbata& p, const std::vector<Caso>& casi,
                       const GiocateAmbata& g);
+/// That the best of those 55 random references reaches MIGLIORI's top, `primo` positives.
+double ProbabilitaMiglioreAmbata(const Archivio& a, const ParametriAmbata& p,
+                                 const std::vector<Caso>& casi, const GiocateAmbata& g, int primo);
+/// The top of MIGLIORI's list (0 when empty).
+int PrimoMigliori(const EsitoMigliori& m);
 
 /// Out of sample: MIGLIORI on reference row `riga` run as of draw `riferimento` (cases, plays and
 /// choice use no later draw), then the chosen reference verified on the cases found after it.

@@ -138,10 +138,12 @@ public:
         const auto casi = RilevaCasi(a, p);
         const auto piano = PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size()));
         if (migliori > 0) {
-            e.Scrivi(TabellaMigliori(Migliori(a, p, casi, piano, migliori),
-                                     static_cast<int>(casi.size())));
+            const EsitoMigliori m = Migliori(a, p, casi, piano, migliori);
+            e.Scrivi(TabellaMigliori(m, static_cast<int>(casi.size())));
             if (e.atteso) {
-                e.ScriviMiglioreAtteso(MiglioreAtteso(a, p, casi, GiocaAmbate(a, p, casi, piano)));
+                const GiocateAmbata g = GiocaAmbate(a, p, casi, piano);
+                e.ScriviMiglioreAtteso(MiglioreAtteso(a, p, casi, g),
+                                       ProbabilitaMiglioreAmbata(a, p, casi, g, PrimoMigliori(m)));
             }
             return CodiceOk;
         }

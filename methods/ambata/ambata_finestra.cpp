@@ -311,11 +311,14 @@ void FinestraAmbataDinamica::MiglioriRiferimenti() {
     MostraTabella(fgE_, TabellaMigliori(m, static_cast<int>(casi_.size())));
     // The top of the ranking beside what the best of as many random references reaches.
     const GiocateAmbata g = GiocaAmbate(archivio_, p, casi_, piano_);
+    const int primo = PrimoMigliori(m);
     lblMigliori_->setText(
         casi_.empty()
             ? QString()
-            : QStringLiteral("Il migliore di 55 riferimenti a caso: %1 positivi")
-                  .arg(QString::fromStdString(UnDecimale(MiglioreAtteso(archivio_, p, casi_, g)))));
+            : QStringLiteral("Il migliore di 55 riferimenti a caso: %1 positivi; %2.")
+                  .arg(QString::fromStdString(UnDecimale(MiglioreAtteso(archivio_, p, casi_, g))),
+                       QString::fromStdString(TestoProbabilitaMigliore(
+                           55, primo, ProbabilitaMiglioreAmbata(archivio_, p, casi_, g, primo)))));
 }
 
 void FinestraAmbataDinamica::VerificaFuoriCampione() {

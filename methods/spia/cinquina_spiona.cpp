@@ -261,6 +261,9 @@ CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const Esi
     }
     const int n = static_cast<int>(e.casi.size());
     c.migliore = MassimoAtteso(90, n, c.medio / n);
+    c.primo = *std::max_element(e.casiCon.begin() + 1, e.casiCon.end());
+    c.probabilitaMigliore = ProbabilitaMigliore(
+        90, std::vector<double>(static_cast<std::size_t>(n), c.medio / n), c.primo);
     return c;
 }
 
@@ -331,7 +334,7 @@ std::string TestoFuoriCampioneSpia(const FuoriCampioneCinquina& f, int riferimen
 
 std::string TestoCCAtteso(const CCAtteso& c) {
     return "CC per caso: " + UnDecimale(c.medio) + " per numero, " + UnDecimale(c.migliore) +
-           " il migliore di 90";
+           " il migliore di 90; " + TestoProbabilitaMigliore(90, c.primo, c.probabilitaMigliore);
 }
 
 } // namespace strovel

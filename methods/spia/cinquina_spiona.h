@@ -80,6 +80,8 @@ Tabella Compagni(const Archivio& a, const ParametriCinquina& p, const std::vecto
 struct CCAtteso {
     double medio = 0;
     double migliore = 0;
+    int primo = 0;                  ///< the top CC of the ranking
+    double probabilitaMigliore = 0; ///< that the best of 90 random numbers reaches it
 };
 CCAtteso AttesoCinquina(const Archivio& a, const ParametriCinquina& p, const EsitoCinquina& e);
 /// "CC per caso: 4.2 per numero, 8.1 il migliore di 90".

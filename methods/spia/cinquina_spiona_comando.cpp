@@ -97,7 +97,7 @@ public:
             e.Scrivi(TabellaNumeriCinquina(a, p, esito));
             if (e.atteso) {
                 const CCAtteso atteso = AttesoCinquina(a, p, esito);
-                e.ScriviAttesoCC(atteso.medio, atteso.migliore);
+                e.ScriviAttesoCC(atteso.medio, atteso.migliore, atteso.probabilitaMigliore);
             }
         }
         return CodiceOk;

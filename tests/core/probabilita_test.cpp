@@ -99,7 +99,8 @@ TEST(Probabilita, FormuleControEnumerazione) {
     EXPECT_EQ(TestoVerificaDopo(1000, {40, 10, 28, 2}, c),
               "Dopo l'estrazione 1000: 40 casi, 10 positivi (25.0%), 2 in gioco.\n"
               "Atteso per caso 12.3 (45.7%), p = 0.3%");
-    EXPECT_EQ(TestoVerificaDopo(7, {}, c), "Nessun caso dopo l'estrazione 7: niente da verificare.");
+    EXPECT_EQ(TestoVerificaDopo(7, {}, c),
+              "Nessun caso dopo l'estrazione 7: niente da verificare.");
     EXPECT_EQ(RigheAtteso(c),
               (std::vector<std::vector<std::string>>{{"Atteso per caso", "12.3", "45.7"},
                                                      {"Probabilità", "", "0.3"}}));
@@ -141,6 +142,15 @@ TEST(Probabilita, CombinazioniEMassimoConProveDiverse) {
                 1e-12);
     EXPECT_NEAR(MassimoAtteso({{3, {1.0, 1.0}}, {1000, {0.0, 0.0, 0.0}}}), 2, 1e-12);
     EXPECT_NEAR(MassimoAtteso({{1, {0.3}}, {1, {0.6}}}), 1 - 0.7 * 0.4, 1e-12);
+    // The best of those series reaching a count: 1 - (1 - P(one reaches it))^n, and 1 at 0.
+    EXPECT_NEAR(ProbabilitaMigliore(2.0, {0.5, 0.2}, 1), 1 - 0.16, 1e-12);
+    EXPECT_NEAR(ProbabilitaMigliore(2.0, {0.5, 0.2}, 2), 1 - 0.81, 1e-12);
+    EXPECT_EQ(ProbabilitaMigliore(2.0, {0.5, 0.2}, 3), 0);
+    EXPECT_EQ(ProbabilitaMigliore(2.0, {0.5, 0.2}, 0), 1);
+    EXPECT_NEAR(ProbabilitaMigliore({{1, {0.3}}, {2, {0.6}}}, 1), 1 - 0.7 * 0.4 * 0.4, 1e-12);
+    // One series: the tail of its count.
+    EXPECT_NEAR(ProbabilitaMigliore(1.0, {0.5, 0.2, 0.9}, 2),
+                ConfrontaConIlCaso({0.5, 0.2, 0.9}, 2).coda, 1e-12);
     // Four drawn among 89 (a draw whose other number is known): the same enumeration.
     EXPECT_NEAR(ProbabilitaCombinazioni(
                     3, [](std::span<const int> u) { return !u.empty(); }, 4, 89),

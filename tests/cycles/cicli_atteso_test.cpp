@@ -297,10 +297,10 @@ TEST(CasoAmbiCicli, AmbiGruppiEFuoriCampione) {
     EXPECT_GT(x.migliore, x.medio);
     // Two ambi with no number in common: one or the other, exactly.
     const double dueAmbi = 2 * ambo - ProbabilitaEstrazione(4, 4);
-    const AttesoCicli g = AttesoGruppi(*a, e, 2);
+    const AttesoCicli g = AttesoGruppi(*a, e, 2, 0);
     EXPECT_EQ(g.quanti, 66 * 65 / 2);
     EXPECT_NEAR(g.medio, 10 * (1 - std::pow(1 - dueAmbi, 3 * 20)), 1e-9);
-    EXPECT_EQ(AttesoGruppi(*a, e, 3).quanti, 60 * 59 * 58 / 6); // triples of the first 60 rows
+    EXPECT_EQ(AttesoGruppi(*a, e, 3, 0).quanti, 60 * 59 * 58 / 6); // triples of the first 60 rows
     // Rows counted on one wheel weigh one wheel.
     const AttesoCicli perRuota = AttesoAmbi(*a, ContaAmbi(*a, p, AmbiDi(scelti), true));
     EXPECT_NEAR(perRuota.medio, 10 * (1 - std::pow(1 - ambo, 20)), 1e-9);

@@ -169,8 +169,12 @@ TEST_F(AmbiCicliCaso, NoteGraficoEVerificaFuoriCampione) {
     EXPECT_EQ(Nota(w.get(), "LblAtteso").toStdString(),
               TestoAttesoCicli(AttesoAmbi(*archivio, e), "per ambo"));
     Clicca("Cmd_33");
+    ElaborazioneAmbi ordinata = e; // "Ordine decrescente" is ticked
+    OrdinaPerCC(ordinata.ambi);
+    const int primo = PrimoGruppo(MiglioriGruppi(ordinata.ambi, 3));
+    ASSERT_GT(primo, 0);
     EXPECT_EQ(Nota(w.get(), "LblCaso").toStdString(),
-              TestoAttesoCicli(AttesoGruppi(*archivio, e, 3), "per gruppo di 3 ambi"));
+              TestoAttesoCicli(AttesoGruppi(*archivio, e, 3, primo), "per gruppo di 3 ambi"));
 
     // The chart of row 4's ambo keeps to that ambo when a new ELABORA sorts the rows.
     Click("Fg1", 4, 1);

@@ -110,9 +110,13 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     fgH->selectRow(1);
     test::Clicca(&w, QStringLiteral("Command4"));
     EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgE"))->rowCount(), 55);
-    EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblMigliori")),
-              QStringLiteral("Il migliore di 55 riferimenti a caso: %1 positivi")
-                  .arg(QString::fromStdString(UnDecimale(MiglioreAtteso(*archivio, p, casi, g)))));
+    const int primo = PrimoMigliori(Migliori(*archivio, p, casi, PianoColpi(9, 3), 2));
+    EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblMigliori")).toStdString(),
+              "Il migliore di 55 riferimenti a caso: " +
+                  UnDecimale(MiglioreAtteso(*archivio, p, casi, g)) + " positivi; " +
+                  TestoProbabilitaMigliore(
+                      55, primo, ProbabilitaMiglioreAmbata(*archivio, p, casi, g, primo)) +
+                  ".");
 
     // Out of sample: MIGLIORI on row 2 as of the draw the user gives (a year back proposed),
     // its choice verified after it.

@@ -108,7 +108,14 @@ TEST(CinquinaSpiona, CCAttesoPerCaso) {
     }
     EXPECT_NEAR(cc / 90, c.medio, 0.15 * c.medio);
     EXPECT_EQ(AttesoCinquina(*a, p, EsitoCinquina{}).migliore, 0);
-    EXPECT_EQ(TestoCCAtteso({3.24, 6.81}), "CC per caso: 3.2 per numero, 6.8 il migliore di 90");
+    // The ranking's top CC, and how often the best of 90 random numbers reaches it.
+    EXPECT_EQ(c.primo, *std::max_element(e.casiCon.begin(), e.casiCon.end()));
+    EXPECT_NEAR(c.probabilitaMigliore,
+                ProbabilitaMigliore(90, std::vector<double>(e.casi.size(), somma / n), c.primo),
+                1e-12);
+    EXPECT_EQ(TestoCCAtteso({3.24, 6.81, 9, 0.123}),
+              "CC per caso: 3.2 per numero, 6.8 il migliore di 90; probabilità che il migliore di "
+              "90 a caso arrivi ad almeno 9: 12.3%");
 }
 
 TEST(CinquinaSpiona, FuoriCampioneNonGuardaAvanti) {
