@@ -94,24 +94,61 @@ void AnalisiMaltese::Verifica(const Archivio& tutto, int riferimento, const Rego
     f.confronto = ConfrontaMaltese(f.casi);
 }
 
+double ProbabilitaPrimoColpo() {
+    static const double q = [] {
+        double somma = 0;
+        for (int a1 = 1; a1 <= 90; ++a1) {
+            for (int a3 = 1; a3 <= 90; ++a3) {
+                for (int c1 = 1; c1 <= 90; ++c1) {
+                    if (c1 == a3) {
+                        continue;
+                    }
+                    const int ambata = CalcolaQuadrato(a1, a3, c1)[8];
+                    somma += ambata == a3 || ambata == c1 ? 1.0 : 3.0 / 88;
+                }
+            }
+        }
+        return somma / (90.0 * 90 * 89);
+    }();
+    return q;
+}
+
+int NonIncassabili(const std::vector<CasoMaltese>& casi) {
+    int n = 0;
+    for (const CasoMaltese& c : casi) {
+        n += c.colpo == 1 ? 1 : 0;
+    }
+    return n;
+}
+
 Confronto ConfrontaMaltese(const std::vector<CasoMaltese>& casi) {
     std::vector<double> p;
     int positivi = 0;
+    // Colpo 1 is the second draw itself, with the chance its derivation gives; every later colpo
+    // is a random draw.
+    const double primo = ProbabilitaPrimoColpo();
     for (const CasoMaltese& c : casi) {
-        p.push_back(ProbabilitaGioco(1, 1, 1, c.colpiGiocati));
+        p.push_back(c.colpiGiocati < 1
+                        ? 0
+                        : 1 - (1 - primo) * (1 - ProbabilitaGioco(1, 1, 1, c.colpiGiocati - 1)));
         positivi += c.colpo > 0 ? 1 : 0;
     }
     return ConfrontaConIlCaso(p, positivi);
 }
 
-std::vector<std::string> RigheRiepilogo(const RiepilogoEsiti& r) {
+std::vector<std::string> RigheRiepilogo(const RiepilogoEsiti& r, int nonIncassabili) {
     auto riga = [](int n, const char* testo) {
         char buf[32];
         std::snprintf(buf, sizeof buf, "%5d ", n);
         return std::string(buf) + testo;
     };
-    return {riga(r.casi, "N° Casi   "), riga(r.positivi, "Positivi  "),
-            riga(r.negativi, "Negativi  "), riga(r.inGioco, "In gioco  ")};
+    std::vector<std::string> righe = {riga(r.casi, "N° Casi   "), riga(r.positivi, "Positivi  "),
+                                      riga(r.negativi, "Negativi  "),
+                                      riga(r.inGioco, "In gioco  ")};
+    if (nonIncassabili >= 0) {
+        righe.push_back(riga(nonIncassabili, "di cui colpo 1*"));
+    }
+    return righe;
 }
 
 namespace {
@@ -158,7 +195,7 @@ Tabella TabellaMaltese(const Archivio& a, int ruota, const std::vector<CasoMalte
         riga[14].stile.sfondo = ColoriFonti[1];
         riga[18].stile.sfondo = ColoriFonti[2];
         if (c.colpo > 0) {
-            riga[28].testo = std::to_string(c.colpo);
+            riga[28].testo = std::to_string(c.colpo) + (c.colpo == 1 ? SegnoNonIncassabile : "");
             riga[29].testo = a.Data(c.esito);
             riga[0].stile.sfondo = ColoreSelezione;
         } else if (c.inGioco) {

@@ -33,6 +33,14 @@ using Quadrato = std::array<int, 9>;
 /// The square from A1 (5th number of the first draw), A3 (1st of the second) and C1 (5th of the
 /// second); C3, the last cell, is the ambata.
 Quadrato CalcolaQuadrato(int a1, int a3, int c1);
+/// The probability that the ambata comes out in colpo 1, the case's own second draw: that draw
+/// gives A3 and C1, so the ambata is not a random number for it. Enumerated over every A1 and
+/// every A3, C1 pair, the other three numbers of the draw being random among the rest. The
+/// later colpi are independent draws: 5 in 90.
+double ProbabilitaPrimoColpo();
+/// A hit at colpo 1 comes out in the draw the ambata is read from: a player knows the ambata
+/// only after it, so it cannot be cashed. The grid writes its colpo with this mark.
+inline constexpr const char* SegnoNonIncassabile = "*";
 
 struct CasoMaltese {
     int posizione = 0; ///< the model-list position of the second draw
@@ -58,6 +66,8 @@ struct ParametriMaltese {
 std::vector<CasoMaltese> ElaboraMaltese(const Archivio& a, const ParametriMaltese& p);
 
 RiepilogoEsiti RiassumiMaltese(const std::vector<CasoMaltese>& casi);
+/// The positive cases whose hit came at colpo 1: positive, but not cashable.
+int NonIncassabili(const std::vector<CasoMaltese>& casi);
 /// What chance gives the same plays: each case an ambata on one wheel for the colpi it played.
 Confronto ConfrontaMaltese(const std::vector<CasoMaltese>& casi);
 /// The Maltese square as an analysis: its rule is fixed, and its check plays every case whose
@@ -72,8 +82,8 @@ struct AnalisiMaltese {
     void Verifica(const Archivio& tutto, int riferimento, const RegolaFissa&, Esito& f) const;
 };
 
-/// The four lines of List4.
-std::vector<std::string> RigheRiepilogo(const RiepilogoEsiti& r);
+/// The four lines of List4, and with `nonIncassabili` (not negative) a fifth with their count.
+std::vector<std::string> RigheRiepilogo(const RiepilogoEsiti& r, int nonIncassabili = -1);
 
 inline constexpr const char* IntestazioneMaltese =
     "Pr   |N° Estr|Data Estraz  |R1 |R1|N1 |N2 |N3 |N4 |N5 |N° Estr|Data Estraz  |R2 |R2|N1 |N2 "

@@ -136,13 +136,13 @@ public:
             if (f.riepilogo.casi == 0) {
                 return e.NienteDopo(riferimento);
             }
-            ScriviRiepilogo(e, f.riepilogo);
+            ScriviRiepilogo(e, f.riepilogo, NonIncassabili(f.casi));
             e.ScriviAtteso(f.confronto);
             return CodiceOk;
         }
         const auto casi = ElaboraMaltese(a, p);
         if (e.riepilogo) {
-            ScriviRiepilogo(e, RiassumiMaltese(casi));
+            ScriviRiepilogo(e, RiassumiMaltese(casi), NonIncassabili(casi));
             if (e.atteso) {
                 e.ScriviAtteso(ConfrontaMaltese(casi));
             }
@@ -153,14 +153,19 @@ public:
     }
 
 private:
-    /// The four summary lines as name and count, without a header row.
-    static void ScriviRiepilogo(const Esecuzione& e, const RiepilogoEsiti& r) {
+    /// The four summary lines as name and count, without a header row; for the square's cases
+    /// (`nonIncassabili` not negative) a fifth, the hits at colpo 1.
+    static void ScriviRiepilogo(const Esecuzione& e, const RiepilogoEsiti& r,
+                                int nonIncassabili = -1) {
         Tabella t;
         t.intestazioni = {"", ""};
         t.AggiungiRiga({"N° Casi", std::to_string(r.casi)});
         t.AggiungiRiga({"Positivi", std::to_string(r.positivi)});
         t.AggiungiRiga({"Negativi", std::to_string(r.negativi)});
         t.AggiungiRiga({"In gioco", std::to_string(r.inGioco)});
+        if (nonIncassabili >= 0) {
+            t.AggiungiRiga({"Non incassabili", std::to_string(nonIncassabili)});
+        }
         e.ScriviRighe(t);
     }
 };

@@ -67,9 +67,9 @@ QString Testo(const Confronto& c) {
     return c.casi > 0 ? QString::fromStdString(TestoConfronto(c)) : QString();
 }
 
-void Riempi(QListWidget* lista, const RiepilogoEsiti& r) {
+void Riempi(QListWidget* lista, const RiepilogoEsiti& r, int nonIncassabili = -1) {
     lista->clear();
-    for (const std::string& riga : RigheRiepilogo(r)) {
+    for (const std::string& riga : RigheRiepilogo(r, nonIncassabili)) {
         lista->addItem(QString::fromStdString(riga));
     }
 }
@@ -164,7 +164,10 @@ QWidget* FinestraQuadratoMaltese::CreaPrimaScheda(QWidget* padre) {
     fgX_->setFixedHeight(4 * fgX_->verticalHeader()->defaultSectionSize() + 8);
     v->addWidget(fgX_);
     list4_ = CreaRiepilogo(sinistra, "List4");
+    list4_->setMaximumHeight(112); // five lines: the hits at colpo 1 too
     v->addWidget(list4_);
+    v->addWidget(Nota(sinistra, QStringLiteral("1* = uscita al colpo 1, nell'estrazione da cui si "
+                                               "ricava l'ambata: non incassabile.")));
     lblCaso_ = CreaNotaCaso(sinistra, QStringLiteral("LblCaso"), SuggerimentoCaso);
     v->addWidget(lblCaso_);
     v->addStretch(1);
@@ -276,7 +279,7 @@ void FinestraQuadratoMaltese::Elabora() {
     MostraTabella(fg1_, TabellaMaltese(archivio_, p.ruota, casi_));
     if (!casi_.empty()) {
         MostraTabella(fgX_, TabellaQuadrato(casi_.back().quadrato));
-        Riempi(list4_, RiassumiMaltese(casi_));
+        Riempi(list4_, RiassumiMaltese(casi_), NonIncassabili(casi_));
         lblCaso_->setText(Testo(ConfrontaMaltese(casi_)));
     }
 }

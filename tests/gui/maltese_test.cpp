@@ -36,9 +36,9 @@ protected:
         }
         return r;
     }
-    static QStringList Attese(const RiepilogoEsiti& r) {
+    static QStringList Attese(const RiepilogoEsiti& r, int nonIncassabili = -1) {
         QStringList righe;
-        for (const std::string& s : RigheRiepilogo(r)) {
+        for (const std::string& s : RigheRiepilogo(r, nonIncassabili)) {
             righe << QString::fromStdString(s);
         }
         return righe;
@@ -69,7 +69,7 @@ TEST_F(MalteseFinestra, PrimaSchedaQuadratoECopia) {
     const auto casi = ElaboraMaltese(*archivio, p);
     const Tabella attesa = TabellaMaltese(*archivio, 3, casi);
     ASSERT_EQ(Righe("Fg1"), 20);
-    EXPECT_EQ(Linee("List4"), Attese(RiassumiMaltese(casi)));
+    EXPECT_EQ(Linee("List4"), Attese(RiassumiMaltese(casi), NonIncassabili(casi)));
     EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblCaso")).toStdString(),
               TestoConfronto(ConfrontaMaltese(casi)));
     // FgX holds the last square computed; a click on a row shows that case's.
