@@ -128,20 +128,27 @@ Archivio Archivio::FinoA(int ultima) const {
 }
 
 void Archivio::CostruisciPresenze() {
+    // Past the last draw nothing is present (a cut archive keeps no trace of later draws).
     std::fill(presenze_.begin(), presenze_.end(), std::uint64_t{0});
     for (int i = 0; i <= TotEstrazioni; ++i) {
         for (int r = 0; r < NumRuote; ++r) {
-            std::uint64_t* m = &presenze_[Slot(i, r)];
-            for (int p = 1; p <= NumPosizioni; ++p) {
-                const int n = Estratti(i, r, p);
-                if (n >= 1 && n <= 90) {
-                    const int bit = n - 1;
-                    if (bit < 64) {
-                        m[0] |= std::uint64_t{1} << bit;
-                    } else {
-                        m[1] |= std::uint64_t{1} << (bit - 64);
-                    }
-                }
+            AggiornaPresenze(i, r);
+        }
+    }
+}
+
+void Archivio::AggiornaPresenze(int i, int r) {
+    std::uint64_t* m = &presenze_[Slot(i, r)];
+    m[0] = 0;
+    m[1] = 0;
+    for (int p = 1; p <= NumPosizioni; ++p) {
+        const int n = Estratti(i, r, p);
+        if (n >= 1 && n <= 90) {
+            const int bit = n - 1;
+            if (bit < 64) {
+                m[0] |= std::uint64_t{1} << bit;
+            } else {
+                m[1] |= std::uint64_t{1} << (bit - 64);
             }
         }
     }

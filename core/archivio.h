@@ -99,6 +99,8 @@ public:
     bool ModelloDaEstrazioneIniziale(int estrazioneIniziale);
     /// Rebuilds the presence masks of draws 0..TotEstrazioni from Estratti.
     void CostruisciPresenze();
+    /// Rebuilds the presence mask of draw i on wheel r alone, after its numbers changed.
+    void AggiornaPresenze(int i, int r);
 
     /// The archive as it stood after draw `ultima` (1..TotEstrazioni): the later draws are
     /// wiped, so that a method run on it cannot see them; the analysis range ends there too

@@ -1,5 +1,7 @@
 #include "methods/ambata/ambata_dinamica.h"
 
+#include "methods/ambata/ambata_atteso.h"
+
 #include "core/archivio.h"
 #include "core/aritmetica.h"
 #include "core/data_testo.h"
@@ -158,40 +160,6 @@ RiepilogoEsiti RiepilogoAmbata(const Archivio& a, const std::vector<Caso>& casi,
             Classifica(casi[i].estrazione, colpi, g.giocate[i], a.NumEstrazioniAnalisi));
     }
     return Riassumi(classi);
-}
-
-Confronto ConfrontaAmbata(const Archivio& a, const ParametriAmbata& p,
-                          const std::vector<Caso>& casi, const GiocateAmbata& g) {
-    std::vector<double> probabilita;
-    int positivi = 0;
-    for (std::size_t i = 0; i < g.giocate.size() && i < casi.size(); ++i) {
-        // The colpi up to the analysis end, on the play wheels drawn in each.
-        const int k = casi[i].estrazione;
-        const int prove = ProveEstratte(a, p.gioco, k + 1, std::min(k + p.colpi, p.fine));
-        probabilita.push_back(ProbabilitaGioco(1, 1, prove, 1));
-        positivi += g.giocate[i].colpo != 0 ? 1 : 0;
-    }
-    return ConfrontaConIlCaso(probabilita, positivi);
-}
-
-double MiglioreAtteso(const Archivio& a, const ParametriAmbata& p, const std::vector<Caso>& casi,
-                      const GiocateAmbata& g) {
-    const Confronto c = ConfrontaAmbata(a, p, casi, g);
-    if (c.casi == 0) {
-        return 0;
-    }
-    return MassimoAtteso(NumRuote * 5, c.casi, c.attesi / c.casi);
-}
-
-double ProbabilitaMiglioreAmbata(const Archivio& a, const ParametriAmbata& p,
-                                 const std::vector<Caso>& casi, const GiocateAmbata& g, int primo) {
-    const Confronto c = ConfrontaAmbata(a, p, casi, g);
-    if (c.casi == 0) {
-        return 0;
-    }
-    return ProbabilitaMigliore(
-        NumRuote * 5, std::vector<double>(static_cast<std::size_t>(c.casi), c.attesi / c.casi),
-        primo);
 }
 
 int PrimoMigliori(const EsitoMigliori& m) {

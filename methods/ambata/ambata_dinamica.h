@@ -84,11 +84,6 @@ Tabella TabellaEsitiAmbata(const Archivio& a, const std::vector<Caso>& casi, int
 RiepilogoEsiti RiepilogoAmbata(const Archivio& a, const std::vector<Caso>& casi, int colpi,
                                const GiocateAmbata& g);
 
-/// What chance gives the same plays: an ambata on the play wheels for the colpi each case holds
-/// before the analysis end, whatever the number played at each colpo.
-Confronto ConfrontaAmbata(const Archivio& a, const ParametriAmbata& p,
-                          const std::vector<Caso>& casi, const GiocateAmbata& g);
-
 /// MIGLIORI: for each of the 55 pairs (wheel 0..10, position 1..5) replacing reference row
 /// `riga`, the positive cases; sorted on them, largest first, ties in pair order.
 struct Migliore {
@@ -106,13 +101,6 @@ inline constexpr const char* IntestazioneMigliori = "Esiti|Ru|R|Es";
 /// as a percentage of the cases ("##0.0").
 Tabella TabellaMigliori(const EsitoMigliori& m, int casi);
 
-/// What chance gives the top of MIGLIORI: the expected best count of positives among 55 random
-/// references on the same cases.
-double MiglioreAtteso(const Archivio& a, const ParametriAmbata& p, const std::vector<Caso>& casi,
-                      const GiocateAmbata& g);
-/// That the best of those 55 random references reaches MIGLIORI's top, `primo` positives.
-double ProbabilitaMiglioreAmbata(const Archivio& a, const ParametriAmbata& p,
-                                 const std::vector<Caso>& casi, const GiocateAmbata& g, int primo);
 /// The top of MIGLIORI's list (0 when empty).
 int PrimoMigliori(const EsitoMigliori& m);
 

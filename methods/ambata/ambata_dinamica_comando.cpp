@@ -6,6 +6,7 @@
 #include "core/archivio.h"
 #include "core/esiti.h"
 #include "core/ruote.h"
+#include "methods/ambata/ambata_atteso.h"
 #include "methods/ambata/ambata_dinamica.h"
 
 #include <algorithm>
@@ -141,9 +142,8 @@ public:
             const EsitoMigliori m = Migliori(a, p, casi, piano, migliori);
             e.Scrivi(TabellaMigliori(m, static_cast<int>(casi.size())));
             if (e.atteso) {
-                const GiocateAmbata g = GiocaAmbate(a, p, casi, piano);
-                e.ScriviMiglioreAtteso(MiglioreAtteso(a, p, casi, g),
-                                       ProbabilitaMiglioreAmbata(a, p, casi, g, PrimoMigliori(m)));
+                const MiglioriACaso caso = MiglioriPerCaso(a, p, casi, migliori, PrimoMigliori(m));
+                e.ScriviMiglioreAtteso(caso.atteso, caso.probabilita);
             }
             return CodiceOk;
         }

@@ -1,5 +1,7 @@
 #include "methods/ambata/ambata_finestra.h"
 
+#include "methods/ambata/ambata_atteso.h"
+
 #include "core/archivio.h"
 #include "core/intervallo.h"
 #include "core/ruote.h"
@@ -310,15 +312,14 @@ void FinestraAmbataDinamica::MiglioriRiferimenti() {
     }
     MostraTabella(fgE_, TabellaMigliori(m, static_cast<int>(casi_.size())));
     // The top of the ranking beside what the best of as many random references reaches.
-    const GiocateAmbata g = GiocaAmbate(archivio_, p, casi_, piano_);
     const int primo = PrimoMigliori(m);
+    const MiglioriACaso caso = MiglioriPerCaso(archivio_, p, casi_, riga + 1, primo);
     lblMigliori_->setText(
-        casi_.empty()
-            ? QString()
-            : QStringLiteral("Il migliore di 55 riferimenti a caso: %1 positivi; %2.")
-                  .arg(QString::fromStdString(UnDecimale(MiglioreAtteso(archivio_, p, casi_, g))),
-                       QString::fromStdString(TestoProbabilitaMigliore(
-                           55, primo, ProbabilitaMiglioreAmbata(archivio_, p, casi_, g, primo)))));
+        casi_.empty() ? QString()
+                      : QStringLiteral("Il migliore di 55 riferimenti a caso: %1 positivi; %2.")
+                            .arg(QString::fromStdString(UnDecimale(caso.atteso)),
+                                 QString::fromStdString(
+                                     TestoProbabilitaMigliore(55, primo, caso.probabilita))));
 }
 
 void FinestraAmbataDinamica::VerificaFuoriCampione() {

@@ -133,6 +133,25 @@ TEST(Taratura, AmboSomme) {
     Controlla(t, Archivi);
 }
 
+TEST(Taratura, AmbataDinamica) {
+    // Overlapping cases: a case and the next play the same numbers on the same draws.
+    const Taratura t = Tara<AnalisiAmbata>(
+        [](const Archivio& a) {
+            AnalisiAmbata x;
+            x.p.spia = 27;
+            x.p.rilevazione = test::TutteLeRuote;
+            x.p.gioco = test::SoloRuote({0, 1});
+            x.p.posizioni = test::TutteLePosizioni;
+            x.p.presenze = 60;
+            x.p.colpi = 9;
+            x.p.riferimenti = {{0, 1}};
+            x.p.fine = a.TotEstrazioni;
+            return x;
+        },
+        Archivi, 900);
+    Controlla(t, Archivi);
+}
+
 TEST(Taratura, QuadratoMaltese) {
     // Colpo 1 is the draw the ambata is read from: its chance is its own.
     const Taratura t = Tara<AnalisiMaltese>(

@@ -7,6 +7,7 @@
 #include "cycles/ambi/ambi_cicli_atteso.h"
 #include "cycles/modulo2/ciclo2_atteso.h"
 #include "cycles/strovel/strovel_atteso.h"
+#include "methods/ambata/ambata_atteso.h"
 #include "methods/ambata/ambata_dinamica.h"
 #include "methods/maltese/maltese.h"
 #include "methods/spia/cinquina_spiona.h"

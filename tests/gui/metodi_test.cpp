@@ -3,6 +3,7 @@
 
 #include "core/archivio.h"
 #include "core/intervallo.h"
+#include "methods/ambata/ambata_atteso.h"
 #include "methods/ambata/ambata_finestra.h"
 #include "methods/spia/cinquina_spiona_finestra.h"
 #include "storage/impostazioni.h"
@@ -111,12 +112,10 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     test::Clicca(&w, QStringLiteral("Command4"));
     EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("FgE"))->rowCount(), 55);
     const int primo = PrimoMigliori(Migliori(*archivio, p, casi, PianoColpi(9, 3), 2));
+    const MiglioriACaso caso = MiglioriPerCaso(*archivio, p, casi, 2, primo);
     EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblMigliori")).toStdString(),
-              "Il migliore di 55 riferimenti a caso: " +
-                  UnDecimale(MiglioreAtteso(*archivio, p, casi, g)) + " positivi; " +
-                  TestoProbabilitaMigliore(
-                      55, primo, ProbabilitaMiglioreAmbata(*archivio, p, casi, g, primo)) +
-                  ".");
+              "Il migliore di 55 riferimenti a caso: " + UnDecimale(caso.atteso) + " positivi; " +
+                  TestoProbabilitaMigliore(55, primo, caso.probabilita) + ".");
 
     // Out of sample: MIGLIORI on row 2 as of the draw the user gives (a year back proposed),
     // its choice verified after it.
