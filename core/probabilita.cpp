@@ -195,8 +195,14 @@ std::vector<std::vector<std::string>> RigheAtteso(const Confronto& c) {
 }
 
 std::string TestoConfronto(const Confronto& c) {
-    return "Atteso per caso " + UnDecimale(c.attesi) + " (" + UnDecimale(c.percentuale) + "%), " +
-           TestoCoda(c.coda);
+    const std::string attesi = UnDecimale(c.attesi);
+    std::string testo = "Per puro caso: " + attesi +
+                        (attesi == "1.0" ? " positivo atteso (" : " positivi attesi (") +
+                        UnDecimale(c.percentuale) + "%). Trovarne almeno " +
+                        std::to_string(c.positivi) + " per puro caso: " + UnDecimale(c.coda * 100) +
+                        "%";
+    // Under one in twenty is rare for one try; a ranking's top needs its best-of figure too.
+    return testo + (c.coda < 0.05 ? ": raro per puro caso." : ": nessun vantaggio sul caso.");
 }
 
 std::string NienteDaVerificare(int riferimento) {
@@ -220,10 +226,6 @@ std::string TestoVerificaDopo(int riferimento, const RiepilogoEsiti& r, const Co
 
 std::string UnDecimale(double x) {
     return Decimale(std::llround(x * 1000), 1000);
-}
-
-std::string TestoCoda(double coda) {
-    return "p = " + UnDecimale(coda * 100) + "%";
 }
 
 } // namespace strovel

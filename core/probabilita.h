@@ -73,7 +73,9 @@ std::string TestoProbabilitaMigliore(double quanti, int k, double probabilita);
 /// The two summary rows of a comparison: {"Atteso per caso", expected positives, their
 /// percentage} and {"Probabilità", "", the tail as a percentage}, numbers with one decimal.
 std::vector<std::vector<std::string>> RigheAtteso(const Confronto& c);
-/// The comparison in one line for a window: "Atteso per caso 12.3 (45.6%), p = 0.3%".
+/// The comparison in plain words for a window: "Per puro caso: 3.3 positivi attesi (37.0%).
+/// Trovarne almeno 2 per puro caso: 91.0%: nessun vantaggio sul caso." (under 5%: "raro per
+/// puro caso").
 std::string TestoConfronto(const Confronto& c);
 
 /// An out-of-sample verification in words: "Dopo l'estrazione E: N casi, P positivi (x%), I in
@@ -84,7 +86,5 @@ std::string NienteDaVerificare(int riferimento);
 
 /// A number with one decimal, "12.3".
 std::string UnDecimale(double x);
-/// The tail as a percentage with one decimal: "p = 0.3%".
-std::string TestoCoda(double coda);
 
 } // namespace strovel

@@ -90,15 +90,23 @@ TEST(Probabilita, FormuleControEnumerazione) {
 
     EXPECT_EQ(UnDecimale(12.345), "12.3");
     EXPECT_EQ(UnDecimale(0.05), "0.1");
-    EXPECT_EQ(TestoCoda(0.003), "p = 0.3%");
     Confronto c;
     c.attesi = 12.34;
     c.percentuale = 45.67;
     c.coda = 0.0031;
-    EXPECT_EQ(TestoConfronto(c), "Atteso per caso 12.3 (45.7%), p = 0.3%");
+    c.positivi = 20;
+    EXPECT_EQ(TestoConfronto(c), "Per puro caso: 12.3 positivi attesi (45.7%). Trovarne almeno 20 "
+                                 "per puro caso: 0.3%: raro per puro caso.");
+    Confronto uno;
+    uno.attesi = 1;
+    uno.percentuale = 10;
+    uno.positivi = 1;
+    uno.coda = 0.65;
+    EXPECT_EQ(TestoConfronto(uno), "Per puro caso: 1.0 positivo atteso (10.0%). Trovarne almeno 1 "
+                                   "per puro caso: 65.0%: nessun vantaggio sul caso.");
     EXPECT_EQ(TestoVerificaDopo(1000, {40, 10, 28, 2}, c),
-              "Dopo l'estrazione 1000: 40 casi, 10 positivi (25.0%), 2 in gioco.\n"
-              "Atteso per caso 12.3 (45.7%), p = 0.3%");
+              "Dopo l'estrazione 1000: 40 casi, 10 positivi (25.0%), 2 in gioco.\n" +
+                  TestoConfronto(c));
     EXPECT_EQ(TestoVerificaDopo(7, {}, c),
               "Nessun caso dopo l'estrazione 7: niente da verificare.");
     EXPECT_EQ(RigheAtteso(c),
