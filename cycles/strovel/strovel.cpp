@@ -36,6 +36,18 @@ std::int16_t AmbataStrovel(const Archivio& a, const FormulaStrovel& f, int consi
     return Deriva(f.op, n, f.f);
 }
 
+bool FormulaSicura(const FormulaStrovel& f) {
+    if (f.r1 != f.r2) {
+        return false;
+    }
+    for (int n = 1; n <= 90; ++n) {
+        if (Deriva(f.op, n, f.f) != n) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // --- Ranked list ------------------------------------------------------------------------------
 
 ListaFormule::ListaFormule(int righe) : righe_(static_cast<std::size_t>(std::max(1, righe))) {}

@@ -56,6 +56,10 @@ struct FormulaStrovel {
 /// The ambata of formula (r1, p, f, op) on draw `considerata`: op(n, f) with n the number at
 /// position p of wheel r1; a stored value outside 0..90 counts as 0 (no number).
 std::int16_t AmbataStrovel(const Archivio& a, const FormulaStrovel& f, int considerata);
+/// A formula that reads and plays the same wheel and gives back the number read ("+ 0"): its
+/// ambata is always in the considered draw it comes from, a hit no player can cash when the
+/// play window holds that draw. The list marks it; the out-of-sample choice skips it.
+bool FormulaSicura(const FormulaStrovel& f);
 
 /// One row of the formula list FgY.
 struct RigaFormula {

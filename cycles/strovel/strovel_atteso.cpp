@@ -54,10 +54,12 @@ double AmbataNellaConsiderata(const FormulaStrovel& f, int n, int ambata) {
 }
 
 /// The row with most hits: the top of the ranking, even when the list is sorted by delay.
-const RigaFormula* Prima(const std::vector<RigaFormula>& righe) {
+/// The row with most hits (the first of equals); with `incassabile`, sure formulas left out.
+const RigaFormula* Prima(const std::vector<RigaFormula>& righe, bool incassabile = false) {
     const RigaFormula* prima = nullptr;
     for (const RigaFormula& r : righe) {
-        if (r.formula && (prima == nullptr || r.p1 > prima->p1)) {
+        if (r.formula && !(incassabile && FormulaSicura(*r.formula)) &&
+            (prima == nullptr || r.p1 > prima->p1)) {
             prima = &r;
         }
     }
@@ -206,7 +208,9 @@ std::optional<SceltaStrovel> AnalisiStrovel::Scegli(const Archivio& allora, int 
     const EsitoStrovel prima =
         tutteOperazioni ? EsaminaTutteLeOperazioni(allora, q) : ElaboraStrovel(allora, q);
     f.mancanoRuote = prima.mancanoRuote;
-    const RigaFormula* scelta = Prima(prima.formule);
+    // A formula that plays back the number it reads hits in its considered draw for sure: no
+    // player could cash that, so the choice is the best formula that is not one.
+    const RigaFormula* scelta = Prima(prima.formule, true);
     if (scelta == nullptr) {
         return std::nullopt;
     }

@@ -54,6 +54,11 @@ Tabella TabellaFormule(const std::vector<RigaFormula>& righe, int colonne) {
             testi[21] = Testo(r.presenze);
         }
         auto& riga = t.AggiungiRiga(testi);
+        if (r.formula && FormulaSicura(*r.formula)) {
+            for (std::size_t c = 1; c <= 7; ++c) {
+                riga[c].stile.sfondo = ColoreArancioChiaro;
+            }
+        }
         if (r.negativaEvidenziata) {
             for (Cella& c : riga) {
                 c.stile.sfondo = ColoreRosso;

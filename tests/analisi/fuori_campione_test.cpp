@@ -7,6 +7,7 @@
 #include "cycles/ambi/ambi_cicli_atteso.h"
 #include "cycles/modulo2/ciclo2_atteso.h"
 #include "cycles/strovel/strovel_atteso.h"
+#include "cycles/strovel/strovel_tabelle.h"
 #include "methods/ambata/ambata_atteso.h"
 #include "methods/ambata/ambata_dinamica.h"
 #include "methods/maltese/maltese.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -252,6 +254,31 @@ TEST(FuoriCampione, RuoteNonEstratteNonContano) {
     d.posizioni = test::TutteLePosizioni;
     EXPECT_EQ(AttesoNumeri(*a, RilevaCicli(*a, d)).medio, 0);
     EXPECT_EQ(ProbabilitaGruppoCicli(*a, {{1, 100, 120}}, nazionale, 1).front(), 0);
+}
+
+// A formula that plays back the number it reads on its own wheel ("+ 0") hits in its considered
+// draw for sure: the list marks it and the out-of-sample choice passes over it.
+TEST(FuoriCampione, FormulaSicuraNonVieneScelta) {
+    EXPECT_TRUE(FormulaSicura({2, 3, 0, Operazione::Somma, 2}));
+    EXPECT_FALSE(FormulaSicura({2, 3, 1, Operazione::Somma, 2}));
+    EXPECT_FALSE(FormulaSicura({2, 3, 0, Operazione::Somma, 4}));
+    const auto a = test::ArchivioCasuale(900, 91);
+    AnalisiStrovel x;
+    x.p.riferimento = a->TotEstrazioni;
+    x.p.rilevazione = test::SoloRuote({0});
+    x.p.gioco = test::SoloRuote({0});
+    x.p.salto = 2;
+    const EsitoStrovel esito = ElaboraStrovel(*a, x.p);
+    const auto prima = std::find_if(esito.formule.begin(), esito.formule.end(),
+                                    [](const RigaFormula& r) { return r.formula.has_value(); });
+    ASSERT_NE(prima, esito.formule.end());
+    ASSERT_TRUE(FormulaSicura(*prima->formula)) << "a sure formula tops this list";
+    const Tabella t = TabellaFormule(esito.formule, 22);
+    const auto riga = static_cast<std::size_t>(prima - esito.formule.begin());
+    EXPECT_EQ(t.righe[riga][1].stile.sfondo, ColoreArancioChiaro);
+    const auto f = FuoriCampione(x, *a, 800);
+    ASSERT_TRUE(f.scelta);
+    EXPECT_FALSE(FormulaSicura(*f.scelta->riga.formula));
 }
 
 } // namespace
