@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 namespace strovel {
 
@@ -108,6 +109,42 @@ CCAttesoCicli AttesoNumeri(const Archivio& a, const Rilevazione& r) {
 std::string TestoAttesoNumeri(const CCAttesoCicli& c) {
     return "CC per caso: " + UnDecimale(c.medio) + " per numero, " + UnDecimale(c.migliore) +
            " il migliore di 90; " + TestoProbabilitaMigliore(90, c.primo, c.probabilitaMigliore);
+}
+
+CCAttesoCicli AttesoAmbetti(const Archivio& a, const Rilevazione& r, int coppie, int primo) {
+    CCAttesoCicli atteso;
+    if (coppie < 1 || r.cicli.empty()) {
+        return atteso;
+    }
+    const double q = ProbabilitaAmbetto(Scelte(r.parametri.posizioni));
+    std::vector<double> probabilita;
+    for (const CicloOsservato& c : r.cicli) {
+        probabilita.push_back(1 - std::pow(1 - q, Prove(a, r.parametri, c)));
+        atteso.medio += probabilita.back();
+    }
+    atteso.migliore = MassimoAtteso(static_cast<double>(coppie), probabilita);
+    atteso.primo = primo;
+    atteso.probabilitaMigliore =
+        ProbabilitaMigliore(static_cast<double>(coppie), probabilita, primo);
+    return atteso;
+}
+
+double ProbabilitaAmbetto(int estratti) {
+    // Played: x, y and their neighbours x - 1, x + 1, y - 1, y + 1 (indices 0..5). An ambetto
+    // is x with one of y's three, or y with one of x's three.
+    return ProbabilitaCombinazioni(
+        6,
+        [](std::span<const int> u) {
+            const auto c = [&](int i) { return std::find(u.begin(), u.end(), i) != u.end(); };
+            return (c(0) && (c(1) || c(4) || c(5))) || (c(1) && (c(2) || c(3)));
+        },
+        estratti);
+}
+
+std::string TestoAttesoAmbetti(const CCAttesoCicli& c, int coppie) {
+    return "Esiti per caso: " + UnDecimale(c.medio) + " per coppia, " + UnDecimale(c.migliore) +
+           " la migliore di " + std::to_string(coppie) + "; " +
+           TestoProbabilitaMigliore(coppie, c.primo, c.probabilitaMigliore);
 }
 
 std::vector<CicloOsservato> CicliDopo(const Archivio& a, const ParametriCiclo2& p,

@@ -35,6 +35,15 @@ CCAttesoCicli AttesoNumeri(const Archivio& a, const Rilevazione& r);
 /// "CC per caso: 4.1 per numero, 8.0 il migliore di 90".
 std::string TestoAttesoNumeri(const CCAttesoCicli& c);
 
+/// VERIFICA AMBETTI's best pair against chance: the positive cycles of one random pair (two
+/// numbers apart, so that neither is the other's neighbour) on average, the best of `coppie`
+/// such pairs, and how often that best reaches `primo`.
+CCAttesoCicli AttesoAmbetti(const Archivio& a, const Rilevazione& r, int coppie, int primo);
+/// The probability that one wheel-draw watching `estratti` positions gives a pair's ambetto.
+double ProbabilitaAmbetto(int estratti);
+/// "Esiti per caso: 1.2 per coppia, 3.4 la migliore di 45; probabilità che ...".
+std::string TestoAttesoAmbetti(const CCAttesoCicli& c, int coppie);
+
 /// What the second module offered at an earlier reference: the first number of FgB1 by cycles.
 struct SceltaCiclo2 {
     int numero = 0;

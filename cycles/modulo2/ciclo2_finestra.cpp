@@ -298,13 +298,17 @@ QWidget* FinestraCiclo2::CreaSchedaSerie() {
     fg91_ = CreaGrigliaRisultati(pagina, QStringLiteral("Fg91"), IntestazioneCoppie);
     fgY_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgY"), IntestazioneColpiAmbetto);
     connect(fg91_, &GrigliaTabella::cellClicked, this, [this](int r, int) { MostraAmbetto(r); });
+    lblAmbetti_ = CreaNota(pagina, "LblAttesoAmbetti",
+                           QStringLiteral("Gli esiti che darebbe il caso: in media e per la "
+                                          "migliore di altrettante coppie"));
     auto* interne = new QTabWidget(pagina);
     interne->setObjectName(QStringLiteral("SchedeSerie"));
     interne->addTab(fgSerie_, QStringLiteral("Serie"));
     auto* elenchi = Affianca(pagina, {Titolata(pagina, QStringLiteral("Numeri"), fgN_),
                                       Titolata(pagina, QStringLiteral("Coppie"), fg90_),
                                       Titolata(pagina, QStringLiteral("Esiti"), fgB4_),
-                                      Titolata(pagina, QStringLiteral("Migliori"), fg91_)});
+                                      Titolata(pagina, QStringLiteral("Migliori"),
+                                               ConNota(pagina, fg91_, lblAmbetti_))});
     interne->addTab(Affianca(pagina, {elenchi, fgY_}, Qt::Vertical), QStringLiteral("Ambetti"));
     v->addWidget(interne, 1);
     return pagina;

@@ -106,8 +106,9 @@ private:
     SelettoreIntervallo* selettore_ = nullptr;
     QLabel* label15_ = nullptr;
     QLabel* lblGruppo_ = nullptr;
-    QLabel* lblCaso_ = nullptr;   ///< the positive cycles against chance
-    QLabel* lblAtteso_ = nullptr; ///< FgB1's CC against chance
+    QLabel* lblCaso_ = nullptr;    ///< the positive cycles against chance
+    QLabel* lblAtteso_ = nullptr;  ///< FgB1's CC against chance
+    QLabel* lblAmbetti_ = nullptr; ///< Fg91's best pair against chance
     QLabel* lblSerie_ = nullptr;
     QLabel* lblAmbata_ = nullptr;
     QLabel* lblEstrazione_ = nullptr;

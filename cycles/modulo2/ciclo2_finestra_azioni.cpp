@@ -236,6 +236,7 @@ void FinestraCiclo2::VerificaAmbetti() {
     Mostra(fg91_, e.fg91);
     Mostra(fgB4_, e.fgB4);
     Mostra(fgY_, e.fgY);
+    lblAmbetti_->setText(QString::fromStdString(e.atteso));
     AggiungiOra();
     MostraInterna(fgY_);
 }

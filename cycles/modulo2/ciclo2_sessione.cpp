@@ -212,6 +212,8 @@ SessioneCiclo2::Ambetti SessioneCiclo2::VerificaAmbetti_() {
     e.fgB4 = TabellaEsitiAmbetti(coppie);
     e.fg91 = TabellaCoppie(ambetti_);
     e.fgY = TabellaColpiAmbetto(a_, ambetti_.front());
+    const int quante = static_cast<int>(coppie.size());
+    e.atteso = TestoAttesoAmbetti(AttesoAmbetti(a_, r_, quante, ambetti_.front().esiti), quante);
     return e;
 }
 

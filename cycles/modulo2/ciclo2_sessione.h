@@ -87,6 +87,7 @@ public:
     /// "VERIFICA AMBETTI": FgN, Fg90, Fg91, FgB4 and FgY of the best pair.
     struct Ambetti {
         Tabella fgN, fg90, fg91, fgB4, fgY;
+        std::string atteso; ///< the best pair against chance, in one line
         std::string errore;
     };
     Ambetti VerificaAmbetti_();

@@ -3,6 +3,7 @@
 // reference, which later draws must not change.
 
 #include "core/archivio.h"
+#include "core/insieme90.h"
 #include "cycles/ambi/ambi_cicli_atteso.h"
 #include "cycles/modulo2/ciclo2_atteso.h"
 #include "cycles/strovel/strovel_atteso.h"
@@ -334,6 +335,30 @@ TEST(CasoAmbiCicli, AmbiGruppiEFuoriCampione) {
     }
     a->CostruisciPresenze();
     EXPECT_LT(VerificaFuoriCampione(*a, p, AmbiDi(scelti), 300).riepilogo.positivi, 10);
+}
+
+TEST(CasoCiclo2, AmbettoPerCaso) {
+    // On random draws a pair's ambetto comes out as often as the enumerated probability says,
+    // at all five positions and at three.
+    const auto a = test::ArchivioCasuale(6000, 88);
+    for (const int estratti : {5, 3}) {
+        std::array<bool, 5> posizioni{};
+        std::fill(posizioni.begin(), posizioni.begin() + estratti, true);
+        int prove = 0;
+        int uscite = 0;
+        for (int k = 1; k <= a->TotEstrazioni; ++k) {
+            for (int w = 0; w < 10; ++w) {
+                Insieme90 u;
+                for (int pos = 1; pos <= estratti; ++pos) {
+                    u.Aggiungi(a->Estratti(k, w, pos));
+                }
+                ++prove;
+                uscite += Ambetto(u, 20, 60) ? 1 : 0;
+            }
+        }
+        const double q = ProbabilitaAmbetto(estratti);
+        EXPECT_NEAR(uscite, prove * q, 3 * std::sqrt(prove * q * (1 - q))) << estratti;
+    }
 }
 
 TEST(CasoCicli, SimulazioneSullArchivioReale) {

@@ -1,6 +1,7 @@
 // The second cycle window driven through its controls, compared with the computations it shows.
 
 #include "core/archivio.h"
+#include "cycles/modulo2/ciclo2_atteso.h"
 #include "cycles/modulo2/ciclo2_finestra.h"
 #include "cycles/modulo2/ciclo2_tabelle.h"
 #include "storage/impostazioni.h"
@@ -127,13 +128,27 @@ TEST_F(Ciclo2Finestra, SerieAmbettiAmbiEVerifiche) {
     EXPECT_EQ(UltimoMessaggio(),
               QStringLiteral("Attenzione ! scegliere nella distribuzione un gruppo di almeno 2 "
                              "numeri."));
-    Click("FgMax", 0, 4);
+    // The first class of cycle 1 with at least two numbers.
+    int classe = 4;
+    while (classe < 14 && !Cella("FgMax", 0, classe).contains(QLatin1Char('-'))) {
+        ++classe;
+    }
+    Click("FgMax", 0, classe);
     test::Clicca(w.get(), QStringLiteral("Command4"));
     const int coppie =
         static_cast<int>(w->Sessione().Gruppo().size() * (w->Sessione().Gruppo().size() - 1) / 2);
+    ASSERT_GT(coppie, 0);
     EXPECT_EQ(Righe("Fg90"), coppie);
     EXPECT_EQ(Righe("Fg91"), coppie);
     EXPECT_EQ(Righe("FgB4"), coppie);
+    // Under the best pairs, what the best of as many random pairs reaches.
+    int migliore = 0;
+    for (int riga = 0; riga < coppie; ++riga) {
+        migliore = std::max(migliore, Cella("FgB4", riga, 1).toInt());
+    }
+    const Rilevazione r = RilevaCicli(*archivio, w->LeggiParametri());
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblAttesoAmbetti")).toStdString(),
+              TestoAttesoAmbetti(AttesoAmbetti(*archivio, r, coppie, migliore), coppie));
 
     test::Clicca(w.get(), QStringLiteral("Command23"));
     EXPECT_GT(Righe("FgAmbi"), 0);
