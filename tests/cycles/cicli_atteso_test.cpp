@@ -202,6 +202,14 @@ TEST(CasoCiclo2, InsiemiNumeriEFuoriCampione) {
     p.posizioni = {true, true, true, false, false};
     p.colpi = 5;
     const Rilevazione r = RilevaCicli(*a, p);
+    // After a reference that is a cycle's first draw, that cycle is not "after" it: its first
+    // draw was already seen.
+    const std::vector<CicloOsservato> posati = CicliDopo(*a, p, 0);
+    ASSERT_GT(posati.size(), 3u);
+    const int inizio = posati[2].inizio;
+    const std::vector<CicloOsservato> dopo = CicliDopo(*a, p, inizio);
+    EXPECT_EQ(dopo.size(), 2u);
+    EXPECT_GT(dopo.back().inizio, inizio);
     // One set of three numbers, two of them needed, at three positions of two wheels.
     const std::vector<InsiemePrevisione> uno = {{1, {1, 2, 3}, 2}};
     const double q = ProbabilitaEstrazione(3, 2, 90, 3);
