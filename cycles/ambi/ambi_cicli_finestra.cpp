@@ -259,7 +259,10 @@ QWidget* FinestraAmbiCicli::CreaSchedaVerifica() {
     sopra->addWidget(Titolata(destra, QStringLiteral("Cicli"), fg5_));
     sopra->addWidget(Titolata(destra, QStringLiteral("Ambi esaminati"), fg3_));
     auto* sotto = new QSplitter(Qt::Horizontal, destra);
-    sotto->addWidget(Titolata(destra, QStringLiteral("Gruppi e coperture"), fg6_));
+    lblCasoSecondo_ = CreaNota(destra, "LblCasoSecondo",
+                               QStringLiteral("Il migliore di altrettanti gruppi o ambi a caso"));
+    sotto->addWidget(Titolata(destra, QStringLiteral("Gruppi e coperture"),
+                              ConNota(destra, fg6_, lblCasoSecondo_)));
     sotto->addWidget(Titolata(destra, QStringLiteral("Capogioco"), fgX_));
     sotto->setStretchFactor(0, 2);
     sotto->setStretchFactor(1, 1);

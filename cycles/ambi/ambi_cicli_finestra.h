@@ -88,8 +88,9 @@ private:
     GrigliaTabella* fg2_ = nullptr;
     GrigliaTabella* fg1_ = nullptr;
     GrigliaTabella* fg9_ = nullptr;
-    QLabel* lblAtteso_ = nullptr; ///< Fg1 against random ambi
-    QLabel* lblCaso_ = nullptr;   ///< FG9 against random groups
+    QLabel* lblAtteso_ = nullptr;      ///< Fg1 against random ambi
+    QLabel* lblCaso_ = nullptr;        ///< FG9 against random groups
+    QLabel* lblCasoSecondo_ = nullptr; ///< Fg6 against random groups or ambi
     GrigliaTabella* fgRuote_ = nullptr;
     QTableWidget* fgA_ = nullptr;
     GrigliaTabella* fg5_ = nullptr;

@@ -134,6 +134,7 @@ void FinestraAmbiCicli::GruppiSecondo(int membri) {
         return;
     }
     Mostra(fg6_, sessione_.GruppiSecondo(membri));
+    lblCasoSecondo_->setText(QString::fromStdString(sessione_.AttesoGruppiSecondo(membri)));
     AggiungiOra();
 }
 
@@ -142,6 +143,8 @@ void FinestraAmbiCicli::Coperture() {
         return;
     }
     Mostra(fg6_, sessione_.Coperture(check3_->isChecked()));
+    lblCasoSecondo_->setText(
+        QString::fromStdString(sessione_.AttesoCoperture(check3_->isChecked())));
     AggiungiOra();
     schede_->setCurrentIndex(1);
 }

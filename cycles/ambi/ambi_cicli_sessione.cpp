@@ -174,7 +174,28 @@ std::vector<std::pair<int, int>> SessioneAmbiCicli::AmbiInEsame() const {
 }
 
 Tabella SessioneAmbiCicli::GruppiSecondo(int membri) const {
-    return TabellaGruppi(e2_.ambi, MiglioriGruppi(e2_.ambi, membri));
+    const auto gruppi = MiglioriGruppi(e2_.ambi, membri);
+    primoSecondo_ = PrimoGruppo(gruppi);
+    return TabellaGruppi(e2_.ambi, gruppi);
+}
+
+std::string SessioneAmbiCicli::AttesoGruppiSecondo(int membri) const {
+    return TestoAttesoCicli(strovel::AttesoGruppi(a_, e2_, membri, primoSecondo_),
+                            membri == 2 ? "per gruppo di 2 ambi" : "per gruppo di 3 ambi");
+}
+
+std::string SessioneAmbiCicli::AttesoCoperture(bool soloEvidenziati) const {
+    ElaborazioneAmbi righe = e1_;
+    righe.ambi.clear();
+    for (std::size_t r = 0; r < e1_.ambi.size(); ++r) {
+        if (!soloEvidenziati || evidenziati_[r]) {
+            righe.ambi.push_back(e1_.ambi[r]);
+        }
+    }
+    if (righe.ambi.empty()) {
+        return {};
+    }
+    return "Prima copertura: " + TestoAttesoCicli(strovel::AttesoAmbi(a_, righe), "per ambo");
 }
 
 Tabella SessioneAmbiCicli::Coperture(bool soloEvidenziati) const {

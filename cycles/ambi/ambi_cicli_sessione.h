@@ -58,6 +58,11 @@ public:
     Tabella AmbiSecondo() const;                          ///< Fg3
     std::vector<std::pair<int, int>> AmbiInEsame() const; ///< FgA
     Tabella GruppiSecondo(int membri) const;              ///< Fg6 from Fg3
+    /// After GruppiSecondo(membri): its groups against as many random ones, in one line.
+    std::string AttesoGruppiSecondo(int membri) const;
+    /// CERCA MIGLIORI COPERTURE's first step, the best single ambo, against as many random
+    /// ambi, in one line (empty without rows).
+    std::string AttesoCoperture(bool soloEvidenziati) const;
     /// "CERCA MIGLIORI COPERTURE" over Fg1 (only the highlighted rows with `soloEvidenziati`).
     Tabella Coperture(bool soloEvidenziati) const;
     /// "Elabora capogioco" over the second tab's ambi: FgX.
@@ -72,6 +77,7 @@ private:
     std::vector<bool> evidenziati_;
     /// The cycles of the best group of the last "Elabora 2/3 ambi", for its chance note.
     mutable int primoGruppo_ = 0;
+    mutable int primoSecondo_ = 0; ///< the same for the second tab's groups
     ElaborazioneAmbi e2_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "cycles/ambi/ambi_cicli.h"
+#include "cycles/ambi/ambi_cicli_atteso.h"
 #include "cycles/ambi/ambi_cicli_finestra.h"
 #include "storage/impostazioni.h"
 #include "tests/gui/finestra_di_prova.h"
@@ -127,10 +128,18 @@ TEST_F(AmbiCicliFinestra, ElaboraGruppiEvidenziaElimina) {
     EXPECT_EQ(Cella("FgA", 0, 0), QStringLiteral("5"));
     Clicca("Cmd_2");
     EXPECT_EQ(Righe("Fg6"), 200);
+    // Beside the groups, what the best of as many random groups reaches.
+    const ElaborazioneAmbi& secondo = w->Sessione().Secondo();
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblCasoSecondo")).toStdString(),
+              TestoAttesoCicli(
+                  AttesoGruppi(*archivio, secondo, 2, PrimoGruppo(MiglioriGruppi(secondo.ambi, 2))),
+                  "per gruppo di 2 ambi"));
     Clicca("Command10");
     EXPECT_EQ(Righe("FgX"), 2);
     Clicca("Command19");
     EXPECT_GT(Righe("Fg6"), 0);
+    EXPECT_TRUE(test::Etichetta(w.get(), QStringLiteral("LblCasoSecondo"))
+                    .startsWith(QStringLiteral("Prima copertura: Per caso: ")));
     fgA->setItem(1, 0, new QTableWidgetItem(QStringLiteral("9")));
     Clicca("Command6");
     EXPECT_EQ(UltimoMessaggio(),
