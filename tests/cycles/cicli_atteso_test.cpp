@@ -68,6 +68,9 @@ TEST(CasoStrovel, FormuleEStatisticaControLaFormula) {
     Confronto s = ConfrontaStatistica(*a, e.parametri, prima, {caso});
     EXPECT_EQ(s.positivi, 0);
     EXPECT_NEAR(s.attesi, 1 - std::pow(1 - perEstrazione, 9), 1e-12);
+    // Which numbers they are does not matter, 1 and 90 included.
+    caso.numeri = {1, 20, 30, 90};
+    EXPECT_NEAR(ConfrontaStatistica(*a, e.parametri, prima, {caso}).attesi, s.attesi, 1e-12);
     // A repeated number counts once; without an ambata two numbers are needed.
     caso.numeri = {0, 20, 20, 40};
     s = ConfrontaStatistica(*a, e.parametri, prima, {caso});
