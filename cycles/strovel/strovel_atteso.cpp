@@ -21,11 +21,22 @@ struct ColpiCiclo {
     int colpi = 0;
     bool considerata = false;
 };
-ColpiCiclo Colpi(const Archivio& a, int colpi, const Ciclo& c, int riferimento, bool stop) {
+/// With a play wheel (`ruota` 0..10), only the colpi in which it was drawn count.
+ColpiCiclo Colpi(const Archivio& a, int colpi, const Ciclo& c, int riferimento, bool stop,
+                 int ruota = -1) {
     const Finestra w = FinestraDiGioco(c, colpi, a.TotEstrazioni, riferimento, stop);
     const int prima = std::max(w.prima, 1);
     const int ultima = std::min<int>(w.ultima, a.TotEstrazioni);
-    return {std::max(0, ultima - prima + 1), c.considerata >= prima && c.considerata <= ultima};
+    const bool considerata = c.considerata >= prima && c.considerata <= ultima;
+    if (ruota < 0) {
+        return {std::max(0, ultima - prima + 1), considerata};
+    }
+    ColpiCiclo n;
+    for (int k = prima; k <= ultima; ++k) {
+        n.colpi += a.Estratta(k, ruota) ? 1 : 0;
+    }
+    n.considerata = considerata && a.Estratta(c.considerata, ruota);
+    return n;
 }
 
 /// A cycle positive by chance: q for each colpo, q0 for the considered draw when it is one.
@@ -74,10 +85,12 @@ std::vector<double> ProbabilitaFormulaCicli(const Archivio& a, const ParametriSt
     std::vector<double> probabilita;
     for (const Ciclo& c : cicli) {
         const int ambata = AmbataStrovel(a, f, c.considerata);
-        const double q0 = AmbataNellaConsiderata(f, Considerato(a, f, c.considerata), ambata);
-        probabilita.push_back(ambata == 0
+        const int letto = Considerato(a, f, c.considerata);
+        const double q0 = AmbataNellaConsiderata(f, letto, ambata);
+        // No number read (a wheel not drawn) gives no ambata to play: no chance either.
+        probabilita.push_back(ambata == 0 || letto == 0
                                   ? 0
-                                  : ProbabilitaCiclo(Colpi(a, p.colpi, c, riferimento, stop),
+                                  : ProbabilitaCiclo(Colpi(a, p.colpi, c, riferimento, stop, f.r2),
                                                      ProbabilitaEstrazione(1, 1), q0));
     }
     return probabilita;
@@ -223,7 +236,9 @@ void AnalisiStrovel::Verifica(const Archivio& tutto, int riferimento, const Scel
     const ParametriStrovel& usati = s.usati;
     for (const Ciclo& c : CostruisciCicli(tutto.TotEstrazioni, std::numeric_limits<int>::max(),
                                           usati.durata, usati.considera, usati.salto)) {
-        if (c.inizio > riferimento) {
+        // A cycle whose considered draw has no numbers on the detection wheel gives no ambata:
+        // it is no case.
+        if (c.inizio > riferimento && Considerato(tutto, formula, c.considerata) != 0) {
             f.cicli.push_back(c);
         }
     }

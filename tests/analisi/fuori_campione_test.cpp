@@ -5,6 +5,7 @@
 
 #include "core/archivio.h"
 #include "cycles/ambi/ambi_cicli_atteso.h"
+#include "cycles/cicli.h"
 #include "cycles/modulo2/ciclo2_atteso.h"
 #include "cycles/strovel/strovel_atteso.h"
 #include "cycles/strovel/strovel_tabelle.h"
@@ -254,6 +255,17 @@ TEST(FuoriCampione, RuoteNonEstratteNonContano) {
     d.posizioni = test::TutteLePosizioni;
     EXPECT_EQ(AttesoNumeri(*a, RilevaCicli(*a, d)).medio, 0);
     EXPECT_EQ(ProbabilitaGruppoCicli(*a, {{1, 100, 120}}, nazionale, 1).front(), 0);
+
+    // A formula reading the Nazionale, or playing on it, before it was drawn.
+    ParametriStrovel s;
+    s.riferimento = 150;
+    const auto cicli = CostruisciCicli(150, 5, s.durata, s.considera, s.salto);
+    for (const FormulaStrovel& f : {FormulaStrovel{10, 1, 5, Operazione::Somma, 0},
+                                    FormulaStrovel{0, 1, 5, Operazione::Somma, 10}}) {
+        for (const double p : ProbabilitaFormulaCicli(*a, s, cicli, f, 150, false)) {
+            EXPECT_EQ(p, 0);
+        }
+    }
 }
 
 // A formula that plays back the number it reads on its own wheel ("+ 0") hits in its considered
