@@ -67,6 +67,27 @@ AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membr
     return atteso;
 }
 
+AttesoCicli AttesoCapigioco(const Archivio& a, const ElaborazioneAmbi& e,
+                            const std::vector<Capogioco>& capi) {
+    AttesoCicli atteso;
+    if (capi.empty()) {
+        return atteso;
+    }
+    std::vector<double> probabilita;
+    for (const CicloAmbi& c : e.cicli) {
+        probabilita.push_back(
+            ProbabilitaGioco(1, 1, ProveEstratte(a, e.parametri.ruote, c.inizio, c.fine), 1));
+        atteso.medio += probabilita.back();
+    }
+    atteso.quanti = static_cast<double>(capi.size());
+    atteso.migliore = MassimoAtteso(atteso.quanti, probabilita);
+    for (const Capogioco& g : capi) {
+        atteso.primo = std::max(atteso.primo, g.cc);
+    }
+    atteso.probabilitaMigliore = ProbabilitaMigliore(atteso.quanti, probabilita, atteso.primo);
+    return atteso;
+}
+
 std::string TestoAttesoCicli(const AttesoCicli& c, const char* cosa) {
     return "Per caso: " + UnDecimale(c.medio) + " cicli " + cosa + ", " + UnDecimale(c.migliore) +
            " il migliore di " + std::to_string(std::llround(c.quanti)) + "; " +

@@ -36,6 +36,11 @@ AttesoCicli AttesoAmbi(const Archivio& a, const ElaborazioneAmbi& e);
 /// "Elabora 2 ambi" / "Elabora 3 ambi": every group of `membri` of the first rows.
 /// `primo`: the top group's cycles.
 AttesoCicli AttesoGruppi(const Archivio& a, const ElaborazioneAmbi& e, int membri, int primo);
+/// Capogioco's numbers against chance: the cycles a random number comes out in on the selected
+/// wheels, the best of as many numbers as the list holds, and how often it reaches the list's
+/// top CC.
+AttesoCicli AttesoCapigioco(const Archivio& a, const ElaborazioneAmbi& e,
+                            const std::vector<Capogioco>& capi);
 /// "Per caso: 2.1 cicli per ambo, 6.0 il migliore di 435".
 std::string TestoAttesoCicli(const AttesoCicli& c, const char* cosa);
 

@@ -155,6 +155,7 @@ void FinestraAmbiCicli::Capogioco_() {
         return;
     }
     Mostra(fgX_, sessione_.Capigioco_());
+    lblCasoSecondo_->setText(QString::fromStdString(sessione_.AttesoCapigioco()));
 }
 
 void FinestraAmbiCicli::VerificaFuoriCampione() {

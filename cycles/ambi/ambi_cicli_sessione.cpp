@@ -208,6 +208,10 @@ Tabella SessioneAmbiCicli::Coperture(bool soloEvidenziati) const {
     return TabellaCoperture(righe, MiglioriCoperture(righe));
 }
 
+std::string SessioneAmbiCicli::AttesoCapigioco() const {
+    return TestoAttesoCicli(strovel::AttesoCapigioco(a_, e2_, Capigioco(a_, e2_)), "per numero");
+}
+
 Tabella SessioneAmbiCicli::Capigioco_() const {
     return TabellaCapigioco(Capigioco(a_, e2_));
 }

@@ -67,6 +67,8 @@ public:
     Tabella Coperture(bool soloEvidenziati) const;
     /// "Elabora capogioco" over the second tab's ambi: FgX.
     Tabella Capigioco_() const;
+    /// Its numbers' CC against as many random numbers, in one line.
+    std::string AttesoCapigioco() const;
 
 private:
     std::string Accogli(ElaborazioneAmbi e, bool decrescente);

@@ -136,6 +136,12 @@ TEST_F(AmbiCicliFinestra, ElaboraGruppiEvidenziaElimina) {
                   "per gruppo di 2 ambi"));
     Clicca("Command10");
     EXPECT_EQ(Righe("FgX"), 2);
+    const auto capi = Capigioco(*archivio, secondo);
+    const AttesoCicli numeri = AttesoCapigioco(*archivio, secondo, capi);
+    EXPECT_EQ(numeri.quanti, 2);
+    EXPECT_EQ(numeri.primo, std::max(capi[0].cc, capi[1].cc));
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblCasoSecondo")).toStdString(),
+              TestoAttesoCicli(numeri, "per numero"));
     Clicca("Command19");
     EXPECT_GT(Righe("Fg6"), 0);
     EXPECT_TRUE(test::Etichetta(w.get(), QStringLiteral("LblCasoSecondo"))
