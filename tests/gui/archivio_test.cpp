@@ -363,6 +363,8 @@ TEST_F(FinestraArchivioTest, Esportazioni) {
     EXPECT_EQ(QFileInfo(iii).size(), 30 * 110);
     EXPECT_EQ(Testo("LblPercorsoDati"), iii);
     EXPECT_EQ(dialoghi.Mostrati().back().file.filtro, QStringLiteral("File di archivio (*.iii)"));
+    // A name typed without an extension gets ".iii".
+    EXPECT_EQ(dialoghi.Mostrati().back().file.estensione, QStringLiteral("iii"));
     Clicca("CmdRendePredefinita");
     QString salvato;
     impostazioni.LeggiParametro(QStringLiteral("PercorsoDati.iii"), salvato);
