@@ -99,6 +99,23 @@ void BM_FinestraStrovel(benchmark::State& state) {
 }
 BENCHMARK(BM_FinestraStrovel)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// ACCOPPIAMENTI from the click to the grid and its chance note (the whole search again on
+// random draws), every wheel of detection and of play.
+void BM_FinestraAccoppiamenti(benchmark::State& state) {
+    strovel::DialoghiScriptati dialoghi;
+    strovel::FinestraStrovel w(Servizi(dialoghi));
+    w.show();
+    w.findChild<QPushButton*>(QStringLiteral("LblSelTuttiR"))->click();
+    w.findChild<QPushButton*>(QStringLiteral("LblSelTuttiG"))->click();
+    w.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    auto* pulsante = w.findChild<QPushButton*>(QStringLiteral("Command6"));
+    for (auto _ : state) {
+        pulsante->click();
+        w.repaint();
+    }
+}
+BENCHMARK(BM_FinestraAccoppiamenti)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 void BM_FinestraCiclo2(benchmark::State& state) {
     strovel::DialoghiScriptati dialoghi;
     strovel::FinestraCiclo2 w(Servizi(dialoghi));

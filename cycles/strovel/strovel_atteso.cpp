@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <random>
 
 namespace strovel {
 
@@ -268,6 +269,69 @@ void AnalisiStrovel::Verifica(const Archivio& tutto, int riferimento, const Scel
 
 std::string AnalisiStrovel::Descrivi(const SceltaStrovel& s) {
     return TestoFormula(*s.riga.formula);
+}
+
+AccoppiamentiACaso ConfrontaAccoppiamenti(const Archivio& a, const EsitoStrovel& e,
+                                          const std::vector<Accoppiamento>& coppie,
+                                          int simulazioni) {
+    AccoppiamentiACaso c;
+    for (const Accoppiamento& x : coppie) {
+        c.primo = std::max(c.primo, x.presenti);
+    }
+    if (coppie.empty() || e.cicli.empty()) {
+        return c;
+    }
+    // The draws the search reads and plays: from the oldest cycle's first draw to the last.
+    int prima = a.TotEstrazioni;
+    for (const Ciclo& ciclo : e.cicli) {
+        prima = std::min(prima, ciclo.inizio);
+    }
+    Archivio finta = a;
+    std::mt19937_64 gen(0x5EED2026);
+    std::uniform_int_distribution<int> numero(1, 90);
+    int almeno = 0;
+    for (int s = 0; s < simulazioni; ++s) {
+        for (int k = std::max(prima, 1); k <= a.TotEstrazioni; ++k) {
+            for (int w = 0; w < NumRuote; ++w) {
+                if (!a.Estratta(k, w)) {
+                    continue;
+                }
+                std::array<int, 5> presi{};
+                for (int q = 0; q < 5; ++q) {
+                    int n = 0;
+                    do {
+                        n = numero(gen);
+                    } while (std::find(presi.begin(), presi.begin() + q, n) != presi.begin() + q);
+                    presi[static_cast<std::size_t>(q)] = n;
+                    finta.Estratti(k, w, q + 1) = static_cast<std::int16_t>(n);
+                }
+                finta.AggiornaPresenze(k, w);
+            }
+        }
+        const EsitoStrovel caso = e.tutteOperazioni ? EsaminaTutteLeOperazioni(finta, e.parametri)
+                                                    : ElaboraStrovel(finta, e.parametri);
+        int migliore = 0;
+        for (const Accoppiamento& x :
+             Accoppiamenti(finta, caso.parametri, caso.cicli, caso.formule)) {
+            migliore = std::max(migliore, x.presenti);
+        }
+        c.migliore += migliore;
+        almeno += migliore >= c.primo ? 1 : 0;
+    }
+    c.simulazioni = simulazioni;
+    c.migliore /= simulazioni;
+    c.probabilita = static_cast<double>(almeno) / simulazioni;
+    return c;
+}
+
+std::string TestoAccoppiamentiACaso(const AccoppiamentiACaso& c) {
+    if (c.simulazioni == 0) {
+        return {};
+    }
+    return "Per caso, la coppia migliore su " + std::to_string(c.simulazioni) +
+           " archivi a caso: " + UnDecimale(c.migliore) +
+           " cicli; probabilità che arrivi ad almeno " + std::to_string(c.primo) + ": " +
+           UnDecimale(c.probabilita * 100) + "%";
 }
 
 std::string TestoFormula(const FormulaStrovel& f) {

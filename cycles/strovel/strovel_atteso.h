@@ -46,6 +46,25 @@ std::string TestoCasoFormule(const CasoFormule& c);
 Confronto ConfrontaStatistica(const Archivio& a, const ParametriStrovel& p,
                               const FormulaStrovel& formula, const std::vector<EsitoCiclo>& esiti);
 
+/// ACCOPPIAMENTI against chance. Its pairs are made of the list's own top formulas, ranked on the
+/// same cycles: no model of two random formulas says what its best pair reaches by chance. So
+/// the whole search runs again on archives of random draws (every number of the cycles' draws
+/// drawn at random on the wheels that were drawn then, fixed seed): the list, then its pairs,
+/// and the best pair's "Pre" is kept.
+struct AccoppiamentiACaso {
+    int simulazioni = 0;
+    double migliore = 0;    ///< the best pair's mean "Pre" on the random archives
+    int primo = 0;          ///< the best pair's "Pre" on the archive
+    double probabilita = 0; ///< share of random archives whose best pair reaches it
+};
+inline constexpr int SimulazioniAccoppiamenti = 40;
+AccoppiamentiACaso ConfrontaAccoppiamenti(const Archivio& a, const EsitoStrovel& e,
+                                          const std::vector<Accoppiamento>& coppie,
+                                          int simulazioni = SimulazioniAccoppiamenti);
+/// "Per caso, la coppia migliore di 40 archivi a caso: 12.3 cicli; probabilità che arrivi ad
+/// almeno 14: 20.0%".
+std::string TestoAccoppiamentiACaso(const AccoppiamentiACaso& c);
+
 /// What the formula list offered at an earlier reference: its first formula, with the cycles
 /// laid there and the parameters the search used.
 struct SceltaStrovel {

@@ -331,6 +331,8 @@ QTabWidget* FinestraStrovel::CreaRisultati() {
         g->addWidget(fg2_, 0, 1);
         g->addWidget(fg3_, 1, 1);
         g->addWidget(fg9_, 2, 0, 1, 2);
+        lblCasoAccoppiamenti_ = CreaNota(p, "LblCasoAccoppiamenti");
+        g->addWidget(lblCasoAccoppiamenti_, 3, 0, 1, 2);
         g->setColumnStretch(1, 3);
         pagina(QStringLiteral("Accoppiamenti"), p);
     }

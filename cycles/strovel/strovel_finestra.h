@@ -111,8 +111,9 @@ private:
     SelettoreIntervallo* selettore_ = nullptr;
     QLabel* label15_ = nullptr;
     QLabel* label2_ = nullptr;
-    QLabel* lblCaso_ = nullptr;           ///< the formula list against chance
-    QLabel* lblCasoStatistica_ = nullptr; ///< STATISTICA's positive cycles against chance
+    QLabel* lblCaso_ = nullptr;              ///< the formula list against chance
+    QLabel* lblCasoAccoppiamenti_ = nullptr; ///< FgC's best pair against chance
+    QLabel* lblCasoStatistica_ = nullptr;    ///< STATISTICA's positive cycles against chance
     GrigliaSelezione* fgR_ = nullptr;
     GrigliaSelezione* fgG_ = nullptr;
     QTableWidget* fgCiclo_ = nullptr;

@@ -103,6 +103,7 @@ void FinestraStrovel::Elabora() {
     // 1. Lists of the earlier run that no longer apply.
     Mostra(fg9_, Tabella(IntestazioneAccorpato));
     Mostra(fgC_, Tabella(IntestazioneAccoppiamenti));
+    lblCasoAccoppiamenti_->clear();
     Mostra(fG7_, Riepilogo({}));
     Mostra(fgSt1_, TabellaRiepilogoStatistica({}, 0));
     // 2-3. Parameters; Considera never above Durata.
@@ -234,6 +235,7 @@ void FinestraStrovel::Accoppiamenti_() {
     }
     AggiungiOra();
     const Tabella coppie = sessione_.Accoppia(pb1_);
+    lblCasoAccoppiamenti_->setText(QString::fromStdString(sessione_.AttesoAccoppiamenti()));
     pb1_.Completa();
     Mostra(fgC_, coppie);
     schede_->setCurrentIndex(2);

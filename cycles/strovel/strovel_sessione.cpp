@@ -110,6 +110,10 @@ Tabella SessioneStrovel::UltimeNegative(int n) {
     return TabellaStatistica(a_, ultimi);
 }
 
+std::string SessioneStrovel::AttesoAccoppiamenti() const {
+    return TestoAccoppiamentiACaso(ConfrontaAccoppiamenti(a_, esito_, coppie_));
+}
+
 Tabella SessioneStrovel::Accoppia(const Progresso& progresso) {
     coppie_ = Accoppiamenti(a_, esito_.parametri, esito_.cicli, esito_.formule, progresso);
     return TabellaAccoppiamenti(coppie_);

@@ -53,6 +53,8 @@ public:
     Tabella UltimeNegative(int n);
     /// ACCOPPIAMENTI over the formula list; FgC.
     Tabella Accoppia(const Progresso& progresso = {});
+    /// After Accoppia: its best pair against the same search on random draws, in one line.
+    std::string AttesoAccoppiamenti() const;
     int NumeroCoppie() const { return static_cast<int>(coppie_.size()); }
     /// Fg9: the merged list of pair `coppia`.
     Tabella Accorpato(int coppia) const;

@@ -79,6 +79,28 @@ TEST(CasoStrovel, FormuleEStatisticaControLaFormula) {
     EXPECT_EQ(ConfrontaStatistica(*a, e.parametri, prima, {caso, caso}).positivi, 2);
 }
 
+TEST(CasoStrovel, AccoppiamentiControLaStessaRicercaACaso) {
+    // On random draws the archive's best pair is one more draw of what the same search gives
+    // on random draws: neither far above the random archives' best nor rare among them.
+    const auto a = test::ArchivioCasuale(600, 57);
+    ParametriStrovel p = Strovel(590);
+    p.rilevazione = test::SoloRuote({0, 3});
+    p.gioco = test::SoloRuote({1, 2});
+    p.elenco = 20;
+    const EsitoStrovel e = ElaboraStrovel(*a, p);
+    const auto coppie = Accoppiamenti(*a, e.parametri, e.cicli, e.formule);
+    const AccoppiamentiACaso c = ConfrontaAccoppiamenti(*a, e, coppie, 20);
+    int primo = 0;
+    for (const Accoppiamento& x : coppie) {
+        primo = std::max(primo, x.presenti);
+    }
+    EXPECT_EQ(c.primo, primo);
+    EXPECT_EQ(c.simulazioni, 20);
+    EXPECT_GT(c.probabilita, 0.05);
+    EXPECT_NEAR(c.migliore, primo, 2.5);
+    EXPECT_EQ(TestoAccoppiamentiACaso(c).substr(0, 36), "Per caso, la coppia migliore su 20 a");
+}
+
 TEST(CasoStrovel, LaConsiderataNeiColpiNonELasciataAlCaso) {
     // Salto 2 and Considera = Durata: the considered draw is the second colpo of the play window.
     const auto a = test::ArchivioCasuale(600, 48);

@@ -131,12 +131,15 @@ TEST_F(Strovel, ElaboraDaCapoAFondo) {
     EXPECT_EQ(Cella("FgTr", 4, 0), QStringLiteral("Risultato"));
     Clicca("Command6");
     EXPECT_EQ(Griglia("FgC")->rowCount(), 30 * 29 / 2);
+    EXPECT_TRUE(test::Etichetta(w.get(), QStringLiteral("LblCasoAccoppiamenti"))
+                    .startsWith(QStringLiteral("Per caso, la coppia migliore su 40 archivi")));
     SelezionaRiga("FgC", 0);
     Clicca("Cmd_elencoAccorpato");
     EXPECT_EQ(Griglia("Fg9")->rowCount(), 30);
     // A new ELABORA empties what the earlier run's commands left: pairs, merged list, summaries.
     Clicca("Command3");
     EXPECT_EQ(Griglia("FgC")->rowCount(), 0);
+    EXPECT_TRUE(test::Etichetta(w.get(), QStringLiteral("LblCasoAccoppiamenti")).isEmpty());
     EXPECT_EQ(Griglia("Fg9")->rowCount(), 0);
     EXPECT_EQ(Griglia("FgSt1")->Dati().Tsv(), TabellaRiepilogoStatistica({}, 0).Tsv());
     EXPECT_EQ(Griglia("fG7")->Dati().Tsv(), Riepilogo({}).Tsv());
