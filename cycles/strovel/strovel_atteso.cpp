@@ -106,41 +106,53 @@ std::vector<SerieUguali> FormuleACaso(const Archivio& a, const EsitoStrovel& e) 
             operazioni.push_back(*OperazioneDaVoce(voce));
         }
     }
-    int stesse = 0; // wheels both of detection and of play
-    for (std::size_t r = 0; r < 11; ++r) {
-        stesse += p.rilevazione[r] && p.gioco[r] ? 1 : 0;
-    }
-    std::vector<ColpiCiclo> colpi;
-    for (const Ciclo& c : e.cicli) {
-        colpi.push_back(Colpi(a, p.colpi, c, p.riferimento, p.stop));
-    }
-    const auto serie = [&](double q0) {
-        std::vector<double> v;
-        for (const ColpiCiclo& c : colpi) {
-            v.push_back(ProbabilitaCiclo(c, ProbabilitaEstrazione(1, 1), q0));
-        }
-        return v;
-    };
-    const double tutte =
-        Scelte(p.rilevazione) * 5.0 * 90 * Scelte(p.gioco) * static_cast<double>(operazioni.size());
     // A formula reading and playing one wheel: its ambata is the number read (s of the 90 do
-    // so for this operation and fixed value) or one of the other four of that draw.
-    std::map<int, double> perUguali; // s -> formulas
+    // so for an operation and fixed value) or one of the other four of that draw.
+    std::map<int, double> perUguali; // s -> formulas per wheel
     for (const Operazione op : operazioni) {
         for (int f = 0; f <= 89; ++f) {
             int s = 0;
             for (int n = 1; n <= 90; ++n) {
                 s += Deriva(op, n, f) == n ? 1 : 0;
             }
-            perUguali[s] += stesse * 5.0;
+            perUguali[s] += 5.0;
         }
     }
-    std::vector<SerieUguali> gruppi = {
-        {tutte - stesse * 5.0 * 90 * static_cast<double>(operazioni.size()),
-         serie(ProbabilitaEstrazione(1, 1))}};
-    for (const auto& [uguali, quante] : perUguali) {
-        const double x = uguali / 90.0;
-        gruppi.push_back({quante, serie(x + (1 - x) * ProbabilitaEstrazione(1, 1, 89, 4))});
+    const double perCoppia = 5.0 * 90 * static_cast<double>(operazioni.size());
+    // Per detection and play wheel: a cycle whose considered draw has no numbers on the first
+    // gives no ambata; the second counts only the colpi in which it was drawn. Formulas alike
+    // by chance share one group.
+    std::map<std::vector<double>, double> perSerie;
+    for (int r1 = 0; r1 < NumRuote; ++r1) {
+        for (int r2 = 0; r2 < NumRuote; ++r2) {
+            if (!p.rilevazione[static_cast<std::size_t>(r1)] ||
+                !p.gioco[static_cast<std::size_t>(r2)]) {
+                continue;
+            }
+            const auto serie = [&](double q0) {
+                std::vector<double> v;
+                for (const Ciclo& c : e.cicli) {
+                    v.push_back(
+                        a.Estratta(c.considerata, r1)
+                            ? ProbabilitaCiclo(Colpi(a, p.colpi, c, p.riferimento, p.stop, r2),
+                                               ProbabilitaEstrazione(1, 1), q0)
+                            : 0);
+                }
+                return v;
+            };
+            if (r1 != r2) {
+                perSerie[serie(ProbabilitaEstrazione(1, 1))] += perCoppia;
+                continue;
+            }
+            for (const auto& [uguali, quante] : perUguali) {
+                const double x = uguali / 90.0;
+                perSerie[serie(x + (1 - x) * ProbabilitaEstrazione(1, 1, 89, 4))] += quante;
+            }
+        }
+    }
+    std::vector<SerieUguali> gruppi;
+    for (auto& [serie, quante] : perSerie) {
+        gruppi.push_back({quante, serie});
     }
     return gruppi;
 }

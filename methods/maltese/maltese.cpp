@@ -146,7 +146,7 @@ std::vector<std::string> RigheRiepilogo(const RiepilogoEsiti& r, int nonIncassab
                                       riga(r.negativi, "Negativi  "),
                                       riga(r.inGioco, "In gioco  ")};
     if (nonIncassabili >= 0) {
-        righe.push_back(riga(nonIncassabili, "di cui colpo 1*"));
+        righe.push_back(riga(nonIncassabili, "non incassabili (1*)"));
     }
     return righe;
 }

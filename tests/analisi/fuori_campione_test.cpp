@@ -266,6 +266,10 @@ TEST(FuoriCampione, RuoteNonEstratteNonContano) {
             EXPECT_EQ(p, 0);
         }
     }
+    // Random formulas playing only on it: nothing to expect of the best of them either.
+    s.rilevazione = test::SoloRuote({0});
+    s.gioco = nazionale;
+    EXPECT_EQ(MassimoAtteso(FormuleACaso(*a, ElaboraStrovel(*a, s))), 0);
 }
 
 // A formula that plays back the number it reads on its own wheel ("+ 0") hits in its considered

@@ -124,7 +124,9 @@ TEST(CasoStrovel, LaConsiderataNeiColpiNonELasciataAlCaso) {
     p.rilevazione = test::SoloRuote({0, 1});
     p.gioco = test::SoloRuote({0, 1, 2});
     const EsitoStrovel e = ElaboraStrovel(*a, p);
-    const auto gruppi = FormuleACaso(*a, e);
+    auto gruppi = FormuleACaso(*a, e);
+    std::sort(gruppi.begin(), gruppi.end(),
+              [](const SerieUguali& x, const SerieUguali& y) { return x.quanti > y.quanti; });
     double quante = 0;
     for (const SerieUguali& g : gruppi) {
         quante += g.quanti;
