@@ -27,8 +27,10 @@ template <class Scelta> struct EsitoFuoriCampione {
     RiepilogoEsiti riepilogo;     ///< the cases after the reference
     Confronto confronto;          ///< chance on the same cases
     /// With the first case alone: the draw it starts at (two references before the same case
-    /// make one choice of a walk-forward test, not two).
+    /// make one choice of a walk-forward test, not two) and, where plays can overlap, the last
+    /// draw it plays (a later choice whose case starts by then would share its draws).
     int primoCaso = 0;
+    int fineCaso = 0;
 };
 
 /// The offer of a method whose rule is fixed (the Maltese square, the ambo by sums): there is
@@ -97,12 +99,15 @@ EsitoProgressivo VerificaProgressiva(A analisi, const Archivio& a, int da, int p
     p.da = std::max(da, 1);
     p.passo = std::max(passo, 1);
     int ultimoCaso = 0;
+    int fineUltimo = 0;
     for (int e = p.da; e <= a.TotEstrazioni; e += p.passo) {
         const typename A::Esito f = FuoriCampione(analisi, a, e);
-        if (!f.scelta || f.riepilogo.casi == 0 || (f.primoCaso > 0 && f.primoCaso == ultimoCaso)) {
+        if (!f.scelta || f.riepilogo.casi == 0 ||
+            (f.primoCaso > 0 && (f.primoCaso == ultimoCaso || f.primoCaso <= fineUltimo))) {
             continue;
         }
         ultimoCaso = f.primoCaso;
+        fineUltimo = f.fineCaso;
         const Classe esito = f.riepilogo.positivi > 0  ? Classe::Positivo
                              : f.riepilogo.inGioco > 0 ? Classe::InGioco
                                                        : Classe::Negativo;

@@ -118,8 +118,16 @@ Confronto ConfrontaAmbata(const Archivio& a, const ParametriAmbata& p,
     if (c.casi == 0) {
         return c;
     }
-    // Cases whose draws (read and played) never meet are independent: each an ambata on the
-    // play wheels drawn in its colpi, exactly.
+    // Each case is an ambata on the play wheels drawn in its colpi, whatever the number played
+    // at each: the expected positives are their sum exactly, overlaps or not.
+    std::vector<double> probabilita;
+    for (const Caso& k : giocati) {
+        const int prove =
+            ProveEstratte(a, p.gioco, k.estrazione + 1, std::min(k.estrazione + p.colpi, p.fine));
+        probabilita.push_back(ProbabilitaGioco(1, 1, prove, 1));
+    }
+    const Confronto esatto = ConfrontaConIlCaso(probabilita, c.positivi);
+    // Cases whose draws (read and played) never meet are independent, and so is the tail.
     std::vector<int> inizi;
     for (const Caso& k : giocati) {
         inizi.push_back(k.estrazione);
@@ -130,22 +138,15 @@ Confronto ConfrontaAmbata(const Archivio& a, const ParametriAmbata& p,
         separati = separati && inizi[i] - inizi[i - 1] > p.colpi;
     }
     if (separati) {
-        std::vector<double> probabilita;
-        for (const Caso& k : giocati) {
-            const int prove = ProveEstratte(a, p.gioco, k.estrazione + 1,
-                                            std::min(k.estrazione + p.colpi, p.fine));
-            probabilita.push_back(ProbabilitaGioco(1, 1, prove, 1));
-        }
-        return ConfrontaConIlCaso(probabilita, c.positivi);
+        return esatto;
     }
+    // Overlapping ones spread wider: their tail comes from the random archives.
     const SimulazioneAmbata s = SimulaAmbata(a, p, giocati, SimulazioniAmbata);
     int almeno = 0;
     for (const int x : s.positivi) {
-        c.attesi += x;
         almeno += x >= c.positivi ? 1 : 0;
     }
-    c.attesi /= static_cast<double>(s.positivi.size());
-    c.percentuale = c.attesi * 100 / c.casi;
+    c = esatto;
     c.coda = static_cast<double>(almeno) / static_cast<double>(s.positivi.size());
     return c;
 }

@@ -27,9 +27,9 @@ SimulazioneAmbata SimulaAmbata(const Archivio& a, const ParametriAmbata& p,
                                const std::vector<Caso>& casi, int simulazioni,
                                int rigaMigliori = 0);
 
-/// The cases' positives beside chance. Cases whose draws never meet are independent and get
-/// their exact chance; overlapping ones the mean positives of the same plays on the random
-/// archives, and the share of them with at least as many.
+/// The cases' positives beside chance: the expected positives exactly (each case an ambata on
+/// the play wheels drawn in its colpi). Their tail is exact when the cases' draws never meet;
+/// when they overlap it is the share of random archives with at least as many positives.
 Confronto ConfrontaAmbata(const Archivio& a, const ParametriAmbata& p,
                           const std::vector<Caso>& casi, const GiocateAmbata& g);
 

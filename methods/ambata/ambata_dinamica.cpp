@@ -188,11 +188,9 @@ void AnalisiAmbata::Verifica(const Archivio& tutto, int riferimento, const Scelt
                              Esito& f) const {
     ParametriAmbata fuori = p;
     fuori.riferimenti[static_cast<std::size_t>(riga - 1)] = s.scelto;
+    // Every case after the reference, whatever the count of presences.
     ParametriAmbata rilevazione = fuori;
-    if (soloPrimoCaso) {
-        // Back to the reference, whatever the count of presences.
-        rilevazione.presenze = std::numeric_limits<int>::max();
-    }
+    rilevazione.presenze = std::numeric_limits<int>::max();
     for (const Caso& c : RilevaCasi(tutto, rilevazione)) {
         if (c.estrazione <= riferimento) {
             break;
@@ -202,6 +200,7 @@ void AnalisiAmbata::Verifica(const Archivio& tutto, int riferimento, const Scelt
     if (soloPrimoCaso) {
         SoloIlPrimo(f.casi, [](const Caso& c) { return c.estrazione; });
         f.primoCaso = f.casi.empty() ? 0 : f.casi.front().estrazione;
+        f.fineCaso = f.casi.empty() ? 0 : f.primoCaso + p.colpi;
     }
     f.giocate = GiocaAmbate(tutto, fuori, f.casi,
                             PianoColpi(p.colpi, static_cast<int>(p.riferimenti.size())));
