@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace strovel {
 namespace {
@@ -61,8 +62,13 @@ void Controlla(const Taratura& t, int quanti) {
 
 constexpr int Archivi = 30;
 
+/// The check of `crea`'s analysis on `Archivi` random archives of `estrazioni` draws.
+template <Analisi A> void Tarata(std::function<A(const Archivio&)> crea, int estrazioni) {
+    Controlla(Tara<A>(std::move(crea), Archivi, estrazioni), Archivi);
+}
+
 TEST(Taratura, CicliStrovel) {
-    const Taratura t = Tara<AnalisiStrovel>(
+    Tarata<AnalisiStrovel>(
         [](const Archivio& a) {
             AnalisiStrovel x;
             x.p.riferimento = a.TotEstrazioni;
@@ -70,12 +76,11 @@ TEST(Taratura, CicliStrovel) {
             x.p.gioco = test::SoloRuote({2, 3});
             return x;
         },
-        Archivi, 900);
-    Controlla(t, Archivi);
+        900);
 }
 
 TEST(Taratura, Modulo2) {
-    const Taratura t = Tara<AnalisiCiclo2>(
+    Tarata<AnalisiCiclo2>(
         [](const Archivio& a) {
             AnalisiCiclo2 x;
             x.p.riferimento = a.TotEstrazioni;
@@ -83,12 +88,11 @@ TEST(Taratura, Modulo2) {
             x.p.posizioni = test::TutteLePosizioni;
             return x;
         },
-        Archivi, 900);
-    Controlla(t, Archivi);
+        900);
 }
 
 TEST(Taratura, AmbiNeiCicli) {
-    const Taratura t = Tara<AnalisiAmbiCicli>(
+    Tarata<AnalisiAmbiCicli>(
         [](const Archivio& a) {
             AnalisiAmbiCicli x;
             x.p.riferimento = a.TotEstrazioni;
@@ -100,13 +104,12 @@ TEST(Taratura, AmbiNeiCicli) {
             }
             return x;
         },
-        Archivi, 900);
-    Controlla(t, Archivi);
+        900);
 }
 
 TEST(Taratura, CinquinaSpiona) {
     // One play per archive: its probability under 5% only when it hits a rare play.
-    const Taratura t = Tara<AnalisiCinquina>(
+    Tarata<AnalisiCinquina>(
         [](const Archivio& a) {
             AnalisiCinquina x;
             x.p.rilevazione = test::SoloRuote({0, 1});
@@ -117,25 +120,23 @@ TEST(Taratura, CinquinaSpiona) {
             x.p.fine = a.TotEstrazioni;
             return x;
         },
-        Archivi, 600);
-    Controlla(t, Archivi);
+        600);
 }
 
 TEST(Taratura, AmboSomme) {
-    const Taratura t = Tara<AnalisiAmboSomme>(
+    Tarata<AnalisiAmboSomme>(
         [](const Archivio& a) {
             AnalisiAmboSomme x;
             x.filtro = FiltroAmbo::Tutto();
             x.fine = a.TotEstrazioni;
             return x;
         },
-        Archivi, 600);
-    Controlla(t, Archivi);
+        600);
 }
 
 TEST(Taratura, AmbataDinamica) {
     // Overlapping cases: a case and the next play the same numbers on the same draws.
-    const Taratura t = Tara<AnalisiAmbata>(
+    Tarata<AnalisiAmbata>(
         [](const Archivio& a) {
             AnalisiAmbata x;
             x.p.spia = 27;
@@ -148,20 +149,18 @@ TEST(Taratura, AmbataDinamica) {
             x.p.fine = a.TotEstrazioni;
             return x;
         },
-        Archivi, 900);
-    Controlla(t, Archivi);
+        900);
 }
 
 TEST(Taratura, QuadratoMaltese) {
     // Colpo 1 is the draw the ambata is read from: its chance is its own.
-    const Taratura t = Tara<AnalisiMaltese>(
+    Tarata<AnalisiMaltese>(
         [](const Archivio& a) {
             AnalisiMaltese x;
             x.p.fine = a.NumEstrazioniAnalisi;
             return x;
         },
-        Archivi, 600);
-    Controlla(t, Archivi);
+        600);
 }
 
 } // namespace
