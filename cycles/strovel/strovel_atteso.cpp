@@ -1,6 +1,7 @@
 #include "cycles/strovel/strovel_atteso.h"
 
 #include "core/archivio.h"
+#include "core/estrazioni_casuali.h"
 #include "core/formato.h"
 #include "core/insieme90.h"
 #include "core/ruote.h"
@@ -299,8 +300,7 @@ AccoppiamentiACaso ConfrontaAccoppiamenti(const Archivio& a, const EsitoStrovel&
         prima = std::min(prima, ciclo.inizio);
     }
     Archivio finta = a;
-    std::mt19937_64 gen(0x5EED2026);
-    std::uniform_int_distribution<int> numero(1, 90);
+    std::mt19937_64 gen(SemeSimulazioni);
     int almeno = 0;
     for (int s = 0; s < simulazioni; ++s) {
         for (int k = std::max(prima, 1); k <= a.TotEstrazioni; ++k) {
@@ -308,15 +308,7 @@ AccoppiamentiACaso ConfrontaAccoppiamenti(const Archivio& a, const EsitoStrovel&
                 if (!a.Estratta(k, w)) {
                     continue;
                 }
-                std::array<int, 5> presi{};
-                for (int q = 0; q < 5; ++q) {
-                    int n = 0;
-                    do {
-                        n = numero(gen);
-                    } while (std::find(presi.begin(), presi.begin() + q, n) != presi.begin() + q);
-                    presi[static_cast<std::size_t>(q)] = n;
-                    finta.Estratti(k, w, q + 1) = static_cast<std::int16_t>(n);
-                }
+                EstraiACaso(finta, k, w, gen);
                 finta.AggiornaPresenze(k, w);
             }
         }

@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "core/esiti.h"
+#include "core/estrazioni_casuali.h"
 #include "core/ruote.h"
 
 #include <algorithm>
@@ -10,22 +11,6 @@
 namespace strovel {
 
 namespace {
-
-constexpr std::uint64_t Seme = 0x5EED2026;
-
-/// Five different numbers 1..90 on wheel `w` of draw `d`.
-void EstraiACaso(Archivio& a, int d, int w, std::mt19937_64& gen) {
-    std::uniform_int_distribution<int> numero(1, 90);
-    std::array<int, 5> presi{};
-    for (int q = 0; q < 5; ++q) {
-        int n = 0;
-        do {
-            n = numero(gen);
-        } while (std::find(presi.begin(), presi.begin() + q, n) != presi.begin() + q);
-        presi[static_cast<std::size_t>(q)] = n;
-        a.Estratti(d, w, q + 1) = static_cast<std::int16_t>(n);
-    }
-}
 
 /// The spy back where the case found it (swapped with its place if the random draw put it
 /// elsewhere on that wheel).
@@ -79,7 +64,7 @@ SimulazioneAmbata SimulaAmbata(const Archivio& a, const ParametriAmbata& p,
         servono.fill(true);
     }
     Archivio finta = a;
-    std::mt19937_64 gen(Seme);
+    std::mt19937_64 gen(SemeSimulazioni);
     for (int k = 0; k < simulazioni; ++k) {
         for (const int d : estrazioni) {
             for (int w = 0; w < NumRuote; ++w) {
