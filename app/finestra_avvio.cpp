@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace strovel {
@@ -44,6 +45,7 @@ FinestraAvvio::FinestraAvvio(Contesto& contesto, QWidget* padre) : QWidget(padre
     suggerimento->setObjectName(QStringLiteral("LblSuggerimento"));
     suggerimento->setWordWrap(true);
     auto* aiuto = Pulsante(this, QStringLiteral("CmDHelp"), QStringLiteral("?"));
+    aiuto->setAccessibleName(QStringLiteral("Guida: Finestra di avvio"));
     aiuto->setToolTip(QStringLiteral("Help in linea"));
     aiuto->setFixedWidth(36);
 
@@ -113,6 +115,9 @@ FinestraAvvio::FinestraAvvio(Contesto& contesto, QWidget* padre) : QWidget(padre
     connect(procedi, &QPushButton::clicked, this, &FinestraAvvio::Procedi);
     connect(fine, &QPushButton::clicked, qApp, &QApplication::quit);
     connect(aiuto, &QPushButton::clicked, this, [] { FinestraAiuto::Apri(200); });
+    // F1 opens the same page as the "?" button.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [] { FinestraAiuto::Apri(200); });
 }
 
 bool FinestraAvvio::Avvia(QString* errore) {

@@ -16,16 +16,18 @@
 
 #include <QApplication>
 #include <QDockWidget>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTableView>
-#include <QVBoxLayout>
+#include <QToolButton>
 
 namespace strovel {
 
@@ -38,7 +40,7 @@ QLabel* Etichetta(QWidget* padre, const QString& nome, const QString& suggerimen
     l->setFrameShape(QFrame::StyledPanel);
     l->setAlignment(Qt::AlignCenter);
     l->setMinimumWidth(86);
-    l->setMinimumHeight(24);
+    l->setMinimumHeight(22);
     return l;
 }
 
@@ -52,13 +54,12 @@ FinestraPrincipale::FinestraPrincipale(Contesto& contesto, QWidget* padre)
     area_ = new QMdiArea(this);
     area_->setObjectName(QStringLiteral("AreaFinestre"));
 
-    auto* centrale = new QWidget(this);
-    auto* layout = new QVBoxLayout(centrale);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(CreaBarraPulsanti());
-    layout->addWidget(CreaStrisciaEtichette());
-    layout->addWidget(area_, 1);
-    setCentralWidget(centrale);
+    // The buttons span the whole width above the index; the range labels and the progress
+    // bar sit in the status line at the bottom, so the child windows keep the height.
+    setMenuWidget(CreaBarraPulsanti());
+    setCentralWidget(area_);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addPermanentWidget(CreaStrisciaEtichette(), 1);
     // F1 anywhere in the program: the help of the window in front.
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     f1->setContext(Qt::ApplicationShortcut);
@@ -70,7 +71,8 @@ FinestraPrincipale::FinestraPrincipale(Contesto& contesto, QWidget* padre)
     // 3. The draw index grid.
     auto* pannello = new QDockWidget(QStringLiteral("Indice estrazioni"), this);
     pannello->setObjectName(QStringLiteral("PannelloIndici"));
-    pannello->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    pannello->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable |
+                          QDockWidget::DockWidgetClosable);
     grigliaIndici_ = new QTableView(pannello);
     grigliaIndici_->setObjectName(QStringLiteral("GrigliaIndici"));
     modelloIndici_ = new ModelloIndici(*c_.archivio, grigliaIndici_);
@@ -78,13 +80,20 @@ FinestraPrincipale::FinestraPrincipale(Contesto& contesto, QWidget* padre)
     grigliaIndici_->verticalHeader()->setVisible(false);
     grigliaIndici_->verticalHeader()->setDefaultSectionSize(22);
     grigliaIndici_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grigliaIndici_->setColumnWidth(0, 60);
-    grigliaIndici_->setColumnWidth(1, 90);
-    grigliaIndici_->setColumnWidth(2, 70);
-    grigliaIndici_->setColumnWidth(3, 70);
-    grigliaIndici_->setMinimumWidth(310);
+    grigliaIndici_->setAccessibleName(QStringLiteral("Indice delle estrazioni"));
+    grigliaIndici_->setColumnWidth(0, 50);
+    grigliaIndici_->setColumnWidth(1, 82);
+    grigliaIndici_->setColumnWidth(2, 56);
+    grigliaIndici_->setColumnWidth(3, 56);
+    grigliaIndici_->setMinimumWidth(264);
     pannello->setWidget(grigliaIndici_);
     addDockWidget(Qt::LeftDockWidgetArea, pannello);
+    // On a laptop screen the index starts closed, leaving its width to the child windows; the
+    // "Indice estrazioni" button of the status line shows it again.
+    indice_->setChecked(true);
+    connect(indice_, &QToolButton::toggled, pannello, &QDockWidget::setVisible);
+    connect(pannello, &QDockWidget::visibilityChanged, this,
+            [this, pannello] { indice_->setChecked(!pannello->isHidden()); });
     AggiornaGrigliaIndici();
     // 4-5. Range labels.
     AggiornaEtichetteModello();
@@ -100,7 +109,14 @@ FinestraPrincipale::FinestraPrincipale(Contesto& contesto, QWidget* padre)
             return s;
         });
     });
-    resize(1200, 760);
+    // The first size fills the screen's free room; main() shows the window maximised.
+    if (const QScreen* schermo = screen(); schermo != nullptr) {
+        const QRect libero = schermo->availableGeometry();
+        resize(libero.size() * 9 / 10);
+        if (libero.width() < 1600) {
+            indice_->setChecked(false);
+        }
+    }
 }
 
 FinestraPrincipale::~FinestraPrincipale() {
@@ -112,6 +128,7 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
     barra->setObjectName(QStringLiteral("BarraPulsanti"));
     // The row wraps on a narrow screen instead of pushing "?" and FINE out of sight.
     auto* layout = new FlussoLayout(barra);
+    layout->setContentsMargins(4, 4, 4, 4);
     for (const Funzione& f : Funzioni()) {
         auto* b = new QPushButton(QString::fromUtf8(f.didascalia), barra);
         b->setObjectName(QString::fromLatin1(f.pulsante));
@@ -130,6 +147,7 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
     aiuto->setObjectName(QStringLiteral("CmDHelp"));
     aiuto->setToolTip(QStringLiteral("Help in linea"));
     aiuto->setFixedWidth(36);
+    aiuto->setAccessibleName(QStringLiteral("Guida: Finestra principale"));
     connect(aiuto, &QPushButton::clicked, this, [] { FinestraAiuto::Apri(220); });
     layout->addWidget(aiuto);
     auto* fine = new QPushButton(QStringLiteral("FINE"), barra);
@@ -182,25 +200,39 @@ void FinestraPrincipale::AiutoContestuale() {
 QWidget* FinestraPrincipale::CreaStrisciaEtichette() {
     auto* striscia = new QWidget(this);
     striscia->setObjectName(QStringLiteral("StrisciaEtichette"));
-    auto* g = new QGridLayout(striscia);
-    g->setContentsMargins(0, 4, 0, 4);
-    g->setHorizontalSpacing(6);
-    g->setVerticalSpacing(2);
-    auto titolo = [striscia](const QString& t) {
+    auto* g = new QHBoxLayout(striscia);
+    g->setContentsMargins(4, 2, 4, 2);
+    g->setSpacing(6);
+    indice_ = new QToolButton(striscia);
+    indice_->setObjectName(QStringLiteral("CmdIndice"));
+    indice_->setText(QStringLiteral("Indice estrazioni"));
+    indice_->setToolTip(QStringLiteral("Mostra o nasconde l'indice delle estrazioni"));
+    indice_->setCheckable(true);
+    g->addWidget(indice_);
+    g->addStretch(1);
+    // Each heading names the labels that follow it on the line, for the eye and the screen
+    // reader alike.
+    auto titolo = [striscia](const QString& t, std::initializer_list<QLabel*> etichette) {
         auto* l = new QLabel(t, striscia);
-        l->setAlignment(Qt::AlignCenter);
+        for (QLabel* e : etichette) {
+            e->setAccessibleName(t + QStringLiteral(": ") + e->toolTip());
+        }
+        l->setBuddy(*etichette.begin());
         return l;
     };
-    g->addWidget(titolo(QStringLiteral("Inizio")), 0, 0, 1, 2);
-    g->addWidget(titolo(QStringLiteral("Fine")), 0, 2, 1, 2);
-    g->addWidget(titolo(QStringLiteral("N° estr")), 0, 4);
-    g->addWidget(Etichetta(striscia, QStringLiteral("LblInizio"), QStringLiteral("Data inizio")), 1,
-                 0);
-    g->addWidget(
-        Etichetta(striscia, QStringLiteral("Lbl_inizioNE"), QStringLiteral("Indice inizio")), 1, 1);
-    g->addWidget(Etichetta(striscia, QStringLiteral("LblFine"), QStringLiteral("Data fine")), 1, 2);
-    g->addWidget(Etichetta(striscia, QStringLiteral("Lbl_fineNE"), QStringLiteral("Indice fine")),
-                 1, 3);
+    auto* inizio = Etichetta(striscia, QStringLiteral("LblInizio"), QStringLiteral("Data inizio"));
+    auto* inizioNE =
+        Etichetta(striscia, QStringLiteral("Lbl_inizioNE"), QStringLiteral("Indice inizio"));
+    auto* fine = Etichetta(striscia, QStringLiteral("LblFine"), QStringLiteral("Data fine"));
+    auto* fineNE = Etichetta(striscia, QStringLiteral("Lbl_fineNE"), QStringLiteral("Indice fine"));
+    g->addWidget(titolo(QStringLiteral("Inizio"), {inizio, inizioNE}));
+    g->addWidget(inizio);
+    g->addWidget(inizioNE);
+    g->addSpacing(8);
+    g->addWidget(titolo(QStringLiteral("Fine"), {fine, fineNE}));
+    g->addWidget(fine);
+    g->addWidget(fineNE);
+    g->addSpacing(8);
     auto* ev = Etichetta(striscia, QStringLiteral("Lbl_Ev"),
                          QStringLiteral("Estrazioni archivio modello"));
     QPalette p = ev->palette();
@@ -211,13 +243,15 @@ QWidget* FinestraPrincipale::CreaStrisciaEtichette() {
     QFont grassetto = ev->font();
     grassetto.setBold(true);
     ev->setFont(grassetto);
-    g->addWidget(ev, 1, 4);
+    g->addWidget(titolo(QStringLiteral("N° estr"), {ev}));
+    g->addWidget(ev);
+    g->addSpacing(8);
     pb1_ = new QProgressBar(striscia);
     pb1_->setObjectName(QStringLiteral("pb1"));
+    pb1_->setAccessibleName(QStringLiteral("Avanzamento"));
     pb1_->setValue(0);
-    pb1_->setMinimumWidth(260);
-    g->addWidget(pb1_, 1, 6);
-    g->setColumnStretch(5, 1);
+    pb1_->setFixedWidth(260);
+    g->addWidget(pb1_);
     return striscia;
 }
 
@@ -254,7 +288,8 @@ QMdiSubWindow* FinestraPrincipale::ApriFinestra(const QString& tipo,
         QMdiSubWindow* sotto = area_->addSubWindow(finestra);
         sotto->setObjectName(QStringLiteral("Finestra_") + tipo);
         sotto->setAttribute(Qt::WA_DeleteOnClose);
-        // A new window opens inside the frame and no larger than it.
+        // A new window opens inside the frame and no larger than it; maximised, like the window
+        // in front, unless the player has restored that one to a smaller size.
         const QSize spazio = area_->viewport()->size();
         if (spazio.isValid() && !spazio.isEmpty()) {
             sotto->resize(sotto->sizeHint()
@@ -262,6 +297,10 @@ QMdiSubWindow* FinestraPrincipale::ApriFinestra(const QString& tipo,
                               .expandedTo(sotto->minimumSizeHint())
                               .boundedTo(spazio));
             sotto->move(0, 0);
+        }
+        const QMdiSubWindow* davanti = area_->activeSubWindow();
+        if (davanti == nullptr || davanti->isMaximized()) {
+            sotto->setWindowState(sotto->windowState() | Qt::WindowMaximized);
         }
         it = finestre_.insert_or_assign(tipo, QPointer<QMdiSubWindow>(sotto)).first;
     }

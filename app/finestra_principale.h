@@ -18,6 +18,7 @@ class QMdiArea;
 class QProgressBar;
 class QPushButton;
 class QTableView;
+class QToolButton;
 
 namespace strovel {
 
@@ -71,6 +72,7 @@ private:
     Contesto& c_;
     QMdiArea* area_;
     QProgressBar* pb1_ = nullptr;
+    QToolButton* indice_ = nullptr;
     QTableView* grigliaIndici_ = nullptr;
     ModelloIndici* modelloIndici_ = nullptr;
     /// A closed child window leaves a null pointer: the next press creates it anew.

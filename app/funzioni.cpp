@@ -10,13 +10,16 @@
 #include "methods/maltese/maltese_finestra.h"
 #include "methods/ritardi/ritardi_finestra.h"
 #include "methods/spia/cinquina_spiona_finestra.h"
+#include "ui/nomi_accessibili.h"
 
 namespace strovel {
 
 namespace {
 
 template <class Finestra> QWidget* Crea(const ServiziFinestra& s) {
-    return new Finestra(s);
+    auto* finestra = new Finestra(s);
+    DaiNomiAccessibili(finestra);
+    return finestra;
 }
 
 } // namespace

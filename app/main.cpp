@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<strovel::FinestraPrincipale> principale;
     QObject::connect(avvio, &strovel::FinestraAvvio::Caricato, [&] {
         principale = std::make_unique<strovel::FinestraPrincipale>(contesto);
-        principale->show();
+        principale->showMaximized();
         avvio->deleteLater();
     });
     const int codice = QApplication::exec();

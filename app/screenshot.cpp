@@ -54,10 +54,11 @@ bool Salva(QWidget* w, const QString& cartella, const QString& nome) {
     return ok;
 }
 
-/// The main window with what it shows, on the smallest supported screen and on a large one.
+/// The main window with what it shows, maximised on the smallest supported screen and on a
+/// large one: the screen less a desktop panel and the window's title bar.
 bool SalvaDueSchermi(QWidget* w, const QString& cartella, const QString& nome) {
     bool ok = true;
-    for (const QSize schermo : {QSize(1366, 768), QSize(1920, 1080)}) {
+    for (const QSize schermo : {QSize(1366, 700), QSize(1920, 1012)}) {
         w->resize(schermo);
         ok &= Salva(w, cartella, nome + QStringLiteral("_%1").arg(schermo.width()));
     }
@@ -118,7 +119,7 @@ int main(int argc, char* argv[]) {
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("02_principale"));
 
     // The Strovel cycle window after a run on every wheel.
-    principale->findChild<QPushButton*>(QStringLiteral("Command10"))->click();
+    principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command10"))->click();
     auto* strovel = principale->findChild<strovel::FinestraStrovel*>();
     principale->findChild<QMdiSubWindow*>()->showMaximized();
     for (const char* nome : {"LblSelTuttiR", "LblSelTuttiG"}) {
@@ -130,7 +131,7 @@ int main(int argc, char* argv[]) {
     strovel->Statistica();
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("05_strovel_statistica"));
     // The archive window, each tab, and the small draw list.
-    principale->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     auto* archivio = principale->findChild<strovel::FinestraArchivio*>();
     for (QMdiSubWindow* f : principale->findChildren<QMdiSubWindow*>()) {
         if (f->widget() == archivio) {
@@ -173,7 +174,7 @@ int main(int argc, char* argv[]) {
         }
         ok &= SalvaDueSchermi(principale, uscita, QString::fromLatin1(schede[t]));
     }
-    principale->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     for (QMdiSubWindow* f : principale->findChildren<QMdiSubWindow*>()) {
         if (f->widget()->objectName() == QStringLiteral("Estrazioni_minielenco")) {
             f->showNormal();
@@ -197,7 +198,7 @@ int main(int argc, char* argv[]) {
             posizioni->ImpostaVoce(p, true);
         }
     };
-    principale->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+    principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
     auto* ambata = principale->findChild<strovel::FinestraAmbataDinamica*>();
     massimizza(ambata);
     ambata->findChild<QLineEdit*>(QStringLiteral("TxtNumero"))->setText(QStringLiteral("27"));
@@ -212,7 +213,7 @@ int main(int argc, char* argv[]) {
     ambata->VisualizzaEvoluzione();
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("11_ambata_dinamica"));
     // The spy quintet on Bari, played on Bari, Cagliari and Firenze, its first number verified.
-    principale->findChild<QPushButton*>(QStringLiteral("Command6"))->click();
+    principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command6"))->click();
     auto* cinquina = principale->findChild<strovel::FinestraCinquinaSpiona*>();
     massimizza(cinquina);
     tutte(cinquina);
@@ -227,7 +228,7 @@ int main(int argc, char* argv[]) {
     ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("12_cinquina_spiona"));
 
     // The second cycle module: the distribution with a group chosen, then its ambi and pairings.
-    principale->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
     auto* ciclo2 = principale->findChild<strovel::FinestraCiclo2*>();
     massimizza(ciclo2);
     ciclo2->RilevaCicli_();
@@ -271,7 +272,7 @@ int main(int argc, char* argv[]) {
 
     // The ambo cycles of the numbers 1..20 by CC, with the best pairs of ambi, then the second
     // tab on the first rows.
-    principale->findChild<QPushButton*>(QStringLiteral("Command7"))->click();
+    principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command7"))->click();
     auto* ambi = principale->findChild<strovel::FinestraAmbiCicli*>();
     massimizza(ambi);
     auto* fg90 = ambi->findChild<strovel::GrigliaSelezione*>(QStringLiteral("Fg90"));
@@ -290,7 +291,7 @@ int main(int argc, char* argv[]) {
 
     // The delay sequences of the last 360 draws on Bari, the first five delays summed and the
     // growing delays marked.
-    principale->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
     auto* ritardi = principale->findChild<strovel::FinestraRitardiSequenza*>();
     massimizza(ritardi);
     ritardi->Periodo();
@@ -310,7 +311,7 @@ int main(int argc, char* argv[]) {
     }
 
     // The ambo by sums and differences: version 2 over the last 500 draws, then the options tab.
-    principale->findChild<QPushButton*>(QStringLiteral("Command8"))->click();
+    principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command8"))->click();
     auto* ambo = principale->findChild<strovel::FinestraAmboSomme*>();
     massimizza(ambo);
     ambo->Esegui(strovel::VersioneAmbo::Versione2);
@@ -323,7 +324,7 @@ int main(int argc, char* argv[]) {
 
     // The Maltese square: the first tab with a case's square, then the first cinquina tab with
     // its decimal working.
-    principale->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
+    principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
     auto* maltese = principale->findChild<strovel::FinestraQuadratoMaltese*>();
     massimizza(maltese);
     maltese->Elabora();

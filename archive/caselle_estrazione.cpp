@@ -41,6 +41,12 @@ int CasellaVicina(int k, int tasto) {
 CasellaNumero::CasellaNumero(int numero, CaselleEstrazione* gruppo, QWidget* padre)
     : QLineEdit(padre), numero_(numero), gruppo_(gruppo) {
     setObjectName(QStringLiteral("txtin%1").arg(numero));
+    // Box k holds wheel (k - 1) / 5, position (k - 1) % 5 + 1.
+    const std::string_view ruota = NomiRuote[static_cast<std::size_t>((numero - 1) / 5)];
+    setAccessibleName(
+        QStringLiteral("%1, %2° estratto")
+            .arg(QString::fromUtf8(ruota.data(), static_cast<qsizetype>(ruota.size())))
+            .arg((numero - 1) % 5 + 1));
     setMaxLength(2);
     setAlignment(Qt::AlignCenter);
     setFixedWidth(38);

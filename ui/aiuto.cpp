@@ -40,6 +40,18 @@ bool EsisteArgomento(int argomento) {
     return QFile::exists(Pagina(argomento));
 }
 
+QString TitoloArgomento(int argomento) {
+    RegistraPagine();
+    QFile pagina(Pagina(argomento));
+    if (!pagina.open(QIODevice::ReadOnly)) {
+        return QString();
+    }
+    const QString testo = QString::fromUtf8(pagina.readAll());
+    const auto inizio = testo.indexOf(QStringLiteral("<title>"));
+    const auto fine = testo.indexOf(QStringLiteral("</title>"));
+    return inizio < 0 || fine < inizio ? QString() : testo.mid(inizio + 7, fine - inizio - 7);
+}
+
 FinestraAiuto::FinestraAiuto(QWidget* padre) : QWidget(padre, Qt::Window) {
     setObjectName(QStringLiteral("FinestraAiuto"));
     setWindowTitle(QStringLiteral("Help in linea"));

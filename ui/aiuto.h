@@ -29,5 +29,7 @@ private:
 
 /// Whether the help has a page for `argomento`.
 bool EsisteArgomento(int argomento);
+/// The title of the page of `argomento`; empty when it has none.
+QString TitoloArgomento(int argomento);
 
 } // namespace strovel

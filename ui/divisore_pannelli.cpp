@@ -27,9 +27,9 @@ void DivisorePannelli::resizeEvent(QResizeEvent* evento) {
     QSplitter::resizeEvent(evento);
     if (!spostatoDallUtente_ && width() > 0) {
         // Until the user moves the divider: the controls take what they need (and room for
-        // the scroll bar), but never more than 45% of a narrow window, so the results stay
+        // the scroll bar), but never more than half of a narrow window, so the results stay
         // readable, also after the window is maximized or shrunk.
-        const int controlli = std::min(controlli_->sizeHint().width() + 24, width() * 45 / 100);
+        const int controlli = std::min(controlli_->sizeHint().width() + 24, width() / 2);
         setSizes({controlli, std::max(320, width() - controlli)});
     }
 }

@@ -1,6 +1,7 @@
 #include "ui/pulsanti.h"
 
 #include "ui/aiuto.h"
+#include "ui/flusso_layout.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,12 +20,16 @@ QPushButton* CreaPulsante(QWidget* padre, const char* nome, const QString& testo
     return b;
 }
 
-QHBoxLayout* PulsantiAiuto(QWidget* padre,
-                           std::initializer_list<std::pair<const char*, int>> argomenti) {
-    auto* riga = new QHBoxLayout();
+QLayout* PulsantiAiuto(QWidget* padre,
+                       std::initializer_list<std::pair<const char*, int>> argomenti) {
+    auto* riga = new FlussoLayout(nullptr, 4);
     for (const auto& [nome, argomento] : argomenti) {
-        auto* b = CreaPulsante(padre, nome, QStringLiteral("? %1").arg(argomento),
+        // The caption names the page: a window with several help buttons says which is which.
+        const QString titolo = TitoloArgomento(argomento);
+        const QString breve = titolo.section(QStringLiteral(" - "), -1);
+        auto* b = CreaPulsante(padre, nome, QStringLiteral("? ") + breve,
                                QStringLiteral("Help in linea"));
+        b->setAccessibleName(QStringLiteral("Guida: ") + titolo);
         const int a = argomento;
         QObject::connect(b, &QPushButton::clicked, padre, [a] { FinestraAiuto::Apri(a); });
         riga->addWidget(b);

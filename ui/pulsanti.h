@@ -11,6 +11,7 @@
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QWidget;
 
@@ -32,9 +33,10 @@ void AggiungiComandi(QWidget* padre, QGridLayout* griglia, int colonne,
 /// The buttons side by side, then a stretch.
 QHBoxLayout* RigaComandi(QWidget* padre, std::initializer_list<VoceComando> voci);
 
-/// One "? topic" button per (name, topic), tooltip "Help in linea".
-QHBoxLayout* PulsantiAiuto(QWidget* padre,
-                           std::initializer_list<std::pair<const char*, int>> argomenti);
+/// One help button per (name, topic), tooltip "Help in linea", captioned and named for a screen
+/// reader by its page's title; the row wraps when narrow.
+QLayout* PulsantiAiuto(QWidget* padre,
+                       std::initializer_list<std::pair<const char*, int>> argomenti);
 
 /// A label of explanatory text that wraps to the width it is given.
 QLabel* Nota(QWidget* padre, const QString& testo);

@@ -145,22 +145,31 @@ SelezioniMetodo CreaSelezioniMetodo(QWidget* padre) {
                         {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                          QStringLiteral("4"), QStringLiteral("5")},
                         5);
+    s.posizioni->setFixedWidth(5 * 28 + 4);
+    for (int c = 0; c < 5; ++c) {
+        s.posizioni->setColumnWidth(c, 28);
+    }
     auto* tutti = CreaPulsante(gruppo, "LblSelTutti", QStringLiteral("Seleziona tutti"));
     auto* nessuno = CreaPulsante(gruppo, "LblDesel", QStringLiteral("Deseleziona"));
     for (GrigliaSelezione* g : {s.rilevazione, s.gioco}) {
         QObject::connect(tutti, &QPushButton::clicked, g, &GrigliaSelezione::SelezionaTutti);
         QObject::connect(nessuno, &QPushButton::clicked, g, &GrigliaSelezione::Deseleziona);
     }
+    s.rilevazione->setAccessibleName(QStringLiteral("Ruote di rilevazione"));
+    s.gioco->setAccessibleName(QStringLiteral("Ruote di gioco"));
+    s.posizioni->setAccessibleName(QStringLiteral("Posizioni"));
+    // The two wheel columns, and beside them the buttons and the positions, so the group is no
+    // taller than the eleven wheels.
     auto* g = new QGridLayout(gruppo);
     g->addWidget(new QLabel(QStringLiteral("Rilevazione"), gruppo), 0, 0);
     g->addWidget(new QLabel(QStringLiteral("Gioco"), gruppo), 0, 1);
-    g->addWidget(s.rilevazione, 1, 0, 3, 1);
-    g->addWidget(s.gioco, 1, 1, 3, 1);
+    g->addWidget(s.rilevazione, 1, 0, 6, 1);
+    g->addWidget(s.gioco, 1, 1, 6, 1);
     g->addWidget(tutti, 1, 2);
     g->addWidget(nessuno, 2, 2);
-    g->addWidget(new QLabel(QStringLiteral("Posizioni"), gruppo), 4, 0, 1, 2);
-    g->addWidget(s.posizioni, 5, 0, 1, 3);
-    g->setRowStretch(3, 1);
+    g->addWidget(new QLabel(QStringLiteral("Posizioni"), gruppo), 3, 2);
+    g->addWidget(s.posizioni, 4, 2);
+    g->setRowStretch(5, 1);
     return s;
 }
 

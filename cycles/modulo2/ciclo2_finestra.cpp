@@ -95,12 +95,16 @@ QWidget* FinestraCiclo2::CreaControlli() {
     fgR_ = CreaGrigliaRuote(selezioni, "FgR", 11);
     fgR_->SelezionaTutti();
     const auto [selTutti, desel] = PulsantiSelezione(selezioni, fgR_, "LblSelTutti", "LblDesel");
-    s->addWidget(new QLabel(QStringLiteral("Posizioni"), selezioni), 0, 0);
-    s->addWidget(fgPP_, 1, 0, 1, 3);
-    s->addWidget(new QLabel(QStringLiteral("Ruote"), selezioni), 2, 0);
-    s->addWidget(selTutti, 2, 1);
-    s->addWidget(desel, 2, 2);
-    s->addWidget(fgR_, 3, 0, 1, 3);
+    fgPP_->setAccessibleName(QStringLiteral("Posizioni"));
+    fgR_->setAccessibleName(QStringLiteral("Ruote"));
+    auto* posizioni = new QLabel(QStringLiteral("Posizioni"), selezioni);
+    posizioni->setBuddy(fgPP_);
+    s->addWidget(posizioni, 0, 0);
+    s->addWidget(fgPP_, 0, 1, 1, 2);
+    s->addWidget(new QLabel(QStringLiteral("Ruote"), selezioni), 1, 0);
+    s->addWidget(selTutti, 1, 1);
+    s->addWidget(desel, 1, 2);
+    s->addWidget(fgR_, 2, 0, 1, 3);
     colonna->addWidget(selezioni);
 
     auto* comandi = new QGroupBox(QStringLiteral("Comandi"), sinistra);
@@ -137,20 +141,27 @@ QWidget* FinestraCiclo2::CreaControlli() {
         CreaPulsanteFuoriCampione(comandi, QStringLiteral("Il numero con più cicli a una "
                                                           "estrazione passata, verificato nei "
                                                           "cicli dopo di essa")),
-        4, 0, 1, 2);
+        4, 0);
     c->addWidget(CreaPulsanteProgressiva(comandi,
                                          QStringLiteral("Il numero con più cicli ogni ciclo, "
                                                         "verificato nel ciclo dopo"),
                                          [this] { VerificaProgressiva(); }),
-                 5, 0, 1, 2);
-    // The help pages, in two rows so that the panel stays narrow.
-    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 270}, {"CmDHelp2", 280}, {"CmDHelp3", 290}}),
-                 6, 0, 1, 2);
-    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp4", 300}, {"CmDHelp5", 310}}), 7, 0, 1, 2);
+                 4, 1);
+    // The help pages wrap to the panel's width; the times of the runs beside them.
+    auto* aiuti = new QHBoxLayout();
+    aiuti->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 270},
+                                             {"CmDHelp2", 280},
+                                             {"CmDHelp3", 290},
+                                             {"CmDHelp4", 300},
+                                             {"CmDHelp5", 310}}),
+                     1);
     list1_ = new QListWidget(comandi);
     list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setMaximumHeight(60);
-    c->addWidget(list1_, 8, 0, 1, 2);
+    list1_->setAccessibleName(QStringLiteral("Orari delle elaborazioni"));
+    list1_->setToolTip(QStringLiteral("Orari delle elaborazioni"));
+    list1_->setFixedSize(80, 52);
+    aiuti->addWidget(list1_, 0, Qt::AlignTop);
+    c->addLayout(aiuti, 5, 0, 1, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
     return sinistra;

@@ -5,6 +5,7 @@
 #include "cycles/strovel/strovel_tabelle.h"
 #include "ui/aiuto.h"
 #include "ui/dialoghi.h"
+#include "ui/flusso_layout.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
 #include "ui/pulsanti.h"
@@ -35,19 +36,26 @@ FinestraStrovel::FinestraStrovel(const ServiziFinestra& servizi, QWidget* padre)
     : FinestraAnalisi(servizi, "Strovel", QStringLiteral("Strovel"), padre),
       sessione_(*servizi.archivio), cartella_(servizi.cartellaProgramma), pb1_(servizi.pb1) {
 
+    // The parameters, the wheels and the memories on the left; the commands in a bar above the
+    // results they fill, wrapping to as many rows as the width needs.
     auto* sinistra = new QWidget(this);
     auto* colonna = new QVBoxLayout(sinistra);
     colonna->setContentsMargins(0, 0, 0, 0);
     colonna->addWidget(CreaParametri());
     colonna->addWidget(CreaRuote());
-    colonna->addWidget(CreaComandi());
+    colonna->addWidget(CreaMemorie());
     colonna->addStretch(1);
 
     // The grids scroll by themselves and the tab bar gets arrows when narrow, so the results
     // shrink with the window instead of scrolling sideways as a whole.
+    auto* destra = new QWidget(this);
+    auto* v = new QVBoxLayout(destra);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(CreaComandi());
     QTabWidget* risultati = CreaRisultati();
     risultati->setUsesScrollButtons(true);
-    Componi(sinistra, risultati, "DivisoreStrovel", {1280, 820});
+    v->addWidget(risultati, 1);
+    Componi(sinistra, destra, "DivisoreStrovel", {1280, 820});
     DipingiCiclo(durata_->currentText().toInt(), considera_->currentText().toInt());
 }
 
@@ -159,8 +167,7 @@ QWidget* FinestraStrovel::CreaRuote() {
 
 QWidget* FinestraStrovel::CreaComandi() {
     auto* gruppo = new QGroupBox(QStringLiteral("Comandi"), this);
-    auto* g = new QGridLayout(gruppo);
-    g->setSpacing(4);
+    auto* g = new FlussoLayout(gruppo);
     struct Voce {
         const char* nome;
         QString testo;
@@ -205,26 +212,33 @@ QWidget* FinestraStrovel::CreaComandi() {
          QStringLiteral("La prima formula ogni ciclo, verificata nel ciclo dopo"),
          &FinestraStrovel::VerificaProgressiva},
     };
-    int k = 0;
     for (const Voce& v : voci) {
         auto* b = CreaPulsante(gruppo, v.nome, v.testo, v.suggerimento);
         connect(b, &QPushButton::clicked, this, v.azione);
-        g->addWidget(b, k / 2, k % 2);
-        ++k;
+        g->addWidget(b);
     }
-    int riga = (k + 1) / 2;
+    return gruppo;
+}
+
+QWidget* FinestraStrovel::CreaMemorie() {
+    auto* gruppo = new QGroupBox(QStringLiteral("Ritardi, memorie e guida"), this);
+    auto* g = new QGridLayout(gruppo);
+    g->setSpacing(4);
     optRilevazione_ = new QRadioButton(QStringLiteral("Rilevazione"), gruppo);
     optRilevazione_->setObjectName(QStringLiteral("OptRilevazione"));
     auto* optGioco = new QRadioButton(QStringLiteral("Gioco"), gruppo);
     optGioco->setObjectName(QStringLiteral("OptGioco"));
     optGioco->setChecked(true);
-    g->addWidget(new QLabel(QStringLiteral("Ultimi 5 ritardi su:"), gruppo), riga++, 0, 1, 2);
-    g->addWidget(optRilevazione_, riga, 0);
-    g->addWidget(optGioco, riga, 1);
+    auto* ritardi = new QHBoxLayout();
+    ritardi->addWidget(new QLabel(QStringLiteral("Ultimi 5 ritardi su:"), gruppo));
+    ritardi->addWidget(optRilevazione_);
+    ritardi->addWidget(optGioco);
+    ritardi->addStretch(1);
+    g->addLayout(ritardi, 0, 0, 1, 2);
 
-    // The memories: their title above the ten buttons, which alone fill the width.
-    g->addWidget(new QLabel(QStringLiteral("Memorie:"), gruppo), ++riga, 0, 1, 2);
+    // The memories: their title beside the ten buttons.
     auto* memo = new QHBoxLayout();
+    memo->addWidget(new QLabel(QStringLiteral("Memorie:"), gruppo));
     for (int n = 0; n < 5; ++n) {
         auto* salva = CreaPulsante(gruppo, "", QStringLiteral("M%1").arg(n + 1),
                                    QStringLiteral("Memorizza i parametri (Memo%1.Txt)").arg(n));
@@ -240,16 +254,20 @@ QWidget* FinestraStrovel::CreaComandi() {
         memo->addWidget(carica);
     }
     memo->addStretch(1);
-    g->addLayout(memo, riga + 1, 0, 1, 2);
+    g->addLayout(memo, 1, 0, 1, 2);
 
-    // The help pages in two rows, so that the controls side stays narrow.
-    g->addLayout(PulsantiAiuto(gruppo, {{"CmDHelp", 250}, {"Command19", 400}}), riga + 2, 0, 1, 2);
-    g->addLayout(PulsantiAiuto(gruppo, {{"Command20", 390}, {"Command21", 380}}), riga + 3, 0, 1,
-                 2);
+    // The help pages wrap to the width; the times of the runs beside them.
+    g->addLayout(
+        PulsantiAiuto(
+            gruppo, {{"CmDHelp", 250}, {"Command19", 400}, {"Command20", 390}, {"Command21", 380}}),
+        2, 0);
     list1_ = new QListWidget(gruppo);
     list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setMaximumHeight(60);
-    g->addWidget(list1_, riga + 4, 0, 1, 2);
+    list1_->setAccessibleName(QStringLiteral("Orari delle elaborazioni"));
+    list1_->setToolTip(QStringLiteral("Orari delle elaborazioni"));
+    list1_->setFixedSize(80, 52);
+    g->addWidget(list1_, 2, 1, Qt::AlignTop);
+    g->setColumnStretch(0, 1);
     return gruppo;
 }
 
@@ -260,7 +278,12 @@ QTabWidget* FinestraStrovel::CreaRisultati() {
     fgX_ = CreaGrigliaRisultati(this, QStringLiteral("FgX"), IntestazioneCicli);
     fgY_ = CreaGrigliaRisultati(this, QStringLiteral("FgY"), IntestazioneFormule);
     fg4_ = CreaGrigliaRisultati(this, QStringLiteral("Fg4"), IntestazionePrevisioni);
+    // The companions' work grid has no header: each row is a number and its count, as the
+    // tooltip and the screen reader's name say.
     fgS_ = CreaGrigliaRisultati(this, QStringLiteral("FgS"), nullptr);
+    fgS_->setProperty("senzaIntestazione", true);
+    fgS_->setToolTip(QStringLiteral("Numero e volte in cui accompagna l'ambata della prima "
+                                    "formula"));
     fgE_ = CreaGrigliaRisultati(this, QStringLiteral("FgE"), "Ruota|1|2|3|4|5");
     fg1_ = CreaGrigliaRisultati(this, QStringLiteral("Fg1"), IntestazioneStatistica);
     fg2_ = CreaGrigliaRisultati(this, QStringLiteral("Fg2"), IntestazioneStatistica);

@@ -73,6 +73,7 @@ private:
     QWidget* CreaParametri();
     QWidget* CreaRuote();
     QWidget* CreaComandi();
+    QWidget* CreaMemorie();
     QTabWidget* CreaRisultati();
     void Mostra(GrigliaTabella* griglia, Tabella t);
     void MostraFormule();

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,11 +33,19 @@ FinestraAmbataDinamica::FinestraAmbataDinamica(const ServiziFinestra& servizi, Q
     : FinestraAnalisi(servizi, "MetodoAmbata", QStringLiteral("L'ambata dinamica"), padre),
       impostazioni_(servizi.impostazioni) {
 
+    // Two columns of controls: the parameters and references beside the wheels and positions
+    // (as tall as the eleven wheels); under both the end of the analysis and the commands.
     auto* sinistra = new QWidget(this);
     auto* colonna = new QVBoxLayout(sinistra);
     colonna->setContentsMargins(0, 0, 0, 0);
-    colonna->addWidget(CreaIngressi());
-    colonna->addWidget(CreaRiferimenti());
+    auto* colonne = new QHBoxLayout();
+    auto* parametri = new QVBoxLayout();
+    parametri->addWidget(CreaIngressi());
+    parametri->addWidget(CreaRiferimenti(), 1);
+    colonne->addLayout(parametri);
+    colonne->addWidget(selezioni_->pannello);
+    colonna->addLayout(colonne);
+    colonna->addWidget(CreaFineAnalisi());
     colonna->addWidget(CreaComandi());
     colonna->addStretch(1);
 
@@ -103,13 +112,17 @@ QWidget* FinestraAmbataDinamica::CreaIngressi() {
     g->addWidget(EtichettaLista(gruppo, liste_casi::Colpi, comboColpi_), 0, 2);
     g->addWidget(comboColpi_, 1, 2);
     g->addWidget(check1_, 2, 0, 1, 3);
-    selezioni_ = std::make_unique<SelezioniMetodo>(CreaSelezioniMetodo(gruppo));
-    g->addWidget(selezioni_->pannello, 3, 0, 1, 3);
+    selezioni_ = std::make_unique<SelezioniMetodo>(CreaSelezioniMetodo(this));
+    return gruppo;
+}
+
+QWidget* FinestraAmbataDinamica::CreaFineAnalisi() {
+    auto* gruppo = new QGroupBox(QStringLiteral("Fine analisi"), this);
+    auto* g = new QVBoxLayout(gruppo);
     selettore_ = new SelettoreIntervallo(
         archivio_, dialoghi_,
         ConfigurazionePer(FinestraIntervallo::AmbataDinamica, QStringLiteral("LblFine")), gruppo);
-    g->addWidget(new QLabel(QStringLiteral("Fine analisi"), gruppo), 4, 0, 1, 3);
-    g->addWidget(selettore_, 5, 0, 1, 3);
+    g->addWidget(selettore_);
     return gruppo;
 }
 
@@ -118,6 +131,7 @@ QWidget* FinestraAmbataDinamica::CreaRiferimenti() {
     auto* g = new QGridLayout(gruppo);
     fGm_ = new GrigliaSelezione(gruppo);
     fGm_->setObjectName(QStringLiteral("fGm"));
+    fGm_->setAccessibleName(QStringLiteral("Matrice: numero dei riferimenti"));
     fGm_->Imposta({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                    QStringLiteral("4"), QStringLiteral("5")},
                   5);
@@ -138,7 +152,9 @@ QWidget* FinestraAmbataDinamica::CreaRiferimenti() {
     fgH_->setSelectionBehavior(QAbstractItemView::SelectRows);
     fgH_->setSelectionMode(QAbstractItemView::SingleSelection);
     fgH_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    fgH_->setMinimumHeight(5 * 26 + 30);
+    fgH_->setAccessibleName(QStringLiteral("Riferimenti"));
+    fgH_->verticalHeader()->setDefaultSectionSize(24);
+    fgH_->setMinimumHeight(5 * 24 + 28);
     g->addWidget(new QLabel(QStringLiteral("Matrice"), gruppo), 0, 0);
     g->addWidget(fGm_, 0, 1);
     g->addWidget(fgH_, 1, 0, 1, 2);
@@ -166,22 +182,18 @@ QWidget* FinestraAmbataDinamica::CreaComandi() {
         {"CmdProgressiva", QStringLiteral("Verifica progressiva"),
          &FinestraAmbataDinamica::VerificaProgressiva},
     };
-    // The first four in two columns, the longer ones on rows of their own.
+    // Three columns, the help last.
     int k = 0;
     for (const Voce& v : voci) {
         auto* b = CreaPulsante(gruppo, v.nome, v.testo);
         connect(b, &QPushButton::clicked, this, v.azione);
-        if (k < 4) {
-            g->addWidget(b, k / 2, k % 2);
-        } else {
-            g->addWidget(b, k - 2, 0, 1, 2);
-        }
+        g->addWidget(b, k / 3, k % 3);
         ++k;
     }
     auto* aiuto = PulsantiAiuto(gruppo, {{"Command31", 370}});
     gruppo->findChild<QPushButton*>(QStringLiteral("Command31"))
         ->setToolTip(QStringLiteral("Apre la guida"));
-    g->addLayout(aiuto, k - 2, 0, 1, 2);
+    g->addLayout(aiuto, k / 3, k % 3, 1, 3 - k % 3);
     return gruppo;
 }
 
@@ -208,12 +220,14 @@ void FinestraAmbataDinamica::MostraRiferimenti(const std::vector<Riferimento>& r
             ruota->addItem(QString::fromStdString(Sigla(w)));
         }
         ruota->setCurrentIndex(r.ruota);
+        ruota->setAccessibleName(QStringLiteral("Ruota del riferimento %1").arg(i + 1));
         auto* posizione = new QComboBox(fgH_);
         posizione->setObjectName(QStringLiteral("ComboPE%1").arg(i + 1));
         for (int p = 1; p <= 5; ++p) {
             posizione->addItem(QString::number(p));
         }
         posizione->setCurrentIndex(r.posizione - 1);
+        posizione->setAccessibleName(QStringLiteral("Posizione del riferimento %1").arg(i + 1));
         fgH_->setCellWidget(i, 1, ruota);
         fgH_->setCellWidget(i, 2, posizione);
         fgH_->setItem(i, 3, new QTableWidgetItem(QString::number(r.ruota)));

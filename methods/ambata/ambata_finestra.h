@@ -54,6 +54,7 @@ public:
 
 private:
     QWidget* CreaIngressi();
+    QWidget* CreaFineAnalisi();
     QWidget* CreaRiferimenti();
     QWidget* CreaComandi();
     QWidget* CreaDatabase();

@@ -142,12 +142,16 @@ QWidget* FinestraQuadratoMaltese::CreaPrimaScheda(QWidget* padre) {
     v->setContentsMargins(0, 0, 0, 0);
     auto* elabora = CreaPulsante(sinistra, "Command1", QStringLiteral("ELABORA"));
     connect(elabora, &QPushButton::clicked, this, &FinestraQuadratoMaltese::Elabora);
-    v->addWidget(elabora);
-    v->addWidget(
+    auto* pulsanti = new QHBoxLayout();
+    pulsanti->addWidget(elabora);
+    pulsanti->addWidget(
         CreaPulsanteFuoriCampione(sinistra, QStringLiteral("I casi dopo una estrazione passata")));
+    v->addLayout(pulsanti);
 
+    // The legend beside the square it explains.
     auto* legenda = new QGroupBox(QStringLiteral("Disposizione estratti"), sinistra);
     auto* vl = new QVBoxLayout(legenda);
+    vl->setSpacing(0);
     auto* colonne = new QLabel(QStringLiteral("1       2         3"), legenda);
     colonne->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     vl->addWidget(colonne);
@@ -158,11 +162,12 @@ QWidget* FinestraQuadratoMaltese::CreaPrimaScheda(QWidget* padre) {
           "C2 = A2 x B1", "B2 = C2 - A2", "B3 = B1 + B2", "C3 = A3 + B3"}) {
         vl->addWidget(new QLabel(QString::fromUtf8(regola), legenda));
     }
-    v->addWidget(legenda);
-
     fgX_ = CreaGrigliaRisultati(sinistra, QStringLiteral("FgX"), " |1|2|3");
     fgX_->setFixedHeight(4 * fgX_->verticalHeader()->defaultSectionSize() + 8);
-    v->addWidget(fgX_);
+    auto* quadrato = new QHBoxLayout();
+    quadrato->addWidget(legenda);
+    quadrato->addWidget(fgX_, 0, Qt::AlignTop);
+    v->addLayout(quadrato);
     list4_ = CreaRiepilogo(sinistra, "List4");
     list4_->setMaximumHeight(112); // five lines: the hits at colpo 1 too
     v->addWidget(list4_);

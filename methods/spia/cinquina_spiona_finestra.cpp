@@ -58,23 +58,23 @@ FinestraCinquinaSpiona::FinestraCinquinaSpiona(const ServiziFinestra& servizi, Q
     label3_->setToolTip(QStringLiteral("Estrazioni dal caso più vecchio al più recente"));
     c->addWidget(elabora, 0, 0);
     c->addWidget(compagni, 0, 1);
-    c->addWidget(new QLabel(QStringLiteral("Arco dei casi:"), comandi), 1, 0);
-    c->addWidget(label3_, 1, 1);
-    lblAtteso_ = CreaNotaCaso(comandi, QStringLiteral("LblAtteso"),
-                              QStringLiteral("Il CC che darebbe il caso: in media e per il "
-                                             "migliore di 90 numeri"));
-    c->addWidget(lblAtteso_, 2, 0, 1, 2);
     c->addWidget(
         CreaPulsanteFuoriCampione(comandi, QStringLiteral("Il primo numero della classifica a "
                                                           "una estrazione passata, giocato dopo "
                                                           "di essa")),
-        3, 0, 1, 2);
+        1, 0);
     c->addWidget(CreaPulsanteProgressiva(comandi,
                                          QStringLiteral("Il primo numero della classifica ogni "
                                                         "tante estrazioni, giocato dopo ciascuna"),
                                          [this] { VerificaProgressiva(); }),
-                 4, 0, 1, 2);
-    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 410}}), 5, 0, 1, 2);
+                 1, 1);
+    c->addWidget(new QLabel(QStringLiteral("Arco dei casi:"), comandi), 2, 0);
+    c->addWidget(label3_, 2, 1);
+    lblAtteso_ = CreaNotaCaso(comandi, QStringLiteral("LblAtteso"),
+                              QStringLiteral("Il CC che darebbe il caso: in media e per il "
+                                             "migliore di 90 numeri"));
+    c->addWidget(lblAtteso_, 3, 0, 1, 3);
+    c->addLayout(PulsantiAiuto(comandi, {{"CmDHelp", 410}}), 0, 2);
     colonna->addWidget(comandi);
     colonna->addStretch(1);
 

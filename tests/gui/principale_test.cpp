@@ -80,7 +80,7 @@ TEST_F(Principale, FinestreDentroLaCornice) {
     QApplication::processEvents();
     for (const Funzione& funzione : Funzioni()) {
         const char* pulsante = funzione.pulsante;
-        test::Clicca(finestra.get(), QString::fromLatin1(pulsante));
+        test::Clicca(finestra->menuWidget(), QString::fromLatin1(pulsante));
         QApplication::processEvents();
         QMdiSubWindow* sotto = finestra->Area()->activeSubWindow();
         ASSERT_NE(sotto, nullptr) << pulsante;
@@ -136,18 +136,20 @@ TEST_F(Principale, FinestreDentroLaCornice) {
 }
 
 TEST_F(Principale, GiorniEMesiPerLaFinestraAttiva) {
-    const auto clicca = [&] { test::Clicca(finestra.get(), QStringLiteral("CmdGiorniMesi")); };
+    const auto clicca = [&] {
+        test::Clicca(finestra->menuWidget(), QStringLiteral("CmdGiorniMesi"));
+    };
     const auto ultimo = [&] { return dialoghi.Mostrati().back(); };
     // Without an analysis window in front there is nothing to filter.
     clicca();
     EXPECT_EQ(ultimo().testo,
               QStringLiteral("Aprire prima la finestra di analisi a cui applicare il filtro."));
-    test::Clicca(finestra.get(), QStringLiteral("Command1"));
+    test::Clicca(finestra->menuWidget(), QStringLiteral("Command1"));
     clicca();
     EXPECT_EQ(ultimo().tipo, DialoghiScriptati::Tipo::Messaggio);
 
     // 120 days from Sunday 2 January 2000: 17 Saturdays, 4 of them in January.
-    test::Clicca(finestra.get(), QStringLiteral("Command3"));
+    test::Clicca(finestra->menuWidget(), QStringLiteral("Command3"));
     const auto attiva = [&] {
         return qobject_cast<FinestraCiclo2*>(finestra->Area()->activeSubWindow()->widget());
     };
@@ -180,7 +182,7 @@ TEST_F(Principale, GiorniEMesiPerLaFinestraAttiva) {
     // Closed and opened again, the window keeps its kind's filter; the others have none.
     finestra->Area()->activeSubWindow()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    test::Clicca(finestra.get(), QStringLiteral("Command3"));
+    test::Clicca(finestra->menuWidget(), QStringLiteral("Command3"));
     ASSERT_NE(attiva(), nullptr);
     EXPECT_EQ(attiva()->LeggiParametri().riferimento, 4);
     EXPECT_FALSE(finestra->FiltroDi(QStringLiteral("Strovel")).Attivo());
@@ -228,7 +230,7 @@ TEST_F(Principale, StrisciaAreaEBarraDiAvanzamento) {
     EXPECT_EQ(test::Sovrapposizioni(finestra->centralWidget()), QStringList());
     EXPECT_GT(finestra->Area()->height(), finestra->centralWidget()->height() * 2 / 3);
     // A window's long work moves the main window's bar.
-    test::Clicca(finestra.get(), QStringLiteral("Command10"));
+    test::Clicca(finestra->menuWidget(), QStringLiteral("Command10"));
     auto* strovel = finestra->findChild<FinestraStrovel*>();
     ASSERT_NE(strovel, nullptr);
     test::Clicca(strovel, QStringLiteral("LblSelTuttiR"));
@@ -276,8 +278,8 @@ TEST_F(Principale, UnaSolaFinestraPerTipo) {
 }
 
 TEST_F(Principale, StessoModuloDueVolte) {
-    test::Clicca(finestra.get(), QStringLiteral("Command10"));
-    test::Clicca(finestra.get(), QStringLiteral("Command10"));
+    test::Clicca(finestra->menuWidget(), QStringLiteral("Command10"));
+    test::Clicca(finestra->menuWidget(), QStringLiteral("Command10"));
     const auto finestre = finestra->Area()->subWindowList();
     ASSERT_EQ(finestre.size(), 1);
     EXPECT_NE(qobject_cast<FinestraStrovel*>(finestre.front()->widget()), nullptr);
@@ -285,8 +287,8 @@ TEST_F(Principale, StessoModuloDueVolte) {
 }
 
 TEST_F(Principale, AiutoDueVolteUnaSolaFinestra) {
-    test::Clicca(finestra.get(), QStringLiteral("CmDHelp"));
-    test::Clicca(finestra.get(), QStringLiteral("CmDHelp"));
+    test::Clicca(finestra->menuWidget(), QStringLiteral("CmDHelp"));
+    test::Clicca(finestra->menuWidget(), QStringLiteral("CmDHelp"));
     EXPECT_EQ(test::ContaFinestre<FinestraAiuto>(), 1);
     FinestraAiuto* aiuto = FinestraAiuto::Apri(220);
     EXPECT_EQ(aiuto->Argomento(), 220);
@@ -316,7 +318,7 @@ TEST(PrincipaleConArchivio, GrigliaDegliIndiciSegueLeModifiche) {
     finestra->show();
     auto* griglia = test::Trova<QTableView>(finestra.get(), QStringLiteral("GrigliaIndici"));
     ASSERT_EQ(griglia->model()->rowCount(), 30);
-    test::Clicca(finestra.get(), QStringLiteral("Command1"));
+    test::Clicca(finestra->menuWidget(), QStringLiteral("Command1"));
     auto* archivio = finestra->findChild<FinestraArchivio*>();
     ASSERT_NE(archivio, nullptr);
     // The archive window reaches the browser through the program's services.
@@ -331,7 +333,7 @@ TEST(PrincipaleConArchivio, GrigliaDegliIndiciSegueLeModifiche) {
     EXPECT_EQ(test::Trova<QLabel>(finestra.get(), QStringLiteral("Lbl_Ev"))->text(),
               QStringLiteral("31"));
     // The mini list, open on the new last draw, follows its deletion.
-    test::Clicca(finestra.get(), QStringLiteral("Command2"));
+    test::Clicca(finestra->menuWidget(), QStringLiteral("Command2"));
     auto* mini = finestra->findChild<QWidget*>(QStringLiteral("Estrazioni_minielenco"));
     ASSERT_NE(mini, nullptr);
     EXPECT_EQ(test::Etichetta(mini, QStringLiteral("LblData")), QStringLiteral("05/02/2000"));
