@@ -85,7 +85,7 @@ std::optional<QList<ConfigurazioneAmbata>> ElencoConfigurazioniAmbata(const QSql
     while (q.next()) {
         ConfigurazioneAmbata c;
         c.denominazione = q.value(0).toString();
-        c.estrazione = q.value(1).toInt();
+        c.estrazione = q.value(1).toLongLong();
         c.ruotericavo = q.value(2).toString();
         c.ruotegioco = q.value(3).toString();
         c.posizioni = q.value(4).toString();

@@ -13,7 +13,7 @@ namespace strovel {
 
 struct ConfigurazioneAmbata {
     QString denominazione;
-    int estrazione = 0;
+    qint64 estrazione = 0; ///< as stored: a value past int is kept, so it can be refused
     QString ruotericavo;   ///< 11 flags "0"/"1", BA..NZ
     QString ruotegioco;    ///< 11 flags
     QString posizioni;     ///< 5 flags
