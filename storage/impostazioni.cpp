@@ -88,7 +88,7 @@ bool DatabaseImpostazioni::CreaNuovo(const QString& percorso, QString* errore) {
     const QString temporaneo = percorso + QStringLiteral(".nuovo");
     QFile::remove(temporaneo);
     {
-        Connessione c;
+        Connessione c(QualeDatabase::Impostazioni);
         if (!c.Crea(temporaneo, TestoConnessione(), errore)) {
             if (errore) {
                 errore->replace(temporaneo, percorso);
@@ -117,7 +117,8 @@ bool DatabaseImpostazioni::CreaNuovo(const QString& percorso, QString* errore) {
             if (errore) {
                 // Named by its real path: the temporary file is of no use to the user.
                 *errore = QStringLiteral("Impossibile creare il database delle impostazioni. ") +
-                          MessaggioCausa(CausaSqlite(q.lastError()), percorso);
+                          MessaggioCausa(CausaSqlite(q.lastError()), percorso,
+                                         QualeDatabase::Impostazioni);
             }
             db.rollback();
             q = QSqlQuery();
@@ -169,7 +170,8 @@ bool DatabaseImpostazioni::LeggiParametro(const QString& nome, QString& valore,
     if (!ok || !q.exec()) {
         if (errore) {
             *errore = QStringLiteral("Lettura del parametro %1 non riuscita. %2")
-                          .arg(nome, MessaggioCausa(CausaSqlite(q.lastError()), percorso_));
+                          .arg(nome, MessaggioCausa(CausaSqlite(q.lastError()), percorso_,
+                                                    QualeDatabase::Impostazioni));
         }
         return false;
     }

@@ -53,7 +53,7 @@ public:
 private:
     bool CreaNuovo(const QString& percorso, QString* errore);
 
-    Connessione connessione_;
+    Connessione connessione_{QualeDatabase::Impostazioni};
     QString percorso_;
 };
 
