@@ -128,6 +128,10 @@ bool DatabaseImpostazioni::CreaNuovo(const QString& percorso, QString* errore) {
             return false;
         }
     }
+    // An empty file in the way (see ApriDatabaseImpostazioni) gives way to the new database.
+    if (const QFileInfo vecchio(percorso); vecchio.isFile() && vecchio.size() == 0) {
+        QFile::remove(percorso);
+    }
     if (!QFile::rename(temporaneo, percorso)) {
         QFile::remove(temporaneo);
         if (errore) {
@@ -141,7 +145,11 @@ bool DatabaseImpostazioni::CreaNuovo(const QString& percorso, QString* errore) {
 bool DatabaseImpostazioni::ApriDatabaseImpostazioni(const QString& cartellaProgramma,
                                                     QString* errore) {
     percorso_ = QDir(cartellaProgramma).filePath(NomeFile());
-    if (!QFileInfo::exists(percorso_) && !CreaNuovo(percorso_, errore)) {
+    // A file of zero bytes holds no settings to keep (a copy cut short, a file made by hand):
+    // it is made anew like a missing one, instead of stopping the start-up on missing tables.
+    const QFileInfo info(percorso_);
+    const bool vuoto = info.isFile() && info.size() == 0;
+    if ((!info.exists() || vuoto) && !CreaNuovo(percorso_, errore)) {
         return false;
     }
     if (!connessione_.Apri(percorso_, TestoConnessione(), errore)) {
