@@ -6,6 +6,8 @@
 #include "storage/archivio_db.h"
 #include "storage/caricamento.h"
 
+#include <algorithm>
+
 namespace strovel::cli {
 
 std::optional<QString> Chiamata::Valore(const QString& nome) const {
@@ -156,6 +158,13 @@ bool LeggiRuote(const Chiamata& c, const QString& nome, std::array<bool, 11>& ru
             return false;
         }
     }
+    // Given, the option must name some wheel: "--ruote ," would silently leave none.
+    if (std::find(ruote.begin(), ruote.end(), true) == ruote.end()) {
+        c.errori << QStringLiteral("Nessuna ruota in --%1: indicare almeno una sigla (BA CA FI GE "
+                                   "MI NA PA RO TO VE NZ) oppure TU.\n")
+                        .arg(nome);
+        return false;
+    }
     return true;
 }
 
@@ -171,6 +180,12 @@ bool LeggiPosizioni(const Chiamata& c, const QString& nome, std::array<bool, 5>&
             return false;
         }
         posizioni[static_cast<std::size_t>(p - 1)] = true;
+    }
+    if (std::find(posizioni.begin(), posizioni.end(), true) == posizioni.end()) {
+        c.errori << QStringLiteral("Nessuna posizione in --%1: indicare almeno una posizione da 1 "
+                                   "a 5.\n")
+                        .arg(nome);
+        return false;
     }
     return true;
 }

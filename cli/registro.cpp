@@ -101,6 +101,33 @@ QString ErroreDiAnalisi(const QCommandLineParser& parser, const QStringList& arg
     return QStringLiteral("Argomenti non validi.\n");
 }
 
+/// What keeps the command from running, in words: the archive argument missing (or an
+/// argument too many), or a required option not given; empty when nothing is missing.
+QString CosaManca(const Comando& c, const QCommandLineParser& parser,
+                  const QStringList& posizionali) {
+    if (posizionali.size() < c.NumeroPosizionali()) {
+        return QStringLiteral("Manca l'argomento %1.\n").arg(c.Posizionali());
+    }
+    if (posizionali.size() > c.NumeroPosizionali()) {
+        const QStringList inPiu = posizionali.mid(c.NumeroPosizionali());
+        return (inPiu.size() == 1 ? QStringLiteral("Argomento non previsto: %1.\n")
+                                  : QStringLiteral("Argomenti non previsti: %1.\n"))
+            .arg(inPiu.join(QLatin1Char(' ')));
+    }
+    QStringList mancanti;
+    for (const QString& nome : c.Obbligatorie()) {
+        if (!parser.isSet(nome)) {
+            mancanti << QStringLiteral("--") + nome;
+        }
+    }
+    if (mancanti.isEmpty()) {
+        return {};
+    }
+    return (mancanti.size() == 1 ? QStringLiteral("Manca l'opzione obbligatoria %1.\n")
+                                 : QStringLiteral("Mancano le opzioni obbligatorie %1.\n"))
+        .arg(mancanti.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& errori) {
@@ -141,12 +168,11 @@ int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& error
         return CodiceOk;
     }
     const QStringList posizionali = parser.positionalArguments();
-    bool completo = posizionali.size() == comando->NumeroPosizionali();
-    for (const QString& nome : comando->Obbligatorie()) {
-        completo = completo && parser.isSet(nome);
-    }
-    if (!completo) {
-        errori << UsoGenerale();
+    if (const QString manca = CosaManca(*comando, parser, posizionali); !manca.isEmpty()) {
+        errori << manca << QStringLiteral("Uso:\n")
+               << Piega(comando->RigaUso(), QStringLiteral("  "), QStringLiteral("      "))
+               << QStringLiteral("  strovel-cli %1 --help    (le opzioni del comando)\n")
+                      .arg(comando->Nome());
         return CodiceUso;
     }
     FiltroCalendario filtro;

@@ -24,14 +24,27 @@ QString QueryElencoAmbata() {
 
 namespace {
 
-/// The reason of a database failure in Italian words, never the engine's English text.
-QString Italiano(const QSqlDatabase& db, const QSqlError& e) {
-    return MessaggioCausa(CausaSqlite(e), db.databaseName());
+/// The reason of a database failure in Italian words, never the engine's English text; its
+/// kind in `causa`.
+QString Italiano(const QSqlDatabase& db, const QSqlError& e, CausaErrore* causa = nullptr) {
+    const CausaErrore c = CausaSqlite(e);
+    if (causa != nullptr) {
+        *causa = c;
+    }
+    // The table's constraints are about the row, not about dates of draws.
+    if (c == CausaErrore::DataDuplicata) {
+        return QStringLiteral("una configurazione con lo stesso nome è già salvata.");
+    }
+    if (c == CausaErrore::DataNonValida) {
+        return QStringLiteral("la tabella Ambatadinamica non accetta uno dei valori.");
+    }
+    return MessaggioCausa(c, db.databaseName(), QualeDatabase::Impostazioni);
 }
 
-bool Fallito(QSqlDatabase db, const QSqlError& e, QString* errore) {
+bool Fallito(QSqlDatabase db, const QSqlError& e, QString* errore, CausaErrore* causa) {
+    const QString testo = Italiano(db, e, causa);
     if (errore != nullptr) {
-        *errore = Italiano(db, e);
+        *errore = testo;
     }
     db.rollback();
     return false;
@@ -40,13 +53,10 @@ bool Fallito(QSqlDatabase db, const QSqlError& e, QString* errore) {
 } // namespace
 
 bool SalvaConfigurazioneAmbata(const QSqlDatabase& db, const ConfigurazioneAmbata& c,
-                               QString* errore) {
+                               QString* errore, CausaErrore* causa) {
     QSqlDatabase d = db;
     if (!d.transaction()) {
-        if (errore != nullptr) {
-            *errore = Italiano(d, d.lastError());
-        }
-        return false;
+        return Fallito(d, d.lastError(), errore, causa);
     }
     QSqlQuery q(d);
     q.prepare(QStringLiteral(
@@ -64,10 +74,10 @@ bool SalvaConfigurazioneAmbata(const QSqlDatabase& db, const ConfigurazioneAmbat
                                           : QVariant(QMetaType::fromType<QString>()));
     }
     if (!q.exec()) {
-        return Fallito(d, q.lastError(), errore);
+        return Fallito(d, q.lastError(), errore, causa);
     }
     if (!d.commit()) {
-        return Fallito(d, d.lastError(), errore);
+        return Fallito(d, d.lastError(), errore, causa);
     }
     return true;
 }
@@ -85,7 +95,7 @@ std::optional<QList<ConfigurazioneAmbata>> ElencoConfigurazioniAmbata(const QSql
     while (q.next()) {
         ConfigurazioneAmbata c;
         c.denominazione = q.value(0).toString();
-        c.estrazione = q.value(1).toInt();
+        c.estrazione = q.value(1).toLongLong();
         c.ruotericavo = q.value(2).toString();
         c.ruotegioco = q.value(3).toString();
         c.posizioni = q.value(4).toString();
@@ -105,24 +115,22 @@ std::optional<QList<ConfigurazioneAmbata>> ElencoConfigurazioniAmbata(const QSql
 }
 
 EsitoEliminazione EliminaConfigurazioneAmbata(const QSqlDatabase& db, const QString& nome,
-                                              QString* errore) {
+                                              QString* errore, CausaErrore* causa) {
     QSqlDatabase d = db;
     if (!d.transaction()) {
-        if (errore != nullptr) {
-            *errore = Italiano(d, d.lastError());
-        }
+        Fallito(d, d.lastError(), errore, causa);
         return EsitoEliminazione::Errore;
     }
     QSqlQuery q(d);
     q.prepare(QStringLiteral("DELETE FROM Ambatadinamica WHERE Denominazione = ?"));
     q.addBindValue(nome);
     if (!q.exec()) {
-        Fallito(d, q.lastError(), errore);
+        Fallito(d, q.lastError(), errore, causa);
         return EsitoEliminazione::Errore;
     }
     const int tolte = q.numRowsAffected();
     if (!d.commit()) {
-        Fallito(d, d.lastError(), errore);
+        Fallito(d, d.lastError(), errore, causa);
         return EsitoEliminazione::Errore;
     }
     return tolte > 0 ? EsitoEliminazione::Eliminata : EsitoEliminazione::NonTrovata;

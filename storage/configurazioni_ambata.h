@@ -2,6 +2,8 @@
 // The stored configurations of the dynamic ambata: table Ambatadinamica of the settings
 // database, one row per name. Values are kept as the window shows them.
 
+#include "storage/errori_sqlite.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -13,7 +15,7 @@ namespace strovel {
 
 struct ConfigurazioneAmbata {
     QString denominazione;
-    int estrazione = 0;
+    qint64 estrazione = 0; ///< as stored: a value past int is kept, so it can be refused
     QString ruotericavo;   ///< 11 flags "0"/"1", BA..NZ
     QString ruotegioco;    ///< 11 flags
     QString posizioni;     ///< 5 flags
@@ -30,17 +32,20 @@ struct ConfigurazioneAmbata {
 QString QueryElencoAmbata();
 
 /// Appends a configuration in one transaction. Fails, storing nothing, when the name is
-/// already stored or the database refuses a value; `errore` gets the reason.
+/// already stored or the database refuses a value; `errore` gets the reason in Italian and
+/// `causa` its kind (CausaDelFile() when the settings database itself is in use, read-only,
+/// damaged or on a full disk).
 bool SalvaConfigurazioneAmbata(const QSqlDatabase& db, const ConfigurazioneAmbata& c,
-                               QString* errore);
+                               QString* errore, CausaErrore* causa = nullptr);
 
 /// Every stored configuration, by name; nothing when the table cannot be read.
 std::optional<QList<ConfigurazioneAmbata>> ElencoConfigurazioniAmbata(const QSqlDatabase& db,
                                                                       QString* errore);
 
 enum class EsitoEliminazione { Eliminata, NonTrovata, Errore };
-/// Deletes the configuration stored under `nome` (the key), in one transaction.
+/// Deletes the configuration stored under `nome` (the key), in one transaction; on Errore,
+/// `errore` and `causa` as for SalvaConfigurazioneAmbata.
 EsitoEliminazione EliminaConfigurazioneAmbata(const QSqlDatabase& db, const QString& nome,
-                                              QString* errore);
+                                              QString* errore, CausaErrore* causa = nullptr);
 
 } // namespace strovel

@@ -106,7 +106,7 @@ bool Connessione::Connetti(const QString& percorso, QString* errore, CausaErrore
                 c = CausaErrore::NonApribile;
             }
             if (errore) {
-                *errore = MessaggioCausa(c, percorso);
+                *errore = MessaggioCausa(c, percorso, quale_);
             }
             if (causa) {
                 *causa = c;
@@ -153,12 +153,12 @@ bool Connessione::Apri(const QString& percorso, const QString& testoConnessione,
                 c = CausaErrore::NonUnDatabase;
             }
             q = QSqlQuery();
-            return fallisci(c, MessaggioCausa(c, percorso));
+            return fallisci(c, MessaggioCausa(c, percorso, quale_));
         }
         if (!q.next() || q.value(0).toString() != QStringLiteral("ok")) {
             q = QSqlQuery();
             return fallisci(CausaErrore::Danneggiato,
-                            MessaggioCausa(CausaErrore::Danneggiato, percorso));
+                            MessaggioCausa(CausaErrore::Danneggiato, percorso, quale_));
         }
     }
     QSqlQuery q(Db());
@@ -166,7 +166,7 @@ bool Connessione::Apri(const QString& percorso, const QString& testoConnessione,
                 TabellaProtezione + QStringLiteral("'"))) {
         const CausaErrore c = CausaSqlite(q.lastError());
         q = QSqlQuery();
-        return fallisci(c, MessaggioCausa(c, percorso));
+        return fallisci(c, MessaggioCausa(c, percorso, quale_));
     }
     const bool protetto = q.next();
     if (protetto) {
@@ -206,8 +206,8 @@ bool Connessione::Crea(const QString& percorso, const QString& testoConnessione,
             if (c == CausaErrore::Nessuna || c == CausaErrore::Altro) {
                 c = CausaErrore::NonApribile;
             }
-            *errore =
-                QStringLiteral("Impossibile creare il database. ") + MessaggioCausa(c, percorso);
+            *errore = QStringLiteral("Impossibile creare il database. ") +
+                      MessaggioCausa(c, percorso, quale_);
         }
         q = QSqlQuery();
         Chiudi();

@@ -33,7 +33,8 @@ int AttesaBloccoMs();
 
 class Connessione {
 public:
-    Connessione() = default;
+    /// `quale` names the database in the messages of its failures.
+    explicit Connessione(QualeDatabase quale = QualeDatabase::Archivio) : quale_(quale) {}
     ~Connessione();
     Connessione(const Connessione&) = delete;
     Connessione& operator=(const Connessione&) = delete;
@@ -56,6 +57,7 @@ public:
 private:
     bool Connetti(const QString& percorso, QString* errore, CausaErrore* causa);
 
+    QualeDatabase quale_;
     QString nome_;
     QString percorso_;
 };

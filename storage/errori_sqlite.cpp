@@ -46,16 +46,29 @@ CausaErrore CausaSqlite(const QSqlError& errore) {
     return ok ? CausaSqlite(codice, errore.databaseText()) : CausaErrore::Altro;
 }
 
-QString MessaggioCausa(CausaErrore causa, const QString& percorso) {
+QString MessaggioCausa(CausaErrore causa, const QString& percorso, QualeDatabase quale) {
     const QString file = QDir::toNativeSeparators(percorso);
+    const bool impostazioni = quale == QualeDatabase::Impostazioni;
     switch (causa) {
     case CausaErrore::Nessuna:
         return {};
     case CausaErrore::InUso:
+        if (impostazioni) {
+            return QStringLiteral("Il database delle impostazioni %1 è in uso da un altro "
+                                  "programma (forse un'altra copia di Strovel 2026). Chiudere "
+                                  "l'altro programma e riprovare.")
+                .arg(file);
+        }
         return QStringLiteral("L'archivio %1 è in uso da un altro programma. Chiudere l'altro "
                               "programma (o attendere che finisca) e riprovare.")
             .arg(file);
     case CausaErrore::SolaLettura:
+        if (impostazioni) {
+            return QStringLiteral("Il database delle impostazioni %1 è in sola lettura: non si "
+                                  "può scrivere. Controllare i permessi del file e della "
+                                  "cartella del programma.")
+                .arg(file);
+        }
         return QStringLiteral("Il file %1 è in sola lettura: non si può scrivere. Controllare i "
                               "permessi del file e della sua cartella.")
             .arg(file);
@@ -64,11 +77,26 @@ QString MessaggioCausa(CausaErrore causa, const QString& percorso) {
                               "spazio e riprovare.")
             .arg(file);
     case CausaErrore::Danneggiato:
+        if (impostazioni) {
+            return QStringLiteral("Il database delle impostazioni %1 è danneggiato: non viene "
+                                  "letto né modificato. Ripristinarne una copia di sicurezza, "
+                                  "oppure spostarlo altrove: al prossimo avvio il programma ne "
+                                  "crea uno nuovo (l'archivio delle estrazioni non cambia; vanno "
+                                  "scelti di nuovo l'archivio e le impostazioni, e le "
+                                  "configurazioni salvate dell'ambata dinamica restano nel file "
+                                  "spostato).")
+                .arg(file);
+        }
         return QStringLiteral("Il file %1 è un database danneggiato: non viene letto né "
                               "modificato. Ripristinare una copia di sicurezza o ricreare "
                               "l'archivio da un file di testo delle estrazioni.")
             .arg(file);
     case CausaErrore::NonUnDatabase:
+        if (impostazioni) {
+            return QStringLiteral("Il file %1 non è un database delle impostazioni. Spostarlo "
+                                  "altrove: al prossimo avvio il programma ne crea uno nuovo.")
+                .arg(file);
+        }
         return QStringLiteral("Il file %1 non è un database.").arg(file);
     case CausaErrore::NonApribile:
         return QStringLiteral("Impossibile aprire %1: il file o la sua cartella non esistono, "

@@ -25,6 +25,10 @@ enum class CausaErrore {
     Altro,
 };
 
+/// Which of the program's two databases a message is about: the archive of draws the user
+/// chose, or the settings database DbStrovel.mdb in the program folder.
+enum class QualeDatabase { Archivio, Impostazioni };
+
 /// The cause of an SQLite failure from its result code (extended codes are reduced to their
 /// primary code). A constraint failure on the date index reads as DataDuplicata.
 CausaErrore CausaSqlite(int codice, const QString& testoMotore = {});
@@ -32,8 +36,10 @@ CausaErrore CausaSqlite(int codice, const QString& testoMotore = {});
 CausaErrore CausaSqlite(const QSqlError& errore);
 
 /// The Italian sentence for `causa` on the database file `percorso` (the file name is only
-/// named where it helps the user find it).
-QString MessaggioCausa(CausaErrore causa, const QString& percorso);
+/// named where it helps the user find it); `quale` names the database and gives the advice that
+/// fits it.
+QString MessaggioCausa(CausaErrore causa, const QString& percorso,
+                       QualeDatabase quale = QualeDatabase::Archivio);
 
 /// True for the causes that come from the file or the disk rather than from one draw: a
 /// message about them never names a draw.

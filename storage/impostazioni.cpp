@@ -88,7 +88,7 @@ bool DatabaseImpostazioni::CreaNuovo(const QString& percorso, QString* errore) {
     const QString temporaneo = percorso + QStringLiteral(".nuovo");
     QFile::remove(temporaneo);
     {
-        Connessione c;
+        Connessione c(QualeDatabase::Impostazioni);
         if (!c.Crea(temporaneo, TestoConnessione(), errore)) {
             if (errore) {
                 errore->replace(temporaneo, percorso);
@@ -117,7 +117,8 @@ bool DatabaseImpostazioni::CreaNuovo(const QString& percorso, QString* errore) {
             if (errore) {
                 // Named by its real path: the temporary file is of no use to the user.
                 *errore = QStringLiteral("Impossibile creare il database delle impostazioni. ") +
-                          MessaggioCausa(CausaSqlite(q.lastError()), percorso);
+                          MessaggioCausa(CausaSqlite(q.lastError()), percorso,
+                                         QualeDatabase::Impostazioni);
             }
             db.rollback();
             q = QSqlQuery();
@@ -126,6 +127,10 @@ bool DatabaseImpostazioni::CreaNuovo(const QString& percorso, QString* errore) {
             QFile::remove(temporaneo);
             return false;
         }
+    }
+    // An empty file in the way (see ApriDatabaseImpostazioni) gives way to the new database.
+    if (const QFileInfo vecchio(percorso); vecchio.isFile() && vecchio.size() == 0) {
+        QFile::remove(percorso);
     }
     if (!QFile::rename(temporaneo, percorso)) {
         QFile::remove(temporaneo);
@@ -140,7 +145,11 @@ bool DatabaseImpostazioni::CreaNuovo(const QString& percorso, QString* errore) {
 bool DatabaseImpostazioni::ApriDatabaseImpostazioni(const QString& cartellaProgramma,
                                                     QString* errore) {
     percorso_ = QDir(cartellaProgramma).filePath(NomeFile());
-    if (!QFileInfo::exists(percorso_) && !CreaNuovo(percorso_, errore)) {
+    // A file of zero bytes holds no settings to keep (a copy cut short, a file made by hand):
+    // it is made anew like a missing one, instead of stopping the start-up on missing tables.
+    const QFileInfo info(percorso_);
+    const bool vuoto = info.isFile() && info.size() == 0;
+    if ((!info.exists() || vuoto) && !CreaNuovo(percorso_, errore)) {
         return false;
     }
     if (!connessione_.Apri(percorso_, TestoConnessione(), errore)) {
@@ -169,7 +178,8 @@ bool DatabaseImpostazioni::LeggiParametro(const QString& nome, QString& valore,
     if (!ok || !q.exec()) {
         if (errore) {
             *errore = QStringLiteral("Lettura del parametro %1 non riuscita. %2")
-                          .arg(nome, MessaggioCausa(CausaSqlite(q.lastError()), percorso_));
+                          .arg(nome, MessaggioCausa(CausaSqlite(q.lastError()), percorso_,
+                                                    QualeDatabase::Impostazioni));
         }
         return false;
     }

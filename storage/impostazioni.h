@@ -31,8 +31,8 @@ public:
     static QString NomeFile() { return QStringLiteral("DbStrovel.mdb"); }
 
     /// Opens DbStrovel.mdb in `cartellaProgramma`, creating it with its nine tables and the
-    /// parameter rows when absent. Fails when the file cannot be opened, records another
-    /// password, or lacks one of the nine tables.
+    /// parameter rows when absent or empty (zero bytes). Fails when the file cannot be opened,
+    /// records another password, or lacks one of the nine tables.
     bool ApriDatabaseImpostazioni(const QString& cartellaProgramma, QString* errore);
 
     /// Value of parameter `nome`, sought without regard to letter case. When no row has that
@@ -53,7 +53,7 @@ public:
 private:
     bool CreaNuovo(const QString& percorso, QString* errore);
 
-    Connessione connessione_;
+    Connessione connessione_{QualeDatabase::Impostazioni};
     QString percorso_;
 };
 

@@ -72,7 +72,17 @@ public:
             return false;
         }
         NumeriScelti scelti{};
-        return LeggiNumeri(c, scelti);
+        if (!LeggiNumeri(c, scelti)) {
+            return false;
+        }
+        if (griglia.startsWith(QStringLiteral("gruppi")) &&
+            std::count(scelti.begin(), scelti.end(), true) == 2) {
+            c.errori << QStringLiteral("Con 2 numeri c'è un solo ambo e nessun gruppo di ambi: "
+                                       "--griglia %1 vuole almeno 3 numeri in --numeri.\n")
+                            .arg(griglia);
+            return false;
+        }
+        return true;
     }
 
     int EseguiSu(const Esecuzione& e) const override {
@@ -127,7 +137,9 @@ public:
             t = TabellaCicliAmbi(a, el.cicli);
         } else {
             const int membri = griglia == QStringLiteral("gruppi2") ? 2 : 3;
-            const auto gruppi = MiglioriGruppi(el.ambi, membri);
+            auto gruppi = MiglioriGruppi(el.ambi, membri);
+            // The window keeps its 200 rows; a script gets only the groups there are.
+            std::erase(gruppi, std::nullopt);
             t = TabellaGruppi(el.ambi, gruppi);
             atteso = AttesoGruppi(a, el, membri, PrimoGruppo(gruppi));
         }

@@ -94,7 +94,7 @@ std::optional<StatoAmbata> StatoDaConfigurazione(const ConfigurazioneAmbata& c, 
         !DaLista(c.colpi, liste_casi::Colpi, p.colpi)) {
         return std::nullopt;
     }
-    p.fine = c.estrazione;
+    p.fine = static_cast<int>(c.estrazione);
     s.spia = c.numerospia;
     p.spia = LeggiSpia(c.numerospia.toStdString());
     if (p.spia < 1 || p.spia > 90) {

@@ -154,8 +154,12 @@ public:
         }
         e.Scrivi(TabellaRiepilogo(RiepilogoAmbata(a, casi, p.colpi, giocate)));
         if (casi.empty()) {
-            // No percentage of no cases: the window's message, as its summary stops there.
-            e.errori() << QString::fromUtf8(MessaggioConfigurazione) << '\n';
+            // No percentage of no cases; the reason is the search, not the configuration.
+            e.errori() << QStringLiteral("Nessun caso: il numero spia %1 non è mai uscito sulle "
+                                         "ruote di rilevazione e nelle posizioni scelte fino "
+                                         "all'estrazione %2.\n")
+                              .arg(p.spia)
+                              .arg(p.fine);
             return CodiceErrore;
         }
         if (e.atteso) {

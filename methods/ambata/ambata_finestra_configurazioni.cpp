@@ -51,13 +51,16 @@ QWidget* FinestraAmbataDinamica::CreaDatabase() {
 void FinestraAmbataDinamica::Salva() {
     const QString nome = txtDenominazione_->text().trimmed();
     QString errore;
+    CausaErrore causa = CausaErrore::Nessuna;
     // A configuration without a name could never be told apart in the list.
     if (nome.isEmpty() || impostazioni_ == nullptr ||
-        !SalvaConfigurazioneAmbata(impostazioni_->Db(), Configurazione(nome, LeggiStato()),
-                                   &errore)) {
-        dialoghi_.Messaggio(this, Icona::Avviso, QStringLiteral("Avviso"),
-                            QStringLiteral("Attenzione ! la configurazione non è stata salvata. "
-                                           "Controllare i dati inseriti."));
+        !SalvaConfigurazioneAmbata(impostazioni_->Db(), Configurazione(nome, LeggiStato()), &errore,
+                                   &causa)) {
+        // A settings database in use or read-only is no fault of the data: say so.
+        dialoghi_.Messaggio(
+            this, Icona::Avviso, QStringLiteral("Avviso"),
+            QStringLiteral("Attenzione ! la configurazione non è stata salvata. ") +
+                (CausaDelFile(causa) ? errore : QStringLiteral("Controllare i dati inseriti.")));
         return;
     }
     dialoghi_.Messaggio(this, Icona::Informazione, QStringLiteral("Salvataggio"),
@@ -106,11 +109,15 @@ void FinestraAmbataDinamica::Elimina() {
         return;
     }
     QString errore;
+    CausaErrore causa = CausaErrore::Nessuna;
     if (impostazioni_ == nullptr ||
-        EliminaConfigurazioneAmbata(impostazioni_->Db(), nome, &errore) ==
+        EliminaConfigurazioneAmbata(impostazioni_->Db(), nome, &errore, &causa) ==
             EsitoEliminazione::Errore) {
-        dialoghi_.Messaggio(this, Icona::Avviso, QStringLiteral("Avviso"),
-                            QStringLiteral("Attenzione. Errore imprevisto."));
+        dialoghi_.Messaggio(
+            this, Icona::Avviso, QStringLiteral("Avviso"),
+            CausaDelFile(causa)
+                ? QStringLiteral("Attenzione ! la configurazione non è stata eliminata. ") + errore
+                : QStringLiteral("Attenzione. Errore imprevisto."));
         return;
     }
     // The list shows what the table holds now.

@@ -28,6 +28,8 @@ enum class ModalitaDecimali {
 };
 inline constexpr int CifreMinime = 6;
 inline constexpr int CifrePredefinite = 10;
+/// The box Cifre takes two digits at most.
+inline constexpr int CifreMassime = 99;
 inline constexpr const char* MessaggioCifre = "Attenzione il valore ' Cifre ' deve essere almeno 6";
 inline constexpr const char* DomandaUltima =
     "L'ultima estrazione disponibile è l'ultima del mese ? ";

@@ -38,7 +38,10 @@ public:
             Interruttore(QStringLiteral("decimali-fissi"),
                          QStringLiteral("Modalità decimali fissi (predefinita la calcolatrice).")),
             ConValore(QStringLiteral("cifre"),
-                      QStringLiteral("Cifre, almeno 6 (predefinite %1).").arg(CifrePredefinite),
+                      QStringLiteral("Cifre, da %1 a %2 (predefinite %3).")
+                          .arg(CifreMinime)
+                          .arg(CifreMassime)
+                          .arg(CifrePredefinite),
                       QStringLiteral("N")),
             Interruttore(QStringLiteral("ultima-del-mese"),
                          QStringLiteral("Sì alla domanda sull'ultima estrazione (dal giorno 25).")),
@@ -57,14 +60,29 @@ public:
                               "caso.");
     }
     QString AiutoAtteso() const override { return AiutoAttesoConRiepilogo(); }
-    bool Controlla(const Chiamata& c) const override { return AttesoConRiepilogo(c); }
+    bool Controlla(const Chiamata& c) const override {
+        if (!c.Presente(QStringLiteral("cinquina"))) {
+            // These choose how a cinquina tab works: without one they would change nothing.
+            for (const char* nome :
+                 {"cifre", "decimali-fissi", "ultima-del-mese", "terno", "decimali"}) {
+                if (c.Presente(QLatin1String(nome))) {
+                    c.errori << QStringLiteral("--%1 si usa con --cinquina 1, 2 o 3.\n")
+                                    .arg(QLatin1String(nome));
+                    return false;
+                }
+            }
+        }
+        return AlPiuUna(c, {QStringLiteral("decimali"), QStringLiteral("riepilogo"),
+                            QStringLiteral("fuori-campione")}) &&
+               AttesoConRiepilogo(c);
+    }
 
     int EseguiSu(const Esecuzione& e) const override {
         const Chiamata& c = e.chiamata;
         const Archivio& a = e.archivio;
         int variante = 0, cifre = CifrePredefinite;
         if (!Intero(c, QStringLiteral("cinquina"), 1, 3, variante) ||
-            !Intero(c, QStringLiteral("cifre"), 0, 99, cifre)) {
+            !Intero(c, QStringLiteral("cifre"), CifreMinime, CifreMassime, cifre)) {
             return CodiceUso;
         }
         ParametriMaltese p;
@@ -88,10 +106,6 @@ public:
         }
         const bool fuori = riferimento > 0;
         if (variante > 0) {
-            if (cifre < CifreMinime) {
-                e.errori() << QString::fromUtf8(MessaggioCifre) << QLatin1Char('\n');
-                return CodiceErrore;
-            }
             ParametriCinquinaMaltese q;
             q.ruota = p.ruota;
             q.casi = p.casi;

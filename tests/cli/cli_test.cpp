@@ -66,10 +66,15 @@ TEST_F(StrovelCli, IngressoErratoMessaggioItalianoENessunFile) {
     EXPECT_NE(Esegui("demo-archivio", "d.mdb", "--estrazioni 0").codice, 0);
     EXPECT_NE(Esegui("demo-archivio", "d.mdb", "--estrazioni 10000").codice, 0);
     EXPECT_EQ(Esegui("demo-archivio", "uno.mdb", "--estrazioni 1").codice, 0);
-    // A command without its required option is a usage error: code 2 and the usage text.
+    // A command without its required option is a usage error: code 2, what is missing and the
+    // command's usage line.
     const Esito uso = Esegui("crea-archivio", "e.mdb");
     EXPECT_EQ(uso.codice, 2);
-    EXPECT_TRUE(uso.errori.startsWith(QStringLiteral("Uso:")));
+    EXPECT_TRUE(uso.errori.startsWith(
+        QStringLiteral("Manca l'opzione obbligatoria --da.\nUso:\n  strovel-cli crea-archivio")))
+        << uso.errori.toStdString();
+    EXPECT_TRUE(Cli({QStringLiteral("info")})
+                    .errori.startsWith(QStringLiteral("Manca l'argomento ARCHIVIO.mdb.")));
     EXPECT_EQ(Esegui("aggiorna", "e.mdb").codice, 2);
     EXPECT_EQ(Esegui("esporta", "e.mdb").codice, 2);
 }

@@ -94,6 +94,11 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
         {"maltese", "--cinquina 4"},
         {"maltese", "--cifre 100"},
         {"maltese", "--cinquina 1 --cifre 5"},
+        {"maltese", "--decimali-fissi"}, // a choice of the cinquina tabs only
+        {"maltese", "--cinquina 1 --decimali --riepilogo"},
+        {"cicli-ambi", "--numeri 1,2 --griglia gruppi2"}, // one ambo, no group
+        {"cinquina-spiona", "--posizioni ,"},
+        {"ambo-somme", "--ruote ,"},
         {"maltese", "--atteso"},
         {"maltese", "--fuori-campione 0"},
         {"cicli", "--atteso --fuori-campione 200"},
@@ -138,6 +143,23 @@ TEST_F(MetodiCli, OpzioniRifiutate) {
     EXPECT_EQ(incoerente.errori.trimmed(),
               QStringLiteral("Attenzione: i check Posizione esatta e numeri crescenti o "
                              "descescenti R1 e R2 sono settati erroneamente."));
+    // Usage errors say what is wrong, with code 2.
+    const struct {
+        const char* comando;
+        const char* argomenti;
+        const char* messaggio;
+    } uso[] = {
+        {"ambata-dinamica", "", "Manca l'opzione obbligatoria --spia.\nUso:"},
+        {"maltese", "--cinquina 1 --cifre 5", "Valore non valido per --cifre: 5 (da 6 a 99)."},
+        {"maltese", "--terno", "--terno si usa con --cinquina 1, 2 o 3."},
+        {"cicli-ambi", "--numeri 1,2 --griglia gruppi3", "vuole almeno 3 numeri in --numeri."},
+        {"cicli2", "--ruote ,", "Nessuna ruota in --ruote"},
+    };
+    for (const auto& u : uso) {
+        const Esito e = Esegui(QString::fromLatin1(u.comando), test::Parole(u.argomenti));
+        EXPECT_EQ(e.codice, 2) << u.argomenti;
+        EXPECT_TRUE(e.errori.contains(QString::fromUtf8(u.messaggio))) << e.errori.toStdString();
+    }
     const Esito uno = Esegui(QStringLiteral("cicli-ambi"), test::Parole("--numeri 7"));
     EXPECT_EQ(uno.codice, 1);
     EXPECT_EQ(uno.errori, QStringLiteral("Attenzione ! bisogna selezionare almeno 2 numeri.\n"));
@@ -150,7 +172,20 @@ TEST_F(MetodiCli, RiepilogoSenzaCasi) {
     EXPECT_EQ(e.codice, 1);
     EXPECT_EQ(e.uscita, QStringLiteral("\tVal\tPercentuale\nN° Casi\t0\t\nPositivi\t0\t\n"
                                        "Negativi\t0\t\nIn gioco\t0\t\n"));
-    EXPECT_EQ(e.errori.trimmed(), QStringLiteral("Attenzione ! manca una configurazione."));
+    EXPECT_EQ(e.errori.trimmed(),
+              QStringLiteral("Nessun caso: il numero spia 5 non è mai uscito sulle ruote di "
+                             "rilevazione e nelle posizioni scelte fino all'estrazione 1."));
+}
+
+TEST_F(MetodiCli, GruppiSoloQuelliCheCiSono) {
+    // Three numbers, three ambi: three pairs and one triple, no blank rows after them.
+    for (const auto& [griglia, righe] : {std::pair{"gruppi2", 4}, std::pair{"gruppi3", 2}}) {
+        const Esito e =
+            Esegui(QStringLiteral("cicli-ambi"), test::Parole("--numeri 1,2,3 --griglia")
+                                                     << QString::fromLatin1(griglia));
+        EXPECT_EQ(e.codice, 0) << e.errori.toStdString();
+        EXPECT_EQ(e.uscita.count(QLatin1Char('\n')), righe) << griglia;
+    }
 }
 
 TEST_F(MetodiCli, FuoriCampioneAllUltimaEstrazione) {

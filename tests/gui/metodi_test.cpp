@@ -17,6 +17,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -191,6 +193,42 @@ TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
     EXPECT_EQ(dialoghi.Mostrati().back().testo,
               QStringLiteral("Confermi la cancellazione della configurazione Cinque ?"));
     EXPECT_EQ(memo->rowCount(), 1);
+
+    // The settings database read-only, then in use by another program: the messages say so.
+    const auto ultimo = [this] { return dialoghi.Messaggi().back().testo; };
+    QSqlQuery(impostazioni.Db()).exec(QStringLiteral("PRAGMA query_only = ON"));
+    nome->setText(QStringLiteral("Sei"));
+    test::Clicca(&w, QStringLiteral("CmdSalva"));
+    EXPECT_TRUE(ultimo().startsWith(QStringLiteral("Attenzione ! la configurazione non è stata "
+                                                   "salvata. Il database delle impostazioni")) &&
+                ultimo().contains(QStringLiteral("sola lettura")))
+        << ultimo().toStdString();
+    dialoghi.RispondiSi();
+    memo->selectRow(0);
+    test::Clicca(&altra, QStringLiteral("CmdElimina"));
+    EXPECT_TRUE(ultimo().startsWith(QStringLiteral("Attenzione ! la configurazione non è stata "
+                                                   "eliminata. Il database delle impostazioni")))
+        << ultimo().toStdString();
+    EXPECT_EQ(memo->rowCount(), 1);
+    QSqlQuery(impostazioni.Db()).exec(QStringLiteral("PRAGMA query_only = OFF"));
+    {
+        QSqlDatabase altro =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("altro"));
+        altro.setDatabaseName(impostazioni.Percorso());
+        ASSERT_TRUE(altro.open());
+        QSqlQuery blocco(altro);
+        ASSERT_TRUE(blocco.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QSqlQuery(impostazioni.Db()).exec(QStringLiteral("PRAGMA busy_timeout = 200"));
+        test::Clicca(&altra, QStringLiteral("CmdElenco"));
+        EXPECT_TRUE(ultimo().startsWith(QStringLiteral("L'elenco delle configurazioni non può "
+                                                       "essere letto: Il database delle "
+                                                       "impostazioni")) &&
+                    ultimo().contains(QStringLiteral("è in uso")))
+            << ultimo().toStdString();
+        blocco.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("altro"));
+
     dialoghi.RispondiSi();
     memo->selectRow(0);
     test::Clicca(&altra, QStringLiteral("CmdElimina"));

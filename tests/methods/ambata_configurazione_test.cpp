@@ -51,7 +51,7 @@ TEST(ConfigurazioneAmbata, RigaSalvataECaricata) {
     tronca.righe = {QStringLiteral("BA1"), QStringLiteral("CA0"), QStringLiteral("FI2")};
     EXPECT_EQ(StatoDaConfigurazione(tronca, *a)->parametri.riferimenti.size(), 1u);
     // Rows that do not fit: each gives nothing.
-    std::vector<ConfigurazioneAmbata> errate(9, c);
+    std::vector<ConfigurazioneAmbata> errate(10, c);
     errate[0].estrazione = 41;
     errate[1].presenze = QStringLiteral("101");
     errate[2].ruotegioco = QStringLiteral("1111");
@@ -61,6 +61,7 @@ TEST(ConfigurazioneAmbata, RigaSalvataECaricata) {
     errate[6].colpi = QStringLiteral("0");
     errate[7].righe = {QStringLiteral("BA6")}; // no sixth position
     errate[8].righe = {QStringLiteral("BA1"), QStringLiteral("CA12")};
+    errate[9].estrazione = (qint64{1} << 32) + 1; // draw 1 if cut to 32 bits
     for (std::size_t i = 0; i < errate.size(); ++i) {
         EXPECT_FALSE(StatoDaConfigurazione(errate[i], *a).has_value()) << i;
     }
@@ -106,6 +107,10 @@ TEST(ConfigurazioneAmbata, DatabaseSalvaElencaElimina) {
                                       "Denominazione = 'Alfa'")) &&
                 q.next());
     EXPECT_TRUE(q.value(0).isNull());
+    // A hand-edited draw index past 32 bits is read whole, never cut down to draw 1.
+    ASSERT_TRUE(q.exec(QStringLiteral("UPDATE Ambatadinamica SET Estrazione = 4294967297 WHERE "
+                                      "Denominazione = 'Alfa'")));
+    EXPECT_EQ(ElencoConfigurazioniAmbata(db, &errore)->at(0).estrazione, 4294967297);
 
     EXPECT_EQ(EliminaConfigurazioneAmbata(db, QStringLiteral("nessuna"), &errore),
               EsitoEliminazione::NonTrovata);

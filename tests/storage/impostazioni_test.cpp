@@ -109,6 +109,31 @@ TEST(ImpostazioniApertura, TabellaMancanteOPasswordDiversaFallisce) {
     EXPECT_TRUE(errore.contains(QStringLiteral("Confignumeri")));
 }
 
+TEST(ImpostazioniApertura, FileVuotoRicreatoDanneggiatoConIlConsiglioGiusto) {
+    QTemporaryDir cartella;
+    const QString file = cartella.filePath(QStringLiteral("DbStrovel.mdb"));
+    // Zero bytes: made anew, as a missing file is.
+    test::ScriviFile(file, QByteArray());
+    {
+        DatabaseImpostazioni db;
+        QString errore;
+        ASSERT_TRUE(db.ApriDatabaseImpostazioni(cartella.path(), &errore)) << errore.toStdString();
+        QString valore;
+        EXPECT_TRUE(db.LeggiParametro(QStringLiteral("EstrazioneIniziale"), valore));
+    }
+    // Damaged: named as the settings database, with no advice about the archive of draws.
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.seek(4096));
+    f.write(QByteArray(4096, '\x5a'));
+    f.close();
+    DatabaseImpostazioni db;
+    QString errore;
+    EXPECT_FALSE(db.ApriDatabaseImpostazioni(cartella.path(), &errore));
+    EXPECT_TRUE(errore.startsWith(QStringLiteral("Il database delle impostazioni")))
+        << errore.toStdString();
+    EXPECT_TRUE(errore.contains(QStringLiteral("ne crea uno nuovo"))) << errore.toStdString();
+}
+
 TEST(Password, RegistrataControllataOAssente) {
     QTemporaryDir cartella;
     const QString protetto = cartella.filePath(QStringLiteral("protetto.mdb"));
