@@ -25,6 +25,7 @@ namespace {
 
 QPushButton* Pulsante(QWidget* padre, const QString& nome, const QString& testo) {
     auto* b = new QPushButton(testo, padre);
+    b->setAutoDefault(true);
     b->setObjectName(nome);
     b->setMinimumHeight(30);
     return b;

@@ -133,6 +133,7 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
         auto* b = new QPushButton(QString::fromUtf8(f.didascalia), barra);
         b->setObjectName(QString::fromLatin1(f.pulsante));
         b->setToolTip(QString::fromUtf8(f.suggerimento));
+        b->setAutoDefault(true);
         const QString tipo = QString::fromLatin1(f.tipo);
         connect(b, &QPushButton::clicked, this, [this, tipo] { ApriModulo(tipo); });
         layout->addWidget(b);
@@ -141,6 +142,7 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
     filtro->setObjectName(QStringLiteral("CmdGiorniMesi"));
     filtro->setToolTip(QStringLiteral("Solo le estrazioni di alcuni giorni della settimana o "
                                       "mesi, nella finestra di analisi attiva"));
+    filtro->setAutoDefault(true);
     connect(filtro, &QPushButton::clicked, this, &FinestraPrincipale::GiorniEMesi);
     layout->addWidget(filtro);
     auto* aiuto = new QPushButton(QStringLiteral("?"), barra);
@@ -148,11 +150,13 @@ QWidget* FinestraPrincipale::CreaBarraPulsanti() {
     aiuto->setToolTip(QStringLiteral("Help in linea"));
     aiuto->setFixedWidth(36);
     aiuto->setAccessibleName(QStringLiteral("Guida: Finestra principale"));
+    aiuto->setAutoDefault(true);
     connect(aiuto, &QPushButton::clicked, this, [] { FinestraAiuto::Apri(220); });
     layout->addWidget(aiuto);
     auto* fine = new QPushButton(QStringLiteral("FINE"), barra);
     fine->setObjectName(QStringLiteral("Command45"));
     fine->setMinimumWidth(80);
+    fine->setAutoDefault(true);
     connect(fine, &QPushButton::clicked, this, &FinestraPrincipale::Fine);
     layout->addWidget(fine);
     return barra;

@@ -58,6 +58,7 @@ FinestraMiniElenco::FinestraMiniElenco(const ServiziFinestra& servizi, QWidget* 
     progressivi_ = new QLabel(this);
     progressivi_->setObjectName(QStringLiteral("LblProgressivi"));
     auto* reset = new QPushButton(QStringLiteral("Reset"), this);
+    reset->setAutoDefault(true);
     reset->setObjectName(QStringLiteral("CmdResetta"));
     reset->setToolTip(QStringLiteral("Resetta colorazione"));
     connect(reset, &QPushButton::clicked, this, &FinestraMiniElenco::ResettaColorazione);

@@ -4,6 +4,7 @@
 #include "ui/griglia.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 namespace strovel {
 
@@ -13,7 +14,7 @@ GrigliaSelezione::GrigliaSelezione(QWidget* padre) : QTableWidget(padre) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // No selection highlight: the background is the state.
     setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
+    setTabKeyNavigation(false);
     connect(this, &QTableWidget::cellClicked, this,
             [this](int riga, int colonna) { Commuta(riga * colonne_ + colonna); });
 }
@@ -27,8 +28,8 @@ void GrigliaSelezione::Imposta(const QStringList& voci, int colonne) {
     for (int v = 0; v < voci_; ++v) {
         auto* item = new QTableWidgetItem(voci[v]);
         item->setTextAlignment(Qt::AlignCenter);
-        item->setBackground(ColoreQt(ColoreBianco));
         setItem(v / colonne_, v % colonne_, item);
+        ImpostaVoce(v, false);
     }
     resizeColumnsToContents();
     resizeRowsToContents();
@@ -49,7 +50,20 @@ bool GrigliaSelezione::Selezionata(int voce) const {
 void GrigliaSelezione::ImpostaVoce(int voce, bool selezionata) {
     if (QTableWidgetItem* c = Cella(voce)) {
         c->setBackground(ColoreQt(selezionata ? ColoreSelezione : ColoreBianco));
+        c->setData(Qt::AccessibleTextRole,
+                   c->text() + (selezionata ? QStringLiteral(", selezionata")
+                                            : QStringLiteral(", non selezionata")));
     }
+}
+
+void GrigliaSelezione::keyPressEvent(QKeyEvent* evento) {
+    const int tasto = evento->key();
+    if ((tasto == Qt::Key_Space || tasto == Qt::Key_Return || tasto == Qt::Key_Enter) &&
+        currentIndex().isValid()) {
+        Commuta(currentRow() * colonne_ + currentColumn());
+        return;
+    }
+    QTableWidget::keyPressEvent(evento);
 }
 
 void GrigliaSelezione::Commuta(int voce) {

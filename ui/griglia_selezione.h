@@ -1,6 +1,7 @@
 #pragma once
 // A grid of wheels, positions or numbers whose cells toggle between green (selected) and
-// white on a click. The selection is read from the cell backgrounds when a command runs.
+// white on a click, or on Space or Enter over the cell the arrows reach. The selection is read
+// from the cell backgrounds when a command runs; a screen reader hears each cell's state.
 
 #include <QTableWidget>
 
@@ -27,6 +28,9 @@ public:
 
 Q_SIGNALS:
     void SelezioneCambiata();
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     QTableWidgetItem* Cella(int voce) const;

@@ -14,6 +14,8 @@ QPushButton* CreaPulsante(QWidget* padre, const char* nome, const QString& testo
                           const QString& suggerimento) {
     auto* b = new QPushButton(testo, padre);
     b->setObjectName(QString::fromLatin1(nome));
+    // Enter runs the command that has the focus, as Space does.
+    b->setAutoDefault(true);
     if (!suggerimento.isEmpty()) {
         b->setToolTip(suggerimento);
     }

@@ -127,6 +127,7 @@ QWidget* SelettoreIntervallo::CreaRiga(const ConfigurazioneBarra& c, QScrollBar*
     layout->addWidget(etichetta);
     if (!c.nomeComandoIndice.isEmpty()) {
         auto* b = new QPushButton(c.testoComandoIndice, riga);
+        b->setAutoDefault(true);
         b->setObjectName(c.nomeComandoIndice);
         b->setToolTip(QStringLiteral("Ricerca per numero indice"));
         connect(b, &QPushButton::clicked, this, [this, fine] { ScegliIndice(fine); });
@@ -134,6 +135,7 @@ QWidget* SelettoreIntervallo::CreaRiga(const ConfigurazioneBarra& c, QScrollBar*
     }
     if (!c.nomeComandoData.isEmpty()) {
         auto* b = new QPushButton(c.testoComandoData, riga);
+        b->setAutoDefault(true);
         b->setObjectName(c.nomeComandoData);
         b->setToolTip(QStringLiteral("Ricerca per data"));
         connect(b, &QPushButton::clicked, this, [this, fine] { CercaData(fine); });

@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 
@@ -175,6 +176,34 @@ TEST_F(Schermo, OgniFinestraSuUnPortatile) {
 TEST_F(Schermo, OgniFinestraSuUnGrandeSchermo) {
     const QStringList difetti = DifettiDiOgniFinestra(QSize(1920, 1012));
     EXPECT_TRUE(difetti.isEmpty()) << difetti.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(Schermo, DallaTastiera) {
+    // Enter on a focused button runs it: the Strovel module opens.
+    auto* pulsante =
+        test::Trova<QPushButton>(principale->menuWidget(), QStringLiteral("Command10"));
+    pulsante->setFocus();
+    QTest::keyClick(pulsante, Qt::Key_Return);
+    auto* sotto = test::Trova<QMdiSubWindow>(principale.get(), QStringLiteral("Finestra_Strovel"));
+    ASSERT_NE(sotto, nullptr);
+    // A selection grid takes the focus; Space toggles the cell the arrows reached, and a
+    // screen reader hears its state.
+    auto* ruote = test::Trova<GrigliaSelezione>(sotto, QStringLiteral("FgR"));
+    ASSERT_NE(ruote->focusPolicy(), Qt::NoFocus);
+    ruote->setFocus();
+    ruote->setCurrentCell(0, 0);
+    QTest::keyClick(ruote, Qt::Key_Right);
+    QTest::keyClick(ruote, Qt::Key_Space);
+    EXPECT_FALSE(ruote->Selezionata(0));
+    EXPECT_TRUE(ruote->Selezionata(1));
+    EXPECT_EQ(ruote->item(0, 1)->data(Qt::AccessibleTextRole).toString(),
+              QStringLiteral("CA, selezionata"));
+    QTest::keyClick(ruote, Qt::Key_Return);
+    EXPECT_EQ(ruote->item(0, 1)->data(Qt::AccessibleTextRole).toString(),
+              QStringLiteral("CA, non selezionata"));
+    // A help button says which page it opens.
+    EXPECT_EQ(test::Trova<QPushButton>(sotto, QStringLiteral("Command19"))->accessibleName(),
+              QStringLiteral("Guida: Ritardi e presenze"));
 }
 
 } // namespace
