@@ -122,6 +122,8 @@ QWidget* SelettoreIntervallo::CreaRiga(const ConfigurazioneBarra& c, QScrollBar*
     etichetta = new QLabel(riga);
     etichetta->setObjectName(c.nomeEtichetta);
     etichetta->setMinimumWidth(130);
+    // The label keeps the width of its text; the bar gives way first.
+    etichetta->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     etichetta->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(barra, 1);
     layout->addWidget(etichetta);
