@@ -99,6 +99,7 @@ protected:
 TEST_F(Ciclo2Caso, NoteGraficoEVerificaFuoriCampione) {
     // Before RILEVA CICLI the chart has nothing to show.
     EXPECT_EQ(w->GraficoPresenze(), nullptr);
+    Clicca("LblSelTutti");
     Clicca("Command12");
     const Rilevazione r = RilevaCicli(*archivio, w->LeggiParametri());
     EXPECT_EQ(Nota(w.get(), "LblAtteso").toStdString(),
