@@ -382,13 +382,23 @@ void FinestraPrincipale::GiorniEMesi() {
         }
     }
     // The window is made again on the new draws: the old one goes first, with the archive it
-    // reads.
+    // reads. It comes back as it was, maximized or at its place and size: the area maximizes
+    // every window the user brings forward while the one in front is maximized, so the others
+    // keep their state with it.
+    const bool massimizzata = finestra != nullptr && finestra->isMaximized();
+    const QRect geometria = finestra != nullptr ? finestra->geometry() : QRect();
     delete finestra;
     filtri_.erase(tipo);
     if (filtrato) {
         filtri_[tipo] = {*scelto, std::move(filtrato)};
     }
-    ApriModulo(tipo);
+    QMdiSubWindow* nuova = ApriModulo(tipo);
+    if (massimizzata) {
+        nuova->showMaximized();
+    } else if (geometria.isValid()) {
+        nuova->showNormal();
+        nuova->setGeometry(geometria);
+    }
 }
 
 void FinestraPrincipale::Fine() {

@@ -231,6 +231,7 @@ int main(int argc, char* argv[]) {
     principale->menuWidget()->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
     auto* ciclo2 = principale->findChild<strovel::FinestraCiclo2*>();
     massimizza(ciclo2);
+    ciclo2->findChild<QPushButton*>(QStringLiteral("LblSelTutti"))->click();
     ciclo2->RilevaCicli_();
     ciclo2->ScegliGruppo(0, 5);
     ciclo2->findChild<QTabWidget*>(QStringLiteral("SchedeFormazioni"))->setCurrentIndex(1);
@@ -266,6 +267,7 @@ int main(int argc, char* argv[]) {
         principale->GiorniEMesi();
         auto* filtrata = principale->findChild<strovel::FinestraCiclo2*>();
         massimizza(filtrata);
+        filtrata->findChild<QPushButton*>(QStringLiteral("LblSelTutti"))->click();
         filtrata->RilevaCicli_();
         ok &= SalvaDueSchermi(principale, uscita, QStringLiteral("28_ciclo2_sabati_autunno"));
     }

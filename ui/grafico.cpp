@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <algorithm>
+
 namespace strovel {
 
 FinestraGrafico::FinestraGrafico(QWidget* padre) : QWidget(padre, Qt::Window) {
@@ -52,14 +54,30 @@ QChart* Nuovo(QChartView* vista, const QString& titolo) {
     return grafico;
 }
 
-/// The axes of a chart: `x` below, a whole-number axis from 0 to `massimo` on the left.
+/// A step of 1, 2 or 5 times a power of ten that marks 0..`massimo` with at most ten ticks:
+/// counts are whole numbers, so a tick never falls between two of them.
+int PassoIntero(int massimo) {
+    for (int dieci = 1;; dieci *= 10) {
+        for (const int passo : {dieci, 2 * dieci, 5 * dieci}) {
+            if (massimo <= 10 * passo) {
+                return passo;
+            }
+        }
+    }
+}
+
+/// The axes of a chart: `x` below, a whole-number axis from 0 to `massimo` on the left, its
+/// ticks on whole numbers.
 void Assi(QChart* grafico, QAbstractSeries* serie, QAbstractAxis* x, const QString& titoloY,
           int massimo) {
     auto* y = new QValueAxis();
     y->setTitleText(titoloY);
     y->setLabelFormat(QStringLiteral("%d"));
-    y->setRange(0, massimo);
-    y->applyNiceNumbers();
+    const int passo = PassoIntero(std::max(1, massimo));
+    y->setRange(0, (std::max(1, massimo) + passo - 1) / passo * passo);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(passo);
     grafico->addAxis(x, Qt::AlignBottom);
     grafico->addAxis(y, Qt::AlignLeft);
     serie->attachAxis(x);
@@ -149,7 +167,7 @@ void FinestraGrafico::Aggiorna() {
 }
 
 bool FinestraGrafico::Salva() {
-    return SalvaImmagine(vista_, objectName());
+    return SalvaImmagine(vista_, NomeFileProposto(this));
 }
 
 namespace {

@@ -12,7 +12,8 @@ namespace strovel {
 
 namespace {
 
-/// Paints a cell's proportional bar over its background, under its text.
+/// Paints a cell's proportional bar beside its text: the text keeps the right end of the cell,
+/// the bar fills the room left of it, so a long bar never covers the figure it stands for.
 class DelegatoBarre : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -27,15 +28,23 @@ public:
         initStyleOption(&o, indice);
         const QVariant sfondo = indice.data(Qt::BackgroundRole);
         pittore->fillRect(o.rect, sfondo.isValid() ? sfondo.value<QBrush>() : QBrush(Qt::white));
-        QRect barra = o.rect.adjusted(1, 2, -1, -2);
-        barra.setWidth(barra.width() * std::clamp(permille.toInt(), 0, 1000) / 1000);
-        pittore->fillRect(barra, indice.data(RuoloColoreBarra).value<QColor>());
+        const int margine = 4;
+        // The text takes the right end of the cell; the bar's full length is the room before it.
+        const int inizioTesto =
+            o.rect.right() - QFontMetrics(o.font).horizontalAdvance(o.text) - 2 * margine;
+        QRect barra = o.rect.adjusted(1, 2, 0, -2);
+        const int spazio = std::max(0, inizioTesto - barra.left());
+        barra.setWidth(spazio * std::clamp(permille.toInt(), 0, 1000) / 1000);
+        if (barra.width() > 0) {
+            pittore->fillRect(barra, indice.data(RuoloColoreBarra).value<QColor>());
+        }
         pittore->save();
-        const QVariant testo = indice.data(Qt::ForegroundRole);
-        pittore->setPen(testo.isValid() ? testo.value<QBrush>().color()
-                                        : o.palette.color(QPalette::Text));
+        const QVariant colore = indice.data(Qt::ForegroundRole);
+        pittore->setPen(colore.isValid() ? colore.value<QBrush>().color()
+                                         : o.palette.color(QPalette::Text));
         pittore->setFont(o.font);
-        pittore->drawText(o.rect.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignRight, o.text);
+        pittore->drawText(o.rect.adjusted(margine, 0, -margine, 0),
+                          Qt::AlignVCenter | Qt::AlignRight, o.text);
         pittore->restore();
     }
 };
@@ -197,9 +206,11 @@ std::vector<int> GrigliaTabella::LarghezzeContenuto() const {
     const Tabella& t = Dati();
     const auto colonne = static_cast<std::size_t>(t.Colonne());
     std::vector<std::size_t> lunghezza(colonne, 0);
+    std::vector<bool> conBarra(colonne, false);
     for (const auto& riga : t.righe) {
         for (std::size_t c = 0; c < riga.size() && c < colonne; ++c) {
             lunghezza[c] = std::max(lunghezza[c], riga[c].testo.size());
+            conBarra[c] = conBarra[c] || riga[c].stile.barra.has_value();
         }
     }
     const QFontMetrics normale(font());
@@ -232,6 +243,12 @@ std::vector<int> GrigliaTabella::LarghezzeContenuto() const {
             if (++misurate[c] == 40) {
                 --daMisurare;
             }
+        }
+    }
+    // A bar is drawn beside its text: room for a short one.
+    for (std::size_t c = 0; c < colonne; ++c) {
+        if (conBarra[c]) {
+            larghezze[c] += 40;
         }
     }
     if (!horizontalHeader()->isHidden()) {

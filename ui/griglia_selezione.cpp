@@ -88,6 +88,19 @@ void GrigliaSelezione::Deseleziona() {
     Q_EMIT SelezioneCambiata();
 }
 
+void GrigliaSelezione::AdattaAlContenuto() {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int cornice = 2 * frameWidth();
+    const int larghezza =
+        horizontalHeader()->length() +
+        (verticalHeader()->isVisible() ? verticalHeader()->sizeHint().width() : 0);
+    const int altezza =
+        verticalHeader()->length() +
+        (horizontalHeader()->isVisible() ? horizontalHeader()->sizeHint().height() : 0);
+    setFixedSize(larghezza + cornice, altezza + cornice);
+}
+
 std::vector<bool> GrigliaSelezione::Selezione() const {
     std::vector<bool> s(static_cast<std::size_t>(voci_));
     for (int v = 0; v < voci_; ++v) {

@@ -25,6 +25,10 @@ public:
     bool Selezionata(int voce) const;
     /// One flag per item, in the order the items were given.
     std::vector<bool> Selezione() const;
+    /// Fixes the grid's size to its cells as they are now laid, headers and frame included, with
+    /// no scroll bars: every cell in sight and clickable, whatever the layout around it. Run
+    /// after the column widths and row heights are set.
+    void AdattaAlContenuto();
 
 Q_SIGNALS:
     void SelezioneCambiata();

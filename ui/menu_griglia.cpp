@@ -7,12 +7,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPixmap>
 #include <QSaveFile>
+#include <QTabWidget>
 
 namespace strovel {
 
@@ -32,6 +34,47 @@ std::optional<QString> ChiediFile(QWidget* padre, const QString& nome, const QSt
     r.filtro = filtro;
     r.estensione = estensione;
     return dialoghiGriglie->SalvaFile(padre, r);
+}
+
+/// Letters and digits kept, every other run of characters one "_": a name any file system takes.
+QString PerNomeFile(const QString& testo) {
+    QString nome;
+    for (const QChar c : testo) {
+        if (c.isLetterOrNumber()) {
+            nome += c;
+        } else if (!nome.isEmpty() && !nome.endsWith(QLatin1Char('_'))) {
+            nome += QLatin1Char('_');
+        }
+    }
+    while (nome.endsWith(QLatin1Char('_'))) {
+        nome.chop(1);
+    }
+    return nome;
+}
+
+/// The innermost tab that holds `w`, by its caption; empty when there is none.
+QString SchedaDi(const QWidget* w) {
+    for (const QWidget* figlio = w; figlio != nullptr; figlio = figlio->parentWidget()) {
+        const QWidget* pila = figlio->parentWidget();
+        if (auto* schede =
+                pila != nullptr ? qobject_cast<QTabWidget*>(pila->parentWidget()) : nullptr) {
+            const int i = schede->indexOf(const_cast<QWidget*>(figlio));
+            if (i >= 0) {
+                return schede->tabText(i);
+            }
+        }
+    }
+    return {};
+}
+
+/// The caption of the window that holds `w` (its own, when it is a window); empty when none.
+QString DidascaliaFinestra(const QWidget* w) {
+    for (; w != nullptr; w = w->parentWidget()) {
+        if (!w->windowTitle().isEmpty()) {
+            return w->windowTitle();
+        }
+    }
+    return {};
 }
 
 void NonScritto(QWidget* padre, const QString& percorso) {
@@ -75,8 +118,27 @@ void CopiaGriglia(const GrigliaTabella* griglia) {
     QApplication::clipboard()->setText(QString::fromStdString(TabellaDellaGriglia(griglia).Tsv()));
 }
 
+QString NomeFileProposto(const QWidget* w) {
+    QString parte = w->accessibleName();
+    if (parte.isEmpty() && !w->isWindow()) {
+        parte = SchedaDi(w);
+    }
+    if (parte.isEmpty() && !w->isWindow()) {
+        parte = w->objectName();
+    }
+    QStringList parti;
+    for (const QString& p : {DidascaliaFinestra(w), parte}) {
+        const QString nome = PerNomeFile(p);
+        if (!nome.isEmpty() && !parti.contains(nome)) {
+            parti << nome;
+        }
+    }
+    parti << QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    return parti.join(QLatin1Char('_'));
+}
+
 bool SalvaGrigliaCsv(GrigliaTabella* griglia) {
-    const auto percorso = ChiediFile(griglia, griglia->objectName(), QStringLiteral("csv"),
+    const auto percorso = ChiediFile(griglia, NomeFileProposto(griglia), QStringLiteral("csv"),
                                      QStringLiteral("File CSV (*.csv)"));
     if (!percorso) {
         return false;
@@ -107,7 +169,7 @@ bool SalvaImmagine(QWidget* widget, const QString& nome) {
 }
 
 bool SalvaGrigliaImmagine(GrigliaTabella* griglia) {
-    return SalvaImmagine(griglia, griglia->objectName());
+    return SalvaImmagine(griglia, NomeFileProposto(griglia));
 }
 
 void AggiungiMenuGriglia(GrigliaTabella* griglia) {

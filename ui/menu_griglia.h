@@ -33,6 +33,11 @@ void AggiungiMenuGriglia(GrigliaTabella* griglia);
 /// The menu a right-click at `punto` (viewport coordinates) opens; the caller owns it.
 QMenu* MenuGriglia(GrigliaTabella* griglia, const QPoint& punto);
 
+/// The file name (without extension) the save commands propose for `w`: the caption of its
+/// window, the part it shows (its accessible name, else the tab that holds it, else its control
+/// name) and today's date, as in "Strovel_Modulo_2_Cicli_2026-01-15".
+QString NomeFileProposto(const QWidget* w);
+
 /// Saves a picture of `widget` as PNG where the user says (`nome` proposed); false when cancelled
 /// or the file cannot be written (the user is told why).
 bool SalvaImmagine(QWidget* widget, const QString& nome);

@@ -278,4 +278,20 @@ QLabel* CreaEtichettaSuccessive(const Archivio& archivio, SelettoreIntervallo* s
     return etichetta;
 }
 
+QLabel* CreaEtichettaConteggio(SelettoreIntervallo* selettore, QWidget* padre) {
+    auto* etichetta = new QLabel(padre);
+    etichetta->setObjectName(QStringLiteral("LblEstrazioni"));
+    etichetta->setToolTip(QStringLiteral("Estrazioni nell'intervallo, inizio e fine comprese"));
+    etichetta->setMinimumWidth(40);
+    etichetta->setAlignment(Qt::AlignCenter);
+    etichetta->setFrameShape(QFrame::StyledPanel);
+    auto aggiorna = [selettore, etichetta] {
+        etichetta->setText(QString::number(selettore->Fine() - selettore->Inizio() + 1));
+    };
+    QObject::connect(selettore, &SelettoreIntervallo::FineCambiata, etichetta, aggiorna);
+    QObject::connect(selettore, &SelettoreIntervallo::InizioCambiato, etichetta, aggiorna);
+    aggiorna();
+    return etichetta;
+}
+
 } // namespace strovel

@@ -119,6 +119,10 @@ private:
     int inizio_ = 0;
 };
 
+/// The count label of a range window, f - s + 1: the draws in the range, both ends included,
+/// kept current as either bar moves.
+QLabel* CreaEtichettaConteggio(SelettoreIntervallo* selettore, QWidget* padre);
+
 /// The label beside a cycle window's reference bar ("Label15"): how many draws of the analysis
 /// follow the reference, kept up to date as the bar moves.
 QLabel* CreaEtichettaSuccessive(const Archivio& archivio, SelettoreIntervallo* selettore,

@@ -39,9 +39,7 @@ GrigliaSelezione* Lista(QWidget* padre, const char* nome, const QStringList& voc
     for (int r = 0; r < g->rowCount(); ++r) {
         g->setRowHeight(r, 20);
     }
-    g->setFixedSize(g->columnCount() * 34 + 4, g->rowCount() * 20 + 4);
-    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->AdattaAlContenuto();
     return g;
 }
 
@@ -58,7 +56,7 @@ GrigliaSelezione* CreaGrigliaRuote(QWidget* padre, const char* nome, int colonne
     for (int c = 0; c < g->columnCount(); ++c) {
         g->setColumnWidth(c, 30);
     }
-    g->setFixedHeight(g->rowHeight(0) * g->rowCount() + 6);
+    g->AdattaAlContenuto();
     return g;
 }
 
@@ -72,7 +70,7 @@ GrigliaSelezione* CreaGrigliaPosizioni(QWidget* padre, const char* nome) {
     for (int c = 0; c < 5; ++c) {
         g->setColumnWidth(c, 30);
     }
-    g->setFixedHeight(g->rowHeight(0) + 6);
+    g->AdattaAlContenuto();
     return g;
 }
 

@@ -52,6 +52,10 @@ FinestraCiclo2::FinestraCiclo2(const ServiziFinestra& servizi, QWidget* padre)
     QTabWidget* risultati = CreaRisultati();
     risultati->setUsesScrollButtons(true);
     Componi(CreaControlli(), risultati, "DivisoreCiclo2", {1280, 820});
+    for (GrigliaSelezione* g : {fgR_, fgPP_}) {
+        connect(g, &GrigliaSelezione::SelezioneCambiata, this,
+                &FinestraCiclo2::AggiornaDidascaliaRilevazione);
+    }
 }
 
 QWidget* FinestraCiclo2::CreaControlli() {
@@ -92,8 +96,8 @@ QWidget* FinestraCiclo2::CreaControlli() {
     auto* selezioni = new QGroupBox(QStringLiteral("Selezioni"), sinistra);
     auto* s = new QGridLayout(selezioni);
     fgPP_ = CreaGrigliaPosizioni(selezioni, "FgPP");
+    // No wheel chosen at opening, as in the Strovel module; every position chosen.
     fgR_ = CreaGrigliaRuote(selezioni, "FgR", 11);
-    fgR_->SelezionaTutti();
     const auto [selTutti, desel] = PulsantiSelezione(selezioni, fgR_, "LblSelTutti", "LblDesel");
     fgPP_->setAccessibleName(QStringLiteral("Posizioni"));
     fgR_->setAccessibleName(QStringLiteral("Ruote"));
@@ -193,8 +197,13 @@ QWidget* FinestraCiclo2::CreaSchedaFormazioni() {
     lblGruppo_ = new QLabel(pagina);
     lblGruppo_->setObjectName(QStringLiteral("LblGruppo"));
     v->addWidget(lblGruppo_);
+    // The selection the presences were counted on, beside the grids that show them.
+    lblRilevati_ = new QLabel(pagina);
+    lblRilevati_->setObjectName(QStringLiteral("LblRilevati"));
+    lblRilevati_->setWordWrap(true);
+    v->addWidget(lblRilevati_);
 
-    fgCicli_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgCicli"), nullptr);
+    fgCicli_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgCicli"), IntestazioneCicli2);
     fgMax_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgMax"), IntestazioneDistribuzione);
     fgMax_->setSelectionBehavior(QAbstractItemView::SelectItems);
     fgB1_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgB1"), IntestazioneNumeri);
@@ -303,6 +312,9 @@ QWidget* FinestraCiclo2::CreaSchedaSerie() {
     fgSerie_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgSerie"), IntestazioneSerie);
     fgSerie_->setSelectionBehavior(QAbstractItemView::SelectColumns);
     connect(fgSerie_, &GrigliaTabella::cellClicked, this, [this](int, int c) { ScegliSerie(c); });
+    // The column's title chooses the series as a cell of it does.
+    connect(fgSerie_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &FinestraCiclo2::ScegliSerie);
     fgN_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgN"), IntestazioneNumeriAmbetti);
     fg90_ = CreaGrigliaRisultati(pagina, QStringLiteral("Fg90"), IntestazioneCoppie);
     fgB4_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgB4"), IntestazioneEsitiAmbetti);

@@ -76,7 +76,10 @@ private:
     QWidget* CreaSchedaAmbate();
     void Mostra(GrigliaTabella* griglia, Tabella t);
     void AggiungiOra();
+    /// Whether the cycles are laid (else a message); when they are, the session takes the
+    /// wheels and positions chosen now, so that every command reads the selection as it runs.
     bool Rilevato();
+    void AggiornaDidascaliaRilevazione();
     void Avviso(const QString& testo);
     /// The taking-part rows of FgH, or nothing after telling the user what is wrong.
     std::optional<std::vector<InsiemePrevisione>> Previsioni();
@@ -106,9 +109,10 @@ private:
     SelettoreIntervallo* selettore_ = nullptr;
     QLabel* label15_ = nullptr;
     QLabel* lblGruppo_ = nullptr;
-    QLabel* lblCaso_ = nullptr;    ///< the positive cycles against chance
-    QLabel* lblAtteso_ = nullptr;  ///< FgB1's CC against chance
-    QLabel* lblAmbetti_ = nullptr; ///< Fg91's best pair against chance
+    QLabel* lblRilevati_ = nullptr; ///< the selection the cycle grids were counted on
+    QLabel* lblCaso_ = nullptr;     ///< the positive cycles against chance
+    QLabel* lblAtteso_ = nullptr;   ///< FgB1's CC against chance
+    QLabel* lblAmbetti_ = nullptr;  ///< Fg91's best pair against chance
     QLabel* lblSerie_ = nullptr;
     QLabel* lblAmbata_ = nullptr;
     QLabel* lblEstrazione_ = nullptr;

@@ -54,8 +54,15 @@ void FinestraCiclo2::AggiungiOra() {
 bool FinestraCiclo2::Rilevato() {
     if (!sessione_.Rilevato()) {
         Avviso(QStringLiteral("Eseguire prima RILEVA CICLI."));
+        return false;
     }
-    return sessione_.Rilevato();
+    sessione_.Seleziona(RuoteScelte(fgR_), PosizioniScelte(fgPP_));
+    return true;
+}
+
+void FinestraCiclo2::AggiornaDidascaliaRilevazione() {
+    lblRilevati_->setText(QString::fromStdString(
+        sessione_.DidascaliaRilevazione(RuoteScelte(fgR_), PosizioniScelte(fgPP_))));
 }
 
 bool FinestraCiclo2::PrevisioniScelte() const {
@@ -104,6 +111,7 @@ void FinestraCiclo2::RilevaCicli_() {
     Mostra(fgB1_, sessione_.TabellaNumeri());
     lblAtteso_->setText(QString::fromStdString(sessione_.AttesoNumeri()));
     lblCaso_->clear();
+    AggiornaDidascaliaRilevazione();
     if (grafico_) {
         grafico_->Aggiorna();
     }

@@ -77,12 +77,34 @@ PrevisioniLette LeggiPrevisioni(const std::vector<RigaPrevisioneTesto>& righe) {
 void SessioneCiclo2::Rileva(const ParametriCiclo2& p) {
     r_ = RilevaCicli(a_, p);
     rilevato_ = true;
+    ruoteRilevate_ = p.ruote;
+    posizioniRilevate_ = p.posizioni;
     gruppo_.clear();
     tipoSerie_.reset();
     classe_.reset();
     abbinamenti_.reset();
     ambetti_.clear();
     quartine_.clear();
+}
+
+void SessioneCiclo2::Seleziona(const std::array<bool, 11>& ruote,
+                               const std::array<bool, 5>& posizioni) {
+    r_.parametri.ruote = ruote;
+    r_.parametri.posizioni = posizioni;
+}
+
+std::string SessioneCiclo2::DidascaliaRilevazione(const std::array<bool, 11>& ruote,
+                                                  const std::array<bool, 5>& posizioni) const {
+    if (!rilevato_) {
+        return {};
+    }
+    std::string testo =
+        "Cicli rilevati su: " + DescriviSelezione(ruoteRilevate_, posizioniRilevate_);
+    if (ruote != ruoteRilevate_ || posizioni != posizioniRilevate_) {
+        testo += " (gli altri comandi usano la selezione attuale: " +
+                 DescriviSelezione(ruote, posizioni) + ")";
+    }
+    return testo;
 }
 
 Tabella SessioneCiclo2::TabellaCicli() const {

@@ -40,6 +40,13 @@ public:
     void Rileva(const ParametriCiclo2& p);
     bool Rilevato() const { return rilevato_; }
     const Rilevazione& Cicli() const { return r_; }
+    /// The wheels and positions the next commands read: every command after RILEVA CICLI works
+    /// on the selection as it is when it runs, over the cycles and presences of the laying.
+    void Seleziona(const std::array<bool, 11>& ruote, const std::array<bool, 5>& posizioni);
+    /// "Cicli rilevati su: BA, posizione 1": the selection the cycle grids were counted on, and
+    /// a warning when the selection has changed since; empty before RILEVA CICLI.
+    std::string DidascaliaRilevazione(const std::array<bool, 11>& ruote,
+                                      const std::array<bool, 5>& posizioni) const;
 
     Tabella TabellaCicli() const;         ///< FgCicli
     Tabella TabellaDistribuzione() const; ///< FgMax
@@ -116,6 +123,8 @@ private:
     const Archivio& a_;
     Rilevazione r_;
     bool rilevato_ = false;
+    std::array<bool, 11> ruoteRilevate_{}; ///< the selection RILEVA CICLI counted on
+    std::array<bool, 5> posizioniRilevate_{};
     std::vector<int> gruppo_;
     std::optional<TipoClasse> tipoSerie_;
     std::optional<int> classe_;

@@ -147,7 +147,7 @@ QWidget* FinestraStrovel::CreaRuote() {
         for (int c = 0; c < 11; ++c) {
             griglia->setColumnWidth(c, 30);
         }
-        griglia->setFixedHeight(griglia->rowHeight(0) + 6);
+        griglia->AdattaAlContenuto();
         auto* selTutti = CreaPulsante(gruppo, tutti, QStringLiteral("Seleziona tutti"));
         auto* desel = CreaPulsante(gruppo, nessuno, QStringLiteral("Deseleziona"));
         selTutti->setFlat(true);

@@ -138,7 +138,7 @@ QWidget* FinestraAmbataDinamica::CreaRiferimenti() {
     for (int c = 0; c < 5; ++c) {
         fGm_->setColumnWidth(c, 30);
     }
-    fGm_->setFixedSize(5 * 30 + 4, fGm_->rowHeight(0) + 4);
+    fGm_->AdattaAlContenuto();
     // The Matrice cell clicked last is the green one: the number of reference rows.
     connect(fGm_, &QTableWidget::cellClicked, this,
             [this](int, int colonna) { ImpostaMatrice(colonna + 1); });

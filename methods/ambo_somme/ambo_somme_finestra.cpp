@@ -41,9 +41,7 @@ GrigliaSelezione* CreaClassi90(QWidget* padre, const char* nome) {
         g->setColumnWidth(c, 24);
     }
     g->SelezionaTutti();
-    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    g->setFixedSize(24 * 15 + 2 * g->frameWidth(), 6 * g->rowHeight(0) + 2 * g->frameWidth());
+    g->AdattaAlContenuto();
     return g;
 }
 
@@ -79,7 +77,7 @@ GrigliaSelezione* CreaFigure(QWidget* padre, const char* nome) {
         g->setColumnWidth(c, 22);
     }
     g->SelezionaTutti();
-    g->setFixedHeight(3 * g->rowHeight(0) + 6);
+    g->AdattaAlContenuto();
     return g;
 }
 

@@ -42,7 +42,9 @@ FinestraRitardiSequenza::FinestraRitardiSequenza(const ServiziFinestra& servizi,
                                                            QStringLiteral("LblFine"),
                                                            QStringLiteral("LblInizio")),
                                          intervallo);
-    gi->addWidget(new QLabel(QStringLiteral("Inizio e fine"), intervallo), 0, 0, 1, 2);
+    gi->addWidget(new QLabel(QStringLiteral("Inizio e fine"), intervallo), 0, 0);
+    // The draws in the range beside its title, as the cycle windows show the later draws.
+    gi->addWidget(CreaEtichettaConteggio(selettore_, intervallo), 0, 1, Qt::AlignRight);
     gi->addWidget(selettore_, 1, 0, 1, 2);
     txtUltime_ = new QLineEdit(intervallo);
     txtUltime_->setObjectName(QStringLiteral("Txt_Ultime"));
@@ -203,12 +205,20 @@ FinestraGrafico* FinestraRitardiSequenza::GraficoFrequenze() {
 void FinestraRitardiSequenza::ImpostaUltime() {
     bool ok = false;
     const int n = txtUltime_->text().toInt(&ok);
-    if (!ok) {
+    const int massimo = MassimoUltime(selettore_->Fine());
+    // A number the range cannot take is refused with the bounds it can, not silently ignored.
+    if (!ok || n < 1 || n > massimo) {
+        dialoghi_.Messaggio(
+            this, Icona::Avviso, QStringLiteral("Imposta le ultime estrazioni"),
+            massimo < 1 ? QStringLiteral("Attenzione ! prima della fine scelta ci sono meno di 102 "
+                                         "estrazioni: spostare la fine più avanti.")
+                        : QStringLiteral("Attenzione ! inserire un numero di estrazioni da 1 a %1 "
+                                         "(l'inizio deve restare dopo le prime 100 estrazioni "
+                                         "prima della fine).")
+                              .arg(massimo));
         return;
     }
-    if (const int inizio = InizioUltime(selettore_->Fine(), n); inizio > 0) {
-        selettore_->ImpostaInizio(inizio);
-    }
+    selettore_->ImpostaInizio(InizioUltime(selettore_->Fine(), n));
 }
 
 } // namespace strovel

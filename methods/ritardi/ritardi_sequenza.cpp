@@ -213,7 +213,11 @@ bool SommaRitardi(Tabella& t, int colonna) {
 }
 
 int InizioUltime(int fine, int n) {
-    return fine - n > 100 ? fine - n + 1 : 0;
+    return n >= 1 && fine - n > 100 ? fine - n + 1 : 0;
+}
+
+int MassimoUltime(int fine) {
+    return fine - 101;
 }
 
 } // namespace strovel

@@ -57,5 +57,7 @@ bool SommaRitardi(Tabella& t, int colonna);
 /// "Imposta le ultime... N.. estrazioni": the new range start, or 0 when the range is left as
 /// it is (when E - N is not above 100).
 int InizioUltime(int fine, int n);
+/// The largest N the shortcut takes at end `fine` (E - N above 100); below 1 when none.
+int MassimoUltime(int fine);
 
 } // namespace strovel

@@ -3,6 +3,7 @@
 
 #include "ui/aiuto.h"
 #include "ui/griglia.h"
+#include "ui/griglia_selezione.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -11,7 +12,9 @@
 #include <QElapsedTimer>
 #include <QFont>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTableWidget>
 #include <QTest>
@@ -149,6 +152,42 @@ inline QStringList DidascalieMancanti(QWidget* radice, const QStringList& attese
         }
     }
     return mancanti;
+}
+
+/// The visible selection grids under `radice` with a cell a player can neither see nor scroll
+/// to: cut off by the grid itself (its cells wider or taller than it, with no scroll bar to
+/// reach them) or by a frame around it (up to the nearest scrolling area or window).
+inline QStringList CelleFuoriVista(QWidget* radice) {
+    QStringList trovate;
+    for (auto* g : radice->findChildren<GrigliaSelezione*>()) {
+        if (!g->isVisible()) {
+            continue;
+        }
+        const QSize vista = g->viewport()->size();
+        const bool larga = g->horizontalHeader()->length() > vista.width() &&
+                           g->horizontalScrollBar()->maximum() == 0;
+        const bool alta = g->verticalHeader()->length() > vista.height() &&
+                          g->verticalScrollBar()->maximum() == 0;
+        bool tagliata = false;
+        QRect r(QPoint(0, 0), g->size());
+        for (QWidget* w = g; !w->isWindow() && w->parentWidget() != nullptr;
+             w = w->parentWidget()) {
+            QWidget* padre = w->parentWidget();
+            r.translate(w->pos());
+            if (!padre->rect().contains(r)) {
+                tagliata = true;
+                break;
+            }
+            auto* area = qobject_cast<QAbstractScrollArea*>(padre->parentWidget());
+            if (area != nullptr && area->viewport() == padre) {
+                break;
+            }
+        }
+        if (larga || alta || tagliata) {
+            trovate << g->objectName();
+        }
+    }
+    return trovate;
 }
 
 inline QStringList Sovrapposizioni(QWidget* radice) {

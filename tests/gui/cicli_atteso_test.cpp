@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QValueAxis>
 
+#include <cmath>
+
 #include <algorithm>
 
 namespace strovel {
@@ -97,6 +99,7 @@ protected:
 TEST_F(Ciclo2Caso, NoteGraficoEVerificaFuoriCampione) {
     // Before RILEVA CICLI the chart has nothing to show.
     EXPECT_EQ(w->GraficoPresenze(), nullptr);
+    Clicca("LblSelTutti");
     Clicca("Command12");
     const Rilevazione r = RilevaCicli(*archivio, w->LeggiParametri());
     EXPECT_EQ(Nota(w.get(), "LblAtteso").toStdString(),
@@ -118,6 +121,12 @@ TEST_F(Ciclo2Caso, NoteGraficoEVerificaFuoriCampione) {
     ASSERT_NE(asse, nullptr);
     ASSERT_GT(*std::max_element(barre.begin(), barre.end()), 1);
     EXPECT_GE(asse->max(), *std::max_element(barre.begin(), barre.end()));
+    // Counts are marked on whole numbers only, so no two labels read the same.
+    EXPECT_EQ(asse->tickType(), QValueAxis::TicksDynamic);
+    EXPECT_EQ(asse->tickAnchor(), 0);
+    EXPECT_GE(asse->tickInterval(), 1);
+    EXPECT_EQ(asse->tickInterval(), std::round(asse->tickInterval()));
+    EXPECT_EQ(std::fmod(asse->max(), asse->tickInterval()), 0);
     test::Trova<QComboBox>(w.get(), QStringLiteral("Combo_Cicli"))
         ->setCurrentText(QStringLiteral("9"));
     Clicca("Command12");

@@ -12,6 +12,7 @@
 #include "ui/griglia_selezione.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -32,6 +33,9 @@ TEST_F(Ciclo2Finestra, LayoutEComandiPrimaDeiCicli) {
     EXPECT_EQ(test::Sovrapposizioni(w.get()), QStringList());
     EXPECT_EQ(test::Trova<GrigliaTabella>(w.get(), QStringLiteral("FgMax"))->selectionBehavior(),
               QAbstractItemView::SelectItems); // a click chooses one cell, not the cycle
+    // No wheel at opening, as in the Strovel module; every position.
+    EXPECT_EQ(w->LeggiParametri().ruote, (std::array<bool, 11>{}));
+    EXPECT_EQ(w->LeggiParametri().posizioni, (std::array<bool, 5>{true, true, true, true, true}));
     // Before the cycles are laid the commands only say so.
     test::Clicca(w.get(), QStringLiteral("Command22"));
     EXPECT_EQ(UltimoMessaggio(), QStringLiteral("Eseguire prima RILEVA CICLI."));
@@ -59,7 +63,22 @@ TEST_F(Ciclo2Finestra, RilevaGruppoEdElabora) {
               QStringLiteral("18"));
     const Rilevazione r = RilevaCicli(*archivio, p);
     ASSERT_EQ(Righe("FgCicli"), 15);
-    EXPECT_EQ(test::Intestazioni(w.get(), QStringLiteral("FgCicli")).size(), 94);
+    // A title on every column: the cycle's four, then the number each column counts.
+    const QStringList titoli = test::Intestazioni(w.get(), QStringLiteral("FgCicli"));
+    ASSERT_EQ(titoli.size(), 94);
+    EXPECT_EQ(titoli[4], QStringLiteral("1"));
+    EXPECT_EQ(titoli[93], QStringLiteral("90"));
+    EXPECT_TRUE(test::Trova<GrigliaTabella>(w.get(), QStringLiteral("FgCicli"))
+                    ->horizontalHeader()
+                    ->isVisibleTo(w.get()));
+    // The selection the presences were counted on, and a word when it changes after.
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblRilevati")),
+              QStringLiteral("Cicli rilevati su: BA CA, posizioni 1 2"));
+    Click("FgPP", 0, 2);
+    EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblRilevati")),
+              QStringLiteral("Cicli rilevati su: BA CA, posizioni 1 2 (gli altri comandi usano "
+                             "la selezione attuale: BA CA, posizioni 1 2 3)"));
+    Click("FgPP", 0, 2);
     EXPECT_EQ(test::Trova<GrigliaTabella>(w.get(), QStringLiteral("FgCicli"))->Dati().Tsv(),
               TabellaCicli2(r).Tsv());
     EXPECT_EQ(Cella("FgCicli", 0, 3), QStringLiteral("494"));
@@ -112,13 +131,17 @@ TEST_F(Ciclo2Finestra, RilevaGruppoEdElabora) {
 }
 
 TEST_F(Ciclo2Finestra, SerieAmbettiAmbiEVerifiche) {
+    Clicca("LblSelTutti");
     test::Clicca(w.get(), QStringLiteral("Command12"));
     test::Clicca(w.get(), QStringLiteral("Command7"));
     EXPECT_EQ(UltimoMessaggio(),
               QStringLiteral("Attenzione ! scegliere una serie con un clic sulla sua colonna."));
     test::Clicca(w.get(), QStringLiteral("Command19"));
     ASSERT_EQ(Righe("FgSerie"), 15);
-    Click("FgSerie", 0, 4 + 7);
+    // The column's title chooses the series as its cells do.
+    auto* serie = test::Trova<GrigliaTabella>(w.get(), QStringLiteral("FgSerie"));
+    QTest::mouseClick(serie->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(serie->horizontalHeader()->sectionViewportPosition(4 + 7) + 4, 4));
     EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblSerie")),
               QStringLiteral("Serie scelta: Cadenza 7"));
     test::Trova<QRadioButton>(w.get(), QStringLiteral("OptScoperti"))->setChecked(true);

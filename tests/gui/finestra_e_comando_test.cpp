@@ -8,9 +8,13 @@
 #include "storage/caricamento.h"
 #include "storage/impostazioni.h"
 #include "tests/gui/aiuti.h"
+#include "tests/support/archivio_casuale.h"
 #include "ui/dialoghi.h"
 #include "ui/griglia.h"
+#include "ui/griglia_selezione.h"
+#include "ui/servizi.h"
 
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -72,7 +76,12 @@ TEST(FinestraEComando, StessaTabellaConIPredefiniti) {
         {"Metodi_QuadratoMaltese", "Command1", "Fg1", {}},
         // The spy quintet opens with no wheel and no position chosen; its command has them all.
         {"TerzineSpione", "Command1", "FgE", {}, SelezionaTutto},
-        {"Ciclo2", "Command12", "FgCicli", {}},
+        // Modulo 2 opens with no wheel chosen; its command counts on every wheel.
+        {"Ciclo2",
+         "Command12",
+         "FgCicli",
+         {},
+         [](QWidget* w) { test::Clicca(w, QStringLiteral("LblSelTutti")); }},
     };
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.tipo);
@@ -90,6 +99,103 @@ TEST(FinestraEComando, StessaTabellaConIPredefiniti) {
         const QString comando =
             Esegui(QStringList{QString::fromLatin1(f->comando), percorso} + caso.opzioni);
         EXPECT_EQ(comando.toStdString(), griglia->Dati().Tsv());
+    }
+}
+
+using Azione = std::function<void(QWidget*)>;
+
+/// Toggles items `voci` of the selection grid `griglia`.
+Azione Commuta(const char* griglia, std::initializer_list<int> voci) {
+    std::vector<int> v(voci);
+    return [griglia, v](QWidget* w) {
+        auto* g = test::Trova<GrigliaSelezione>(w, QString::fromLatin1(griglia));
+        for (const int voce : v) {
+            g->Commuta(voce);
+        }
+    };
+}
+
+Azione Poi(Azione a, Azione b) {
+    return [a, b](QWidget* w) {
+        a(w);
+        b(w);
+    };
+}
+
+Azione Premi(const char* pulsante) {
+    return [pulsante](QWidget* w) { test::Clicca(w, QString::fromLatin1(pulsante)); };
+}
+
+TEST(RegolaDellaSelezione, IlComandoLeggeLaSelezioneQuandoParte) {
+    // A command run after the selection changed gives what it gives when the new selection was
+    // there from the start, and not what the old one gave.
+    const std::unique_ptr<Archivio> archivio = test::ArchivioCasuale(600, 23);
+    QTemporaryDir cartella;
+    DatabaseImpostazioni impostazioni;
+    ASSERT_TRUE(impostazioni.ApriDatabaseImpostazioni(cartella.path(), nullptr));
+    DialoghiScriptati dialoghi;
+    ServiziFinestra s;
+    s.archivio = archivio.get();
+    s.impostazioni = &impostazioni;
+    s.dialoghi = &dialoghi;
+    s.cartellaProgramma = cartella.path();
+
+    const Azione spia = [](QWidget* w) {
+        test::Trova<QLineEdit>(w, QStringLiteral("TxtNumero"))->setText(QStringLiteral("27"));
+    };
+    const Azione numeri = Commuta("Fg90", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    const Azione posizioni = Commuta("Fgp", {0, 1, 2, 3, 4});
+    struct Regola {
+        const char* tipo;
+        Azione prepara; ///< the inputs and the first selection
+        Azione primo;   ///< the first command
+        Azione cambia;  ///< the new selection
+        const char* secondo;
+        const char* griglia;
+    };
+    const Regola regole[] = {
+        {"Strovel", Poi(Commuta("FgR", {0}), Commuta("FgG", {0})), Premi("Command3"),
+         Commuta("FgG", {3}), "Command3", "FgY"},
+        {"Ciclo2", Commuta("FgR", {0}), Premi("Command12"), Premi("LblSelTutti"), "Command3",
+         "FgSerie"},
+        {"Ciclo2", Commuta("FgR", {0}), Premi("Command12"), Commuta("FgPP", {1, 2}), "Command23",
+         "FgAmbi"},
+        {"CicliAMbi", Poi(numeri, Commuta("FgR", {0})), Premi("Command1"), Commuta("FgR", {4}),
+         "Command1", "Fg1"},
+        {"MetodoAmbata",
+         Poi(Poi(spia, posizioni), Poi(Commuta("FgR", {0, 1, 2}), Commuta("FgG", {0}))),
+         Poi(Premi("Command1"), Premi("Command2")), Commuta("FgG", {5, 6}), "Command3", "Fg1"},
+        {"TerzineSpione", Poi(posizioni, Poi(Commuta("FgR", {0, 1}), Commuta("FgG", {0}))),
+         Premi("Command1"), Commuta("FgG", {2}), "Command1", "FgE"},
+        {"AmboOltreFrm", [](QWidget*) {}, Premi("Command3"), Commuta("FgR", {0}), "Command3",
+         "Fg1"},
+        {"RitardiSequenza", [](QWidget*) {}, Premi("SequenzaPresenze"), Commuta("FgR", {1}),
+         "SequenzaPeriodo", "Fg2"},
+    };
+    for (const Regola& r : regole) {
+        SCOPED_TRACE(std::string(r.tipo) + " " + r.secondo);
+        const Funzione* f = FunzioneDelTipo(r.tipo);
+        ASSERT_NE(f, nullptr);
+        // dopo: the command after the change; da capo: the new selection before the first
+        // command; prima: the old selection throughout.
+        const auto esegui = [&](bool cambiaPrima, bool cambiaDopo) {
+            std::unique_ptr<QWidget> w(f->crea(s));
+            w->show();
+            r.prepara(w.get());
+            if (cambiaPrima) {
+                r.cambia(w.get());
+            }
+            r.primo(w.get());
+            if (cambiaDopo) {
+                r.cambia(w.get());
+            }
+            test::Clicca(w.get(), QString::fromLatin1(r.secondo));
+            auto* g = test::Trova<GrigliaTabella>(w.get(), QString::fromLatin1(r.griglia));
+            return g != nullptr ? g->Dati().Tsv() : std::string();
+        };
+        const std::string dopo = esegui(false, true);
+        EXPECT_EQ(dopo, esegui(true, false));
+        EXPECT_NE(dopo, esegui(false, false));
     }
 }
 

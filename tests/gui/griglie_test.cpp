@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDate>
 #include <QHeaderView>
 #include <QImage>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStringListModel>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -53,6 +55,23 @@ TEST(GrigliaSelezione, ClickCommutaVerdeEBianco) {
     // The empty cell of the last row is not an item.
     g.Commuta(5);
     EXPECT_EQ(g.Selezione().size(), 5u);
+}
+
+TEST(MostraTabella, BarraAccantoAlTesto) {
+    // A full bar leaves its figure readable: none of its colour under the text.
+    Tabella t("Val|Percentuale");
+    t.AggiungiRiga({"11", "73.3"})[1].stile.barra = Barra{1000, Colore{255, 0, 0}};
+    GrigliaTabella g;
+    MostraTabella(&g, t);
+    g.show();
+    const QRect cella = g.visualRect(test::Indice(&g, 0, 1));
+    const QImage immagine = g.viewport()->grab().toImage();
+    const int y = cella.center().y();
+    EXPECT_EQ(immagine.pixelColor(cella.left() + 3, y), QColor(255, 0, 0));
+    const int testo = g.fontMetrics().horizontalAdvance(QStringLiteral("73.3"));
+    for (int x = cella.right() - 4 - testo; x < cella.right() - 4; ++x) {
+        EXPECT_NE(immagine.pixelColor(x, y), QColor(255, 0, 0)) << x;
+    }
 }
 
 TEST(MostraTabella, IntestazioniTestiESegni) {
@@ -108,7 +127,11 @@ TEST(MostraTabella, IntestazioniTestiESegni) {
 
 TEST(MenuGriglia, CopiaSalvaCsvEImmagine) {
     QWidget finestra;
-    GrigliaTabella* g = CreaGrigliaRisultati(&finestra, QStringLiteral("FgProva"), "N|Nome|Nota");
+    finestra.setWindowTitle(QStringLiteral("Strovel: Modulo 2"));
+    auto* schede = new QTabWidget(&finestra);
+    auto* pagina = new QWidget();
+    schede->addTab(pagina, QStringLiteral("Cicli"));
+    GrigliaTabella* g = CreaGrigliaRisultati(pagina, QStringLiteral("FgProva"), "N|Nome|Nota");
     Tabella t("N|Nome|Nota");
     t.AggiungiRiga({"1", "Bari", "uno, due"});
     t.AggiungiRiga({"2", "Cagliari \"CA\"", ""});
@@ -138,7 +161,11 @@ TEST(MenuGriglia, CopiaSalvaCsvEImmagine) {
     ImpostaDialoghiGriglie(&dialoghi);
     EXPECT_FALSE(SalvaGrigliaCsv(g));
     ASSERT_EQ(dialoghi.Mostrati().size(), 1u);
-    EXPECT_EQ(dialoghi.Mostrati()[0].file.nomeFile, QStringLiteral("FgProva.csv"));
+    // The name a player recognises: the window, the tab and the day.
+    EXPECT_EQ(dialoghi.Mostrati()[0].file.nomeFile,
+              QStringLiteral("Strovel_Modulo_2_Cicli_") +
+                  QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) +
+                  QStringLiteral(".csv"));
     const QString csv = cartella.filePath(QStringLiteral("prova.csv"));
     dialoghi.Rispondi(csv);
     EXPECT_TRUE(SalvaGrigliaCsv(g));

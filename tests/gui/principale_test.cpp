@@ -108,11 +108,14 @@ TEST_F(Principale, FinestreDentroLaCornice) {
         EXPECT_LE(sotto->width(), finestra->Area()->viewport()->width()) << pulsante;
         // Every control in its own place, on every tab.
         EXPECT_EQ(test::Sovrapposizioni(sotto->widget()), QStringList()) << pulsante;
+        EXPECT_EQ(test::CelleFuoriVista(sotto->widget()), QStringList()) << pulsante;
         for (QTabWidget* schede : sotto->widget()->findChildren<QTabWidget*>()) {
             for (int i = 0; i < schede->count(); ++i) {
                 schede->setCurrentIndex(i);
                 QApplication::processEvents();
                 EXPECT_EQ(test::Sovrapposizioni(schede->currentWidget()), QStringList())
+                    << pulsante << " " << schede->tabText(i).toStdString();
+                EXPECT_EQ(test::CelleFuoriVista(sotto->widget()), QStringList())
                     << pulsante << " " << schede->tabText(i).toStdString();
             }
         }
@@ -161,15 +164,35 @@ TEST_F(Principale, GiorniEMesiPerLaFinestraAttiva) {
     clicca();
     EXPECT_EQ(attiva(), prima);
     EXPECT_FALSE(finestra->FiltroDi(QStringLiteral("Ciclo2")).Attivo());
+    // A maximized window comes back maximized, and the other windows keep their state.
+    QMdiSubWindow* ciclo2 = finestra->Area()->activeSubWindow();
+    QMdiSubWindow* altra = nullptr;
+    for (QMdiSubWindow* w : finestra->Area()->subWindowList()) {
+        w->showMaximized();
+        altra = w != ciclo2 ? w : altra;
+    }
+    finestra->Area()->setActiveSubWindow(ciclo2);
+    ASSERT_NE(altra, nullptr);
     dialoghi.Rispondi(QStringLiteral("sab|"));
     clicca();
+    QMdiSubWindow* filtrata = finestra->Area()->activeSubWindow();
+    EXPECT_TRUE(filtrata->isMaximized());
+    finestra->Area()->setActiveSubWindow(altra);
+    EXPECT_TRUE(altra->isMaximized());
+    finestra->Area()->setActiveSubWindow(filtrata);
     EXPECT_EQ(ultimo().tipo, DialoghiScriptati::Tipo::GiorniEMesi);
     EXPECT_EQ(ultimo().proposta, QString());
     ASSERT_NE(attiva(), nullptr);
     EXPECT_EQ(attiva()->windowTitle(), QStringLiteral("Strovel: Modulo 2 - solo sabato"));
     EXPECT_EQ(attiva()->LeggiParametri().riferimento, 17);
+    // A window at its normal size keeps its place and size.
+    finestra->Area()->activeSubWindow()->showNormal();
+    const QRect geometria(10, 20, 700, 500);
+    finestra->Area()->activeSubWindow()->setGeometry(geometria);
     dialoghi.Rispondi(QStringLiteral("sab|gen"));
     clicca();
+    EXPECT_FALSE(finestra->Area()->activeSubWindow()->isMaximized());
+    EXPECT_EQ(finestra->Area()->activeSubWindow()->geometry(), geometria);
     EXPECT_EQ(ultimo().proposta, QStringLiteral("sabato"));
     EXPECT_EQ(attiva()->windowTitle(), QStringLiteral("Strovel: Modulo 2 - solo sabato; gennaio"));
     EXPECT_EQ(attiva()->LeggiParametri().riferimento, 4);

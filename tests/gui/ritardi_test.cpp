@@ -96,13 +96,23 @@ TEST_F(RitardiFinestra, ApreSceglieEScandisce) {
 }
 
 TEST_F(RitardiFinestra, UltimeNEstrazioniEAiuto) {
+    // The count of draws in the range follows both bars: the last 360 at opening.
+    const auto conteggio = [&] {
+        return test::Etichetta(w.get(), QStringLiteral("LblEstrazioni"));
+    };
+    EXPECT_EQ(conteggio(), QStringLiteral("360"));
     auto* ultime = test::Trova<QLineEdit>(w.get(), QStringLiteral("Txt_Ultime"));
     ultime->setText(QStringLiteral("500"));
     QTest::keyClick(ultime, Qt::Key_Return);
     EXPECT_EQ(w->LeggiParametri().inizio, 301);
-    ultime->setText(QStringLiteral("750")); // 800 - 750 is not above 100: nothing changes
-    QTest::keyClick(ultime, Qt::Key_Return);
-    EXPECT_EQ(w->LeggiParametri().inizio, 301);
+    EXPECT_EQ(conteggio(), QStringLiteral("500"));
+    // 800 - 750 is not above 100, and 0 draws is no range: refused with the bounds.
+    for (const char* testo : {"750", "0", "99999"}) {
+        ultime->setText(QString::fromLatin1(testo));
+        QTest::keyClick(ultime, Qt::Key_Return);
+        EXPECT_EQ(w->LeggiParametri().inizio, 301) << testo;
+        EXPECT_TRUE(UltimoMessaggio().contains(QStringLiteral("da 1 a 699"))) << testo;
+    }
     Clicca("CmDHelp");
     EXPECT_EQ(test::ArgomentoAiutoAperto(), 360);
     FinestraAiuto::Apri(360)->close();
