@@ -92,12 +92,11 @@ void GrigliaSelezione::AdattaAlContenuto() {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int cornice = 2 * frameWidth();
-    const int larghezza =
-        horizontalHeader()->length() +
-        (verticalHeader()->isVisible() ? verticalHeader()->sizeHint().width() : 0);
+    const int larghezza = horizontalHeader()->length() +
+                          (verticalHeader()->isHidden() ? 0 : verticalHeader()->sizeHint().width());
     const int altezza =
         verticalHeader()->length() +
-        (horizontalHeader()->isVisible() ? horizontalHeader()->sizeHint().height() : 0);
+        (horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sizeHint().height());
     setFixedSize(larghezza + cornice, altezza + cornice);
 }
 
