@@ -1,6 +1,7 @@
 // Every window opened from the main window on a 1366x768 laptop, maximised inside it: every
-// control in sight on every tab, every grid with its header and first rows, every selection
-// grid whole, and every grid, input and help button named for a screen reader.
+// control in sight on every tab and reachable with Tab, every grid with its header and first
+// rows, every selection grid whole, and every grid, input and help button named for a screen
+// reader.
 
 #include "app/contesto.h"
 #include "app/finestra_principale.h"
@@ -88,6 +89,10 @@ QStringList Difetti(QWidget* finestra) {
                 break;
             }
             figlio = p;
+        }
+        if (!w->inherits("QLabel") && !w->inherits("QProgressBar") &&
+            (w->focusPolicy() & Qt::TabFocus) == 0) {
+            difetti << QStringLiteral("non raggiungibile con Tab: ") + Nome(w);
         }
         if (auto* g = qobject_cast<QTableView*>(w)) {
             if (!HaNome(g, finestra)) {
