@@ -113,6 +113,7 @@ FinestraQuadratoMaltese::FinestraQuadratoMaltese(const ServiziFinestra& servizi,
     gp->addLayout(barra, 1, 3);
     auto* decimali =
         CreaPulsante(parametri, "Command3", QStringLiteral("VISUALIZZA NUMERI CON DECIMALI"));
+    decimali->setMinimumWidth(decimali->sizeHint().width());
     connect(decimali, &QPushButton::clicked, this, &FinestraQuadratoMaltese::VisualizzaDecimali);
     gp->addWidget(decimali, 1, 4);
     gp->addLayout(PulsantiAiuto(parametri, {{"CmDHelp", 480}}), 1, 5);
