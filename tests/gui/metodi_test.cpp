@@ -199,6 +199,8 @@ TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
     EXPECT_EQ(test::Trova<QLineEdit>(&altra, QStringLiteral("TxtNumero"))->text(),
               QStringLiteral("5"));
     EXPECT_EQ(test::Trova<QTableWidget>(&altra, QStringLiteral("FgH"))->rowCount(), 2);
+    EXPECT_EQ(test::Trova<GrigliaSelezione>(&altra, QStringLiteral("fGm"))->Selezione(),
+              (std::vector<bool>{false, true, false, false, false}));
     EXPECT_EQ(test::Trova<GrigliaTabella>(&altra, QStringLiteral("FgRif"))->rowCount(), 4);
     EXPECT_EQ(test::Trova<GrigliaTabella>(&altra, QStringLiteral("Fg1"))->rowCount(), 9);
     EXPECT_LE(test::Cella(&altra, QStringLiteral("Fg1"), 0, 1).toInt(), 400);
