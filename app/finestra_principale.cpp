@@ -318,6 +318,7 @@ ServiziFinestra FinestraPrincipale::ServiziPer(const QString& tipo) {
     ServiziFinestra s = Servizi();
     if (const auto f = filtri_.find(tipo); f != filtri_.end()) {
         s.archivio = f->second.archivio.get();
+        s.archivioCompleto = c_.archivio.get();
     }
     return s;
 }

@@ -9,6 +9,7 @@
 #include "ui/pulsanti.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -169,6 +170,28 @@ SelezioniMetodo CreaSelezioniMetodo(QWidget* padre) {
     g->addWidget(s.posizioni, 4, 2);
     g->setRowStretch(5, 1);
     return s;
+}
+
+namespace {
+
+/// Leaves a wheel event to the list's parents while the list has no focus.
+class RotellaAlPadre : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() == QEvent::Wheel && !static_cast<QWidget*>(oggetto)->hasFocus()) {
+            evento->ignore();
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void RotellaSoloConFuoco(QComboBox* lista) {
+    lista->setFocusPolicy(Qt::StrongFocus);
+    lista->installEventFilter(new RotellaAlPadre(lista));
 }
 
 QComboBox* CreaLista(QWidget* padre, const char* nome, const ListaValori& lista) {

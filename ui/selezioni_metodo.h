@@ -35,6 +35,10 @@ struct SelezioniMetodo {
 /// The two wheel lists side by side, the buttons that select or clear both, the positions.
 SelezioniMetodo CreaSelezioniMetodo(QWidget* padre);
 
+/// The list takes the mouse wheel only when it has the focus: scrolling a panel over it scrolls
+/// the panel and leaves its choice as it is.
+void RotellaSoloConFuoco(QComboBox* lista);
+
 /// A drop-down list named `nome` with the items and default of `lista`.
 QComboBox* CreaLista(QWidget* padre, const char* nome, const ListaValori& lista);
 /// The label of a parameter list, with the caption of its description; it names the list for a

@@ -20,6 +20,10 @@ class Dialoghi;
 struct ServiziFinestra {
     /// The archive in memory: read by every window, reloaded by the archive window.
     Archivio* archivio = nullptr;
+    /// The whole archive when `archivio` holds only the draws "Giorni e mesi" keeps; null when
+    /// the window reads the whole archive itself. What a window stores to name a draw is its
+    /// index here, so that it means the same draw with or without the filter.
+    const Archivio* archivioCompleto = nullptr;
     /// The archive database (the archive window writes through it).
     DatabaseArchivio* db = nullptr;
     /// The settings database.

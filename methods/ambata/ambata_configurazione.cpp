@@ -60,6 +60,45 @@ int LeggiSpia(std::string_view testo) {
     return static_cast<int>(std::lround(std::strtod(numero.c_str(), nullptr)));
 }
 
+std::optional<int> SpiaAmmessa(std::string_view testo) {
+    while (!testo.empty() && (testo.front() == ' ' || testo.front() == '\t')) {
+        testo.remove_prefix(1);
+    }
+    while (!testo.empty() && (testo.back() == ' ' || testo.back() == '\t')) {
+        testo.remove_suffix(1);
+    }
+    int punti = 0;
+    int cifre = 0;
+    for (const char c : testo) {
+        punti += c == '.' ? 1 : 0;
+        cifre += c >= '0' && c <= '9' ? 1 : 0;
+    }
+    if (cifre == 0 || punti > 1 || cifre + punti != static_cast<int>(testo.size())) {
+        return std::nullopt;
+    }
+    const int spia = LeggiSpia(testo);
+    if (spia < 1 || spia > 90) {
+        return std::nullopt;
+    }
+    return spia;
+}
+
+int StessaEstrazione(const Archivio& da, int k, const Archivio& in) {
+    if (&da == &in) {
+        return k >= 1 && k <= in.TotEstrazioni ? k : 0;
+    }
+    if (k < 1 || k > da.TotEstrazioni) {
+        return 0;
+    }
+    const std::string& data = da.DateEstrazioni[static_cast<std::size_t>(k)];
+    for (int i = 1; i <= in.TotEstrazioni; ++i) {
+        if (in.DateEstrazioni[static_cast<std::size_t>(i)] == data) {
+            return i;
+        }
+    }
+    return 0;
+}
+
 ConfigurazioneAmbata Configurazione(const QString& nome, const StatoAmbata& s) {
     const ParametriAmbata& p = s.parametri;
     ConfigurazioneAmbata c;

@@ -23,6 +23,18 @@ struct StatoAmbata {
 /// skipped, a decimal point allowed), rounded to the nearest integer; 0 when there is none.
 int LeggiSpia(std::string_view testo);
 
+/// The spy number of a text that is a number and nothing else (blanks around it, a decimal point
+/// allowed, rounded), when it lies in 1..90; nothing for "abc", "1e5", 0 or 91. What RILEVAZIONE
+/// and SALVA accept.
+std::optional<int> SpiaAmmessa(std::string_view testo);
+inline constexpr const char* MessaggioSpia =
+    "Attenzione ! il numero spia deve essere un numero da 1 a 90.";
+
+/// The index in archive `in` of the draw `k` of archive `da` (the same date): how a draw of a
+/// window filtered by "Giorni e mesi" is named in the whole archive, and back. 0 when `in` does
+/// not hold that draw.
+int StessaEstrazione(const Archivio& da, int k, const Archivio& in);
+
 /// The row SALVA stores under `nome`.
 ConfigurazioneAmbata Configurazione(const QString& nome, const StatoAmbata& s);
 

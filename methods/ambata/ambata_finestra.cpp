@@ -31,7 +31,9 @@ namespace strovel {
 
 FinestraAmbataDinamica::FinestraAmbataDinamica(const ServiziFinestra& servizi, QWidget* padre)
     : FinestraAnalisi(servizi, "MetodoAmbata", QStringLiteral("L'ambata dinamica"), padre),
-      impostazioni_(servizi.impostazioni) {
+      impostazioni_(servizi.impostazioni),
+      completo_(servizi.archivioCompleto != nullptr ? *servizi.archivioCompleto
+                                                    : *servizi.archivio) {
 
     // Two columns of controls: the parameters and references beside the wheels and positions
     // (as tall as the eleven wheels); under both the end of the analysis and the commands.
@@ -103,6 +105,8 @@ QWidget* FinestraAmbataDinamica::CreaIngressi() {
     txtNumero_->setMaximumWidth(60);
     comboPres_ = CreaLista(gruppo, "ComboPres", liste_casi::Presenze);
     comboColpi_ = CreaLista(gruppo, "ComboColpi", liste_casi::Colpi);
+    RotellaSoloConFuoco(comboPres_);
+    RotellaSoloConFuoco(comboColpi_);
     check1_ = new QCheckBox(QStringLiteral("Utilizza somme"), gruppo);
     check1_->setObjectName(QStringLiteral("Check1"));
     g->addWidget(new QLabel(QStringLiteral("Numero spia"), gruppo), 0, 0);
@@ -228,6 +232,9 @@ void FinestraAmbataDinamica::MostraRiferimenti(const std::vector<Riferimento>& r
         }
         posizione->setCurrentIndex(r.posizione - 1);
         posizione->setAccessibleName(QStringLiteral("Posizione del riferimento %1").arg(i + 1));
+        // Scrolling the panel over a reference must not change it.
+        RotellaSoloConFuoco(ruota);
+        RotellaSoloConFuoco(posizione);
         fgH_->setCellWidget(i, 1, ruota);
         fgH_->setCellWidget(i, 2, posizione);
         fgH_->setItem(i, 3, new QTableWidgetItem(QString::number(r.ruota)));
@@ -273,10 +280,27 @@ void FinestraAmbataDinamica::Avviso(const QString& testo, bool informazione) {
                         QStringLiteral("Avviso"), testo);
 }
 
-void FinestraAmbataDinamica::Rilevazione() {
-    const ParametriAmbata p = LeggiStato().parametri;
-    casi_ = RilevaCasi(archivio_, p);
+void FinestraAmbataDinamica::SvuotaRisultati() {
     giocate_ = {};
+    MostraTabella(fgStat2_, TabellaRiepilogo({}));
+    lblCaso_->clear();
+    fgE_->Svuota();
+    lblMigliori_->clear();
+    fgEvoluzione_->Svuota();
+    lblEvoluzione_->clear();
+}
+
+void FinestraAmbataDinamica::Rilevazione() {
+    // New cases: nothing of the earlier ones stays beside them, not even after a refusal.
+    SvuotaRisultati();
+    const ParametriAmbata p = LeggiStato().parametri;
+    if (!SpiaAmmessa(txtNumero_->text().toStdString())) {
+        casi_.clear();
+        fg1_->Svuota();
+        Avviso(QString::fromUtf8(MessaggioSpia), false);
+        return;
+    }
+    casi_ = RilevaCasi(archivio_, p);
     MostraTabella(fg1_, TabellaCasiAmbata(archivio_, casi_, p.colpi));
     if (!casi_.empty()) {
         schede_->setCurrentIndex(0);

@@ -62,8 +62,13 @@ private:
     std::vector<Riferimento> LeggiRiferimenti() const;
     void ImpostaStato(const StatoAmbata& s);
     void Avviso(const QString& testo, bool informazione = true);
+    /// Empties what the last cases gave (summary, chance note, MIGLIORI, evolution), so that
+    /// nothing on screen belongs to other cases than those shown.
+    void SvuotaRisultati();
 
     DatabaseImpostazioni* impostazioni_;
+    /// The whole archive: a stored configuration names its draw by its index there.
+    const Archivio& completo_;
 
     std::vector<Caso> casi_;
     std::vector<int> piano_;

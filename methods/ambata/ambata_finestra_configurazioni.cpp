@@ -50,11 +50,21 @@ QWidget* FinestraAmbataDinamica::CreaDatabase() {
 
 void FinestraAmbataDinamica::Salva() {
     const QString nome = txtDenominazione_->text().trimmed();
+    // A spy that could never be loaded again is not stored.
+    if (!SpiaAmmessa(txtNumero_->text().toStdString())) {
+        Avviso(QString::fromUtf8(MessaggioSpia) +
+                   QStringLiteral(" La configurazione non è stata salvata."),
+               false);
+        return;
+    }
+    // The draw is stored as the whole archive numbers it, filter or not.
+    StatoAmbata stato = LeggiStato();
+    stato.parametri.fine = StessaEstrazione(archivio_, stato.parametri.fine, completo_);
     QString errore;
     CausaErrore causa = CausaErrore::Nessuna;
     // A configuration without a name could never be told apart in the list.
     if (nome.isEmpty() || impostazioni_ == nullptr ||
-        !SalvaConfigurazioneAmbata(impostazioni_->Db(), Configurazione(nome, LeggiStato()), &errore,
+        !SalvaConfigurazioneAmbata(impostazioni_->Db(), Configurazione(nome, stato), &errore,
                                    &causa)) {
         // A settings database in use or read-only is no fault of the data: say so.
         dialoghi_.Messaggio(
@@ -125,9 +135,23 @@ void FinestraAmbataDinamica::Elimina() {
 }
 
 void FinestraAmbataDinamica::CaricaConfigurazione(int riga) {
-    const auto stato = riga >= 0 && riga < memorie_.size()
-                           ? StatoDaConfigurazione(memorie_[riga], archivio_)
-                           : std::nullopt;
+    if (riga < 0 || riga >= memorie_.size()) {
+        return;
+    }
+    // The stored draw is an index of the whole archive; a window filtered by "Giorni e mesi"
+    // finds it among its own draws, or says it is not there.
+    ConfigurazioneAmbata c = memorie_[riga];
+    const int estrazione = StessaEstrazione(completo_, c.estrazione, archivio_);
+    if (estrazione == 0 && c.estrazione >= 1 && c.estrazione <= completo_.TotEstrazioni) {
+        Avviso(QStringLiteral("L'estrazione %1 del %2 della configurazione non è fra quelle "
+                              "scelte con Giorni e mesi.")
+                   .arg(c.estrazione)
+                   .arg(QString::fromStdString(
+                       completo_.DateEstrazioni[static_cast<std::size_t>(c.estrazione)])));
+        return;
+    }
+    c.estrazione = estrazione;
+    const auto stato = StatoDaConfigurazione(c, archivio_);
     if (!stato) {
         Avviso(QStringLiteral("Attenzione ! probabile incongruenza."));
         return;

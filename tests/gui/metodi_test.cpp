@@ -2,6 +2,7 @@
 // computations they show.
 
 #include "core/archivio.h"
+#include "core/filtro_calendario.h"
 #include "core/intervallo.h"
 #include "methods/ambata/ambata_atteso.h"
 #include "methods/ambata/ambata_finestra.h"
@@ -21,6 +22,7 @@
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 namespace strovel {
 namespace {
@@ -68,6 +70,16 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
     ClickCella(&w, "fGm", 0, 2);
     ASSERT_EQ(fgH->rowCount(), 3);
     EXPECT_EQ(qobject_cast<QComboBox*>(fgH->cellWidget(2, 1))->currentText(), QStringLiteral("FI"));
+    // The wheel over a list without focus scrolls the panel, not the choice.
+    for (QComboBox* lista : {qobject_cast<QComboBox*>(fgH->cellWidget(2, 1)),
+                             test::Trova<QComboBox>(&w, QStringLiteral("ComboPres"))}) {
+        const int prima = lista->currentIndex();
+        QWheelEvent rotella(QPointF(5, 5), lista->mapToGlobal(QPointF(5, 5)), QPoint(),
+                            QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                            false);
+        QApplication::sendEvent(lista, &rotella);
+        EXPECT_EQ(lista->currentIndex(), prima) << lista->objectName().toStdString();
+    }
     EXPECT_TRUE(test::Trova<GrigliaSelezione>(&w, QStringLiteral("fGm"))->Selezionata(2));
     EXPECT_FALSE(test::Trova<GrigliaSelezione>(&w, QStringLiteral("fGm"))->Selezionata(0));
     qobject_cast<QComboBox*>(fgH->cellWidget(1, 2))->setCurrentIndex(3); // CA4
@@ -156,6 +168,15 @@ TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
     test::Trova<QScrollBar>(&w, QStringLiteral("HsFine"))->setValue(400);
     auto* nome = test::Trova<QLineEdit>(&w, QStringLiteral("Txt_Denominazione"));
     nome->setText(QStringLiteral("Cinque"));
+    // A spy that could never be loaded is not saved: the message says why.
+    auto* spia = test::Trova<QLineEdit>(&w, QStringLiteral("TxtNumero"));
+    for (const char* testo : {"abc", "0", "91", "1e5", ""}) {
+        spia->setText(QString::fromLatin1(testo));
+        test::Clicca(&w, QStringLiteral("CmdSalva"));
+        EXPECT_TRUE(dialoghi.Messaggi().back().testo.startsWith(QString::fromUtf8(MessaggioSpia)))
+            << testo;
+    }
+    spia->setText(QStringLiteral("5"));
     test::Clicca(&w, QStringLiteral("CmdSalva"));
     EXPECT_EQ(dialoghi.Messaggi().back().testo,
               QStringLiteral("Salvataggio effettuato, ricaricare l'elenco."));
@@ -180,9 +201,53 @@ TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
     EXPECT_EQ(test::Trova<QLineEdit>(&altra, QStringLiteral("TxtNumero"))->text(),
               QStringLiteral("5"));
     EXPECT_EQ(test::Trova<QTableWidget>(&altra, QStringLiteral("FgH"))->rowCount(), 2);
+    EXPECT_EQ(test::Trova<GrigliaSelezione>(&altra, QStringLiteral("fGm"))->Selezione(),
+              (std::vector<bool>{false, true, false, false, false}));
     EXPECT_EQ(test::Trova<GrigliaTabella>(&altra, QStringLiteral("FgRif"))->rowCount(), 4);
     EXPECT_EQ(test::Trova<GrigliaTabella>(&altra, QStringLiteral("Fg1"))->rowCount(), 9);
     EXPECT_LE(test::Cella(&altra, QStringLiteral("Fg1"), 0, 1).toInt(), 400);
+
+    // RILEVAZIONE with a spy out of range refuses, and leaves no result of the earlier cases.
+    test::Clicca(&altra, QStringLiteral("Command3"));
+    ASSERT_NE(test::Trova<GrigliaTabella>(&altra, QStringLiteral("FgStat2"))->Dati().Tsv(),
+              TabellaRiepilogo({}).Tsv());
+    test::Trova<QLineEdit>(&altra, QStringLiteral("TxtNumero"))->setText(QStringLiteral("91"));
+    test::Clicca(&altra, QStringLiteral("Command1"));
+    EXPECT_EQ(dialoghi.Messaggi().back().testo, QString::fromUtf8(MessaggioSpia));
+    EXPECT_EQ(test::Trova<GrigliaTabella>(&altra, QStringLiteral("Fg1"))->rowCount(), 0);
+    EXPECT_EQ(test::Trova<GrigliaTabella>(&altra, QStringLiteral("FgStat2"))->Dati().Tsv(),
+              TabellaRiepilogo({}).Tsv());
+    EXPECT_TRUE(test::Etichetta(&altra, QStringLiteral("LblCaso")).isEmpty());
+
+    // A window filtered by "Giorni e mesi" stores its draw as the whole archive numbers it: the
+    // same draw loads in a window without the filter, and back in the filtered one.
+    FiltroCalendario sabato;
+    sabato.giorni[5] = true;
+    Archivio filtrato = FiltraArchivio(*archivio, sabato);
+    ServiziFinestra sf = Servizi();
+    sf.archivio = &filtrato;
+    sf.archivioCompleto = archivio.get();
+    FinestraAmbataDinamica filtrata(sf);
+    filtrata.show();
+    test::Trova<QLineEdit>(&filtrata, QStringLiteral("TxtNumero"))->setText(QStringLiteral("5"));
+    SelezionaTutto(&filtrata);
+    test::Trova<QScrollBar>(&filtrata, QStringLiteral("HsFine"))->setValue(40);
+    test::Trova<QLineEdit>(&filtrata, QStringLiteral("Txt_Denominazione"))
+        ->setText(QStringLiteral("Sabato"));
+    test::Clicca(&filtrata, QStringLiteral("CmdSalva"));
+    const int intera = StessaEstrazione(filtrato, 40, *archivio);
+    ASSERT_GT(intera, 40);
+    test::Clicca(&altra, QStringLiteral("CmdElenco"));
+    ASSERT_EQ(test::Cella(&altra, QStringLiteral("FgMemo"), 1, 0), QStringLiteral("Sabato"));
+    EXPECT_EQ(test::Cella(&altra, QStringLiteral("FgMemo"), 1, 1), QString::number(intera));
+    ClickCella(&altra, "FgMemo", 1, 0);
+    EXPECT_EQ(test::Trova<QScrollBar>(&altra, QStringLiteral("HsFine"))->value(), intera);
+    test::Clicca(&filtrata, QStringLiteral("CmdElenco"));
+    ClickCella(&filtrata, "FgMemo", 1, 0);
+    EXPECT_EQ(test::Trova<QScrollBar>(&filtrata, QStringLiteral("HsFine"))->value(), 40);
+    // Draw 400 is a Sunday: the filtered window says it does not hold it.
+    ClickCella(&filtrata, "FgMemo", 0, 0);
+    EXPECT_TRUE(dialoghi.Messaggi().back().testo.contains(QStringLiteral("Giorni e mesi")));
 
     // ELIMINA asks, and on No keeps the row.
     memo = test::Trova<GrigliaTabella>(&altra, QStringLiteral("FgMemo"));
@@ -192,7 +257,7 @@ TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
     EXPECT_EQ(dialoghi.Mostrati().back().titolo, QStringLiteral("Cancellazione record"));
     EXPECT_EQ(dialoghi.Mostrati().back().testo,
               QStringLiteral("Confermi la cancellazione della configurazione Cinque ?"));
-    EXPECT_EQ(memo->rowCount(), 1);
+    EXPECT_EQ(memo->rowCount(), 2);
 
     // The settings database read-only, then in use by another program: the messages say so.
     const auto ultimo = [this] { return dialoghi.Messaggi().back().testo; };
@@ -209,7 +274,7 @@ TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
     EXPECT_TRUE(ultimo().startsWith(QStringLiteral("Attenzione ! la configurazione non è stata "
                                                    "eliminata. Il database delle impostazioni")))
         << ultimo().toStdString();
-    EXPECT_EQ(memo->rowCount(), 1);
+    EXPECT_EQ(memo->rowCount(), 2);
     QSqlQuery(impostazioni.Db()).exec(QStringLiteral("PRAGMA query_only = OFF"));
     {
         QSqlDatabase altro =
@@ -232,7 +297,8 @@ TEST_F(Metodi, AmbataDinamicaConfigurazioniSalvate) {
     dialoghi.RispondiSi();
     memo->selectRow(0);
     test::Clicca(&altra, QStringLiteral("CmdElimina"));
-    EXPECT_EQ(memo->rowCount(), 0);
+    ASSERT_EQ(memo->rowCount(), 1);
+    EXPECT_EQ(memo->Testo(0, 0), QStringLiteral("Sabato"));
 }
 
 TEST_F(Metodi, CinquinaSpionaDaiControlli) {
