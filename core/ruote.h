@@ -39,6 +39,13 @@ inline std::string Sigla(int r) {
     return std::string(SigleRuote[static_cast<std::size_t>(r)]);
 }
 
+/// Wheels in words: "BA CA", "tutte le ruote", "nessuna ruota".
+std::string DescriviRuote(const std::array<bool, NumRuote>& ruote);
+/// A selection in words: "BA, posizione 1", "BA CA, posizioni 1 2", "tutte le ruote, tutte le
+/// posizioni", "nessuna ruota, nessuna posizione".
+std::string DescriviSelezione(const std::array<bool, NumRuote>& ruote,
+                              const std::array<bool, NumPosizioni>& posizioni);
+
 /// Upper-cases `codice` in place and returns the index 0..10 of the wheel whose code equals its
 /// first two characters, or -1 when none does ("TU" included).
 int CercaRuota(std::string& codice);

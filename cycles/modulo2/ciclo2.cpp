@@ -11,7 +11,6 @@ namespace strovel {
 
 namespace {
 
-
 /// The numbers of draw k on wheel w at the selected positions.
 Insieme90 UscitaPosizioni(const Archivio& a, int k, int w, const std::array<bool, 5>& posizioni) {
     Insieme90 s;
@@ -41,39 +40,6 @@ void PerOgniUscita(const Archivio& a, const Rilevazione& r, const CicloOsservato
 }
 
 } // namespace
-
-std::string DescriviSelezione(const std::array<bool, 11>& ruote,
-                              const std::array<bool, 5>& posizioni) {
-    const auto scelte = [](const auto& v) {
-        return static_cast<int>(std::count(v.begin(), v.end(), true));
-    };
-    std::string testo;
-    if (scelte(ruote) == 11) {
-        testo = "tutte le ruote";
-    } else if (scelte(ruote) == 0) {
-        testo = "nessuna ruota";
-    } else {
-        for (int w = 0; w < 11; ++w) {
-            if (ruote[static_cast<std::size_t>(w)]) {
-                testo += (testo.empty() ? "" : " ") + Sigla(w);
-            }
-        }
-    }
-    const int quante = scelte(posizioni);
-    if (quante == 5) {
-        return testo + ", tutte le posizioni";
-    }
-    if (quante == 0) {
-        return testo + ", nessuna posizione";
-    }
-    testo += quante == 1 ? ", posizione" : ", posizioni";
-    for (int p = 1; p <= 5; ++p) {
-        if (posizioni[static_cast<std::size_t>(p - 1)]) {
-            testo += " " + std::to_string(p);
-        }
-    }
-    return testo;
-}
 
 int UltimaOsservata(const CicloOsservato& c, int totEstrazioni) {
     return std::min(c.gioco, totEstrazioni);

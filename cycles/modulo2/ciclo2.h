@@ -63,11 +63,6 @@ struct Rilevazione {
     int totEstrazioni = 0;               ///< the archive's last draw when laid
 };
 
-/// A selection in words: "BA, posizione 1", "BA CA, posizioni 1 2", "tutte le ruote, tutte le
-/// posizioni", "nessuna ruota, nessuna posizione".
-std::string DescriviSelezione(const std::array<bool, 11>& ruote,
-                              const std::array<bool, 5>& posizioni);
-
 /// The observation window's draws that exist: inizio .. min(gioco, last draw).
 int UltimaOsservata(const CicloOsservato& c, int totEstrazioni);
 

@@ -49,9 +49,19 @@ QSplitter* Affianca(QWidget* padre, std::initializer_list<QWidget*> parti,
 FinestraCiclo2::FinestraCiclo2(const ServiziFinestra& servizi, QWidget* padre)
     : FinestraAnalisi(servizi, "Ciclo2", QStringLiteral("Strovel: Modulo 2"), padre),
       sessione_(*servizi.archivio), pb1_(servizi.pb1) {
+    // The selection the cycles were counted on sits above the tabs: every tab shows grids
+    // made from those counts.
+    auto* destra = new QWidget(this);
+    auto* v = new QVBoxLayout(destra);
+    v->setContentsMargins(0, 0, 0, 0);
+    lblRilevati_ = new QLabel(destra);
+    lblRilevati_->setObjectName(QStringLiteral("LblRilevati"));
+    lblRilevati_->setWordWrap(true);
+    v->addWidget(lblRilevati_);
     QTabWidget* risultati = CreaRisultati();
     risultati->setUsesScrollButtons(true);
-    Componi(CreaControlli(), risultati, "DivisoreCiclo2", {1280, 820});
+    v->addWidget(risultati, 1);
+    Componi(CreaControlli(), destra, "DivisoreCiclo2", {1280, 820});
     for (GrigliaSelezione* g : {fgR_, fgPP_}) {
         connect(g, &GrigliaSelezione::SelezioneCambiata, this,
                 &FinestraCiclo2::AggiornaDidascaliaRilevazione);
@@ -197,11 +207,6 @@ QWidget* FinestraCiclo2::CreaSchedaFormazioni() {
     lblGruppo_ = new QLabel(pagina);
     lblGruppo_->setObjectName(QStringLiteral("LblGruppo"));
     v->addWidget(lblGruppo_);
-    // The selection the presences were counted on, beside the grids that show them.
-    lblRilevati_ = new QLabel(pagina);
-    lblRilevati_->setObjectName(QStringLiteral("LblRilevati"));
-    lblRilevati_->setWordWrap(true);
-    v->addWidget(lblRilevati_);
 
     fgCicli_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgCicli"), IntestazioneCicli2);
     fgMax_ = CreaGrigliaRisultati(pagina, QStringLiteral("FgMax"), IntestazioneDistribuzione);

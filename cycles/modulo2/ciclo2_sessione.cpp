@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "core/presenze.h"
+#include "core/ruote.h"
 #include "cycles/modulo2/ciclo2_atteso.h"
 #include "cycles/modulo2/ciclo2_tabelle.h"
 #include "cycles/strovel/strovel_statistiche.h"

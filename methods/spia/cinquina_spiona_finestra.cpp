@@ -2,6 +2,7 @@
 
 #include "core/archivio.h"
 #include "core/intervallo.h"
+#include "core/ruote.h"
 #include "ui/dialoghi.h"
 #include "ui/griglia.h"
 #include "ui/griglia_selezione.h"
@@ -131,7 +132,16 @@ void FinestraCinquinaSpiona::Elabora() {
     lblAtteso_->setText(esito_.casi.empty() ? QString()
                                             : QString::fromStdString(TestoCCAtteso(
                                                   AttesoCinquina(archivio_, parametri_, esito_))));
-    lblVerificato_->setText(QStringLiteral("Selezionare un numero per verificarlo"));
+    lblVerificato_->setText(QStringLiteral("Selezionare un numero per verificarlo. ") +
+                            CasiRilevatiSu());
+}
+
+QString FinestraCinquinaSpiona::CasiRilevatiSu() const {
+    // The check of a number and its companions follow the cases ELABORA found: the selection
+    // they were found on is said beside them, whatever the grids show now.
+    return QString::fromStdString("Casi rilevati su: rilevazione " +
+                                  DescriviSelezione(parametri_.rilevazione, parametri_.posizioni) +
+                                  "; gioco " + DescriviRuote(parametri_.gioco) + ".");
 }
 
 void FinestraCinquinaSpiona::VerificaRiga(int riga) {
@@ -142,7 +152,8 @@ void FinestraCinquinaSpiona::VerificaRiga(int riga) {
     verificato_ = numero.toInt();
     verifiche_ = VerificaNumero(archivio_, parametri_, esito_.casi, verificato_);
     MostraTabella(fg1_, TabellaCasiCinquina(archivio_, parametri_, esito_.casi, &verifiche_));
-    lblVerificato_->setText(QStringLiteral("Numero verificato: %1").arg(verificato_));
+    lblVerificato_->setText(QStringLiteral("Numero verificato: %1. ").arg(verificato_) +
+                            CasiRilevatiSu());
 }
 
 void FinestraCinquinaSpiona::NumeriCompagni() {

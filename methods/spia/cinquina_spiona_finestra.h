@@ -38,6 +38,8 @@ public:
     ParametriCinquina LeggiParametri() const;
 
 private:
+    /// The selection the cases on screen were found on, in words.
+    QString CasiRilevatiSu() const;
     ParametriCinquina parametri_;
     EsitoCinquina esito_;
     int verificato_ = 0;

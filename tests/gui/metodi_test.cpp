@@ -371,9 +371,15 @@ TEST_F(Metodi, CinquinaSpionaDaiControlli) {
     // Companions before any number was verified: a message.
     test::Clicca(&w, QStringLiteral("Command2"));
     EXPECT_EQ(dialoghi.Messaggi().back().titolo, QStringLiteral("Numeri compagni"));
-    // Selecting the first row verifies its number.
+    // Selecting the first row verifies its number, on the cases ELABORA found: with the wheels
+    // changed since, the label says which.
+    test::Clicca(&w, QStringLiteral("LblSelTutti"));
     ClickCella(&w, "FgE", 0, 0);
     const int n = fgE->Testo(0, 0).toInt();
+    EXPECT_EQ(test::Etichetta(&w, QStringLiteral("LblVerificato")),
+              QStringLiteral("Numero verificato: %1. Casi rilevati su: rilevazione BA, tutte le "
+                             "posizioni; gioco BA CA FI.")
+                  .arg(n));
     const auto v = VerificaNumero(*archivio, p, e.casi, n);
     EXPECT_EQ(test::Trova<GrigliaTabella>(&w, QStringLiteral("Fg1"))->Dati().Tsv(),
               TabellaCasiCinquina(*archivio, p, e.casi, &v).Tsv());
