@@ -144,6 +144,9 @@ TEST_F(Ciclo2Finestra, SerieAmbettiAmbiEVerifiche) {
                       QPoint(serie->horizontalHeader()->sectionViewportPosition(4 + 7) + 4, 4));
     EXPECT_EQ(test::Etichetta(w.get(), QStringLiteral("LblSerie")),
               QStringLiteral("Serie scelta: Cadenza 7"));
+    // The chosen series shows as a whole column, even from one of its cells.
+    Click("FgSerie", 2, 4 + 3);
+    EXPECT_TRUE(serie->selectionModel()->isColumnSelected(4 + 3));
     test::Trova<QRadioButton>(w.get(), QStringLiteral("OptScoperti"))->setChecked(true);
     test::Clicca(w.get(), QStringLiteral("Command7"));
 

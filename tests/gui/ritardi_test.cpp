@@ -165,11 +165,11 @@ TEST_F(RitardiFinestra, GraficiSeguonoLeScelte) {
     ASSERT_EQ(barre->barSets()[0]->count(), 90);
     EXPECT_EQ(barre->barSets()[0]->at(44), frequenze[45]);
 
-    // Saved as PNG where the user says.
+    // Its button saves it as PNG where the user says.
     ImpostaDialoghiGriglie(&dialoghi);
     const QString png = cartella.filePath(QStringLiteral("grafico.png"));
     dialoghi.Rispondi(png);
-    EXPECT_TRUE(f->Salva());
+    test::Clicca(f, QStringLiteral("CmdSalvaGrafico"));
     EXPECT_FALSE(QImage(png).isNull());
     ImpostaDialoghiGriglie(nullptr);
 }

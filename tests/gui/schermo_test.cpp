@@ -206,6 +206,10 @@ TEST_F(Schermo, DallaTastiera) {
     QTest::keyClick(ruote, Qt::Key_Return);
     EXPECT_EQ(ruote->item(0, 1)->data(Qt::AccessibleTextRole).toString(),
               QStringLiteral("CA, non selezionata"));
+    // The boxes of a draw say their wheel and position: the seventh is Cagliari's second.
+    test::Clicca(principale->menuWidget(), QStringLiteral("Command1"));
+    EXPECT_EQ(test::Trova<QWidget>(principale.get(), QStringLiteral("txtin7"))->accessibleName(),
+              QStringLiteral("Cagliari, 2° estratto"));
     // A help button says which page it opens.
     EXPECT_EQ(test::Trova<QPushButton>(sotto, QStringLiteral("Command19"))->accessibleName(),
               QStringLiteral("Guida: Ritardi e presenze"));
