@@ -1,6 +1,7 @@
 #include "app/finestra_avvio.h"
 
 #include "app/contesto.h"
+#include "core/demo.h"
 #include "storage/caricamento.h"
 #include "storage/crea_archivio.h"
 #include "storage/selezione_archivio.h"
@@ -9,6 +10,7 @@
 #include "ui/progresso_barra.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -129,6 +131,13 @@ bool FinestraAvvio::Avvia(QString* errore) {
     }
     // 3. The archive path.
     c_.impostazioni.LeggiParametro(QStringLiteral("PercorsoArchivio"), c_.percorsoArchivio);
+    if (c_.percorsoArchivio.isEmpty() && !c_.archivioDemo.isEmpty() &&
+        !QFileInfo::exists(c_.archivioDemo)) {
+        // First run: a demo archive of made-up draws, so the program can be tried at once.
+        CreaArchivioDaRighe(c_.archivioDemo,
+                            GeneraArchivioDemo(EstrazioniDemoPredefinite, SemeDemoPredefinito),
+                            QDateTime::currentDateTime(), nullptr);
+    }
     if (c_.percorsoArchivio.isEmpty() && !c_.archivioDemo.isEmpty() &&
         QFileInfo::exists(c_.archivioDemo)) {
         // Nothing configured yet and a demo archive at hand: use it, as if chosen.

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLocale>
 #include <QPointer>
 #include <QUrl>
@@ -24,7 +25,12 @@ int main(int argc, char* argv[]) {
     strovel::ImpostaDialoghiGriglie(&dialoghi);
     strovel::Contesto contesto(dialoghi);
     contesto.cartellaProgramma = strovel::CartellaProgramma(QApplication::applicationDirPath());
+    // The demo archive used while no archive is configured, made on the first run.
     contesto.archivioDemo = qEnvironmentVariable("STROVEL_ARCHIVIO_DEMO");
+    if (contesto.archivioDemo.isEmpty()) {
+        contesto.archivioDemo =
+            QDir(contesto.cartellaProgramma).filePath(QStringLiteral("ArchivioDemo.mdb"));
+    }
     contesto.apriIndirizzo = [](const QString& indirizzo) {
         QDesktopServices::openUrl(QUrl::fromUserInput(indirizzo));
     };

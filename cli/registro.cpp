@@ -2,15 +2,15 @@
 
 #include "cli/comandi.h"
 #include "cli/comando.h"
+#include "cli/documentazione.h"
 
 #include <QCommandLineParser>
 
 namespace strovel::cli {
 
-namespace {
+namespace {} // namespace
 
-/// Every command, in the order the help lists them.
-const std::vector<std::unique_ptr<Comando>>& Tabella() {
+const std::vector<std::unique_ptr<Comando>>& Comandi() {
     static const std::vector<std::unique_ptr<Comando>> comandi = [] {
         std::vector<std::unique_ptr<Comando>> tutti;
         for (auto* crea :
@@ -25,8 +25,10 @@ const std::vector<std::unique_ptr<Comando>>& Tabella() {
     return comandi;
 }
 
+namespace {
+
 const Comando* Trova(const QString& nome) {
-    for (const auto& c : Tabella()) {
+    for (const auto& c : Comandi()) {
         if (c->Nome() == nome) {
             return c.get();
         }
@@ -56,11 +58,11 @@ QString Piega(const QString& riga, const QString& rientro, const QString& seguit
 
 QString UsoGenerale() {
     QString t = QStringLiteral("Uso:\n");
-    for (const auto& c : Tabella()) {
+    for (const auto& c : Comandi()) {
         t += Piega(c->RigaUso(), QStringLiteral("  "), QStringLiteral("      "));
     }
     t += QStringLiteral("  strovel-cli COMANDO --help    (le opzioni di un comando)\n"
-                        "  strovel-cli --help | --version\n");
+                        "  strovel-cli --help | --version | --manuale | --completamento-bash\n");
     return t;
 }
 
@@ -144,6 +146,14 @@ int Esegui(const QStringList& argomenti, QTextStream& uscita, QTextStream& error
     }
     if (primo == QStringLiteral("--version") || primo == QStringLiteral("-v")) {
         uscita << QStringLiteral("strovel-cli %1\n").arg(QStringLiteral(STROVEL_VERSIONE));
+        return CodiceOk;
+    }
+    if (primo == QStringLiteral("--manuale")) {
+        uscita << PaginaManuale(QStringLiteral(STROVEL_VERSIONE));
+        return CodiceOk;
+    }
+    if (primo == QStringLiteral("--completamento-bash")) {
+        uscita << CompletamentoBash();
         return CodiceOk;
     }
     const Comando* comando = Trova(primo);

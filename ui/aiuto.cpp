@@ -1,26 +1,24 @@
 #include "ui/aiuto.h"
 
+#include "ui/dati_installati.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-// The help pages live in a static library: their resources must be registered by hand.
-static void RegistraPagine() {
-    static const bool fatto = [] {
-        Q_INIT_RESOURCE(aiuto);
-        return true;
-    }();
-    (void)fatto;
-}
-
 namespace strovel {
 
 namespace {
 
+/// The help pages: installed with the program, or the source tree's from a build folder.
+QString Cartella() {
+    return CartellaDati(QStringLiteral("help"), QStringLiteral(STROVEL_CARTELLA_AIUTO));
+}
+
 QString Pagina(int argomento) {
-    return QStringLiteral(":/help/%1.html").arg(argomento);
+    return Cartella() + QStringLiteral("/%1.html").arg(argomento);
 }
 
 QPointer<FinestraAiuto>& Unica() {
@@ -36,12 +34,10 @@ void ChiudiAiuto() {
 } // namespace
 
 bool EsisteArgomento(int argomento) {
-    RegistraPagine();
     return QFile::exists(Pagina(argomento));
 }
 
 QString TitoloArgomento(int argomento) {
-    RegistraPagine();
     QFile pagina(Pagina(argomento));
     if (!pagina.open(QIODevice::ReadOnly)) {
         return QString();
@@ -58,9 +54,8 @@ FinestraAiuto::FinestraAiuto(QWidget* padre) : QWidget(padre, Qt::Window) {
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("TestoAiuto"));
     browser_->setOpenLinks(true);
-    browser_->setSearchPaths({QStringLiteral(":/help")});
-    RegistraPagine();
-    QFile stile(QStringLiteral(":/help/stile.css"));
+    browser_->setSearchPaths({Cartella()});
+    QFile stile(Cartella() + QStringLiteral("/stile.css"));
     if (stile.open(QIODevice::ReadOnly)) {
         browser_->document()->setDefaultStyleSheet(QString::fromUtf8(stile.readAll()));
     }
@@ -73,7 +68,7 @@ FinestraAiuto::FinestraAiuto(QWidget* padre) : QWidget(padre, Qt::Window) {
 void FinestraAiuto::MostraArgomento(int argomento) {
     argomento_ = argomento;
     if (EsisteArgomento(argomento)) {
-        browser_->setSource(QUrl(QStringLiteral("qrc") + Pagina(argomento)));
+        browser_->setSource(QUrl::fromLocalFile(Pagina(argomento)));
     } else {
         browser_->setHtml(QStringLiteral("<h2>Argomento non disponibile</h2><p>L'argomento %1 "
                                          "della guida non esiste.</p>")

@@ -3,6 +3,7 @@
 #include "tests/cli/cli_aiuti.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -204,6 +205,51 @@ TEST_F(StrovelCli, AiutoVersioneEUsoInItaliano) {
     EXPECT_EQ(senzaValore.codice, 2);
     EXPECT_EQ(senzaValore.errori, QStringLiteral("L'opzione --da richiede un valore.\n"));
     EXPECT_EQ(Cli({QStringLiteral("info")}).codice, 2); // no archive named
+}
+
+TEST_F(StrovelCli, CompletamentoEManualeDallaTabella) {
+    // The completion strovel-cli writes, loaded into bash: after "cicli-ambi --griglia" it offers
+    // that command's grids (another command's --griglia takes other words), after "--" the
+    // command's options.
+    test::ScriviFile(File("completamento.bash"),
+                     Cli({QStringLiteral("--completamento-bash")}).uscita.toUtf8());
+    const auto completa = [&](const QString& parole, int indice) {
+        QProcess bash;
+        bash.start(QStringLiteral("bash"),
+                   {QStringLiteral("-c"),
+                    QStringLiteral("source /usr/share/bash-completion/bash_completion; source "
+                                   "'%1'; COMP_WORDS=(%2); COMP_CWORD=%3; "
+                                   "COMP_LINE=\"${COMP_WORDS[*]}\"; COMP_POINT=${#COMP_LINE}; "
+                                   "_strovel_cli; echo \"${COMPREPLY[*]}\"")
+                        .arg(File("completamento.bash"), parole)
+                        .arg(indice)});
+        EXPECT_TRUE(bash.waitForFinished(30000));
+        return QString::fromUtf8(bash.readAllStandardOutput()).trimmed();
+    };
+    if (!QFileInfo::exists(QStringLiteral("/usr/share/bash-completion/bash_completion"))) {
+        GTEST_SKIP() << "bash-completion assente";
+    }
+    EXPECT_EQ(completa(QStringLiteral("strovel-cli cicli-ambi a.mdb --griglia ''"), 4),
+              QStringLiteral("ambi cicli gruppi2 gruppi3"));
+    EXPECT_EQ(completa(QStringLiteral("strovel-cli cicli2 a.mdb --griglia ''"), 4),
+              QStringLiteral("cicli distribuzione numeri"));
+    EXPECT_EQ(completa(QStringLiteral("strovel-cli esporta a.mdb --for"), 3),
+              QStringLiteral("--formato"));
+    EXPECT_EQ(completa(QStringLiteral("strovel-cli ambata"), 1), QStringLiteral("ambata-dinamica"));
+
+    // The manual page: every command has its section, and man reads it without a warning.
+    const QString manuale = Cli({QStringLiteral("--manuale")}).uscita;
+    EXPECT_TRUE(manuale.contains(QStringLiteral(".SS ambo\\-somme\n")));
+    test::ScriviFile(File("strovel-cli.1"), manuale.toUtf8());
+    QProcess man;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("MANPAGER"), QStringLiteral("cat"));
+    man.setProcessEnvironment(ambiente);
+    man.start(QStringLiteral("man"),
+              {QStringLiteral("--warnings"), QStringLiteral("-l"), File("strovel-cli.1")});
+    ASSERT_TRUE(man.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(man.readAllStandardError()), QString());
+    EXPECT_TRUE(QString::fromUtf8(man.readAllStandardOutput()).contains(QStringLiteral("CODICI")));
 }
 
 } // namespace
