@@ -3,6 +3,9 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
+#include <numeric>
+#include <vector>
 
 namespace strovel {
 
@@ -56,13 +59,19 @@ QSize FlussoLayout::minimumSize() const {
 }
 
 QSize FlussoLayout::sizeHint() const {
-    // The whole row on one line when there is room for it.
-    int larghezza = 0;
+    // The whole row on one line when there is room for it; with a limit, as wide as that many of
+    // the widest items side by side.
+    std::vector<int> larghezze;
     int altezza = 0;
     for (const QLayoutItem* elemento : elementi_) {
-        larghezza += elemento->sizeHint().width() + spaziatura_;
+        larghezze.push_back(elemento->sizeHint().width() + spaziatura_);
         altezza = std::max(altezza, elemento->sizeHint().height());
     }
+    std::sort(larghezze.begin(), larghezze.end(), std::greater<>());
+    if (perRiga_ > 0 && static_cast<int>(larghezze.size()) > perRiga_) {
+        larghezze.resize(static_cast<std::size_t>(perRiga_));
+    }
+    const int larghezza = std::accumulate(larghezze.begin(), larghezze.end(), 0);
     const QMargins m = contentsMargins();
     return {larghezza + m.left() + m.right(), altezza + m.top() + m.bottom()};
 }

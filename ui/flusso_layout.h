@@ -21,6 +21,9 @@ public:
     int heightForWidth(int larghezza) const override;
     QSize minimumSize() const override;
     QSize sizeHint() const override;
+    /// The width it asks for: as many of its widest items as `elementi` side by side (0, the
+    /// default: all of them on one row).
+    void ImpostaPerRiga(int elementi) { perRiga_ = elementi; }
     void setGeometry(const QRect& rettangolo) override;
 
 private:
@@ -28,6 +31,7 @@ private:
     int Disponi(const QRect& rettangolo, bool sposta) const;
 
     QList<QLayoutItem*> elementi_;
+    int perRiga_ = 0;
     int spaziatura_;
 };
 

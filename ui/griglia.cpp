@@ -194,7 +194,9 @@ void GrigliaTabella::Mostra(Tabella tabella) {
     for (int c = 0; c < colonne; ++c) {
         const auto i = static_cast<std::size_t>(c);
         const int larghezza = i < larghezze.size() ? larghezze[i] : 0;
-        setColumnWidth(c, larghezza > 0 ? larghezza * carattere + 12 : contenuto[i]);
+        // The header's blanks give the width, widened where a text is longer: no cell is cut.
+        setColumnWidth(c, larghezza > 0 ? std::max(larghezza * carattere + 12, contenuto[i])
+                                        : contenuto[i]);
     }
     setUpdatesEnabled(true);
 }

@@ -24,7 +24,9 @@ QPushButton* CreaPulsante(QWidget* padre, const char* nome, const QString& testo
 
 QLayout* PulsantiAiuto(QWidget* padre,
                        std::initializer_list<std::pair<const char*, int>> argomenti) {
+    // Two help buttons side by side at most ask for the panel's width; more wrap.
     auto* riga = new FlussoLayout(nullptr, 4);
+    riga->ImpostaPerRiga(2);
     for (const auto& [nome, argomento] : argomenti) {
         // The caption names the page: a window with several help buttons says which is which.
         const QString titolo = TitoloArgomento(argomento);
