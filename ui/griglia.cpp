@@ -203,8 +203,8 @@ void GrigliaTabella::Mostra(Tabella tabella) {
 
 std::vector<int> GrigliaTabella::LarghezzeContenuto() const {
     // Asking the delegate for every cell's size costs more than the grid itself on thousands of
-    // rows: only the longest texts of each column are measured, with the margins the delegate
-    // puts around a text. One pass over the rows finds the longest length of every column.
+    // rows: there only the longest texts of each column are measured. One pass over the rows
+    // finds the longest length of every column.
     const Tabella& t = Dati();
     const auto colonne = static_cast<std::size_t>(t.Colonne());
     std::vector<std::size_t> lunghezza(colonne, 0);
@@ -215,33 +215,31 @@ std::vector<int> GrigliaTabella::LarghezzeContenuto() const {
             conBarra[c] = conBarra[c] || riga[c].stile.barra.has_value();
         }
     }
-    const QFontMetrics normale(font());
-    QFont f = font();
-    f.setBold(true);
-    const QFontMetrics grassetto(f);
-    const int margine =
-        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) +
-        (showGrid() ? 1 : 0);
-    std::vector<int> larghezze(colonne, margine);
+    // The longest texts are measured by the delegate that paints them, with its fonts and
+    // margins, so no text is cut.
+    QStyleOptionViewItem opzione;
+    initViewItemOption(&opzione);
+    const int griglia = showGrid() ? 1 : 0;
+    std::vector<int> larghezze(colonne, 0);
     std::vector<int> misurate(colonne, 0);
     std::size_t daMisurare = 0; // columns with a text still to measure
     for (std::size_t c = 0; c < colonne; ++c) {
         daMisurare += lunghezza[c] > 0 ? 1 : 0;
     }
-    for (const auto& riga : t.righe) {
-        if (daMisurare == 0) {
-            break;
-        }
+    const bool tutte = t.righe.size() <= 200;
+    for (std::size_t r = 0; r < t.righe.size() && (tutte || daMisurare > 0); ++r) {
+        const auto& riga = t.righe[r];
         for (std::size_t c = 0; c < riga.size() && c < colonne; ++c) {
-            const Cella& cella = riga[c];
-            if (lunghezza[c] == 0 || cella.testo.size() != lunghezza[c] || misurate[c] == 40) {
+            // A grid of a few rows has every text measured. In a longer one, where a proportional
+            // font can make a shorter text wider ("Ambi in 4" and "Terni in 4"), the first 40
+            // texts of at least three quarters of the longest length are.
+            if (lunghezza[c] == 0 ||
+                (!tutte && (riga[c].testo.size() * 4 < lunghezza[c] * 3 || misurate[c] == 40))) {
                 continue;
             }
-            const bool bold = cella.stile.grassetto || cella.stile.segno == Segno::ConErrori;
-            larghezze[c] = std::max(
-                larghezze[c], (bold ? grassetto : normale)
-                                      .horizontalAdvance(QString::fromStdString(cella.testo)) +
-                                  margine);
+            const QModelIndex indice = modello_->index(static_cast<int>(r), static_cast<int>(c));
+            larghezze[c] =
+                std::max(larghezze[c], itemDelegate()->sizeHint(opzione, indice).width() + griglia);
             if (++misurate[c] == 40) {
                 --daMisurare;
             }

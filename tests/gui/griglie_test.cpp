@@ -74,6 +74,25 @@ TEST(MostraTabella, BarraAccantoAlTesto) {
     }
 }
 
+TEST(MostraTabella, NessunTestoTagliato) {
+    // The header's blanks ask for five characters; the texts are longer, and the widest is not
+    // the longest ("Ambi in 4" beside "Terni in 4"). Every text fits its column whole.
+    Tabella t("Esito|Casi");
+    for (const char* esito : {"Ambate", "Ambi in 4", "Terni in 4", "Quaterne", "WWWWWWW"}) {
+        t.AggiungiRiga({esito, "1"});
+    }
+    GrigliaTabella g;
+    MostraTabella(&g, t);
+    g.show();
+    for (int r = 0; r < g.rowCount(); ++r) {
+        QStyleOptionViewItem opzione;
+        opzione.initFrom(&g);
+        EXPECT_LE(g.itemDelegate()->sizeHint(opzione, test::Indice(&g, r, 0)).width(),
+                  g.columnWidth(0))
+            << g.Testo(r, 0).toStdString();
+    }
+}
+
 TEST(MostraTabella, IntestazioniTestiESegni) {
     Tabella t("Data estraz |Bari|Nota");
     auto& r = t.AggiungiRiga({"03/01/2023", "01-02-03-04-05", "x"});
