@@ -87,6 +87,7 @@ QString CompletamentoBash() {
     QString opzioniPerComando;
     QString valori;
     QStringList file;
+    QStringList altriValori;
     for (const auto& c : Comandi()) {
         nomi << c->Nome();
         QStringList opzioni;
@@ -100,6 +101,8 @@ QString CompletamentoBash() {
                               .arg(c->Nome(), nome, scelte.join(QLatin1Char(' ')));
             } else if (ValoreFile(o) && !file.contains(QStringLiteral("*:") + nome)) {
                 file << QStringLiteral("*:") + nome;
+            } else if (!o.valueName().isEmpty() && !ValoreFile(o)) {
+                altriValori << c->Nome() + QLatin1Char(':') + nome;
             }
         }
         opzioni << QStringLiteral("--help");
@@ -112,8 +115,8 @@ QString CompletamentoBash() {
                                "    local cur prev words cword\n"
                                "    _init_completion || return\n"
                                "    if [[ $cword -eq 1 ]]; then\n"
-                               "        COMPREPLY=($(compgen -W \"%1 --help --version\" -- "
-                               "\"$cur\"))\n"
+                               "        COMPREPLY=($(compgen -W \"%1 --help --version --manuale "
+                               "--completamento-bash\" -- \"$cur\"))\n"
                                "        return\n"
                                "    fi\n"
                                "    case ${words[1]}:$prev in\n")
@@ -121,6 +124,10 @@ QString CompletamentoBash() {
     t += valori;
     if (!file.isEmpty()) {
         t += QStringLiteral("        %1) _filedir; return ;;\n").arg(file.join(QLatin1Char('|')));
+    }
+    // A number or a list to type: nothing to offer.
+    if (!altriValori.isEmpty()) {
+        t += QStringLiteral("        %1) return ;;\n").arg(altriValori.join(QLatin1Char('|')));
     }
     t += QStringLiteral("    esac\n"
                         "    local opzioni=\"\"\n"

@@ -213,8 +213,13 @@ TEST_F(StrovelCli, CompletamentoEManualeDallaTabella) {
     // command's options.
     test::ScriviFile(File("completamento.bash"),
                      Cli({QStringLiteral("--completamento-bash")}).uscita.toUtf8());
+    // Completed in a folder holding an archive and a text file.
+    QDir().mkpath(File("lavoro"));
+    test::ScriviFile(File("lavoro/a.mdb"), "");
+    test::ScriviFile(File("lavoro/note.txt"), "");
     const auto completa = [&](const QString& parole, int indice) {
         QProcess bash;
+        bash.setWorkingDirectory(File("lavoro"));
         bash.start(QStringLiteral("bash"),
                    {QStringLiteral("-c"),
                     QStringLiteral("source /usr/share/bash-completion/bash_completion; source "
@@ -224,7 +229,14 @@ TEST_F(StrovelCli, CompletamentoEManualeDallaTabella) {
                         .arg(File("completamento.bash"), parole)
                         .arg(indice)});
         EXPECT_TRUE(bash.waitForFinished(30000));
-        return QString::fromUtf8(bash.readAllStandardOutput()).trimmed();
+        // The words offered, in alphabetical order (bash lists files as the folder has them).
+        QStringList offerte = QString::fromUtf8(bash.readAllStandardOutput())
+                                  .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (QString& o : offerte) {
+            o = o.trimmed();
+        }
+        offerte.sort();
+        return offerte.join(QLatin1Char(' '));
     };
     if (!QFileInfo::exists(QStringLiteral("/usr/share/bash-completion/bash_completion"))) {
         GTEST_SKIP() << "bash-completion assente";
@@ -236,6 +248,11 @@ TEST_F(StrovelCli, CompletamentoEManualeDallaTabella) {
     EXPECT_EQ(completa(QStringLiteral("strovel-cli esporta a.mdb --for"), 3),
               QStringLiteral("--formato"));
     EXPECT_EQ(completa(QStringLiteral("strovel-cli ambata"), 1), QStringLiteral("ambata-dinamica"));
+    // Archives where an archive goes, any file after --da, nothing after a number's option.
+    EXPECT_EQ(completa(QStringLiteral("strovel-cli info ''"), 2), QStringLiteral("a.mdb"));
+    EXPECT_EQ(completa(QStringLiteral("strovel-cli aggiorna a.mdb --da ''"), 4),
+              QStringLiteral("a.mdb note.txt"));
+    EXPECT_EQ(completa(QStringLiteral("strovel-cli cicli a.mdb --durata ''"), 4), QString());
 
     // The manual page: every command has its section, and man reads it without a warning.
     const QString manuale = Cli({QStringLiteral("--manuale")}).uscita;
@@ -249,7 +266,10 @@ TEST_F(StrovelCli, CompletamentoEManualeDallaTabella) {
               {QStringLiteral("--warnings"), QStringLiteral("-l"), File("strovel-cli.1")});
     ASSERT_TRUE(man.waitForFinished(30000));
     EXPECT_EQ(QString::fromUtf8(man.readAllStandardError()), QString());
-    EXPECT_TRUE(QString::fromUtf8(man.readAllStandardOutput()).contains(QStringLiteral("CODICI")));
+    const QString letto = QString::fromUtf8(man.readAllStandardOutput());
+    EXPECT_TRUE(letto.contains(QStringLiteral("CODICI DI USCITA")));
+    // An option with what it does, as --help says it.
+    EXPECT_TRUE(letto.contains(QStringLiteral("Elenco: 20, 30, ..., 100."))) << letto.toStdString();
 }
 
 } // namespace
