@@ -79,6 +79,14 @@ TEST_F(Metodi, AmbataDinamicaDaiControlli) {
                             false);
         QApplication::sendEvent(lista, &rotella);
         EXPECT_EQ(lista->currentIndex(), prima) << lista->objectName().toStdString();
+        // Once clicked (with the focus) the list takes the wheel.
+        w.activateWindow();
+        lista->setFocus();
+        QApplication::processEvents();
+        ASSERT_TRUE(lista->hasFocus());
+        QApplication::sendEvent(lista, &rotella);
+        EXPECT_NE(lista->currentIndex(), prima) << lista->objectName().toStdString();
+        lista->setCurrentIndex(prima);
     }
     EXPECT_TRUE(test::Trova<GrigliaSelezione>(&w, QStringLiteral("fGm"))->Selezionata(2));
     EXPECT_FALSE(test::Trova<GrigliaSelezione>(&w, QStringLiteral("fGm"))->Selezionata(0));
